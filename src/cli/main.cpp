@@ -1,0 +1,81 @@
+// tovrincalc-cli: replays a scenario of user actions against the main window
+// without a display and prints the state the window would then show.
+
+#include <clocale>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+
+#include "scenario.h"
+#include "state_dump.h"
+#include "i18n/language_dirs.h"
+#include "numbers/system_decimal.h"
+
+namespace {
+
+const char kUsage[] = "usage: tovrincalc-cli [--memo NAME] SCENARIO.json\n"
+                      "  SCENARIO.json  a scenario file, or - for standard input\n"
+                      "  --memo NAME    print only the lines of memo NAME instead of the whole state\n";
+
+int Unusable(const std::string& reason) {
+    std::cerr << "tovrincalc-cli: " << reason << "\n";
+    return 2;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    std::setlocale(LC_ALL, "");
+    std::string memo, path;
+    for (int i = 1; i < argc; ++i) {
+        std::string arg = argv[i];
+        if (arg == "--help" || arg == "-h") {
+            std::cout << kUsage;
+            return 0;
+        }
+        if (arg == "--memo" && i + 1 < argc) {
+            memo = argv[++i];
+        } else if (path.empty() && (arg == "-" || arg.rfind("-", 0) != 0)) {
+            path = arg;
+        } else {
+            std::cerr << kUsage;
+            return 2;
+        }
+    }
+    if (path.empty()) {
+        std::cerr << kUsage;
+        return 2;
+    }
+
+    std::string text;
+    if (path == "-") {
+        text.assign(std::istreambuf_iterator<char>(std::cin), {});
+    } else {
+        std::ifstream in(path, std::ios::binary);
+        if (!in) return Unusable("cannot read " + path);
+        text.assign(std::istreambuf_iterator<char>(in), {});
+    }
+
+    try {
+        nlohmann::json scenario = nlohmann::json::parse(text);
+        if (!scenario.is_object()) return Unusable("a scenario must be a JSON object");
+        tc::RecordingHost host;
+        tc::Settings settings{tc::cli::ScenarioDecimal(scenario, tc::ProcessDecimalSeparator()),
+                              tc::DefaultLanguageDirs(argv[0])};
+        tc::MainWindow window(host, settings);
+        window.start();
+        auto actions = scenario.find("actions");
+        if (actions == scenario.end()) return Unusable("the scenario has no \"actions\"");
+        tc::cli::RunActions(*actions, window, host);
+        if (!memo.empty()) {
+            for (const std::string& line : window.widgets().get<tc::Memo>(memo).lines) std::cout << line << "\n";
+            return 0;
+        }
+        std::cout << tc::cli::DumpState(window, host).dump(2) << "\n";
+        return 0;
+    } catch (const nlohmann::json::exception& e) {
+        return Unusable(std::string("not a usable scenario: ") + e.what());
+    } catch (const tc::UsageError& e) {
+        return Unusable(e.what());
+    }
+}

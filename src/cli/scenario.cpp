@@ -1,0 +1,88 @@
+#include "scenario.h"
+
+#include <set>
+
+namespace tc::cli {
+
+namespace {
+
+using Json = nlohmann::json;
+
+const Json& Key(const Json& action, const char* key) {
+    auto it = action.find(key);
+    if (it == action.end()) throw UsageError(std::string("the action ") + action.dump() + " has no \"" + key + "\"");
+    return *it;
+}
+
+std::string Text(const Json& action, const char* key) {
+    const Json& v = Key(action, key);
+    if (!v.is_string()) throw UsageError(std::string("\"") + key + "\" must be a text in " + action.dump());
+    return v.get<std::string>();
+}
+
+int Number(const Json& action, const char* key) {
+    const Json& v = Key(action, key);
+    if (!v.is_number_integer()) throw UsageError(std::string("\"") + key + "\" must be a whole number in " + action.dump());
+    return v.get<int>();
+}
+
+// The save dialog's answer: a file name, or null for cancelling.
+std::optional<std::string> SaveAnswer(const Json& action) {
+    const Json& v = Key(action, "file");
+    if (v.is_null()) return std::nullopt;
+    if (!v.is_string()) throw UsageError("\"file\" must be a text or null in " + action.dump());
+    return v.get<std::string>();
+}
+
+const std::set<std::string> kSaveCommands = {"CV_Save", "M_Save", "CRecord3", "CP_Save", "CS_Save", "Eq_Save", "N4"};
+
+void RunAction(const Json& action, MainWindow& window, RecordingHost& host) {
+    if (!action.is_object()) throw UsageError("an action must be an object: " + action.dump());
+    if (action.contains("menu")) {
+        std::string item = Text(action, "menu");
+        if (item == "N4") host.saveAnswers = {SaveAnswer(action)};
+        window.menu(item);
+    } else if (action.contains("select")) {
+        window.select(Text(action, "select"), Number(action, "index"));
+    } else if (action.contains("type")) {
+        window.type(Text(action, "type"), Text(action, "text"));
+    } else if (action.contains("set")) {
+        window.setText(Text(action, "set"), Text(action, "text"));
+    } else if (action.contains("cell")) {
+        window.setCell(Text(action, "cell"), Number(action, "col"), Number(action, "row"), Text(action, "text"));
+    } else if (action.contains("click")) {
+        window.click(Text(action, "click"));
+    } else if (action.contains("tab")) {
+        window.setTab(Number(action, "tab"));
+    } else if (action.contains("save")) {
+        std::string command = Text(action, "save");
+        if (!kSaveCommands.count(command)) throw UsageError("\"" + command + "\" is no save command");
+        host.saveAnswers = {SaveAnswer(action)};
+        if (command == "N4")
+            window.menu(command);
+        else
+            window.click(command);
+    } else {
+        throw UsageError("unknown action " + action.dump());
+    }
+    host.saveAnswers.clear();
+}
+
+} // namespace
+
+void RunActions(const Json& actions, MainWindow& window, RecordingHost& host) {
+    if (!actions.is_array()) throw UsageError("\"actions\" must be a list");
+    for (const Json& action : actions) {
+        if (window.closed()) break;
+        RunAction(action, window, host);
+    }
+}
+
+char ScenarioDecimal(const Json& scenario, char fallback) {
+    auto it = scenario.find("decimal");
+    if (it == scenario.end()) return fallback;
+    if (!it->is_string() || (*it != "." && *it != ",")) throw UsageError("\"decimal\" must be \".\" or \",\"");
+    return it->get<std::string>()[0];
+}
+
+} // namespace tc::cli

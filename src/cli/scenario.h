@@ -1,0 +1,19 @@
+#pragma once
+// Replaying a scenario of user actions against the main window model.
+
+#include <nlohmann/json.hpp>
+
+#include "app/main_window.h"
+#include "app/recording_host.h"
+
+namespace tc::cli {
+
+// Applies the scenario's actions in order until the end or until the window
+// closes. Throws UsageError for an action that cannot be applied (an unknown
+// action, widget or key, a value of the wrong type, an index out of range).
+void RunActions(const nlohmann::json& actions, MainWindow& window, RecordingHost& host);
+
+// The decimal separator a scenario asks for, or `fallback` when it names none.
+char ScenarioDecimal(const nlohmann::json& scenario, char fallback);
+
+} // namespace tc::cli

@@ -1,0 +1,13 @@
+#pragma once
+// The state the window would show, as one JSON object.
+
+#include <nlohmann/json.hpp>
+
+#include "app/main_window.h"
+#include "app/recording_host.h"
+
+namespace tc::cli {
+
+nlohmann::ordered_json DumpState(const MainWindow& window, const RecordingHost& host);
+
+} // namespace tc::cli

@@ -1,0 +1,31 @@
+#pragma once
+// What the model asks of the view that shows it: the modal boxes and dialogs.
+// The Qt window shows real ones; the scenario runner records them and answers
+// from the scenario.
+
+#include <optional>
+#include <string>
+
+namespace tc {
+
+class Host {
+public:
+    virtual ~Host() = default;
+    // The error box, titled with the application title; `text` has the full-stop
+    // rule applied already. Called after the failing handler has ended, so the
+    // view shows the model's state first.
+    virtual void showError(const std::string& text) = 0;
+    // A message box with a message-table entry, shown while the handler runs.
+    virtual void showMessage(const std::string& text) = 0;
+    // The About window, modally; returns when the user has closed it.
+    virtual void showAbout() = 0;
+    // The save dialog, offering `lastName`; nullopt when the user cancels.
+    virtual std::optional<std::string> askSaveName(const std::string& lastName) = 0;
+    // Asked before an existing file is replaced; true to go on.
+    virtual bool confirmReplace(const std::string& path) = 0;
+};
+
+// The product title: the task-bar text and the title of every error box.
+inline constexpr const char* kApplicationTitle = "TovrinCALC: higher mathematics";
+
+} // namespace tc

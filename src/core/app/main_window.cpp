@@ -1,0 +1,172 @@
+#include "app/main_window.h"
+
+namespace tc {
+
+const char* const MainWindow::kPages[kTabCount] = {"Vector", "Matrix", "T4", "TabSheet4", "TabSheet5", "Eq"};
+
+MainWindow::MainWindow(Host& host, Settings settings)
+    : settings_(std::move(settings)), env_{Numbers(settings_.decimal), {}, host},
+      vector_((buildFrame(), buildMenu(), tree_), env_), matrix_(tree_, env_), triangle_(tree_, env_),
+      tetrahedron_(tree_, env_), slae_(tree_, env_), equation_(tree_, env_), about_(tree_, env_) {
+    connectCommands();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::buildFrame() {
+    Widget& frame = tree_.addPlain(WidgetKind::Form, "Mat", "", "TovrinCALC", {0, 0, 800, 623});
+    frame.look.background = 0xC0DCC0;
+    frame.look.pixelSize = 16;
+}
+
+void MainWindow::connectCommands() {
+    // Submenus that bring their tab forward as they open.
+    tree_.onClick("N10", [this] { tab_ = 0; });
+    tree_.onClick("N11", [this] { tab_ = 1; });
+
+    const char* vectorTasks[] = {"N12", "N13", "N15", "N14", "N16", "N17", "N30"};
+    for (int k = 0; k < 7; ++k) tree_.onClick(vectorTasks[k], [this, k] { setTask("TVec", k); });
+    const char* matrixTasks[] = {"N18", "N19", "N31", "N20", "N21"};
+    for (int k = 0; k < 5; ++k) tree_.onClick(matrixTasks[k], [this, k] { setTask("TMat_task", k); });
+
+    tree_.onClick("N28", [this] { tab_ = 2; });
+    tree_.onClick("N29", [this] { tab_ = 3; });
+    tree_.onClick("N32", [this] { tab_ = 4; });
+    tree_.onClick("N5", [this] { tab_ = 5; });
+
+    for (const char* exit : {"N26", "CClose", "M_But", "CClose3", "CP_Close", "CS_Close", "Eq_close"})
+        tree_.onClick(exit, [this] { closeWindow(); });
+
+    for (const char* lang : {"N23", "N24", "N25"})
+        tree_.onClick(lang, [this, lang] { chooseLanguage(lang); });
+
+    tree_.onClick("N2", [this] { env_.host.showAbout(); });
+    tree_.onClick("Button1", [] {}); // closes the About window; the view hides it
+
+    const std::pair<const char*, Memo*> saves[] = {
+        {"CV_Save", &vector_.memo()},     {"M_Save", &matrix_.memo()},  {"CRecord3", &triangle_.memo()},
+        {"CP_Save", &tetrahedron_.memo()}, {"CS_Save", &slae_.memo()}, {"Eq_Save", &equation_.memo()}};
+    for (const auto& [button, memo] : saves) {
+        Memo* m = memo;
+        tree_.onClick(button, [this, m] { saveMemo(*m); });
+    }
+    tree_.onClick("N4", [this] { N4Click(); });
+}
+
+void MainWindow::start() {
+    run([this] { FormCreate(); });
+    // The About window is created right after the main window.
+    run([this] { /* its text is composed by the language part */ });
+    run([this] { FormShow(); });
+}
+
+void MainWindow::FormCreate() {
+    tetrahedron_.formCreateInputs();
+    slae_.formCreate();
+    vector_.formCreate();
+    matrix_.formCreate();
+    tetrahedron_.formCreateResults();
+    for (const char* button : {"CRun", "Mat_But", "CTr_But", "CP_But", "CBut1"}) tree_.get(button).enabled = true;
+    loadLanguage();
+}
+
+void MainWindow::FormShow() { triangle_.formShow(); }
+
+void MainWindow::run(const Handler& handler) {
+    try {
+        handler();
+    } catch (const UsageError&) {
+        throw;
+    } catch (const std::exception& e) {
+        env_.host.showError(ErrorBoxText(e.what()));
+    }
+}
+
+void MainWindow::menu(const std::string& item) {
+    MenuItem& m = tree_.get<MenuItem>(item);
+    if (m.itemKind == MenuItemKind::Separator) throw UsageError("\"" + item + "\" is a separator");
+    if (closed_) return;
+    if (const Handler* h = tree_.clickHandler(item)) run(*h);
+}
+
+void MainWindow::click(const std::string& name) {
+    Widget& w = tree_.get(name);
+    if (w.kind() != WidgetKind::Button && w.kind() != WidgetKind::RadioButton)
+        throw UsageError("\"" + name + "\" is a " + KindName(w.kind()) + ", not a button");
+    if (closed_) return;
+    if (auto* radio = dynamic_cast<RadioButton*>(&w)) {
+        // Radio buttons with the same parent form one group.
+        for (Widget* other : tree_.all())
+            if (auto* r = dynamic_cast<RadioButton*>(other); r && r->parent() == radio->parent()) r->checked = false;
+        radio->checked = true;
+    }
+    if (const Handler* h = tree_.clickHandler(name)) run(*h);
+}
+
+void MainWindow::select(const std::string& combo, int index) {
+    Combo& c = tree_.get<Combo>(combo);
+    if (index < 0 || index >= static_cast<int>(c.items.size()))
+        throw UsageError("\"" + combo + "\" has no list position " + std::to_string(index));
+    if (closed_) return;
+    c.select(index);
+    if (const Handler* h = tree_.changeHandler(combo)) run(*h);
+}
+
+void MainWindow::type(const std::string& combo, std::string text) {
+    Combo& c = tree_.get<Combo>(combo);
+    if (!c.editable) throw UsageError("\"" + combo + "\" takes no typed text");
+    if (closed_) return;
+    c.type(std::move(text));
+    if (const Handler* h = tree_.changeHandler(combo)) run(*h);
+}
+
+void MainWindow::setText(const std::string& edit, std::string text) {
+    tree_.get<Edit>(edit).text = std::move(text);
+}
+
+void MainWindow::setCell(const std::string& grid, int col, int row, std::string text) {
+    Grid& g = tree_.get<Grid>(grid);
+    if (col < 0 || row < 0) throw UsageError("cell (" + std::to_string(col) + ", " + std::to_string(row) + ") is outside \"" + grid + "\"");
+    g.setCell(col, row, std::move(text));
+}
+
+void MainWindow::setMemo(const std::string& memo, std::vector<std::string> lines) {
+    tree_.get<Memo>(memo).lines = std::move(lines);
+}
+
+void MainWindow::setTab(int index) {
+    if (index < 0 || index >= kTabCount) throw UsageError("there is no tab " + std::to_string(index));
+    tab_ = index;
+}
+
+std::string MainWindow::language() const {
+    for (const char* item : {"N23", "N24", "N25"})
+        if (tree_.get<MenuItem>(item).checked) return item;
+    return "N23";
+}
+
+void MainWindow::closeWindow() {
+    // FormCloseQuery allows every close: nothing is asked and nothing is saved.
+    closed_ = true;
+}
+
+void MainWindow::setTask(const std::string& selector, int index) {
+    Widget* w = tree_.find(selector);
+    auto* combo = dynamic_cast<Combo*>(w);
+    if (!combo || index >= static_cast<int>(combo->items.size())) return; // the tab does not offer the task yet
+    combo->select(index);
+    if (const Handler* h = tree_.changeHandler(selector)) (*h)();
+}
+
+void MainWindow::chooseLanguage(const std::string& item) {
+    for (const char* other : {"N23", "N24", "N25"}) tree_.get<MenuItem>(other).checked = item == other;
+    loadLanguage();
+}
+
+void MainWindow::N4Click() {
+    Memo* memos[kTabCount] = {&vector_.memo(),      &matrix_.memo(), &triangle_.memo(),
+                              &tetrahedron_.memo(), &slae_.memo(),   &equation_.memo()};
+    saveMemo(*memos[tab_]);
+}
+
+} // namespace tc

@@ -1,0 +1,95 @@
+#pragma once
+// The main window `Mat` as a model: every widget's state and every handler.
+// The Qt window and the scenario runner are views of it: they pass the user's
+// actions in through the methods below and show what the tree then holds.
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/about_window.h"
+#include "app/env.h"
+#include "calc/equation/equation_tab.h"
+#include "calc/matrix/matrix_tab.h"
+#include "calc/slae/slae_tab.h"
+#include "calc/tetrahedron/tetrahedron_tab.h"
+#include "calc/triangle/triangle_tab.h"
+#include "calc/vector/vector_tab.h"
+#include "widgets/widget_tree.h"
+
+namespace tc {
+
+struct Settings {
+    // The user's decimal separator, "." or ",".
+    char decimal = '.';
+    // Folders where language files are looked up after the current directory,
+    // in order (the executable's folder, the installed data folder).
+    std::vector<std::string> languageDirs;
+};
+
+class MainWindow {
+public:
+    MainWindow(Host& host, Settings settings);
+    ~MainWindow();
+
+    // Program start: FormCreate, the About window's text, FormShow. Failures are
+    // reported in error boxes and start-up goes on, as the window does.
+    void start();
+
+    // The user's actions. A failure inside the handler they run ends it and is
+    // reported through Host::showError; an action that names no such widget (or
+    // one of another kind) throws UsageError and changes nothing.
+    void menu(const std::string& item);                // a menu command, or opening a submenu
+    void click(const std::string& name);               // a button or radio button
+    void select(const std::string& combo, int index);  // a list choice in a combo box
+    void type(const std::string& combo, std::string text); // typing into a combo box
+    void setText(const std::string& edit, std::string text);
+    void setCell(const std::string& grid, int col, int row, std::string text);
+    void setMemo(const std::string& memo, std::vector<std::string> lines); // the user edits a memo
+    void setTab(int index);                            // clicking a tab caption; no handler runs
+
+    int tab() const { return tab_; }
+    bool closed() const { return closed_; }
+    // The checked language item: "N23", "N24" or "N25".
+    std::string language() const;
+    const WidgetTree& widgets() const { return tree_; }
+    const Env& env() const { return env_; }
+
+    static constexpr int kTabCount = 6;
+    // Page names in tab order.
+    static const char* const kPages[kTabCount];
+
+private:
+    void buildFrame();
+    void buildMenu();
+    void connectCommands();
+    void run(const Handler& handler);
+    void closeWindow();
+    void setTask(const std::string& selector, int index);
+
+    // Start-up and language (the handlers of the same names in the window).
+    void FormCreate();
+    void FormShow();
+    void loadLanguage();
+    void chooseLanguage(const std::string& item);
+    void saveMemo(Memo& memo);
+    void N4Click();
+
+    Settings settings_;
+    WidgetTree tree_;
+    Env env_;
+    int tab_ = 0;
+    bool closed_ = false;
+    std::string lastSaveName_;
+
+    // The tabs, in the order the window creates them.
+    VectorTab vector_;
+    MatrixTab matrix_;
+    TriangleTab triangle_;
+    TetrahedronTab tetrahedron_;
+    SlaeTab slae_;
+    EquationTab equation_;
+    AboutWindow about_;
+};
+
+} // namespace tc

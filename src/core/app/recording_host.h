@@ -1,0 +1,46 @@
+#pragma once
+// A host without a screen: it records every box it is asked to show and
+// answers the save dialog from a queue of prepared answers. The scenario
+// runner and the tests show the model through it.
+
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/host.h"
+
+namespace tc {
+
+struct Box {
+    enum class Kind { Error, Message };
+    Kind kind;
+    std::string text;
+};
+
+class RecordingHost : public Host {
+public:
+    void showError(const std::string& text) override { boxes.push_back({Box::Kind::Error, text}); }
+    void showMessage(const std::string& text) override { boxes.push_back({Box::Kind::Message, text}); }
+    void showAbout() override { ++aboutShown; }
+    std::optional<std::string> askSaveName(const std::string& lastName) override {
+        offeredNames.push_back(lastName);
+        if (saveAnswers.empty()) return std::nullopt;
+        std::optional<std::string> answer = saveAnswers.front();
+        saveAnswers.pop_front();
+        return answer;
+    }
+    bool confirmReplace(const std::string& path) override {
+        replaceQuestions.push_back(path);
+        return replaceAnswer;
+    }
+
+    std::vector<Box> boxes;
+    int aboutShown = 0;
+    std::deque<std::optional<std::string>> saveAnswers; // nullopt: the user cancels
+    std::vector<std::string> offeredNames;
+    std::vector<std::string> replaceQuestions;
+    bool replaceAnswer = true;
+};
+
+} // namespace tc

@@ -1,0 +1,38 @@
+#pragma once
+// The parts every tab has: its page, its explanation memo and the compute,
+// save and exit buttons. Each calculator adds its own widgets around them.
+
+#include <string>
+
+#include "widgets/widget_tree.h"
+
+namespace tc {
+
+struct TabFrameSpec {
+    const char* page;       // tab sheet name
+    const char* caption;    // tab caption (fixed in every language)
+    const char* memo;       // explanation memo
+    const char* compute;    // compute button
+    const char* save;       // save button
+    const char* saveCaption;
+    const char* exit;       // exit button
+    bool computeEnabled;    // the compute buttons but Eq_Run start disabled until start-up enables them
+};
+
+struct TabFrame {
+    Widget& page;
+    Memo& memo;
+    Widget& compute;
+    Widget& save;
+    Widget& exit;
+};
+
+// Adds the frame with a default placement: the memo on the right half, the
+// buttons in a row at the bottom left. Calculators move them where they fit.
+TabFrame AddTabFrame(WidgetTree& tree, const TabFrameSpec& spec);
+
+// Size of a page's client area, in pixels.
+inline constexpr int kPageWidth = 792;
+inline constexpr int kPageHeight = 592;
+
+} // namespace tc

@@ -1,0 +1,101 @@
+// The main window's frame: start-up state, menu navigation, exit commands and
+// the way failures reach the error box.
+
+#include <gtest/gtest.h>
+
+#include "app/main_window.h"
+#include "app/recording_host.h"
+
+namespace tc {
+namespace {
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    MainWindowTest() : window(host, Settings{'.', {}}) { window.start(); }
+    RecordingHost host;
+    MainWindow window;
+    const WidgetTree& tree() { return window.widgets(); }
+};
+
+TEST_F(MainWindowTest, starts_on_the_vector_tab_with_ukrainian_checked_and_every_compute_button_enabled) {
+    EXPECT_EQ(window.tab(), 0);
+    EXPECT_EQ(window.language(), "N23");
+    EXPECT_FALSE(window.closed());
+    for (const char* b : {"CBut1", "Mat_But", "CTr_But", "CP_But", "CRun", "Eq_Run"})
+        EXPECT_TRUE(tree().get(b).enabled) << b;
+    EXPECT_EQ(tree().get("Mat").caption, "TovrinCALC");
+}
+
+TEST_F(MainWindowTest, tab_captions_are_fixed_in_tab_order) {
+    const char* captions[] = {"Vector", "Matrix", "Triangle", "Tetraedr", "SLAE", "Eq"};
+    for (int i = 0; i < MainWindow::kTabCount; ++i)
+        EXPECT_EQ(tree().get(MainWindow::kPages[i]).caption, captions[i]);
+}
+
+TEST_F(MainWindowTest, submenus_and_tab_commands_bring_their_tab_forward) {
+    const std::pair<const char*, int> cases[] = {{"N11", 1}, {"N28", 2}, {"N29", 3}, {"N32", 4}, {"N5", 5}, {"N10", 0}};
+    for (const auto& [item, tab] : cases) {
+        window.menu(item);
+        EXPECT_EQ(window.tab(), tab) << item;
+    }
+}
+
+TEST_F(MainWindowTest, opening_the_outer_submenus_changes_nothing) {
+    window.setTab(3);
+    window.menu("N1");
+    window.menu("N9");
+    EXPECT_EQ(window.tab(), 3);
+}
+
+TEST_F(MainWindowTest, shortcuts_are_on_save_and_the_language_items) {
+    EXPECT_EQ(tree().get<MenuItem>("N4").shortcut, "Ctrl+S");
+    EXPECT_EQ(tree().get<MenuItem>("N23").shortcut, "Ctrl+U");
+    EXPECT_EQ(tree().get<MenuItem>("N24").shortcut, "Ctrl+R");
+    EXPECT_EQ(tree().get<MenuItem>("N25").shortcut, "Ctrl+E");
+}
+
+TEST_F(MainWindowTest, language_items_form_one_radio_group) {
+    window.menu("N25");
+    EXPECT_EQ(window.language(), "N25");
+    EXPECT_FALSE(tree().get<MenuItem>("N23").checked);
+    window.menu("N24");
+    EXPECT_EQ(window.language(), "N24");
+    EXPECT_FALSE(tree().get<MenuItem>("N25").checked);
+}
+
+class ExitCommandTest : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(ExitCommandTest, closes_the_window_and_ignores_later_actions) {
+    RecordingHost host;
+    MainWindow window(host, Settings{});
+    window.start();
+    std::string name = GetParam();
+    if (name == "N26")
+        window.menu(name);
+    else
+        window.click(name);
+    EXPECT_TRUE(window.closed());
+    window.menu("N28");
+    EXPECT_EQ(window.tab(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryExit, ExitCommandTest,
+                         ::testing::Values("N26", "CClose", "M_But", "CClose3", "CP_Close", "CS_Close", "Eq_close"));
+
+TEST_F(MainWindowTest, actions_naming_no_widget_or_the_wrong_kind_are_usage_errors) {
+    EXPECT_THROW(window.click("NoSuchButton"), UsageError);
+    EXPECT_THROW(window.click("N4"), UsageError);
+    EXPECT_THROW(window.menu("CBut1"), UsageError);
+    EXPECT_THROW(window.menu("N3"), UsageError);
+    EXPECT_THROW(window.setText("Vec_M", "x"), UsageError);
+    EXPECT_THROW(window.setTab(6), UsageError);
+    EXPECT_TRUE(host.boxes.empty());
+}
+
+TEST_F(MainWindowTest, the_about_command_shows_the_about_window) {
+    window.menu("N2");
+    EXPECT_EQ(host.aboutShown, 1);
+}
+
+} // namespace
+} // namespace tc
