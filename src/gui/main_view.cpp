@@ -1,0 +1,77 @@
+#include "main_view.h"
+
+#include <QDialog>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QTabWidget>
+
+#include "qt_text.h"
+
+namespace tc::gui {
+
+MainView::MainView(Settings settings, QWidget* parent) : QMainWindow(parent), model_(*this, std::move(settings)) {
+    build();
+}
+
+MainView::~MainView() = default;
+
+void MainView::start() {
+    model_.start();
+    refresh();
+}
+
+void MainView::act(const std::function<void()>& action) {
+    if (refreshing_) return;
+    action();
+    refresh();
+    if (model_.closed()) close();
+}
+
+void MainView::refresh() {
+    refreshing_ = true;
+    for (const Widget* w : model_.widgets().all()) refreshWidget(*w);
+    if (tabs_ && tabs_->currentIndex() != model_.tab()) tabs_->setCurrentIndex(model_.tab());
+    refreshing_ = false;
+}
+
+void MainView::showError(const std::string& text) {
+    refresh();
+    if (hooks.error) return hooks.error(Q(text));
+    QMessageBox::critical(this, QString::fromUtf8(kApplicationTitle), Q(text));
+}
+
+void MainView::showMessage(const std::string& text) {
+    refresh();
+    if (hooks.message) return hooks.message(Q(text));
+    QMessageBox::information(this, QString::fromUtf8(kApplicationTitle), Q(text));
+}
+
+void MainView::showAbout() {
+    refresh();
+    if (hooks.about) return hooks.about();
+    about_->exec();
+}
+
+std::optional<std::string> MainView::askSaveName(const std::string& lastName) {
+    refresh();
+    if (hooks.saveName) {
+        std::optional<QString> answer = hooks.saveName(Q(lastName));
+        return answer ? std::optional<std::string>(S(*answer)) : std::nullopt;
+    }
+    QFileDialog dialog(this);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    // The program asks its own question before replacing a file.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    if (!lastName.empty()) dialog.selectFile(Q(lastName));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return S(dialog.selectedFiles().front());
+}
+
+bool MainView::confirmReplace(const std::string& path) {
+    if (hooks.confirmReplace) return hooks.confirmReplace(Q(path));
+    return QMessageBox::question(this, QString::fromUtf8(kApplicationTitle),
+                                 tr("%1 already exists.\nDo you want to replace it?").arg(Q(path))) ==
+           QMessageBox::Yes;
+}
+
+} // namespace tc::gui

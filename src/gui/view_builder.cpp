@@ -1,0 +1,329 @@
+// Building the Qt widgets from the model's widget tree, and showing the tree's
+// state in them.
+
+#include <QAction>
+#include <QActionGroup>
+#include <QComboBox>
+#include <QDialog>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTableView>
+
+#include "grid_model.h"
+#include "main_view.h"
+#include "qt_text.h"
+
+namespace tc::gui {
+
+namespace {
+
+QColor Rgb(unsigned rgb) { return QColor(QRgb(rgb)); }
+
+void ApplyLook(QWidget* q, const Look& look) {
+    if (look.bold || look.pixelSize) {
+        QFont f = q->font();
+        if (look.bold) f.setBold(true);
+        if (look.pixelSize) f.setPixelSize(look.pixelSize);
+        q->setFont(f);
+    }
+    if (look.color || look.background) {
+        QPalette p = q->palette();
+        if (look.color) {
+            p.setColor(QPalette::WindowText, Rgb(look.color));
+            p.setColor(QPalette::Text, Rgb(look.color));
+        }
+        if (look.background) {
+            p.setColor(QPalette::Window, Rgb(look.background));
+            p.setColor(QPalette::Base, Rgb(look.background));
+            q->setAutoFillBackground(true);
+        }
+        q->setPalette(p);
+    }
+}
+
+QFont WindowFont(const char* family, QFont::StyleHint hint, int pixels) {
+    // Where the named font is missing, the closest installed one of its kind serves.
+    QFont f(QString::fromLatin1(family));
+    f.setStyleHint(hint);
+    f.setPixelSize(pixels);
+    return f;
+}
+
+} // namespace
+
+void MainView::build() {
+    const Widget& frame = model_.widgets().get("Mat");
+    setWindowTitle(Q(frame.caption));
+    setFont(WindowFont("Times New Roman", QFont::Serif, frame.look.pixelSize));
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, Rgb(frame.look.background));
+    setPalette(pal);
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+
+    auto* central = new QWidget(this);
+    central->setFixedSize(frame.geometry.w, frame.geometry.h);
+    setCentralWidget(central);
+    tabs_ = new QTabWidget(central);
+    tabs_->setObjectName(QStringLiteral("Matem"));
+    tabs_->setGeometry(0, 0, frame.geometry.w, frame.geometry.h);
+    pageControls_[""] = tabs_;
+    connect(tabs_, &QTabWidget::currentChanged, this, [this](int i) {
+        if (!refreshing_ && i >= 0) act([this, i] { model_.setTab(i); });
+    });
+
+    for (const Widget* w : model_.widgets().all()) buildWidget(*w);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    refresh();
+}
+
+QWidget* MainView::container(const std::string& name) const {
+    auto it = widgets_.find(name);
+    return it == widgets_.end() ? centralWidget() : it->second;
+}
+
+void MainView::buildWidget(const Widget& w) {
+    const std::string name = w.name();
+    QWidget* q = nullptr;
+    switch (w.kind()) {
+    case WidgetKind::Form: {
+        if (name == "Mat") return;
+        auto* dialog = new QDialog(this);
+        dialog->setWindowTitle(Q(w.caption));
+        dialog->setFixedSize(w.geometry.w, w.geometry.h);
+        dialog->setFont(WindowFont("MS Sans Serif", QFont::SansSerif, w.look.pixelSize ? w.look.pixelSize : 11));
+        if (w.look.background) {
+            QPalette p = dialog->palette();
+            p.setColor(QPalette::Window, Rgb(w.look.background));
+            dialog->setPalette(p);
+        }
+        about_ = dialog;
+        widgets_[name] = dialog;
+        dialog->setObjectName(Q(name));
+        return;
+    }
+    case WidgetKind::Page: {
+        QTabWidget*& control = pageControls_[w.parent()];
+        if (!control) {
+            control = new QTabWidget(container(w.parent()));
+            control->setObjectName(QStringLiteral("PageControl1"));
+            control->setGeometry(w.geometry.x, w.geometry.y, w.geometry.w, w.geometry.h);
+        }
+        auto* page = new QWidget;
+        // Pages share their window's background colour.
+        page->setAutoFillBackground(true);
+        control->addTab(page, Q(w.caption));
+        page->setObjectName(Q(name));
+        widgets_[name] = page;
+        return;
+    }
+    case WidgetKind::MenuItem:
+        return buildMenuItem(static_cast<const MenuItem&>(w));
+    case WidgetKind::GroupBox:
+    case WidgetKind::RadioGroup:
+        q = new QGroupBox(container(w.parent()));
+        break;
+    case WidgetKind::Label:
+        q = new QLabel(container(w.parent()));
+        break;
+    case WidgetKind::Button: {
+        auto* b = new QPushButton(container(w.parent()));
+        if (name == "Button1") {
+            connect(b, &QPushButton::clicked, this, [this] {
+                act([this] { model_.click("Button1"); });
+                about_->accept();
+            });
+        } else {
+            connect(b, &QPushButton::clicked, this, [this, name] { act([this, name] { model_.click(name); }); });
+        }
+        q = b;
+        break;
+    }
+    case WidgetKind::RadioButton: {
+        auto* r = new QRadioButton(container(w.parent()));
+        r->setAutoExclusive(false); // the model keeps the group
+        connect(r, &QRadioButton::clicked, this, [this, name] { act([this, name] { model_.click(name); }); });
+        q = r;
+        break;
+    }
+    case WidgetKind::Edit: {
+        auto* e = new QLineEdit(container(w.parent()));
+        connect(e, &QLineEdit::textEdited, this,
+                [this, name](const QString& t) { act([this, name, t] { model_.setText(name, S(t)); }); });
+        q = e;
+        break;
+    }
+    case WidgetKind::Memo: {
+        auto* m = new QPlainTextEdit(container(w.parent()));
+        m->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+        m->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        connect(m, &QPlainTextEdit::textChanged, this, [this, name, m] {
+            if (!refreshing_) model_.setMemo(name, SplitLines(m->toPlainText()));
+        });
+        q = m;
+        break;
+    }
+    case WidgetKind::Combo: {
+        const auto& combo = static_cast<const Combo&>(w);
+        auto* c = new QComboBox(container(w.parent()));
+        c->setEditable(combo.editable);
+        c->setInsertPolicy(QComboBox::NoInsert);
+        connect(c, QOverload<int>::of(&QComboBox::activated), this,
+                [this, name](int i) { act([this, name, i] { model_.select(name, i); }); });
+        if (combo.editable)
+            connect(c->lineEdit(), &QLineEdit::textEdited, this,
+                    [this, name](const QString& t) { act([this, name, t] { model_.type(name, S(t)); }); });
+        q = c;
+        break;
+    }
+    case WidgetKind::Grid: {
+        const auto& grid = static_cast<const Grid&>(w);
+        auto* view = new QTableView(container(w.parent()));
+        auto* model = new GridModel(
+            grid,
+            [this, name](int col, int row, const QString& t) {
+                act([this, name, col, row, t] { model_.setCell(name, col, row, S(t)); });
+            },
+            view);
+        view->setModel(model);
+        view->horizontalHeader()->hide();
+        view->verticalHeader()->hide();
+        view->verticalHeader()->setMinimumSectionSize(8);
+        view->setEditTriggers(QAbstractItemView::AllEditTriggers);
+        grids_[name] = model;
+        q = view;
+        break;
+    }
+    }
+    q->setObjectName(Q(name));
+    ApplyLook(q, w.look);
+    widgets_[name] = q;
+}
+
+void MainView::buildMenuItem(const MenuItem& item) {
+    const std::string name = item.name();
+    QMenu* parentMenu = item.parent().empty() ? nullptr : menus_.at(item.parent());
+    switch (item.itemKind) {
+    case MenuItemKind::Separator:
+        parentMenu->addSeparator();
+        return;
+    case MenuItemKind::Submenu: {
+        QMenu* menu = parentMenu ? parentMenu->addMenu(Q(item.caption)) : menuBar()->addMenu(Q(item.caption));
+        menu->setObjectName(Q(name));
+        menu->menuAction()->setObjectName(Q(name));
+        // Opening a submenu runs its item's handler before the submenu shows.
+        connect(menu, &QMenu::aboutToShow, this, [this, name] { act([this, name] { model_.menu(name); }); });
+        menus_[name] = menu;
+        actions_[name] = menu->menuAction();
+        return;
+    }
+    case MenuItemKind::Command:
+    case MenuItemKind::Radio: {
+        QAction* a = parentMenu ? parentMenu->addAction(Q(item.caption)) : menuBar()->addAction(Q(item.caption));
+        a->setObjectName(Q(name));
+        if (!item.shortcut.empty()) {
+            a->setShortcut(QKeySequence(Q(item.shortcut)));
+            a->setShortcutContext(Qt::ApplicationShortcut);
+            // Actions on the menu bar itself need the window to hold them for shortcuts.
+            addAction(a);
+        }
+        if (item.itemKind == MenuItemKind::Radio) a->setCheckable(true);
+        connect(a, &QAction::triggered, this, [this, name] { act([this, name] { model_.menu(name); }); });
+        actions_[name] = a;
+        return;
+    }
+    }
+}
+
+void MainView::refreshWidget(const Widget& w) {
+    const std::string& name = w.name();
+    if (w.kind() == WidgetKind::MenuItem) {
+        auto it = actions_.find(name);
+        if (it == actions_.end()) return;
+        QAction* a = it->second;
+        if (a->text() != Q(w.caption)) a->setText(Q(w.caption));
+        const auto& item = static_cast<const MenuItem&>(w);
+        if (a->isCheckable() && a->isChecked() != item.checked) a->setChecked(item.checked);
+        return;
+    }
+    auto it = widgets_.find(name);
+    if (it == widgets_.end() || w.kind() == WidgetKind::Form || w.kind() == WidgetKind::Page) return;
+    QWidget* q = it->second;
+    if (q->geometry() != QRect(w.geometry.x, w.geometry.y, w.geometry.w, w.geometry.h))
+        q->setGeometry(w.geometry.x, w.geometry.y, w.geometry.w, w.geometry.h);
+    if (q->isVisibleTo(q->parentWidget()) != w.visible) q->setVisible(w.visible);
+    if (q->isEnabled() != w.enabled) q->setEnabled(w.enabled);
+
+    switch (w.kind()) {
+    case WidgetKind::GroupBox:
+    case WidgetKind::RadioGroup:
+        static_cast<QGroupBox*>(q)->setTitle(Q(w.caption));
+        break;
+    case WidgetKind::Label:
+        static_cast<QLabel*>(q)->setText(Q(w.caption));
+        break;
+    case WidgetKind::Button:
+        static_cast<QPushButton*>(q)->setText(Q(w.caption));
+        break;
+    case WidgetKind::RadioButton: {
+        auto* r = static_cast<QRadioButton*>(q);
+        r->setText(Q(w.caption));
+        r->setChecked(static_cast<const RadioButton&>(w).checked);
+        break;
+    }
+    case WidgetKind::Edit: {
+        auto* e = static_cast<QLineEdit*>(q);
+        const auto& edit = static_cast<const Edit&>(w);
+        if (e->text() != Q(edit.text)) e->setText(Q(edit.text));
+        e->setReadOnly(edit.readOnly);
+        break;
+    }
+    case WidgetKind::Memo: {
+        auto* m = static_cast<QPlainTextEdit*>(q);
+        QString text = Lines(static_cast<const Memo&>(w).lines);
+        if (m->toPlainText() != text) m->setPlainText(text);
+        break;
+    }
+    case WidgetKind::Combo: {
+        auto* c = static_cast<QComboBox*>(q);
+        const auto& combo = static_cast<const Combo&>(w);
+        QStringList items;
+        for (const std::string& i : combo.items) items << Q(i);
+        QStringList shown;
+        for (int i = 0; i < c->count(); ++i) shown << c->itemText(i);
+        if (shown != items) {
+            c->clear();
+            c->addItems(items);
+        }
+        if (c->currentIndex() != combo.index) c->setCurrentIndex(combo.index);
+        if (c->isEditable()) {
+            if (c->currentText() != Q(combo.text)) c->setEditText(Q(combo.text));
+        } else if (combo.index < 0) {
+            c->setPlaceholderText(Q(combo.text));
+        }
+        break;
+    }
+    case WidgetKind::Grid: {
+        const auto& grid = static_cast<const Grid&>(w);
+        grids_.at(name)->sync();
+        auto* view = static_cast<QTableView*>(q);
+        for (int c = 0; c < grid.cols; ++c)
+            if (view->columnWidth(c) != grid.colWidth(c)) view->setColumnWidth(c, grid.colWidth(c));
+        view->verticalHeader()->setDefaultSectionSize(grid.defaultRowHeight);
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+} // namespace tc::gui

@@ -1,0 +1,92 @@
+// The real window: menu navigation, shortcuts and the exit commands.
+
+#include <QAction>
+#include <QMenu>
+#include <QTabWidget>
+
+#include "gui_fixture.h"
+
+using namespace tc::gui::test;
+
+class MainWindowViewTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void has_the_caption_the_six_tabs_and_a_fixed_size() {
+        BoxLog log;
+        auto view = MakeWindow(log);
+        QCOMPARE(view->windowTitle(), QString("TovrinCALC"));
+        auto* tabs = Find<QTabWidget>(view.get(), "Matem");
+        QCOMPARE(tabs->count(), 6);
+        const QStringList captions = {"Vector", "Matrix", "Triangle", "Tetraedr", "SLAE", "Eq"};
+        for (int i = 0; i < 6; ++i) QCOMPARE(tabs->tabText(i), captions[i]);
+        QCOMPARE(tabs->currentIndex(), 0);
+        QCOMPARE(view->centralWidget()->size(), QSize(800, 623));
+        QVERIFY(!(view->windowFlags() & Qt::WindowMaximizeButtonHint));
+    }
+
+    void menu_commands_switch_the_tab_shown() {
+        BoxLog log;
+        auto view = MakeWindow(log);
+        auto* tabs = Find<QTabWidget>(view.get(), "Matem");
+        const std::pair<const char*, int> cases[] = {{"N28", 2}, {"N29", 3}, {"N32", 4}, {"N5", 5}};
+        for (const auto& [item, tab] : cases) {
+            Find<QAction>(view.get(), item)->trigger();
+            QCOMPARE(tabs->currentIndex(), tab);
+            QCOMPARE(view->model().tab(), tab);
+        }
+        // Opening a submenu brings its tab forward before the submenu shows.
+        emit Find<QMenu>(view.get(), "N11")->aboutToShow();
+        QCOMPARE(tabs->currentIndex(), 1);
+        emit Find<QMenu>(view.get(), "N10")->aboutToShow();
+        QCOMPARE(tabs->currentIndex(), 0);
+    }
+
+    void clicking_a_tab_caption_moves_the_model_too() {
+        BoxLog log;
+        auto view = MakeWindow(log);
+        Find<QTabWidget>(view.get(), "Matem")->setCurrentIndex(4);
+        QCOMPARE(view->model().tab(), 4);
+    }
+
+    void shortcuts_sit_on_save_and_the_languages() {
+        BoxLog log;
+        auto view = MakeWindow(log);
+        QCOMPARE(Find<QAction>(view.get(), "N4")->shortcut(), QKeySequence("Ctrl+S"));
+        QCOMPARE(Find<QAction>(view.get(), "N23")->shortcut(), QKeySequence("Ctrl+U"));
+        QCOMPARE(Find<QAction>(view.get(), "N24")->shortcut(), QKeySequence("Ctrl+R"));
+        QCOMPARE(Find<QAction>(view.get(), "N25")->shortcut(), QKeySequence("Ctrl+E"));
+        QVERIFY(Find<QAction>(view.get(), "N23")->isChecked());
+    }
+
+    void every_exit_command_closes_the_window() {
+        for (const char* exit : {"N26", "CClose", "M_But", "CClose3", "CP_Close", "CS_Close", "Eq_close"}) {
+            BoxLog log;
+            auto view = MakeWindow(log);
+            QVERIFY(view->isVisible());
+            if (QString(exit) == "N26")
+                Find<QAction>(view.get(), exit)->trigger();
+            else
+                QTest::mouseClick(Find<QWidget>(view.get(), exit), Qt::LeftButton);
+            QVERIFY2(!view->isVisible(), exit);
+            QVERIFY(view->model().closed());
+        }
+    }
+
+    void about_command_shows_the_about_window() {
+        BoxLog log;
+        auto view = MakeWindow(log);
+        Find<QAction>(view.get(), "N2")->trigger();
+        QCOMPARE(log.aboutShown, 1);
+        QVERIFY(view->aboutWindow()->findChild<QWidget*>("InfoM"));
+    }
+
+    void init() { watchdog_ = std::make_unique<ModalWatchdog>(); }
+    void cleanup() { watchdog_.reset(); }
+
+private:
+    std::unique_ptr<ModalWatchdog> watchdog_;
+};
+
+QTEST_MAIN(MainWindowViewTest)
+#include "main_window_view_test.moc"

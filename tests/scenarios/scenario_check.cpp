@@ -1,0 +1,91 @@
+// Replays one golden scenario through tovrincalc-cli and compares the printed
+// state with the scenario's "expect" object. Objects in "expect" are matched
+// key by key (keys it leaves out are not checked); lists and texts must match
+// exactly. "expect_exit" (default 0) is the exit status the runner must give.
+
+#include <cstdlib>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <nlohmann/json.hpp>
+#include <string>
+#if defined(__unix__) || defined(__APPLE__)
+#include <sys/wait.h>
+#endif
+
+using Json = nlohmann::json;
+
+namespace {
+
+std::string ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+// Reports every place where `actual` differs from `expected`; returns the count.
+int Compare(const Json& expected, const Json& actual, const std::string& where) {
+    if (expected.is_object()) {
+        if (!actual.is_object()) {
+            std::cerr << where << ": expected an object, got " << actual.dump() << "\n";
+            return 1;
+        }
+        int diffs = 0;
+        for (const auto& [key, value] : expected.items()) {
+            if (!actual.contains(key)) {
+                std::cerr << where << "." << key << ": missing\n";
+                ++diffs;
+            } else {
+                diffs += Compare(value, actual.at(key), where + "." + key);
+            }
+        }
+        return diffs;
+    }
+    if (expected.is_array() && actual.is_array() && expected.size() == actual.size()) {
+        int diffs = 0;
+        for (size_t i = 0; i < expected.size(); ++i)
+            diffs += Compare(expected[i], actual[i], where + "[" + std::to_string(i) + "]");
+        return diffs;
+    }
+    if (expected != actual) {
+        std::cerr << where << ":\n  expected " << expected.dump() << "\n  actual   " << actual.dump() << "\n";
+        return 1;
+    }
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 3) {
+        std::cerr << "usage: scenario_check TOVRINCALC_CLI SCENARIO.json\n";
+        return 2;
+    }
+    const std::string cli = argv[1], scenarioPath = argv[2];
+    // A scenario that is not JSON at all is a test of the runner's refusal.
+    Json scenario = Json::parse(ReadFile(scenarioPath), nullptr, false);
+    if (scenario.is_discarded()) scenario = Json{{"expect_exit", 2}};
+    std::string stem = scenarioPath;
+    for (char& c : stem)
+        if (c == '/' || c == '\\' || c == ':') c = '_';
+    const std::string outPath = stem + ".out", errPath = stem + ".err";
+    int status = std::system(("\"" + cli + "\" \"" + scenarioPath + "\" >" + outPath + " 2>" + errPath).c_str());
+#if defined(__unix__) || defined(__APPLE__)
+    if (WIFEXITED(status)) status = WEXITSTATUS(status);
+#endif
+    const int expectedExit = scenario.value("expect_exit", 0);
+    if (status != expectedExit) {
+        std::cerr << "exit status " << status << ", expected " << expectedExit << "\n" << ReadFile(errPath);
+        return 1;
+    }
+    if (expectedExit != 0) {
+        if (!ReadFile(outPath).empty()) {
+            std::cerr << "an unusable scenario must print nothing on standard output\n";
+            return 1;
+        }
+        return 0;
+    }
+    Json state = Json::parse(ReadFile(outPath));
+    int diffs = Compare(scenario.value("expect", Json::object()), state, "state");
+    if (diffs) std::cerr << diffs << " difference(s) in " << scenarioPath << "\n";
+    return diffs ? 1 : 0;
+}
