@@ -1,0 +1,157 @@
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <string>
+
+#include "numbers/convert.h"
+
+namespace tc {
+
+namespace {
+
+// Every number form starts from this many correctly rounded significant digits
+// and rounds them again, half up, to its own precision.
+constexpr int kExpandedDigits = 18;
+
+// A magnitude as 0.d1d2d3... times ten to the power `exponent`. `digits` has
+// no leading or trailing zeros; it is empty when the value rounded to zero.
+struct Decimal {
+    std::string digits;
+    int exponent = 0;
+};
+
+int BoundPrecision(int precision) {
+    return std::clamp(precision, 2, kExpandedDigits);
+}
+
+// The 18 significant digits of |value|, a finite non-zero number. to_chars
+// writes "d.ddddddddddddddddde[+-]x" whatever the C library's locale.
+Decimal Expand(long double value) {
+    char text[64];
+    const auto end = std::to_chars(text, text + sizeof text, std::fabs(value), std::chars_format::scientific,
+                                   kExpandedDigits - 1)
+                         .ptr;
+    char* e = std::find(text, end, 'e');
+    Decimal d;
+    d.digits.push_back(text[0]);
+    d.digits.append(text + 2, e);
+    const bool negative = e[1] == '-';
+    int power = 0;
+    std::from_chars(e + 2, end, power);
+    // d.ddd x 10^power is 0.dddd x 10^(power + 1).
+    d.exponent = (negative ? -power : power) + 1;
+    return d;
+}
+
+// Keeps the first `count` digits, rounding half up on the next one (a carry
+// through nines adds a digit in front: 0.999 -> 0.1 x 10^1), and drops
+// trailing zeros. A negative count leaves nothing, as does count 0 when the
+// first digit is below 5.
+void RoundHalfUp(Decimal& d, long long count) {
+    if (count < 0) {
+        d.digits.clear();
+    } else if (count < static_cast<long long>(d.digits.size())) {
+        const bool up = d.digits[static_cast<std::size_t>(count)] >= '5';
+        d.digits.resize(static_cast<std::size_t>(count));
+        if (up) {
+            while (!d.digits.empty() && d.digits.back() == '9')
+                d.digits.pop_back();
+            if (d.digits.empty()) {
+                d.digits = "1";
+                ++d.exponent;
+            } else {
+                ++d.digits.back();
+            }
+        }
+    }
+    while (!d.digits.empty() && d.digits.back() == '0')
+        d.digits.pop_back();
+    if (d.digits.empty()) d.exponent = 0;
+}
+
+std::string NotFinite(long double value) {
+    if (std::isnan(value)) return "NAN";
+    return value < 0 ? "-INF" : "INF";
+}
+
+// Fixed notation for exponents -3..limit, scientific otherwise; `d` non-empty.
+std::string WriteGeneral(const Decimal& d, bool negative, int limit, char decimal) {
+    std::string out = negative ? "-" : "";
+    const int e = d.exponent;
+    const int count = static_cast<int>(d.digits.size());
+    if (e >= -3 && e <= limit) {
+        if (e <= 0) {
+            out += '0';
+            out += decimal;
+            out.append(static_cast<std::size_t>(-e), '0');
+            out += d.digits;
+        } else if (count <= e) {
+            out += d.digits;
+            out.append(static_cast<std::size_t>(e - count), '0');
+        } else {
+            out.append(d.digits, 0, static_cast<std::size_t>(e));
+            out += decimal;
+            out.append(d.digits, static_cast<std::size_t>(e));
+        }
+    } else {
+        out += d.digits[0];
+        if (count > 1) {
+            out += decimal;
+            out.append(d.digits, 1);
+        }
+        out += 'E';
+        out += IntToStr(e - 1);
+    }
+    return out;
+}
+
+} // namespace
+
+std::string FloatToStr(long double value, char decimal) {
+    return FormatGeneral(value, 15, decimal);
+}
+
+std::string FormatGeneral(long double value, int digits, char decimal) {
+    if (!std::isfinite(value)) return NotFinite(value);
+    if (value == 0.0L) return "0";
+    const int precision = BoundPrecision(digits);
+    Decimal d = Expand(value);
+    RoundHalfUp(d, precision);
+    return WriteGeneral(d, value < 0.0L, precision, decimal);
+}
+
+std::string FormatFixed(long double value, int decimals, char decimal, int precision) {
+    if (!std::isfinite(value)) return NotFinite(value);
+    const int p = BoundPrecision(precision);
+    const int n = std::max(decimals, 0);
+    Decimal d;
+    if (value != 0.0L) {
+        d = Expand(value);
+        // The n-th decimal is significant digit number exponent + n; the earlier
+        // of that and the precision decides where the value is rounded.
+        RoundHalfUp(d, std::min<long long>(p, static_cast<long long>(d.exponent) + n));
+    }
+    if (d.exponent > p) return FormatGeneral(value, p, decimal);
+
+    // Zero, and a value that rounded to zero, carry no sign.
+    std::string out = !d.digits.empty() && value < 0.0L ? "-" : "";
+    const auto digit = [&d](long long index) {
+        return index >= 0 && index < static_cast<long long>(d.digits.size())
+                   ? d.digits[static_cast<std::size_t>(index)]
+                   : '0';
+    };
+    if (d.exponent <= 0) out += '0';
+    for (int i = 0; i < d.exponent; ++i)
+        out += digit(i);
+    if (n > 0) out += decimal;
+    for (int i = 0; i < n; ++i)
+        out += digit(static_cast<long long>(d.exponent) + i);
+    return out;
+}
+
+std::string IntToStr(long long value) {
+    char text[24];
+    return std::string(text, std::to_chars(text, text + sizeof text, value).ptr);
+}
+
+} // namespace tc
