@@ -1,5 +1,7 @@
 #include "app/main_window.h"
 
+#include "i18n/language_file.h"
+
 namespace tc {
 
 const char* const MainWindow::kPages[kTabCount] = {"Vector", "Matrix", "T4", "TabSheet4", "TabSheet5", "Eq"};
@@ -55,8 +57,10 @@ void MainWindow::connectCommands() {
 
 void MainWindow::start() {
     run([this] { FormCreate(); });
-    // The About window is created right after the main window.
-    run([this] { /* its text is composed by the language part */ });
+    // The About window is created right after the main window, while
+    // "Ukrainian" is still the checked language; a later language change does
+    // not recompose its text.
+    run([this] { about_.formCreate(LanguageFileName(language()), settings_.languageDirs); });
     run([this] { FormShow(); });
 }
 
@@ -156,11 +160,6 @@ void MainWindow::setTask(const std::string& selector, int index) {
     if (!combo || index >= static_cast<int>(combo->items.size())) return; // the tab does not offer the task yet
     combo->select(index);
     if (const Handler* h = tree_.changeHandler(selector)) (*h)();
-}
-
-void MainWindow::chooseLanguage(const std::string& item) {
-    for (const char* other : {"N23", "N24", "N25"}) tree_.get<MenuItem>(other).checked = item == other;
-    loadLanguage();
 }
 
 void MainWindow::N4Click() {

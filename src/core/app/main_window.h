@@ -15,6 +15,7 @@
 #include "calc/tetrahedron/tetrahedron_tab.h"
 #include "calc/triangle/triangle_tab.h"
 #include "calc/vector/vector_tab.h"
+#include "i18n/language_table.h"
 #include "widgets/widget_tree.h"
 
 namespace tc {
@@ -78,6 +79,7 @@ private:
     Settings settings_;
     WidgetTree tree_;
     Env env_;
+    LanguageTable language_; // the lines of the language file loaded last
     int tab_ = 0;
     bool closed_ = false;
     std::string lastSaveName_;
