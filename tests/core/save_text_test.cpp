@@ -21,9 +21,14 @@ using test::WriteBytes;
 namespace fs = std::filesystem;
 
 struct NameCase {
+    const char* label;
     const char* chosen;
     const char* file;
 };
+
+void PrintTo(const NameCase& c, std::ostream* os) {
+    *os << '"' << c.chosen << "\" -> \"" << c.file << '"';
+}
 
 class TextFileNameTest : public ::testing::TestWithParam<NameCase> {};
 
@@ -33,12 +38,16 @@ TEST_P(TextFileNameTest, appends_txt_only_when_the_name_lacks_it) {
 
 INSTANTIATE_TEST_SUITE_P(
     Names, TextFileNameTest,
-    ::testing::Values(NameCase{"angle", "angle.txt"}, NameCase{"angle.txt", "angle.txt"},
-                      NameCase{"angle.TXT", "angle.TXT"}, NameCase{"angle.Txt", "angle.Txt"},
-                      // Only a real ".txt" ending counts: not "txt" without the dot, nor one inside the name.
-                      NameCase{"angletxt", "angletxt.txt"}, NameCase{"a.txt.bak", "a.txt.bak.txt"},
-                      NameCase{"dir.txt/angle", "dir.txt/angle.txt"}, NameCase{"txt", "txt.txt"},
-                      NameCase{"/home/u/кут", "/home/u/кут.txt"}, NameCase{"кут.ТXT", "кут.ТXT.txt"}));
+    ::testing::Values(
+        NameCase{"bare", "angle", "angle.txt"}, NameCase{"lower", "angle.txt", "angle.txt"},
+        NameCase{"upper", "angle.TXT", "angle.TXT"}, NameCase{"mixed", "angle.Txt", "angle.Txt"},
+        // Only a real ".txt" ending counts: not "txt" without the dot, nor one inside the name.
+        NameCase{"no_dot", "angletxt", "angletxt.txt"}, NameCase{"inside", "a.txt.bak", "a.txt.bak.txt"},
+        NameCase{"in_folder", "dir.txt/angle", "dir.txt/angle.txt"}, NameCase{"just_txt", "txt", "txt.txt"},
+        NameCase{"cyrillic", "/home/u/кут", "/home/u/кут.txt"},
+        // A Cyrillic "Т" is no Latin "T".
+        NameCase{"cyrillic_te", "кут.ТXT", "кут.ТXT.txt"}),
+    [](const ::testing::TestParamInfo<NameCase>& row) { return std::string(row.param.label); });
 
 // Save and check the bytes; the folder must hold nothing else afterwards.
 void ExpectSaved(const WorkFolder& folder, const std::vector<std::string>& lines, const std::string& bytes) {
