@@ -79,16 +79,6 @@ TEST_F(SaveCommandsTest, a_name_with_txt_in_any_case_is_used_as_it_is) {
     EXPECT_EQ(host.boxes[0].text, "\"angle.txt\" already exists.\nDo you want to replace it?");
 }
 
-TEST_F(SaveCommandsTest, saves_the_memo_as_it_stands_after_the_users_edits) {
-    window.setMemo("Vec_M", {"typed by the user", "Кут між векторами"});
-    saveAs("CV_Save", "edited");
-    EXPECT_EQ(ReadBytes("edited.txt"), "typed by the user\r\nКут між векторами\r\n");
-    window.setMemo("Vec_M", {});
-    saveAs("CV_Save", "empty");
-    EXPECT_TRUE(fs::exists("empty.txt"));
-    EXPECT_EQ(fs::file_size("empty.txt"), 0u);
-}
-
 TEST_F(SaveCommandsTest, cancelling_writes_nothing_and_changes_nothing) {
     saveAs("M_Save", std::nullopt);
     window.setTab(3);

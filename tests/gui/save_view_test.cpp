@@ -73,39 +73,6 @@ class SaveViewTest : public QObject {
         QVERIFY(log.errors.isEmpty());
     }
 
-    void declining_the_replace_question_keeps_the_file() {
-        BoxLog log;
-        auto view = MakeWindow(log);
-        view->model().setMemo("SLA", {"new"});
-        QFile old("slae.txt");
-        QVERIFY(old.open(QIODevice::WriteOnly));
-        old.write("old\r\n");
-        old.close();
-        QStringList asked;
-        view->hooks.confirmReplace = [&asked](const QString& path) {
-            asked << path;
-            return false;
-        };
-        Find<QTabWidget>(view.get(), "Matem")->setCurrentIndex(4);
-        log.saveAnswers.push_back(QString("slae"));
-        QTest::mouseClick(Find<QWidget>(view.get(), "CS_Save"), Qt::LeftButton);
-        QCOMPARE(asked, QStringList({"slae.txt"}));
-        QCOMPARE(Bytes("slae.txt"), QByteArray("old\r\n"));
-    }
-
-    void a_folder_as_target_shows_the_error_box_and_keeps_the_memo() {
-        BoxLog log;
-        auto view = MakeWindow(log);
-        view->model().setMemo("Tet_M", {"tetrahedron"});
-        view->refresh();
-        QVERIFY(QDir::current().mkdir("folder.txt"));
-        log.saveAnswers.push_back(QString("folder"));
-        QTest::mouseClick(Find<QWidget>(view.get(), "CP_Save"), Qt::LeftButton);
-        QCOMPARE(log.errors, QStringList({"Cannot save \"folder.txt\": Is a directory."}));
-        QCOMPARE(Find<QPlainTextEdit>(view.get(), "Tet_M")->toPlainText(), QString("tetrahedron"));
-        QVERIFY(QDir("folder.txt").isEmpty());
-    }
-
     void init() {
         work_ = std::make_unique<QTemporaryDir>();
         QVERIFY(work_->isValid());
