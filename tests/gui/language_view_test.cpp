@@ -1,0 +1,103 @@
+// The real window switching languages from the keyboard, and its texts when no
+// language file can be found.
+
+#include <QAction>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabWidget>
+
+#include "gui_fixture.h"
+
+using namespace tc::gui::test;
+
+namespace {
+
+const QStringList kTabCaptions = {"Vector", "Matrix", "Triangle", "Tetraedr", "SLAE", "Eq"};
+
+QStringList TabCaptions(QWidget* view) {
+    QStringList captions;
+    auto* tabs = Find<QTabWidget>(view, "Matem");
+    for (int i = 0; i < tabs->count(); ++i) captions << tabs->tabText(i);
+    return captions;
+}
+
+QString Text(QWidget* view, const char* name) {
+    if (auto* menu = view->findChild<QMenu*>(name)) return menu->title();
+    if (auto* button = view->findChild<QPushButton*>(name)) return button->text();
+    return Find<QAction>(view, name)->text();
+}
+
+// Sends Ctrl+<key> to the window as the user's keyboard would.
+void CtrlKey(QWidget* view, Qt::Key key) {
+    view->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(view));
+    QTest::keyClick(view, key, Qt::ControlModifier);
+}
+
+} // namespace
+
+class LanguageViewTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void ctrl_e_puts_english_on_the_menu_and_the_buttons_and_leaves_the_tab_captions() {
+        BoxLog log;
+        auto view = MakeWindow(log, '.', {TOVRIN_LANG_SOURCE_DIR});
+        QVERIFY(log.startErrors.isEmpty());
+        QCOMPARE(Text(view.get(), "N1"), QString("Завдання"));
+        QCOMPARE(Text(view.get(), "CBut1"), QString("Обчислити"));
+
+        CtrlKey(view.get(), Qt::Key_E);
+        QVERIFY(Find<QAction>(view.get(), "N25")->isChecked());
+        QVERIFY(!Find<QAction>(view.get(), "N23")->isChecked());
+        QCOMPARE(Text(view.get(), "N1"), QString("Tasks"));
+        QCOMPARE(Text(view.get(), "N9"), QString("Higher mathematics"));
+        QCOMPARE(Text(view.get(), "N17"), QString("Angle between vectors"));
+        QCOMPARE(Text(view.get(), "N4"), QString("Save"));
+        QCOMPARE(Text(view.get(), "Info1"), QString("Help"));
+        for (const char* compute : {"CBut1", "Mat_But", "CTr_But", "CP_But", "CRun", "Eq_Run"})
+            QCOMPARE(Text(view.get(), compute), QString("Compute"));
+        for (const char* exit : {"CClose", "M_But", "CClose3", "CP_Close", "CS_Close", "Eq_close"})
+            QCOMPARE(Text(view.get(), exit), QString("Exit"));
+        QCOMPARE(TabCaptions(view.get()), kTabCaptions);
+        QVERIFY(log.errors.isEmpty());
+
+        CtrlKey(view.get(), Qt::Key_R);
+        QCOMPARE(Text(view.get(), "N1"), QString("Задания"));
+        CtrlKey(view.get(), Qt::Key_U);
+        QCOMPARE(Text(view.get(), "N1"), QString("Завдання"));
+        QCOMPARE(TabCaptions(view.get()), kTabCaptions);
+    }
+
+    void the_about_text_stays_ukrainian_after_a_language_change() {
+        BoxLog log;
+        auto view = MakeWindow(log, '.', {TOVRIN_LANG_SOURCE_DIR});
+        CtrlKey(view.get(), Qt::Key_E);
+        auto* info = Find<QPlainTextEdit>(view->aboutWindow(), "InfoM");
+        const QStringList lines = info->toPlainText().split('\n');
+        QCOMPARE(lines.size(), 20);
+        QVERIFY(lines[0].startsWith("TovrinCALC – калькулятор"));
+        QVERIFY(lines[19].startsWith("       http"));
+    }
+
+    void without_language_files_the_built_in_captions_stay_after_one_box_per_window() {
+        BoxLog log;
+        auto view = MakeWindow(log);
+        QCOMPARE(log.startErrors.size(), 2);
+        for (const QString& e : log.startErrors) QVERIFY2(e.startsWith("Cannot open file \""), qPrintable(e));
+        QVERIFY(log.startErrors[0].contains("Ukrainian.txt"));
+        QCOMPARE(Text(view.get(), "N1"), QString("Завдання"));
+        QCOMPARE(Text(view.get(), "CS_Save"), QString("Зберегти"));
+        QVERIFY(Find<QPlainTextEdit>(view->aboutWindow(), "InfoM")->toPlainText().isEmpty());
+    }
+
+    void init() { watchdog_ = std::make_unique<ModalWatchdog>(); }
+    void cleanup() { watchdog_.reset(); }
+
+private:
+    std::unique_ptr<ModalWatchdog> watchdog_;
+};
+
+QTEST_MAIN(LanguageViewTest)
+#include "language_view_test.moc"
