@@ -15,7 +15,11 @@ using Lines = std::vector<std::string>;
 
 class VectorTabTest : public ::testing::Test {
   protected:
-    explicit VectorTabTest(char decimal = '.') : window(host, Settings{decimal, {}}) { window.start(); }
+    explicit VectorTabTest(char decimal = '.') : window(host, Settings{decimal, {}}) {
+        window.start();
+        // No language file is in reach here: start-up has reported it missing.
+        host.boxes.clear();
+    }
 
     // Types the components of A (row 1) and B (row 2) into columns 1, 2, ...
     void setVectors(const Lines& a, const Lines& b) {

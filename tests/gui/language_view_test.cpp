@@ -8,6 +8,7 @@
 #include <QTabWidget>
 
 #include "gui_fixture.h"
+#include "qt_text.h"
 
 using namespace tc::gui::test;
 
@@ -18,7 +19,8 @@ const QStringList kTabCaptions = {"Vector", "Matrix", "Triangle", "Tetraedr", "S
 QStringList TabCaptions(QWidget* view) {
     QStringList captions;
     auto* tabs = Find<QTabWidget>(view, "Matem");
-    for (int i = 0; i < tabs->count(); ++i) captions << tabs->tabText(i);
+    for (int i = 0; i < tabs->count(); ++i)
+        captions << tabs->tabText(i);
     return captions;
 }
 
@@ -75,17 +77,18 @@ private slots:
         auto view = MakeWindow(log, '.', {TOVRIN_LANG_SOURCE_DIR});
         CtrlKey(view.get(), Qt::Key_E);
         auto* info = Find<QPlainTextEdit>(view->aboutWindow(), "InfoM");
-        const QStringList lines = info->toPlainText().split('\n');
-        QCOMPARE(lines.size(), 20);
-        QVERIFY(lines[0].startsWith("TovrinCALC – калькулятор"));
-        QVERIFY(lines[19].startsWith("       http"));
+        const std::vector<std::string> lines = tc::gui::SplitLines(info->toPlainText());
+        QCOMPARE(lines.size(), std::size_t{20});
+        QVERIFY(QString::fromStdString(lines[0]).startsWith("TovrinCALC – калькулятор"));
+        QVERIFY(QString::fromStdString(lines[19]).startsWith("       http"));
     }
 
     void without_language_files_the_built_in_captions_stay_after_one_box_per_window() {
         BoxLog log;
         auto view = MakeWindow(log);
         QCOMPARE(log.startErrors.size(), 2);
-        for (const QString& e : log.startErrors) QVERIFY2(e.startsWith("Cannot open file \""), qPrintable(e));
+        for (const QString& e : log.startErrors)
+            QVERIFY2(e.startsWith("Cannot open file \""), qPrintable(e));
         QVERIFY(log.startErrors[0].contains("Ukrainian.txt"));
         QCOMPARE(Text(view.get(), "N1"), QString("Завдання"));
         QCOMPARE(Text(view.get(), "CS_Save"), QString("Зберегти"));
