@@ -1,6 +1,9 @@
 #include "main_view.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QDialog>
+#include <QKeyEvent>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QTabWidget>
@@ -12,6 +15,24 @@ namespace tc::gui {
 
 MainView::MainView(Settings settings, QWidget* parent) : QMainWindow(parent), model_(*this, std::move(settings)) {
     build();
+    QApplication::instance()->installEventFilter(this);
+}
+
+// The menu's Ctrl shortcuts win over the same keys in a text field: on X11 a
+// line edit takes Ctrl+E and Ctrl+U for itself (end of line, delete to the
+// start), which would swallow the language commands while the cursor is in a
+// cell or a field.
+bool MainView::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride) {
+        const QKeySequence pressed(static_cast<QKeyEvent*>(event)->keyCombination());
+        for (const auto& [name, action] : actions_) {
+            if (!action->shortcut().isEmpty() && action->shortcut() == pressed) {
+                event->ignore();
+                return true;
+            }
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 MainView::~MainView() = default;

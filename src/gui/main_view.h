@@ -51,6 +51,9 @@ public:
     std::optional<std::string> askSaveName(const std::string& lastName) override;
     bool confirmReplace(const std::string& path) override;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void build();
     void buildWidget(const Widget& w);

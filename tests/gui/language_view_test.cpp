@@ -2,6 +2,7 @@
 // language file can be found.
 
 #include <QAction>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -70,6 +71,29 @@ private slots:
         CtrlKey(view.get(), Qt::Key_U);
         QCOMPARE(Text(view.get(), "N1"), QString("Завдання"));
         QCOMPARE(TabCaptions(view.get()), kTabCaptions);
+    }
+
+    // Text fields have Ctrl+E, Ctrl+U of their own (end of line, delete to the
+    // start); the menu's language commands must still win there.
+    void ctrl_e_switches_the_language_while_the_cursor_is_in_a_text_field() {
+        BoxLog log;
+        auto view = MakeWindow(log, '.', {TOVRIN_LANG_SOURCE_DIR});
+        view->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(view.get()));
+        QLineEdit* field = nullptr;
+        for (QLineEdit* e : view->findChildren<QLineEdit*>())
+            if (e->isVisible() && e->isEnabled() && !e->isReadOnly()) field = e;
+        QVERIFY(field);
+        field->setFocus();
+        field->selectAll();
+        QTest::keyClicks(field, "typed text");
+        field->setCursorPosition(0);
+        QTest::keyClick(field, Qt::Key_E, Qt::ControlModifier);
+        QVERIFY(Find<QAction>(view.get(), "N25")->isChecked());
+        QCOMPARE(Text(view.get(), "N1"), QString("Tasks"));
+        QTest::keyClick(field, Qt::Key_U, Qt::ControlModifier);
+        QVERIFY(Find<QAction>(view.get(), "N23")->isChecked());
+        QCOMPARE(field->text(), QString("typed text"));
     }
 
     void the_about_text_stays_ukrainian_after_a_language_change() {
