@@ -18,7 +18,7 @@ EquationTab::EquationTab(WidgetTree& tree, Env& env)
     addWidgets();
     tree_.onClick("eq1", [this] { eq1Click(); });
     tree_.onClick("eq2", [this] { eq2Click(); });
-    tree_.onClick("eq3", [this] { eq2Click(); });
+    tree_.onClick("eq3", [this] { eq3Click(); });
     tree_.onClick("Eq_Run", [this] { Eq_RunClick(); });
 }
 

@@ -19,7 +19,8 @@ class EquationTab {
 
     // Handlers.
     void eq1Click();
-    void eq2Click(); // eq3Click is the same
+    void eq2Click();
+    void eq3Click() { eq2Click(); } // the biquadratic kind is answered as the cubic one
     void Eq_RunClick();
 
     // The steps of Eq_RunClick once the coefficients are read.
