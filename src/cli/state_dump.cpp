@@ -38,8 +38,12 @@ Json GridJson(const Grid& g) {
 
 Json DumpState(const MainWindow& window, const RecordingHost& host) {
     Json boxes = Json::array();
-    for (const Box& b : host.boxes)
-        boxes.push_back({{"kind", b.kind == Box::Kind::Error ? "error" : "message"}, {"text", b.text}});
+    for (const Box& b : host.boxes) {
+        const char* kind = b.kind == Box::Kind::Error      ? "error"
+                           : b.kind == Box::Kind::Question ? "question"
+                                                           : "message";
+        boxes.push_back({{"kind", kind}, {"text", b.text}});
+    }
 
     Json memos = Json::object(), fields = Json::object(), grids = Json::object(), combos = Json::object(),
          captions = Json::object();
