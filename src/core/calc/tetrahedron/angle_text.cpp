@@ -7,14 +7,20 @@ namespace tc {
 namespace {
 
 // An edge component as a factor: bracketed when negative.
-std::string Factor(const Numbers& nums, Ext e) { return e < 0.0L ? "(" + nums.g(e) + ")" : nums.g(e); }
+std::string Factor(const Numbers& nums, Ext e) {
+    return e < 0.0L ? "(" + nums.g(e) + ")" : nums.g(e);
+}
 
 // "+79*" or "-46*": a normal component after the first carries its own sign.
-std::string Coefficient(const Numbers& nums, Ext n) { return n < 0.0L ? nums.g(n) + "*" : "+" + nums.g(n) + "*"; }
+std::string Coefficient(const Numbers& nums, Ext n) {
+    return n < 0.0L ? nums.g(n) + "*" : "+" + nums.g(n) + "*";
+}
 
 } // namespace
 
-Ext Degrees(Ext radians) { return radians / Pi() * 180.0L; }
+Ext Degrees(Ext radians) {
+    return radians / Pi() * 180.0L;
+}
 
 EdgeAngleValue EdgeAngle(const Point3& u, const Point3& v, Ext lengthU, Ext lengthV) {
     const Ext cos = (u.x * v.x + u.y * v.y + u.z * v.z) / (lengthU * lengthV);
@@ -25,7 +31,13 @@ EdgeFaceTexts EdgeFaceAngle(const Numbers& nums, const Point3& n, const Point3& 
     const Ext dot = n.x * e.x + n.y * e.y + n.z * e.z;
     const Ext nsq = n.x * n.x + n.y * n.y + n.z * n.z;
     const Ext normal = Sqrt(nsq);
-    const Ext sin = dot / (normal * lengthE);
+    // |n.e| <= |n| |e| always holds, so a sine beyond 1 in magnitude is rounding
+    // in the two square roots. An edge perpendicular to its face lands there
+    // about as often as not (A(0;0;0), B(1;1;0), C(0;0;1), D(1;-1;0)); its angle
+    // is 90 degrees, not a failure of the arc sine.
+    Ext sin = dot / (normal * lengthE);
+    if (sin > 1.0L) sin = 1.0L;
+    if (sin < -1.0L) sin = -1.0L;
 
     EdgeFaceTexts t;
     // Nx is written bare even when negative: it opens the sum.

@@ -80,8 +80,8 @@ void TetrahedronTab::angles() {
             phi_->setCell(col, 1, nums.fixed(value.cos, 4));
             phi_->setCell(col, 2, nums.fixed(value.degrees, 4));
             // The line repeats the two cells.
-            add("     cos(" + std::string(a.name) + ")=" + phi_->cell(col, 1) + ",    " + "(" + a.name + ")=" +
-                phi_->cell(col, 2));
+            add("     cos(" + std::string(a.name) + ")=" + phi_->cell(col, 1) + ",    " + "(" + a.name +
+                ")=" + phi_->cell(col, 2));
             ++col;
         }
         add("");

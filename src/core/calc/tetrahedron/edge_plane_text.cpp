@@ -22,7 +22,9 @@ std::string Opening(const Numbers& nums, const char* axis, Ext start, const std:
 }
 
 // A direction component, bracketed when negative.
-std::string Direction(const Numbers& nums, Ext d) { return d < 0.0L ? "(" + nums.g(d) + ")" : nums.g(d); }
+std::string Direction(const Numbers& nums, Ext d) {
+    return d < 0.0L ? "(" + nums.g(d) + ")" : nums.g(d);
+}
 
 // A term of a plane equation: "+79y", "-46z", nothing for a zero coefficient.
 std::string Term(const Numbers& nums, Ext k, const char* variable) {

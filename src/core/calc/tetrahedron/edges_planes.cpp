@@ -17,7 +17,7 @@ struct EdgeEnds {
 // Each edge runs from its first named vertex to its second.
 const EdgeEnds kEdges[6] = {
     {kA, kB, "    AB", "   |AB|="}, {kA, kC, "  AC", "  |AC|="}, {kA, kD, "  AD", "  |AD|="},
-    {kB, kC, "  BC", "  |BC|="},   {kC, kD, "  CD", "  |CD|="}, {kB, kD, "  BD", "  |BD|="},
+    {kB, kC, "  BC", "  |BC|="},    {kC, kD, "  CD", "  |CD|="}, {kB, kD, "  BD", "  |BD|="},
 };
 
 struct Face {
@@ -25,8 +25,10 @@ struct Face {
     const char* prefix;
 };
 
-const Face kFaces[4] = {
-    {kA, kB, kC, "    ABC:  "}, {kA, kB, kD, "    ABD:  "}, {kA, kC, kD, "    ACD:  "}, {kB, kC, kD, "    BCD:  "}};
+const Face kFaces[4] = {{kA, kB, kC, "    ABC:  "},
+                        {kA, kB, kD, "    ABD:  "},
+                        {kA, kC, kD, "    ACD:  "},
+                        {kB, kC, kD, "    BCD:  "}};
 
 // Each area from two edges spanning the face.
 struct Area {
@@ -34,8 +36,10 @@ struct Area {
     const char* prefix;
 };
 
-const Area kAreas[4] = {
-    {kAB, kAC, "    S[ABC]="}, {kAB, kBD, "    S[ABD]="}, {kAC, kAD, "    S[ACD]="}, {kBC, kBD, "    S[BCD]="}};
+const Area kAreas[4] = {{kAB, kAC, "    S[ABC]="},
+                        {kAB, kBD, "    S[ABD]="},
+                        {kAC, kAD, "    S[ACD]="},
+                        {kBC, kBD, "    S[BCD]="}};
 
 } // namespace
 
@@ -55,7 +59,8 @@ void TetrahedronTab::edgesAndPlanes() {
 
     // The data as typed, not as read.
     const char* echo[] = {"   A(", "   B(", "   C(", "   D("};
-    for (int c = 1; c <= 4; ++c) add(echo[c - 1] + p.cell(c, 1) + ";" + p.cell(c, 2) + ";" + p.cell(c, 3) + ")");
+    for (int c = 1; c <= 4; ++c)
+        add(echo[c - 1] + p.cell(c, 1) + ";" + p.cell(c, 2) + ";" + p.cell(c, 3) + ")");
     add("");
 
     add(message(46));

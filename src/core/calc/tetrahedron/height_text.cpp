@@ -13,7 +13,9 @@ std::string Opening(const Numbers& nums, const std::string& axis, Ext v) {
     return axis + "/";
 }
 
-std::string Direction(const Numbers& nums, Ext n) { return n < 0.0L ? "(" + nums.g(n) + ")" : nums.g(n); }
+std::string Direction(const Numbers& nums, Ext n) {
+    return n < 0.0L ? "(" + nums.g(n) + ")" : nums.g(n);
+}
 
 } // namespace
 

@@ -33,7 +33,8 @@ void TetrahedronTab::heightsAndVolume() {
     add("");
     for (int i = 0; i < 4; ++i) {
         const Height& h = kHeights[i];
-        const Point3 n = NormalFromText(nums, PlaneText(nums, vertices_[h.p1], vertices_[h.p2], vertices_[h.p3]));
+        const Point3 n =
+            NormalFromText(nums, PlaneText(nums, vertices_[h.p1], vertices_[h.p2], vertices_[h.p3]));
         const std::string text = HeightText(nums, n, vertices_[h.vertex]);
         tvecH_->setCell(1, i, text);
         add(h.prefix + text);

@@ -13,8 +13,12 @@ struct Point3 {
 };
 
 // The vector from `from` to `to`.
-inline Point3 operator-(const Point3& to, const Point3& from) { return {to.x - from.x, to.y - from.y, to.z - from.z}; }
-inline Point3 operator-(const Point3& p) { return {-p.x, -p.y, -p.z}; }
+inline Point3 operator-(const Point3& to, const Point3& from) {
+    return {to.x - from.x, to.y - from.y, to.z - from.z};
+}
+inline Point3 operator-(const Point3& p) {
+    return {-p.x, -p.y, -p.z};
+}
 
 // An edge of the tetrahedron: its vector and its length.
 struct Edge {
