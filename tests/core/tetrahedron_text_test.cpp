@@ -13,20 +13,6 @@ const Point3 A{7, -2, -3}, B{-4, 2, 1}, C{2, 4, 6}, D{3, 2, -5};
 const Numbers dot('.');
 const Numbers comma(',');
 
-TEST(TetraEdgeText, writes_the_example_edge_ab_with_its_signs_folded_in) {
-    const EdgeTexts t = EdgeText(dot, A, B);
-    EXPECT_EQ(t.vector, "(-4-7;2+2;1+3)=(-11;4;4)");
-    EXPECT_EQ(t.length, "((-11)^2+4^2+4^2)^(1/2)=(121+16+16)^(1/2)=(153)^(1/2)=12.3693");
-    EXPECT_EQ(t.line, "(x-7)/(-11)=(y+2)/4=(z+3)/4");
-}
-
-TEST(TetraEdgeText, brackets_negative_later_components_and_leaves_positive_ones_bare) {
-    const EdgeTexts t = EdgeText(dot, C, D);
-    EXPECT_EQ(t.vector, "(3-2;2-4;-5-6)=(1;-2;-11)");
-    EXPECT_EQ(t.length, "(1^2+(-2)^2+(-11)^2)^(1/2)=(1+4+121)^(1/2)=(126)^(1/2)=11.2250");
-    EXPECT_EQ(t.line, "(x-2)/1=(y-4)/(-2)=(z-6)/(-11)");
-}
-
 TEST(TetraEdgeText, a_zero_start_coordinate_has_no_sign_part_and_opens_its_line_term_bare) {
     const EdgeTexts t = EdgeText(dot, {0, 0, 0}, {2, -3, 4});
     EXPECT_EQ(t.vector, "(2;-3;4)=(2;-3;4)");
@@ -47,17 +33,6 @@ TEST(TetraEdgeText, writes_the_users_decimal_separator) {
     EXPECT_EQ(t.vector, "(2-0,5;1+1,5;0,25)=(1,5;2,5;0,25)");
     EXPECT_EQ(t.line, "(x-0,5)/1,5=(y+1,5)/2,5=(z)/0,25");
     EXPECT_EQ(t.length, "(1,5^2+2,5^2+0,25^2)^(1/2)=(2,25+6,25+0,0625)^(1/2)=(8,5625)^(1/2)=2,9262");
-}
-
-TEST(TetraPlaneText, writes_the_example_faces) {
-    const PlaneTexts abc = PlaneText(dot, A, B, C);
-    EXPECT_EQ(abc.equation, "12x+79y-46z-64=0");
-    EXPECT_EQ(abc.a, "12");
-    EXPECT_EQ(abc.b, "79");
-    EXPECT_EQ(abc.c, "-46");
-    EXPECT_EQ(PlaneText(dot, A, B, D).equation, "-24x-38y-28z+8=0");
-    EXPECT_EQ(PlaneText(dot, A, C, D).equation, "-48x-46y+4z+256=0");
-    EXPECT_EQ(PlaneText(dot, B, C, D).equation, "-12x+71y-14z-176=0");
 }
 
 TEST(TetraPlaneText, leaves_out_zero_terms_so_a_zero_x_coefficient_opens_with_plus) {
@@ -88,11 +63,7 @@ TEST(TetraPlaneText, normal_is_read_back_from_its_fifteen_digit_texts) {
 }
 
 TEST(TetraTriangleArea, is_half_the_cross_product_in_four_decimals) {
-    const Point3 ab = B - A, ac = C - A, ad = D - A, bc = C - B, bd = D - B;
-    EXPECT_EQ(TriangleArea(dot, ab, ac), "46.1004");
-    EXPECT_EQ(TriangleArea(dot, ab, bd), "26.4764");
-    EXPECT_EQ(TriangleArea(dot, ac, ad), "33.3017");
-    EXPECT_EQ(TriangleArea(comma, bc, bd), "36,6776");
+    EXPECT_EQ(TriangleArea(comma, C - B, D - B), "36,6776");
     EXPECT_EQ(TriangleArea(dot, {1, 1, 1}, {2, 2, 2}), "0.0000");
 }
 
@@ -101,16 +72,11 @@ Ext Length(const Point3& v) {
     return Sqrt(v.x * v.x + v.y * v.y + v.z * v.z);
 }
 
-TEST(TetraEdgeAngle, gives_the_cosine_and_the_degrees_of_acute_and_obtuse_angles) {
-    const Point3 ab = B - A, ac = C - A, da = A - D, db = B - D;
-    const EdgeAngleValue acute = EdgeAngle(ab, ac, Length(ab), Length(ac));
-    EXPECT_EQ(dot.fixed(acute.cos, 4), "0.7802");
-    EXPECT_EQ(dot.fixed(acute.degrees, 4), "38.7208");
-    const EdgeAngleValue obtuse = EdgeAngle(da, db, Length(da), Length(db));
-    EXPECT_EQ(dot.fixed(obtuse.cos, 4), "-0.2892");
-    EXPECT_EQ(dot.fixed(obtuse.degrees, 4), "106.8125");
-    // A right angle from the full-precision pi.
-    EXPECT_EQ(dot.fixed(EdgeAngle({1, 0, 0}, {0, 3, 0}, 1, 3).degrees, 12), "90.000000000000");
+TEST(TetraEdgeAngle, converts_with_pi_at_full_precision) {
+    const EdgeAngleValue right = EdgeAngle({1, 0, 0}, {0, 3, 0}, 1, 3);
+    EXPECT_EQ(right.cos.value(), 0.0L);
+    EXPECT_EQ(dot.fixed(right.degrees, 12), "90.000000000000");
+    EXPECT_EQ(dot.fixed(EdgeAngle({1, 0, 0}, {-2, 0, 0}, 1, 2).degrees, 12), "180.000000000000");
 }
 
 TEST(TetraEdgeAngle, a_zero_edge_fails_as_an_invalid_operation) {
@@ -120,25 +86,6 @@ TEST(TetraEdgeAngle, a_zero_edge_fails_as_an_invalid_operation) {
     } catch (const Failure& f) {
         EXPECT_STREQ(f.what(), kInvalidOperation);
     }
-}
-
-TEST(TetraEdgeFaceAngle, writes_the_example_ad_against_face_abc) {
-    const Point3 ad = D - A;
-    const EdgeFaceTexts t = EdgeFaceAngle(dot, {12, 79, -46}, ad, Length(ad));
-    EXPECT_EQ(t.dot, "12*(-4)+79*4-46*(-2)=360");
-    EXPECT_EQ(t.normalLength, "(12^2+79^2+(-46)^2)^(1/2)=(8501)^(1/2)=92.2009");
-    EXPECT_EQ(t.sine, "360/(92.2009*6.0000)=0.6508");
-    EXPECT_EQ(t.sineValue, "0.6508");
-    EXPECT_EQ(t.degrees, "40.5984");
-}
-
-TEST(TetraEdgeFaceAngle, keeps_the_sign_and_writes_a_negative_first_component_bare) {
-    const Point3 ac = C - A;
-    const EdgeFaceTexts t = EdgeFaceAngle(dot, {-24, -38, -28}, ac, Length(ac));
-    EXPECT_EQ(t.dot, "-24*(-5)-38*6-28*9=-360");
-    EXPECT_EQ(t.normalLength, "((-24)^2+(-38)^2+(-28)^2)^(1/2)=(2804)^(1/2)=52.9528");
-    EXPECT_EQ(t.sine, "-360/(52.9528*11.9164)=-0.5705");
-    EXPECT_EQ(t.degrees, "-34.7864");
 }
 
 TEST(TetraEdgeFaceAngle, zero_normal_components_still_write_their_terms) {
