@@ -12,7 +12,7 @@ namespace tc {
 namespace {
 
 class TetrahedronTabTest : public ::testing::Test {
-  protected:
+protected:
     explicit TetrahedronTabTest(char decimal = '.') : window(host, Settings{decimal, {}}) { window.start(); }
 
     const Grid& grid(const char* name) { return window.widgets().get<Grid>(name); }
@@ -172,7 +172,7 @@ TEST_F(TetrahedronTabTest, a_point_separator_refuses_a_comma_cell) {
 }
 
 class TetrahedronCommaTest : public TetrahedronTabTest {
-  protected:
+protected:
     TetrahedronCommaTest() : TetrahedronTabTest(',') {}
 };
 

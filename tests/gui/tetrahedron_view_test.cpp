@@ -32,7 +32,10 @@ void TypeCell(QWidget* root, const char* grid, int col, int row, const QString& 
 }
 
 QStringList MemoLines(QWidget* root) {
-    return Find<QPlainTextEdit>(root, "Tet_M")->toPlainText().split('\n');
+    // Every memo line ends with a break; the last one starts no further line.
+    QString text = Find<QPlainTextEdit>(root, "Tet_M")->toPlainText();
+    if (text.endsWith('\n')) text.chop(1);
+    return text.split('\n');
 }
 
 // The tab brought forward through its menu command, laid out and shown.
@@ -47,7 +50,7 @@ QWidget* OpenTab(tc::gui::MainView* view) {
 class TetrahedronViewTest : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void computes_the_example_when_the_button_is_clicked() {
         BoxLog log;
         auto view = MakeWindow(log);
@@ -142,7 +145,7 @@ class TetrahedronViewTest : public QObject {
     void init() { watchdog_ = std::make_unique<ModalWatchdog>(); }
     void cleanup() { watchdog_.reset(); }
 
-  private:
+private:
     std::unique_ptr<ModalWatchdog> watchdog_;
 };
 

@@ -11,7 +11,7 @@
 namespace tc {
 
 class TetrahedronTab {
-  public:
+public:
     TetrahedronTab(WidgetTree& tree, Env& env);
 
     // Start-up fill of the vertex, edge, face and edge-angle grids: headings,
@@ -23,7 +23,7 @@ class TetrahedronTab {
 
     Memo& memo() { return frame_.memo; }
 
-  private:
+private:
     void buildLayout();
     void CP_ButClick();
     // The three stages of one computation, in the order they run; each appends
