@@ -51,7 +51,7 @@ constexpr int kLineWidth = 244;   // a line's equation with 4-decimal numbers
 } // namespace
 
 void TriangleTab::buildInputs() {
-    tree_.addPlain(WidgetKind::GroupBox, "CTV", "T4", "Вершини трикутника", {8, 2, 404, 56});
+    tree_.addPlain(WidgetKind::GroupBox, "CTV", "T4", "Вершини трикутника", {8, 2, 426, 56});
     // The example triangle A(1;1), B(2;1), C(1;2).
     Row(tree_, "CTV", 8, 24)
         .label("Tr_LA", "A(", 18)
@@ -68,7 +68,7 @@ void TriangleTab::buildInputs() {
 
 void TriangleTab::buildSides(Widget& results) {
     tree_.addPlain(WidgetKind::GroupBox, "CLength", results.name(), "Довжини сторін", {8, 20, 760, 112});
-    Row(tree_, "CLength", 8, 22)
+    Row(tree_, "CLength", 8, 24)
         .label("Tr_LAB", "AB(", 28)
         .edit("abx", kPartWidth)
         .edit("aby", kPartWidth)
@@ -78,7 +78,7 @@ void TriangleTab::buildSides(Widget& results) {
         .label("Tr_LAC", "), AC(", 42)
         .edit("acx", kPartWidth)
         .edit("acy", kPartWidth);
-    Row(tree_, "CLength", 8, 50)
+    Row(tree_, "CLength", 8, 52)
         .label("Tr_LlenAB", "),|AB|=", 50)
         .edit("AB", kNumberWidth)
         .skip(8)
@@ -99,15 +99,15 @@ void TriangleTab::buildAngles(Widget& results) {
 
 void TriangleTab::buildLines(Widget& results) {
     tree_.addPlain(WidgetKind::GroupBox, "CLine", results.name(),
-                   "Рівняння медіани, висоти, бісектриси з т. A", {8, 196, 520, 108});
+                   "Рівняння медіани, висоти, бісектриси з т. A", {8, 196, 520, 112});
     constexpr int kLengthWidth = 110;
     constexpr int kEquationWidth = 360;
-    Row(tree_, "CLine", 8, 22)
+    Row(tree_, "CLine", 8, 24)
         .label("Tr_LM", "M=", 24)
         .edit("aMed", kLengthWidth)
         .edit("Med", kEquationWidth);
-    Row(tree_, "CLine", 8, 50).label("Tr_LH", "H=", 24).edit("Ha1", kLengthWidth).edit("H1", kEquationWidth);
-    Row(tree_, "CLine", 8, 78)
+    Row(tree_, "CLine", 8, 52).label("Tr_LH", "H=", 24).edit("Ha1", kLengthWidth).edit("H1", kEquationWidth);
+    Row(tree_, "CLine", 8, 80)
         .label("Tr_LBis", "B=", 24)
         .edit("aBis", kLengthWidth)
         .edit("Bis", kEquationWidth);
@@ -123,10 +123,10 @@ void TriangleTab::buildCentroid(Widget& results) {
 }
 
 void TriangleTab::placeFrame() {
-    frame_.compute.geometry = {428, 16, 112, 32};
-    frame_.save.geometry = {548, 16, 112, 32};
-    frame_.exit.geometry = {668, 16, 112, 32};
-    frame_.memo.geometry = {8, 378, 776, 208};
+    frame_.compute.geometry = {442, 16, 110, 32};
+    frame_.save.geometry = {558, 16, 110, 32};
+    frame_.exit.geometry = {674, 16, 110, 32};
+    frame_.memo.geometry = {8, 382, 776, 204};
 }
 
 } // namespace tc

@@ -10,7 +10,7 @@ TriangleTab::TriangleTab(WidgetTree& tree, Env& env)
           AddTabFrame(tree, {"T4", "Triangle", "TM", "CTr_But", "CRecord3", "Записати", "CClose3", false})) {
     buildInputs();
     // The caption follows the Vector tab's result group.
-    Widget& results = tree_.addPlain(WidgetKind::GroupBox, "CTri", "T4", "Результат", {8, 60, 776, 312});
+    Widget& results = tree_.addPlain(WidgetKind::GroupBox, "CTri", "T4", "Результат", {8, 60, 776, 318});
     buildSides(results);
     buildAngles(results);
     buildLines(results);
