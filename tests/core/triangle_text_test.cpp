@@ -14,10 +14,10 @@ const Numbers kDot('.');
 struct SegmentCase {
     const char* name;
     long double x1, y1, x2, y2;
-    const char* vector;    // entry 1
-    const char* line;      // entry 2
-    const char* slope;     // entry 3
-    const char* noSlope;   // entry 8
+    const char* vector;  // entry 1
+    const char* line;    // entry 2
+    const char* slope;   // entry 3
+    const char* noSlope; // entry 8
 };
 
 struct CaseName {
@@ -41,11 +41,13 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         SegmentCase{"horizontal", 1, 1, 2, 1, "(2-1;1-1)=(1;0)", "y=1", "0", "1"},
         SegmentCase{"vertical_from_a_negative_start", 3, -1, 3, 4, "(3-3;4-(-1))=(0;5)", "x=3", "0", "1"},
-        SegmentCase{"a_point_gives_the_horizontal_form", 2, -3, 2, -3, "(2-2;-3-(-3))=(0;0)", "y=-3", "0", "1"},
+        SegmentCase{"a_point_gives_the_horizontal_form", 2, -3, 2, -3, "(2-2;-3-(-3))=(0;0)", "y=-3", "0",
+                    "1"},
         SegmentCase{"from_the_origin", 0, 0, 2, 4, "(2-0;4-0)=(2;4)", "x/2=y/4", "y-2.0000x=0", "0"},
-        SegmentCase{"falling", 2, 1, 1, 2, "(1-2;2-1)=(-1;1)", "(x-2)/(-1)=(y-1)/1", "y+1.0000x-3.0000=0", "0"},
-        SegmentCase{"negative_start_x", -1, 2, 3, 5, "(3-(-1);5-2)=(4;3)", "(x+1)/4=(y-2)/3", "y-0.7500x-2.7500=0",
+        SegmentCase{"falling", 2, 1, 1, 2, "(1-2;2-1)=(-1;1)", "(x-2)/(-1)=(y-1)/1", "y+1.0000x-3.0000=0",
                     "0"},
+        SegmentCase{"negative_start_x", -1, 2, 3, 5, "(3-(-1);5-2)=(4;3)", "(x+1)/4=(y-2)/3",
+                    "y-0.7500x-2.7500=0", "0"},
         SegmentCase{"positive_constant", 1, -4, 3, -2, "(3-1;-2-(-4))=(2;2)", "(x-1)/2=(y+4)/2",
                     "y-1.0000x+5.0000=0", "0"},
         // The constant -0.00001 rounds to 0.0000; its sign is still written,
@@ -78,7 +80,8 @@ TEST(AngleText, writes_the_scalar_product_lengths_cosine_and_angle) {
     EXPECT_EQ(e[4], "0/(1.0000*1.0000)=0.000000");
     // With pi taken as 3.14 this would read 90.0456.
     EXPECT_EQ(e[5], "arcos(0.0000)/3,14*180=90.0000");
-    for (int k = 6; k <= TriangleLines::kCount; ++k) EXPECT_EQ(e[k], "") << k;
+    for (int k = 6; k <= TriangleLines::kCount; ++k)
+        EXPECT_EQ(e[k], "") << k;
 
     const TriangleLines diagonal = AngleText(kDot, 1, 0, 1, 1);
     EXPECT_EQ(diagonal[4], "1/(1.0000*1.4142)=0.707107");
