@@ -45,7 +45,7 @@ class Row {
 
 constexpr int kCoordWidth = 50;   // a vertex coordinate as typed
 constexpr int kPartWidth = 58;    // a side vector's component
-constexpr int kNumberWidth = 130; // 15 significant digits and a sign
+constexpr int kNumberWidth = 136; // 15 significant digits and the separator
 constexpr int kLineWidth = 244;   // a line's equation with 4-decimal numbers
 
 } // namespace
