@@ -268,6 +268,14 @@ TEST_F(TriangleTabTest, draws_the_height_to_a_vertical_or_horizontal_side_withou
     EXPECT_EQ(field("BC_l"), "y=1");
 }
 
+TEST_F(TriangleTabTest, keeps_the_sign_of_a_height_slope_that_rounds_to_zero) {
+    // BC = (-0.00001; 1): y + q*x = 0 with q = -0.00001, which shows as
+    // 0.0000; its "-" stays, so the equation never reads "y0.0000x".
+    compute({"0", "0", "1", "0", "0.99999", "1"});
+    EXPECT_TRUE(host.boxes.empty());
+    EXPECT_EQ(field("H1"), "y-0.0000x=0");
+}
+
 TEST_F(TriangleTabTest, writes_axis_lines_for_a_vertical_median_and_a_horizontal_bisector) {
     // M = (1; 3) lies straight above A; the bisector of the right angle at A
     // between AB = (2; 2) and AC = (-2; 2) is vertical too.

@@ -53,7 +53,7 @@ INSTANTIATE_TEST_SUITE_P(
         // The constant -0.00001 rounds to 0.0000; its sign is still written,
         // so the equation never reads "x0.0000".
         SegmentCase{"constant_rounding_to_zero", 0, 0.00001L, 1, 1.00001L, "(1-0;1.00001-1E-5)=(1;1)",
-                    "x/1=(y-1E-5)/1", "y-1.0000x+0.0000=0", "0"}),
+                    "x/1=(y-1E-5)/1", "y-1.0000x-0.0000=0", "0"}),
     CaseName());
 
 TEST(SegmentText, writes_the_components_and_the_length_in_general_and_fixed_form) {

@@ -26,16 +26,12 @@ std::string CanonicalPart(const Numbers& nums, const char* var, Ext start, Ext d
     return head + "/" + Bracketed(nums, delta);
 }
 
-// A fixed text that may follow another term: a "+" in front unless it
-// already starts with its "-".
-std::string Signed(std::string text) {
-    return !text.empty() && text.front() == '-' ? text : "+" + text;
-}
-
 } // namespace
 
 std::string ConstantTerm(const Numbers& nums, Ext c) {
-    return c == 0.0L ? std::string() : Signed(nums.fixed(c, 4));
+    if (c > 0.0L) return "+" + nums.fixed(c, 4);
+    if (c < 0.0L) return "-" + nums.fixed(-c, 4);
+    return "";
 }
 
 std::string SlopeForm(const Numbers& nums, Ext m, Ext c) {

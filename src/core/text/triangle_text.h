@@ -51,10 +51,9 @@ TriangleLines AngleText(const Numbers& nums, Ext ux, Ext uy, Ext vx, Ext vy);
 // ConstantTerm) and "=0". Example: m = -1, c = -3 gives "y+1.0000x-3.0000=0".
 std::string SlopeForm(const Numbers& nums, Ext m, Ext c);
 
-// The constant term of an equation, 4 decimals: "" for c = 0, otherwise the
-// number with its sign, a "+" put in front when the text carries no "-" (so a
-// tiny negative c that rounds to 0.0000 still reads "+0.0000", never
-// "x0.0000").
+// The constant term of an equation, 4 decimals: "+c" for c > 0, "-|c|" for
+// c < 0, "" for c = 0. The operator follows the sign of c itself, so a tiny
+// negative c reads "-0.0000" and never "x0.0000".
 std::string ConstantTerm(const Numbers& nums, Ext c);
 
 } // namespace tc

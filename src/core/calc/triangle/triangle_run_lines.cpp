@@ -83,9 +83,8 @@ void TriangleRun::height() {
          nums_.fixed(-q, 4));
     line(blanks + "y" + minus(a_.y) + "=" + nums_.fixed(-q, 4) + "(x" + minus(a_.x) + ")");
 
-    // y + q*x + c = 0, the "+" before q dropped where q carries its "-".
-    std::string qx = nums_.fixed(q, 4);
-    if (qx.front() != '-') qx = "+" + qx;
+    // y + q*x + c = 0.
+    const std::string qx = q < 0.0L ? "-" + nums_.fixed(-q, 4) : "+" + nums_.fixed(q, 4);
     const std::string equation = "y" + qx + "x" + ConstantTerm(nums_, c) + "=0";
     setField("H1", equation);
     line(msg(29) + "        " + equation);
