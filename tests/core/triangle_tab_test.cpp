@@ -83,26 +83,14 @@ TEST_F(TriangleTabTest, starts_with_the_example_triangle_and_an_empty_result_gri
 TEST_F(TriangleTabTest, solves_the_example_triangle_in_full) {
     window.click("CTr_But");
     EXPECT_TRUE(host.boxes.empty());
-    const std::pair<const char*, const char*> expected[] = {{"abx", "1"},
-                                                            {"aby", "0"},
-                                                            {"bcx", "-1"},
-                                                            {"bcy", "1"},
-                                                            {"acx", "0"},
-                                                            {"acy", "1"},
-                                                            {"AB", "1"},
-                                                            {"BC", "1.4142135623731"},
-                                                            {"AC", "1"},
-                                                            {"AB_l", "y=1"},
-                                                            {"BC_l", "y+1.0000x-3.0000=0"},
-                                                            {"AC_l", "x=1"},
-                                                            {"aMed", "0.7071"},
-                                                            {"Med", "y-1.0000x=0"},
-                                                            {"Ha1", "0.7071"},
-                                                            {"H1", "y-1.0000x=0"},
-                                                            {"aBis", "0.7071"},
-                                                            {"Bis", "y-1.0000x=0"},
-                                                            {"Ix", "1.3333"},
-                                                            {"Iy", "1.3333"}};
+    // clang-format off
+    const std::pair<const char*, const char*> expected[] = {
+        {"abx", "1"}, {"aby", "0"}, {"bcx", "-1"}, {"bcy", "1"}, {"acx", "0"}, {"acy", "1"},
+        {"AB", "1"}, {"BC", "1.4142135623731"}, {"AC", "1"},
+        {"AB_l", "y=1"}, {"BC_l", "y+1.0000x-3.0000=0"}, {"AC_l", "x=1"},
+        {"aMed", "0.7071"}, {"Med", "y-1.0000x=0"}, {"Ha1", "0.7071"}, {"H1", "y-1.0000x=0"},
+        {"aBis", "0.7071"}, {"Bis", "y-1.0000x=0"}, {"Ix", "1.3333"}, {"Iy", "1.3333"}};
+    // clang-format on
     for (const auto& [name, text] : expected)
         EXPECT_EQ(field(name), text) << name;
     EXPECT_EQ(row(0), (Lines{"Кути", "cos(alpha)", "cos(beta)", "cos(hamma)", "alpha", "beta", "hamma"}));
