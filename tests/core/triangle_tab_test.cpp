@@ -18,7 +18,7 @@ namespace {
 using Lines = std::vector<std::string>;
 
 class TriangleTabTest : public ::testing::Test {
-  protected:
+protected:
     explicit TriangleTabTest(char decimal = '.') : window(host, Settings{decimal, {}}) { window.start(); }
 
     void compute(const std::array<const char*, 6>& vertices) {
@@ -56,7 +56,7 @@ class TriangleTabTest : public ::testing::Test {
 };
 
 class TriangleTabCommaTest : public TriangleTabTest {
-  protected:
+protected:
     TriangleTabCommaTest() : TriangleTabTest(',') {}
 };
 

@@ -15,7 +15,7 @@ constexpr int kGap = 2;
 
 // Places labels and edit fields left to right along one row of a parent.
 class Row {
-  public:
+public:
     Row(WidgetTree& tree, std::string parent, int x, int y)
         : tree_(tree), parent_(std::move(parent)), x_(x), y_(y) {}
 
@@ -36,7 +36,7 @@ class Row {
         return *this;
     }
 
-  private:
+private:
     WidgetTree& tree_;
     std::string parent_;
     int x_;

@@ -13,7 +13,7 @@
 namespace tc {
 
 class TriangleRun {
-  public:
+public:
     TriangleRun(WidgetTree& tree, Env& env, Memo& memo)
         : tree_(tree), env_(env), nums_(env.nums), memo_(memo) {}
 
@@ -30,7 +30,7 @@ class TriangleRun {
     // The centroid.
     void centroid();
 
-  private:
+private:
     struct Point {
         Ext x, y;
     };

@@ -9,7 +9,7 @@
 namespace tc {
 
 class TriangleTab {
-  public:
+public:
     TriangleTab(WidgetTree& tree, Env& env);
 
     // What the main window's FormShow writes into this tab.
@@ -17,7 +17,7 @@ class TriangleTab {
 
     Memo& memo() { return frame_.memo; }
 
-  private:
+private:
     void buildInputs();
     void buildSides(Widget& results);
     void buildAngles(Widget& results);
