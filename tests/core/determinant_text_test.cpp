@@ -114,14 +114,6 @@ TEST_P(DeterminantTextTest, order_three_writes_fractional_products_in_the_genera
     EXPECT_EQ(lines[5], sep("-0.375"));
 }
 
-TEST_P(DeterminantTextTest, order_three_keeps_entries_eight_and_nine) {
-    lines[8] = "eight";
-    lines[9] = "nine";
-    Determinant3Text(lines, nums, 1, 2, 3, 4, 5, 6, 7, 8, 10);
-    EXPECT_EQ(lines[8], "eight");
-    EXPECT_EQ(lines[9], "nine");
-}
-
 // ---- order 4 ----
 
 TEST_P(DeterminantTextTest, order_four_of_the_identity) {
