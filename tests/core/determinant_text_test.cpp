@@ -16,7 +16,7 @@ using test::WithSeparator;
 
 // Both separators: texts are written with "." and the run puts its separator in.
 class DeterminantTextTest : public ::testing::TestWithParam<char> {
-  protected:
+protected:
     Numbers nums{GetParam()};
     DeterminantLines lines;
     std::string sep(const std::string& text) const { return WithSeparator(text, GetParam()); }

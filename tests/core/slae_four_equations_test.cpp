@@ -11,7 +11,7 @@ namespace {
 using test::SlaeHarness;
 
 class SlaeFourEquationsTest : public ::testing::TestWithParam<char> {
-  protected:
+protected:
     SlaeFourEquationsTest() { tab.select(2); }
 
     std::string sep(const std::string& text) const { return test::WithSeparator(text, GetParam()); }

@@ -13,7 +13,7 @@ namespace {
 using test::SlaeHarness;
 
 class SlaeSolveTest : public ::testing::TestWithParam<char> {
-  protected:
+protected:
     SlaeHarness tab{GetParam()};
     std::vector<std::string> sep(std::vector<std::string> lines) const {
         return test::WithSeparator(std::move(lines), GetParam());

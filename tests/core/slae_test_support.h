@@ -15,7 +15,7 @@
 namespace tc::test {
 
 class SlaeHarness {
-  public:
+public:
     explicit SlaeHarness(char decimal) : env{Numbers(decimal), {}, host}, tab(tree, env) {
         for (int k : {63, 64, 65, 66})
             env.messages.set(k, "<" + std::to_string(k) + ">");

@@ -11,7 +11,7 @@ namespace {
 using test::WithSeparator;
 
 class SlaeTextTest : public ::testing::TestWithParam<char> {
-  protected:
+protected:
     Numbers nums{GetParam()};
     std::string sep(const std::string& text) const { return WithSeparator(text, GetParam()); }
 };

@@ -33,7 +33,7 @@ void ChooseEquations(QComboBox* combo, int position) {
 class SlaeViewTest : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void four_equations_fill_every_field_and_the_memo() {
         BoxLog log;
         auto view = MakeWindow(log, ',');
@@ -112,7 +112,7 @@ class SlaeViewTest : public QObject {
     void init() { watchdog_ = std::make_unique<ModalWatchdog>(); }
     void cleanup() { watchdog_.reset(); }
 
-  private:
+private:
     std::unique_ptr<ModalWatchdog> watchdog_;
 };
 
