@@ -35,9 +35,7 @@ QString Cell(QTableView* table, int col, int row) {
     return table->model()->data(table->model()->index(row, col)).toString();
 }
 
-QStringList MemoLines(QWidget* root) {
-    return Find<QPlainTextEdit>(root, "Vec_M")->toPlainText().split('\n');
-}
+QStringList MemoLines(QWidget* root) { return ShownMemoLines(root, "Vec_M"); }
 
 } // namespace
 
