@@ -30,6 +30,8 @@ class EquationWindow {
         host = std::make_unique<RecordingHost>();
         window = std::make_unique<MainWindow>(*host, Settings{decimal, {}});
         window->start();
+        // No language file is in reach here: start-up has reported it missing.
+        host->boxes.clear();
         window->menu("N5");
     }
     void solve(const std::string& a, const std::string& b, const std::string& c) {

@@ -13,7 +13,11 @@ namespace {
 
 class TetrahedronTabTest : public ::testing::Test {
 protected:
-    explicit TetrahedronTabTest(char decimal = '.') : window(host, Settings{decimal, {}}) { window.start(); }
+    explicit TetrahedronTabTest(char decimal = '.') : window(host, Settings{decimal, {}}) {
+        window.start();
+        // No language file is in reach here: start-up has reported it missing.
+        host.boxes.clear();
+    }
 
     const Grid& grid(const char* name) { return window.widgets().get<Grid>(name); }
     const std::vector<std::string>& memo() { return window.widgets().get<Memo>("Tet_M").lines; }
