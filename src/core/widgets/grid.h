@@ -12,7 +12,7 @@
 namespace tc {
 
 class Grid : public Widget {
-public:
+  public:
     Grid(std::string name, std::string parent, int colCount, int rowCount)
         : Widget(std::move(name), WidgetKind::Grid, std::move(parent)), cols(colCount), rows(rowCount) {}
 
@@ -23,6 +23,7 @@ public:
     int defaultColWidth = 64;
     int defaultRowHeight = 24;
     bool editable = false;
+    unsigned fixedColor = 0; // 0xRRGGBB background of the heading cells, 0 for the default
 
     const std::string& cell(int col, int row) const;
     void setCell(int col, int row, std::string text);
@@ -30,7 +31,7 @@ public:
     int colWidth(int col) const;
     void setColWidth(int col, int width) { colWidths_[col] = width; }
 
-private:
+  private:
     std::map<std::pair<int, int>, std::string> cells_;
     std::map<int, int> colWidths_;
 };
