@@ -8,15 +8,10 @@
 namespace tc::gui {
 
 GridModel::GridModel(const Grid& grid, EditFn onEdit, QObject* parent)
-    : QAbstractTableModel(parent), grid_(grid), onEdit_(std::move(onEdit)), rows_(grid.rows),
-      cols_(grid.cols) {}
+    : QAbstractTableModel(parent), grid_(grid), onEdit_(std::move(onEdit)), rows_(grid.rows), cols_(grid.cols) {}
 
-int GridModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : rows_;
-}
-int GridModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : cols_;
-}
+int GridModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : rows_; }
+int GridModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : cols_; }
 
 bool GridModel::isFixed(const QModelIndex& index) const {
     return index.column() < grid_.fixedCols || index.row() < grid_.fixedRows;

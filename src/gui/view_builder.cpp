@@ -26,9 +26,7 @@ namespace tc::gui {
 
 namespace {
 
-QColor Rgb(unsigned rgb) {
-    return QColor(QRgb(rgb));
-}
+QColor Rgb(unsigned rgb) { return QColor(QRgb(rgb)); }
 
 void ApplyLook(QWidget* q, const Look& look) {
     if (look.bold || look.pixelSize) {
@@ -69,8 +67,8 @@ void MainView::build() {
     QPalette pal = palette();
     pal.setColor(QPalette::Window, Rgb(frame.look.background));
     setPalette(pal);
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
 
     auto* central = new QWidget(this);
     central->setFixedSize(frame.geometry.w, frame.geometry.h);
@@ -83,8 +81,7 @@ void MainView::build() {
         if (!refreshing_ && i >= 0) act([this, i] { model_.setTab(i); });
     });
 
-    for (const Widget* w : model_.widgets().all())
-        buildWidget(*w);
+    for (const Widget* w : model_.widgets().all()) buildWidget(*w);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     refresh();
 }
@@ -103,8 +100,7 @@ void MainView::buildWidget(const Widget& w) {
         auto* dialog = new QDialog(this);
         dialog->setWindowTitle(Q(w.caption));
         dialog->setFixedSize(w.geometry.w, w.geometry.h);
-        dialog->setFont(
-            WindowFont("MS Sans Serif", QFont::SansSerif, w.look.pixelSize ? w.look.pixelSize : 11));
+        dialog->setFont(WindowFont("MS Sans Serif", QFont::SansSerif, w.look.pixelSize ? w.look.pixelSize : 11));
         if (w.look.background) {
             QPalette p = dialog->palette();
             p.setColor(QPalette::Window, Rgb(w.look.background));
@@ -150,8 +146,7 @@ void MainView::buildWidget(const Widget& w) {
                 about_->accept();
             });
         } else {
-            connect(b, &QPushButton::clicked, this,
-                    [this, name] { act([this, name] { model_.click(name); }); });
+            connect(b, &QPushButton::clicked, this, [this, name] { act([this, name] { model_.click(name); }); });
         }
         q = b;
         break;
@@ -236,8 +231,7 @@ void MainView::buildMenuItem(const MenuItem& item) {
     }
     case MenuItemKind::Command:
     case MenuItemKind::Radio: {
-        QAction* a =
-            parentMenu ? parentMenu->addAction(Q(item.caption)) : menuBar()->addAction(Q(item.caption));
+        QAction* a = parentMenu ? parentMenu->addAction(Q(item.caption)) : menuBar()->addAction(Q(item.caption));
         a->setObjectName(Q(name));
         if (!item.shortcut.empty()) {
             a->setShortcut(QKeySequence(Q(item.shortcut)));
@@ -306,11 +300,9 @@ void MainView::refreshWidget(const Widget& w) {
         auto* c = static_cast<QComboBox*>(q);
         const auto& combo = static_cast<const Combo&>(w);
         QStringList items;
-        for (const std::string& i : combo.items)
-            items << Q(i);
+        for (const std::string& i : combo.items) items << Q(i);
         QStringList shown;
-        for (int i = 0; i < c->count(); ++i)
-            shown << c->itemText(i);
+        for (int i = 0; i < c->count(); ++i) shown << c->itemText(i);
         if (shown != items) {
             c->clear();
             c->addItems(items);

@@ -12,7 +12,7 @@
 namespace tc {
 
 class Grid : public Widget {
-  public:
+public:
     Grid(std::string name, std::string parent, int colCount, int rowCount)
         : Widget(std::move(name), WidgetKind::Grid, std::move(parent)), cols(colCount), rows(rowCount) {}
 
@@ -31,7 +31,7 @@ class Grid : public Widget {
     int colWidth(int col) const;
     void setColWidth(int col, int width) { colWidths_[col] = width; }
 
-  private:
+private:
     std::map<std::pair<int, int>, std::string> cells_;
     std::map<int, int> colWidths_;
 };

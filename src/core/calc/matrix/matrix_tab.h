@@ -10,7 +10,7 @@
 namespace tc {
 
 class MatrixTab {
-  public:
+public:
     MatrixTab(WidgetTree& tree, Env& env);
 
     // Start-up fill of the tab (a step of the main window's FormCreate): row and
@@ -19,7 +19,7 @@ class MatrixTab {
 
     Memo& memo() { return frame_.memo; }
 
-  private:
+private:
     MatrixPage buildWidgets();
 
     // The handlers of the tab's selectors and of its compute button.
