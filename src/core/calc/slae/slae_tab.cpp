@@ -1,11 +1,154 @@
 #include "calc/slae/slae_tab.h"
 
+#include <string>
+
 namespace tc {
+
+namespace {
+
+// Placement inside the page (792 x 592): the inputs and results in a column on
+// the left, the written solution on the right, the buttons below the results.
+constexpr int kLeft = 8;
+constexpr int kColumnWidth = 384;
+constexpr int kRowPitch = 26;    // result rows inside their group
+constexpr int kFirstRowTop = 22; // below the group's caption
+constexpr int kGridDefaultCol = 55;
+
+// Widgets whose visibility follows the number of equations.
+constexpr const char* kThirdUnknown[] = {"Dx3l", "DDx3", "x3l", "x3"};
+constexpr const char* kFourthUnknown[] = {"Dx4l", "DDx4", "x4l", "x4"};
+
+} // namespace
 
 SlaeTab::SlaeTab(WidgetTree& tree, Env& env)
     : tree_(tree), env_(env),
-      frame_(AddTabFrame(tree, {"TabSheet5", "SLAE", "SLA", "CRun", "CS_Save", "Зберегти", "CS_Close", false})) {}
+      frame_(
+          AddTabFrame(tree, {"TabSheet5", "SLAE", "SLA", "CRun", "CS_Save", "Зберегти", "CS_Close", false})) {
+    buildWidgets();
+    tree_.onChange("Sl1", [this] { Sl1Change(); });
+    tree_.onClick("CRun", [this] { CRunClick(); });
+}
 
-void SlaeTab::formCreate() {}
+void SlaeTab::buildWidgets() {
+    const std::string page = "TabSheet5";
+    frame_.memo.geometry = {400, 10, 384, 574};
+
+    tree_.addPlain(WidgetKind::GroupBox, "CSLA_N", page, "Кількість рівнянь", {kLeft, 4, 170, 54});
+    sl1_ = &tree_.add<Combo>("Sl1", "CSLA_N", true);
+    sl1_->geometry = {12, 22, 80, 24};
+    sl1_->items = {"2", "3", "4"};
+    sl1_->text = "2";
+
+    // Room for the largest grid, 4 equations: 308 x 128.
+    tree_.addPlain(WidgetKind::GroupBox, "CSLA_Sys", page, "Введіть коефіціенти при невідомих ",
+                   {kLeft, 62, kColumnWidth, 168});
+    grid_ = &tree_.add<Grid>("SLAE", "CSLA_Sys", 4, 3);
+    grid_->geometry = {12, 26, 194, 78};
+    grid_->editable = true;
+    grid_->defaultColWidth = kGridDefaultCol;
+    grid_->defaultRowHeight = 24;
+
+    tree_.addPlain(WidgetKind::GroupBox, "CSLA_Det", page, "Визначники",
+                   {kLeft, 236, kColumnWidth, kFirstRowTop + 5 * kRowPitch + 6});
+    addResultRow("CSLA_Det", "DDl", "D", "DD", 0);
+    addResultRow("CSLA_Det", "Dx1l", "Dx1", "DDx1", 1);
+    addResultRow("CSLA_Det", "Dx2l", "Dx2", "DDx2", 2);
+    addResultRow("CSLA_Det", "Dx3l", "Dx3", "DDx3", 3);
+    addResultRow("CSLA_Det", "Dx4l", "Dx4", "DDx4", 4);
+
+    tree_.addPlain(WidgetKind::GroupBox, "CRez_SLA", page, "Шукані значення",
+                   {kLeft, 400, kColumnWidth, kFirstRowTop + 4 * kRowPitch + 6});
+    addResultRow("CRez_SLA", "x1l", "x1", "x1", 0);
+    addResultRow("CRez_SLA", "x2l", "x2", "x2", 1);
+    addResultRow("CRez_SLA", "x3l", "x3", "x3", 2);
+    addResultRow("CRez_SLA", "x4l", "x4", "x4", 3);
+
+    for (const char* name : kThirdUnknown)
+        tree_.get(name).visible = false;
+    for (const char* name : kFourthUnknown)
+        tree_.get(name).visible = false;
+}
+
+void SlaeTab::addResultRow(const char* group, const char* label, const char* caption, const char* field,
+                           int row) {
+    const int top = kFirstRowTop + row * kRowPitch;
+    tree_.addPlain(WidgetKind::Label, label, group, caption, {12, top + 3, 40, 20});
+    Edit& edit = tree_.add<Edit>(field, group);
+    edit.geometry = {56, top, 316, 24};
+}
+
+void SlaeTab::formCreate() {
+    Grid& g = *grid_;
+    g.setColWidth(0, 20);
+    g.geometry.h = 78;
+    // Row numbers for the largest system; they stay when the grid grows.
+    for (int i = 1; i <= 5; ++i)
+        g.setCell(0, i, std::to_string(i));
+    g.setCell(1, 0, "x1");
+    g.setCell(2, 0, "x2");
+    g.setCell(3, 0, "B");
+    // 2x1+5x2=-1, 3x1+7x2=-2: D = -1, x1 = -3, x2 = 1.
+    g.setCell(1, 1, "2");
+    g.setCell(2, 1, "5");
+    g.setCell(3, 1, "-1");
+    g.setCell(1, 2, "3");
+    g.setCell(2, 2, "7");
+    g.setCell(3, 2, "-2");
+}
+
+int SlaeTab::equations() const {
+    return sl1_->index < 0 ? 2 : sl1_->index + 2;
+}
+
+void SlaeTab::Sl1Change() {
+    // Typed text selects no list position; the grid then shows the two
+    // equations the computation takes, not a system of one unknown.
+    const int p = equations() - 2;
+    Grid& g = *grid_;
+    g.cols = p + 4;
+    g.rows = p + 3;
+    for (int i = 1; i <= p + 2; ++i)
+        g.setCell(i, 0, "x" + std::to_string(i));
+    g.setCell(p + 3, 0, "B");
+    g.geometry.w = 57 * (p + 3) + 23;
+    g.geometry.h = 26 * (p + 2) + 24;
+
+    const int n = p + 2;
+    for (const char* name : kThirdUnknown)
+        tree_.get(name).visible = n >= 3;
+    for (const char* name : kFourthUnknown)
+        tree_.get(name).visible = n >= 4;
+}
+
+void SlaeTab::CRunClick() {
+    Memo& m = frame_.memo;
+    m.clear();
+    m.add(env_.messages(63));
+    m.add("");
+
+    const int n = equations();
+    // Column by column, each from top to bottom: the first cell that is not a
+    // number is the one reported, and nothing has been written yet.
+    System a{};
+    for (int c = 1; c <= n + 1; ++c)
+        for (int r = 1; r <= n; ++r)
+            a[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)] = env_.nums.read(grid_->cell(c, r));
+
+    switch (n) {
+    case 2:
+        solve2(a);
+        break;
+    case 3:
+        solve3(a);
+        break;
+    default:
+        solve4(a);
+        break;
+    }
+}
+
+Edit& SlaeTab::field(const std::string& name) const {
+    return tree_.get<Edit>(name);
+}
 
 } // namespace tc

@@ -1,0 +1,192 @@
+// The written solution of the linear system for 2, 3 and 4 equations. The
+// three branches differ on purpose in where the quotients take their
+// determinants from and in which number forms they show them.
+
+#include <string>
+#include <vector>
+
+#include "calc/slae/slae_tab.h"
+#include "calc/slae/slae_text.h"
+#include "text/determinant_text.h"
+
+namespace tc {
+
+namespace {
+
+std::string Unknown(int k) {
+    return "x" + std::to_string(k);
+}
+
+} // namespace
+
+void SlaeTab::writeEquations(const System& a, int n) {
+    for (std::size_t r = 1; r <= static_cast<std::size_t>(n); ++r) {
+        const auto& row = a[r];
+        std::vector<Ext> coefficients(row.begin() + 1, row.begin() + 1 + n);
+        memo().add(EquationLine(env_.nums, coefficients, row[static_cast<std::size_t>(n + 1)]));
+    }
+}
+
+void SlaeTab::solve2(const System& a) {
+    const Numbers& nums = env_.nums;
+    Memo& m = memo();
+    const Ext a11 = a[1][1], a12 = a[1][2], b1 = a[1][3];
+    const Ext a21 = a[2][1], a22 = a[2][2], b2 = a[2][3];
+
+    m.add("");
+    m.add(env_.messages(64) + "  " + "2");
+    m.add("");
+    m.add(env_.messages(65));
+    writeEquations(a, 2);
+    m.add("");
+    m.add(env_.messages(66));
+    m.add("");
+
+    m.add("D=|" + nums.g(a11) + "," + nums.g(a12) + "|");
+    m.add("     |" + nums.g(a21) + "," + nums.g(a22) + "|");
+    m.add("");
+    const Cramer2 d = Cramer2Line(nums, "D", a11, a12, a21, a22);
+    m.add(d.line);
+    field("DD").text = nums.g(d.value);
+    m.add("");
+
+    m.add("Dx1=|" + nums.g(b1) + "," + nums.g(a12) + "|");
+    m.add("       |" + nums.g(b2) + "," + nums.g(a22) + "|");
+    m.add("");
+    const Cramer2 dx1 = Cramer2Line(nums, "Dx1", b1, a12, b2, a22);
+    m.add(dx1.line);
+    field("DDx1").text = nums.g(dx1.value);
+    m.add("");
+
+    m.add("Dx2=|" + nums.g(a11) + "," + nums.g(b1) + "|");
+    m.add("       |" + nums.g(a21) + "," + nums.g(b2) + "|");
+    m.add("");
+    const Cramer2 dx2 = Cramer2Line(nums, "Dx2", a11, b1, a21, b2);
+    m.add(dx2.line);
+    field("DDx2").text = nums.g(dx2.value);
+    m.add("");
+
+    const Ext x1 = dx1.value / d.value;
+    const Ext x2 = dx2.value / d.value;
+    field("x1").text = nums.g(x1);
+    field("x2").text = nums.g(x2);
+    const std::string divisor = d.value < 0.0L ? "(" + nums.g(d.value) + ")" : nums.g(d.value);
+    m.add("x1=Dx1/D=" + nums.g(dx1.value) + "/" + divisor + "=" + nums.fixed(x1, 4));
+    m.add("x2=Dx2/D=" + nums.g(dx2.value) + "/" + divisor + "=" + nums.fixed(x2, 4));
+}
+
+void SlaeTab::solve3(const System& a) {
+    const Numbers& nums = env_.nums;
+    Memo& m = memo();
+
+    m.add("");
+    m.add(env_.messages(65));
+    writeEquations(a, 3);
+    m.add("");
+    m.add(env_.messages(66));
+    m.add("");
+
+    // The matrix of determinant k: column k replaced by the right-hand sides
+    // (k = 0 for the main determinant).
+    auto entry = [&a](int k, std::size_t r, std::size_t c) {
+        return static_cast<int>(c) == k ? a[r][4] : a[r][c];
+    };
+    struct Block {
+        const char* label;
+        const char* pad;
+        const char* field;
+    };
+    const Block blocks[] = {{"D", "     ", "DD"},
+                            {"Dx1", "          ", "DDx1"},
+                            {"Dx2", "         ", "DDx2"},
+                            {"Dx3", "         ", "DDx3"}};
+    DeterminantLines lines;
+    for (int k = 0; k <= 3; ++k) {
+        const Block& b = blocks[k];
+        Determinant3Text(lines, nums, entry(k, 1, 1), entry(k, 1, 2), entry(k, 1, 3), entry(k, 2, 1),
+                         entry(k, 2, 2), entry(k, 2, 3), entry(k, 3, 1), entry(k, 3, 2), entry(k, 3, 3));
+        const std::string label = b.label;
+        m.add(b.pad + lines[1]);
+        m.add(label + "=" + lines[2]);
+        m.add(b.pad + lines[3]);
+        m.add("");
+        m.add(label + "=" + lines[4]);
+        field(b.field).text = lines[5];
+        m.add("");
+    }
+
+    // The quotients divide the determinants as their fields show them.
+    const std::string& dText = field("DD").text;
+    const Ext d = nums.read(dText);
+    const std::string divisor = d < 0.0L ? "(" + dText + ")" : dText;
+    for (int k = 1; k <= 3; ++k) {
+        const std::string& dxText = field(blocks[k].field).text;
+        const Ext x = nums.read(dxText) / d;
+        field(Unknown(k)).text = nums.fixed(x, 4);
+        m.add(Unknown(k) + "=D" + Unknown(k) + "/D=" + dxText + "/" + divisor + "=" + nums.g(x));
+    }
+    m.add("");
+}
+
+void SlaeTab::solve4(const System& a) {
+    const Numbers& nums = env_.nums;
+    Memo& m = memo();
+
+    m.add("");
+    m.add(env_.messages(65));
+    writeEquations(a, 4);
+    m.add("");
+    m.add(env_.messages(66));
+    m.add("");
+
+    // Column k replaced by the right-hand sides (k = 0: the main determinant).
+    auto matrix = [&a](int k) {
+        Matrix4 out;
+        for (std::size_t r = 1; r <= 4; ++r)
+            for (std::size_t c = 1; c <= 4; ++c)
+                out[4 * (r - 1) + c - 1] = static_cast<int>(c) == k ? a[r][5] : a[r][c];
+        return out;
+    };
+
+    DeterminantLines lines;
+    const Ext d = Determinant4Text(lines, nums, matrix(0));
+    m.add("     " + lines[1]);
+    m.add("D=" + lines[2]);
+    m.add("     " + lines[3]);
+    m.add("     " + lines[4]);
+    m.add("");
+    m.add("D=" + lines[5]);
+    m.add(lines[6]);
+    m.add(lines[7] + lines[8]);
+    field("DD").text = lines[9];
+    m.add("");
+
+    const std::string pad(9, ' ');
+    for (int k = 1; k <= 4; ++k) {
+        const std::string label = "D" + Unknown(k) + "=";
+        const Ext dx = Determinant4Text(lines, nums, matrix(k));
+        m.add(pad + lines[1]);
+        m.add(label + lines[2]);
+        m.add(pad + lines[3]);
+        m.add(pad + lines[4]);
+        m.add("");
+        m.add(label + lines[5]);
+        m.add(lines[6]);
+        m.add(lines[7] + lines[8]);
+        field(("DD" + Unknown(k))).text = lines[9];
+        // The determinant fields show 4 decimals only; dividing those would
+        // fail for a regular system whose D is below 0.00005 and lose digits
+        // of every other one, so the unknowns divide the full values.
+        const Ext x = dx / d;
+        field(Unknown(k)).text = nums.fixed(x, 4);
+        m.add("");
+    }
+
+    const std::string& dText = field("DD").text;
+    const std::string divisor = d <= 0.0L ? "(" + dText + ")" : dText;
+    for (int k = 1; k <= 4; ++k)
+        m.add(Unknown(k) + "=D" + Unknown(k) + "/D=" + field(("DD" + Unknown(k))).text + "/" + divisor + "=" +
+              field(Unknown(k)).text);
+}
+
+} // namespace tc
