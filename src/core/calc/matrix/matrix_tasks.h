@@ -4,6 +4,7 @@
 // it needs afresh, and writes result cells and memo lines as it goes, so that a
 // failure leaves everything written before it in place.
 
+#include <array>
 #include <string>
 
 #include "app/env.h"
@@ -33,6 +34,17 @@ void WriteTaskHead(MatrixPage& p, int task);
 void WriteListing(Memo& memo, const Grid& g, const std::string& name, int rows, int cols);
 // The number of cell (col, row); an empty or foreign text is a conversion failure.
 Ext ReadCell(const MatrixPage& p, const Grid& g, int col, int row);
+
+// The top-left k x k block of A, k <= 4, as a[i][j] from 1, read column by
+// column (the first bad cell in that order stops the task).
+using Square = std::array<std::array<Ext, 5>, 5>;
+Square ReadSquare(const MatrixPage& p, int k);
+// Task head, listing of A as k x k and an empty line: the start of the
+// determinant and the inverse.
+void WriteSquareHead(MatrixPage& p, int task, int k);
+// "Det(A)=a11*f(a22)-f(a21)*f(a12)=p1+p2=D" for order 2, f(x) bracketing a
+// negative x; `d` receives D = a11*a22 - a21*a12.
+std::string Determinant2Line(const Numbers& nums, const Square& a, Ext& d);
 
 // C = A + B or C = A - B for A and B of m rows and n columns.
 void AddOrSubtract(MatrixPage& p, int m, int n, bool subtract);
