@@ -13,6 +13,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -57,6 +58,17 @@ QFont WindowFont(const char* family, QFont::StyleHint hint, int pixels) {
     f.setPixelSize(pixels);
     return f;
 }
+
+// Cell grids lay their text out 2 pixels from the cell's edges, as the grids
+// the layout was measured with do; the wider margins of the Qt styles cut a
+// value such as -0.1233 in a 55-pixel column.
+class GridStyle : public QProxyStyle {
+public:
+    int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override {
+        if (metric == PM_FocusFrameHMargin) return 1; // the text margin is this plus 1
+        return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+};
 
 } // namespace
 
@@ -198,6 +210,9 @@ void MainView::buildWidget(const Widget& w) {
             },
             view);
         view->setModel(model);
+        auto* style = new GridStyle;
+        style->setParent(view);
+        view->setStyle(style);
         view->horizontalHeader()->hide();
         view->verticalHeader()->hide();
         view->verticalHeader()->setMinimumSectionSize(8);
