@@ -6,10 +6,10 @@
 #include <iostream>
 #include <iterator>
 
-#include "scenario.h"
-#include "state_dump.h"
 #include "i18n/language_dirs.h"
 #include "numbers/system_decimal.h"
+#include "scenario.h"
+#include "state_dump.h"
 
 namespace {
 
@@ -68,7 +68,8 @@ int main(int argc, char** argv) {
         if (actions == scenario.end()) return Unusable("the scenario has no \"actions\"");
         tc::cli::RunActions(*actions, window, host);
         if (!memo.empty()) {
-            for (const std::string& line : window.widgets().get<tc::Memo>(memo).lines) std::cout << line << "\n";
+            for (const std::string& line : window.widgets().get<tc::Memo>(memo).lines)
+                std::cout << line << "\n";
             return 0;
         }
         std::cout << tc::cli::DumpState(window, host).dump(2) << "\n";

@@ -10,7 +10,8 @@ using Json = nlohmann::json;
 
 const Json& Key(const Json& action, const char* key) {
     auto it = action.find(key);
-    if (it == action.end()) throw UsageError(std::string("the action ") + action.dump() + " has no \"" + key + "\"");
+    if (it == action.end())
+        throw UsageError(std::string("the action ") + action.dump() + " has no \"" + key + "\"");
     return *it;
 }
 
@@ -22,7 +23,8 @@ std::string Text(const Json& action, const char* key) {
 
 int Number(const Json& action, const char* key) {
     const Json& v = Key(action, key);
-    if (!v.is_number_integer()) throw UsageError(std::string("\"") + key + "\" must be a whole number in " + action.dump());
+    if (!v.is_number_integer())
+        throw UsageError(std::string("\"") + key + "\" must be a whole number in " + action.dump());
     return v.get<int>();
 }
 
@@ -34,7 +36,8 @@ std::optional<std::string> SaveAnswer(const Json& action) {
     return v.get<std::string>();
 }
 
-const std::set<std::string> kSaveCommands = {"CV_Save", "M_Save", "CRecord3", "CP_Save", "CS_Save", "Eq_Save", "N4"};
+const std::set<std::string> kSaveCommands = {"CV_Save", "M_Save",  "CRecord3", "CP_Save",
+                                             "CS_Save", "Eq_Save", "N4"};
 
 void RunAction(const Json& action, MainWindow& window, RecordingHost& host) {
     if (!action.is_object()) throw UsageError("an action must be an object: " + action.dump());
@@ -49,7 +52,8 @@ void RunAction(const Json& action, MainWindow& window, RecordingHost& host) {
     } else if (action.contains("set")) {
         window.setText(Text(action, "set"), Text(action, "text"));
     } else if (action.contains("cell")) {
-        window.setCell(Text(action, "cell"), Number(action, "col"), Number(action, "row"), Text(action, "text"));
+        window.setCell(Text(action, "cell"), Number(action, "col"), Number(action, "row"),
+                       Text(action, "text"));
     } else if (action.contains("click")) {
         window.click(Text(action, "click"));
     } else if (action.contains("tab")) {
@@ -81,7 +85,8 @@ void RunActions(const Json& actions, MainWindow& window, RecordingHost& host) {
 char ScenarioDecimal(const Json& scenario, char fallback) {
     auto it = scenario.find("decimal");
     if (it == scenario.end()) return fallback;
-    if (!it->is_string() || (*it != "." && *it != ",")) throw UsageError("\"decimal\" must be \".\" or \",\"");
+    if (!it->is_string() || (*it != "." && *it != ","))
+        throw UsageError("\"decimal\" must be \".\" or \",\"");
     return it->get<std::string>()[0];
 }
 

@@ -10,17 +10,14 @@ using Json = nlohmann::ordered_json;
 
 bool HasShownCaption(const Widget& w) {
     switch (w.kind()) {
-    case WidgetKind::MenuItem:
-        return static_cast<const MenuItem&>(w).itemKind != MenuItemKind::Separator;
+    case WidgetKind::MenuItem: return static_cast<const MenuItem&>(w).itemKind != MenuItemKind::Separator;
     case WidgetKind::GroupBox:
     case WidgetKind::RadioGroup:
     case WidgetKind::Label:
     case WidgetKind::Button:
     case WidgetKind::RadioButton:
-    case WidgetKind::Page:
-        return true;
-    default:
-        return false;
+    case WidgetKind::Page: return true;
+    default: return false;
     }
 }
 
@@ -28,7 +25,8 @@ Json GridJson(const Grid& g) {
     Json cells = Json::array();
     for (int r = 0; r < g.rows; ++r) {
         Json row = Json::array();
-        for (int c = 0; c < g.cols; ++c) row.push_back(g.cell(c, r));
+        for (int c = 0; c < g.cols; ++c)
+            row.push_back(g.cell(c, r));
         cells.push_back(std::move(row));
     }
     return Json{{"cols", g.cols}, {"rows", g.rows}, {"cells", std::move(cells)}};
@@ -38,8 +36,12 @@ Json GridJson(const Grid& g) {
 
 Json DumpState(const MainWindow& window, const RecordingHost& host) {
     Json boxes = Json::array();
-    for (const Box& b : host.boxes)
-        boxes.push_back({{"kind", b.kind == Box::Kind::Error ? "error" : "message"}, {"text", b.text}});
+    for (const Box& b : host.boxes) {
+        const char* kind = b.kind == Box::Kind::Error      ? "error"
+                           : b.kind == Box::Kind::Question ? "question"
+                                                           : "message";
+        boxes.push_back({{"kind", kind}, {"text", b.text}});
+    }
 
     Json memos = Json::object(), fields = Json::object(), grids = Json::object(), combos = Json::object(),
          captions = Json::object();
@@ -55,10 +57,11 @@ Json DumpState(const MainWindow& window, const RecordingHost& host) {
     }
     std::sort(hidden.begin(), hidden.end());
 
-    return Json{{"closed", window.closed()}, {"tab", window.tab()},   {"language", window.language()},
-                {"boxes", std::move(boxes)},  {"memos", std::move(memos)}, {"fields", std::move(fields)},
-                {"grids", std::move(grids)}, {"combos", std::move(combos)}, {"captions", std::move(captions)},
-                {"hidden", std::move(hidden)}};
+    return Json{{"closed", window.closed()},       {"tab", window.tab()},
+                {"language", window.language()},   {"boxes", std::move(boxes)},
+                {"memos", std::move(memos)},       {"fields", std::move(fields)},
+                {"grids", std::move(grids)},       {"combos", std::move(combos)},
+                {"captions", std::move(captions)}, {"hidden", std::move(hidden)}};
 }
 
 } // namespace tc::cli

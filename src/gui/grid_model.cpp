@@ -8,10 +8,15 @@
 namespace tc::gui {
 
 GridModel::GridModel(const Grid& grid, EditFn onEdit, QObject* parent)
-    : QAbstractTableModel(parent), grid_(grid), onEdit_(std::move(onEdit)), rows_(grid.rows), cols_(grid.cols) {}
+    : QAbstractTableModel(parent), grid_(grid), onEdit_(std::move(onEdit)), rows_(grid.rows),
+      cols_(grid.cols) {}
 
-int GridModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : rows_; }
-int GridModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : cols_; }
+int GridModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : rows_;
+}
+int GridModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : cols_;
+}
 
 bool GridModel::isFixed(const QModelIndex& index) const {
     return index.column() < grid_.fixedCols || index.row() < grid_.fixedRows;
@@ -21,8 +26,7 @@ QVariant GridModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid()) return {};
     switch (role) {
     case Qt::DisplayRole:
-    case Qt::EditRole:
-        return Q(grid_.cell(index.column(), index.row()));
+    case Qt::EditRole: return Q(grid_.cell(index.column(), index.row()));
     case Qt::BackgroundRole:
         if (isFixed(index))
             return QBrush(grid_.fixedColor ? QColor(QRgb(grid_.fixedColor)) : QColor(0xE4, 0xE4, 0xE4));
@@ -30,8 +34,7 @@ QVariant GridModel::data(const QModelIndex& index, int role) const {
     case Qt::ForegroundRole:
         if (!isFixed(index) && grid_.look.color) return QBrush(QColor(QRgb(grid_.look.color)));
         return {};
-    default:
-        return {};
+    default: return {};
     }
 }
 

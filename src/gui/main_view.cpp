@@ -5,6 +5,7 @@
 #include <QMessageBox>
 #include <QTabWidget>
 
+#include "io/save_text.h"
 #include "qt_text.h"
 
 namespace tc::gui {
@@ -69,8 +70,7 @@ std::optional<std::string> MainView::askSaveName(const std::string& lastName) {
 
 bool MainView::confirmReplace(const std::string& path) {
     if (hooks.confirmReplace) return hooks.confirmReplace(Q(path));
-    return QMessageBox::question(this, QString::fromUtf8(kApplicationTitle),
-                                 tr("%1 already exists.\nDo you want to replace it?").arg(Q(path))) ==
+    return QMessageBox::question(this, QString::fromUtf8(kApplicationTitle), Q(ReplaceQuestion(path))) ==
            QMessageBox::Yes;
 }
 

@@ -3,19 +3,23 @@
 namespace tc::gui {
 
 QString Lines(const std::vector<std::string>& lines) {
-    QStringList list;
-    list.reserve(static_cast<qsizetype>(lines.size()));
-    for (const std::string& line : lines) list.append(Q(line));
-    return list.join(QLatin1Char('\n'));
+    // Every line ends with a break, as in a memo's text: so an empty last line
+    // of the memo stays a line, and the box shows one empty line after it.
+    QString text;
+    for (const std::string& line : lines)
+        text += Q(line) + QLatin1Char('\n');
+    return text;
 }
 
 std::vector<std::string> SplitLines(const QString& text) {
     std::vector<std::string> lines;
-    // An empty text box holds no line; a final line break starts no new line.
+    // An empty text box holds no line; the empty line a box shows after a final
+    // line break is no line of the memo.
     if (text.isEmpty()) return lines;
     QStringList parts = text.split(QLatin1Char('\n'));
     if (parts.size() > 1 && parts.back().isEmpty()) parts.removeLast();
-    for (const QString& p : parts) lines.push_back(S(p));
+    for (const QString& p : parts)
+        lines.push_back(S(p));
     return lines;
 }
 

@@ -8,7 +8,9 @@
 
 namespace tc::gui {
 
-inline QString Q(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+inline QString Q(const std::string& s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
 inline std::string S(const QString& s) {
     QByteArray utf8 = s.toUtf8();
     return std::string(utf8.constData(), static_cast<size_t>(utf8.size()));

@@ -33,7 +33,8 @@ TEST_F(MainWindowTest, tab_captions_are_fixed_in_tab_order) {
 }
 
 TEST_F(MainWindowTest, submenus_and_tab_commands_bring_their_tab_forward) {
-    const std::pair<const char*, int> cases[] = {{"N11", 1}, {"N28", 2}, {"N29", 3}, {"N32", 4}, {"N5", 5}, {"N10", 0}};
+    const std::pair<const char*, int> cases[] = {{"N11", 1}, {"N28", 2}, {"N29", 3},
+                                                 {"N32", 4}, {"N5", 5},  {"N10", 0}};
     for (const auto& [item, tab] : cases) {
         window.menu(item);
         EXPECT_EQ(window.tab(), tab) << item;
@@ -80,7 +81,8 @@ TEST_P(ExitCommandTest, closes_the_window_and_ignores_later_actions) {
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryExit, ExitCommandTest,
-                         ::testing::Values("N26", "CClose", "M_But", "CClose3", "CP_Close", "CS_Close", "Eq_close"));
+                         ::testing::Values("N26", "CClose", "M_But", "CClose3", "CP_Close", "CS_Close",
+                                           "Eq_close"));
 
 TEST_F(MainWindowTest, actions_naming_no_widget_or_the_wrong_kind_are_usage_errors) {
     EXPECT_THROW(window.click("NoSuchButton"), UsageError);

@@ -12,7 +12,10 @@
 #include <memory>
 #include <optional>
 
+#include <QPlainTextEdit>
+
 #include "main_view.h"
+#include "qt_text.h"
 
 namespace tc::gui::test {
 
@@ -70,6 +73,16 @@ T* Find(QWidget* root, const char* name) {
     T* w = root->findChild<T*>(QString::fromLatin1(name));
     if (!w) QTest::qFail(qPrintable(QString("no widget ") + name), __FILE__, __LINE__);
     return w;
+}
+
+// The lines of memo `name` as the real text box shows them, read back the way
+// the window reads a memo the user has edited.
+inline QStringList ShownMemoLines(QWidget* root, const char* name) {
+    QStringList lines;
+    auto* memo = Find<QPlainTextEdit>(root, name);
+    if (!memo) return lines;
+    for (const std::string& line : SplitLines(memo->toPlainText())) lines << Q(line);
+    return lines;
 }
 
 } // namespace tc::gui::test

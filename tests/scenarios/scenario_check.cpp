@@ -4,8 +4,12 @@
 // exactly, except that a null in "expect" matches any value: it stands for a
 // message-table entry, whose text depends on the language files found.
 // "expect_exit" (default 0) is the exit status the runner must give.
+// "expect_files" maps file names (relative to the working directory) to the
+// exact bytes each must hold after the run, or to null for a file that must not
+// be there; the named files are removed before the run.
 
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <iterator>
@@ -56,6 +60,27 @@ int Compare(const Json& expected, const Json& actual, const std::string& where) 
     return 0;
 }
 
+// Checks the files a run must (or must not) have written; returns the count of
+// differences.
+int CompareFiles(const Json& expected) {
+    int diffs = 0;
+    for (const auto& [name, content] : expected.items()) {
+        const bool present = std::filesystem::exists(std::filesystem::u8path(name));
+        if (content.is_null()) {
+            if (present) std::cerr << "file " << name << ": must not be there\n";
+            diffs += present;
+        } else if (!present) {
+            std::cerr << "file " << name << ": missing\n";
+            ++diffs;
+        } else if (std::string actual = ReadFile(name); actual != content.get<std::string>()) {
+            std::cerr << "file " << name << ":\n  expected " << content.dump() << "\n  actual   "
+                      << Json(actual).dump() << "\n";
+            ++diffs;
+        }
+    }
+    return diffs;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -71,6 +96,11 @@ int main(int argc, char** argv) {
     for (char& c : stem)
         if (c == '/' || c == '\\' || c == ':') c = '_';
     const std::string outPath = stem + ".out", errPath = stem + ".err";
+    const Json expectedFiles = scenario.value("expect_files", Json::object());
+    for (const auto& file : expectedFiles.items()) {
+        std::error_code ec;
+        std::filesystem::remove(std::filesystem::u8path(file.key()), ec);
+    }
     int status = std::system(("\"" + cli + "\" \"" + scenarioPath + "\" >" + outPath + " 2>" + errPath).c_str());
 #if defined(__unix__) || defined(__APPLE__)
     if (WIFEXITED(status)) status = WEXITSTATUS(status);
@@ -88,7 +118,8 @@ int main(int argc, char** argv) {
         return 0;
     }
     Json state = Json::parse(ReadFile(outPath));
-    int diffs = Compare(scenario.value("expect", Json::object()), state, "state");
+    int diffs =
+        Compare(scenario.value("expect", Json::object()), state, "state") + CompareFiles(expectedFiles);
     if (diffs) std::cerr << diffs << " difference(s) in " << scenarioPath << "\n";
     return diffs ? 1 : 0;
 }

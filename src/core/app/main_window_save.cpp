@@ -1,14 +1,20 @@
 // Saving a tab's written solution.
 
 #include "app/main_window.h"
+#include "io/save_text.h"
 
 namespace tc {
 
 void MainWindow::saveMemo(Memo& memo) {
-    (void)memo;
     std::optional<std::string> name = env_.host.askSaveName(lastSaveName_);
-    if (!name) return;
+    // A dialog gives no empty name; one from elsewhere is taken as cancelling.
+    if (!name || name->empty()) return;
+    // The dialog keeps what was chosen even when the save then fails or the
+    // user declines to replace a file, so that the next try starts from it.
     lastSaveName_ = *name;
+    const std::string file = TextFileName(*name);
+    if (CheckSaveTarget(file) && !env_.host.confirmReplace(file)) return;
+    SaveLines(file, memo.lines);
 }
 
 } // namespace tc

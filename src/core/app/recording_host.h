@@ -9,11 +9,13 @@
 #include <vector>
 
 #include "app/host.h"
+#include "io/save_text.h"
 
 namespace tc {
 
 struct Box {
-    enum class Kind { Error, Message };
+    // Question: asked before a file is replaced; the answer is replaceAnswer.
+    enum class Kind { Error, Message, Question };
     Kind kind;
     std::string text;
 };
@@ -32,6 +34,7 @@ public:
     }
     bool confirmReplace(const std::string& path) override {
         replaceQuestions.push_back(path);
+        boxes.push_back({Box::Kind::Question, ReplaceQuestion(path)});
         return replaceAnswer;
     }
 

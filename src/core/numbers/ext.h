@@ -45,8 +45,12 @@ Ext ArcCos(Ext x);
 // Arc sine as ArcTan2(x, Sqrt(1 - x*x)).
 Ext ArcSin(Ext x);
 // pi at full extended precision.
-constexpr Ext Pi() { return Ext(3.141592653589793238462643383279502884L); }
+constexpr Ext Pi() {
+    return Ext(3.141592653589793238462643383279502884L);
+}
 // Absolute value.
-constexpr Ext Abs(Ext x) { return x.value() < 0 ? -x : x; }
+constexpr Ext Abs(Ext x) {
+    return x.value() < 0 ? -x : x;
+}
 
 } // namespace tc

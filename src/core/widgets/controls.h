@@ -10,7 +10,8 @@ namespace tc {
 
 class Edit : public Widget {
 public:
-    Edit(std::string name, std::string parent) : Widget(std::move(name), WidgetKind::Edit, std::move(parent)) {}
+    Edit(std::string name, std::string parent)
+        : Widget(std::move(name), WidgetKind::Edit, std::move(parent)) {}
     std::string text;
     bool readOnly = false;
 };
@@ -18,7 +19,8 @@ public:
 // A multi-line text box: the explanation memos and the About text.
 class Memo : public Widget {
 public:
-    Memo(std::string name, std::string parent) : Widget(std::move(name), WidgetKind::Memo, std::move(parent)) {}
+    Memo(std::string name, std::string parent)
+        : Widget(std::move(name), WidgetKind::Memo, std::move(parent)) {}
     std::vector<std::string> lines;
     void clear() { lines.clear(); }
     void add(std::string line) { lines.push_back(std::move(line)); }

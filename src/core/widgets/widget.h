@@ -7,18 +7,18 @@
 namespace tc {
 
 enum class WidgetKind {
-    Form,        // a second window (the About window); its widgets name it as parent
-    Page,        // a tab sheet of the page control
-    MenuItem,    // an item of the main menu (command, submenu, radio item, separator)
-    GroupBox,    // a captioned frame holding other widgets
-    RadioGroup,  // the captioned frame round a set of radio buttons
+    Form,       // a second window (the About window); its widgets name it as parent
+    Page,       // a tab sheet of the page control
+    MenuItem,   // an item of the main menu (command, submenu, radio item, separator)
+    GroupBox,   // a captioned frame holding other widgets
+    RadioGroup, // the captioned frame round a set of radio buttons
     Label,
     Button,
     RadioButton,
-    Edit,        // single-line edit field
-    Memo,        // multi-line text box
-    Combo,       // combo box, editable or a fixed list
-    Grid,        // cell grid
+    Edit,  // single-line edit field
+    Memo,  // multi-line text box
+    Combo, // combo box, editable or a fixed list
+    Grid,  // cell grid
 };
 
 const char* KindName(WidgetKind kind);

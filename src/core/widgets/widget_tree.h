@@ -26,8 +26,7 @@ using Handler = std::function<void()>;
 
 class WidgetTree {
 public:
-    template <class T, class... Args>
-    T& add(Args&&... args) {
+    template <class T, class... Args> T& add(Args&&... args) {
         auto owned = std::make_unique<T>(std::forward<Args>(args)...);
         T& ref = *owned;
         insert(std::move(owned));
@@ -39,8 +38,7 @@ public:
 
     Widget* find(const std::string& name) const;
     // The widget `name` as a T; UsageError when there is none or it is of another kind.
-    template <class T>
-    T& get(const std::string& name) const {
+    template <class T> T& get(const std::string& name) const {
         Widget* w = find(name);
         if (!w) throw UsageError("unknown widget \"" + name + "\"");
         T* t = dynamic_cast<T*>(w);

@@ -1,5 +1,7 @@
 #pragma once
-// The Eq tab.
+// The Eq tab: the quadratic equation A*x^2+B*x+C=0 with real or complex roots
+// and its written solution. The cubic and biquadratic kinds are offered but
+// only answered with a message.
 
 #include "app/env.h"
 #include "app/tab_frame.h"
@@ -7,12 +9,29 @@
 namespace tc {
 
 class EquationTab {
-public:
+  public:
     EquationTab(WidgetTree& tree, Env& env);
 
     Memo& memo() { return frame_.memo; }
 
-private:
+  private:
+    void addWidgets();
+
+    // Handlers.
+    void eq1Click();
+    void eq2Click();
+    void eq3Click() { eq2Click(); } // the biquadratic kind is answered as the cubic one
+    void Eq_RunClick();
+
+    // The steps of Eq_RunClick once the coefficients are read.
+    void writeRealRoots(double a, double b, double c);
+    void writeDoubleRoot(double a, double b, double c);
+    void writeComplexRoots(double a, double b, double c);
+
+    // The coefficient inputs and the equation label, shown only for the
+    // quadratic kind.
+    void showInputs(bool shown);
+
     WidgetTree& tree_;
     Env& env_;
     TabFrame frame_;

@@ -1,11 +1,216 @@
 #include "calc/vector/vector_tab.h"
 
+#include "calc/vector/vector_tasks.h"
+
 namespace tc {
+
+namespace {
+
+// A grid column of components is 55 pixels wide; with its grid line it takes 57.
+constexpr int kComponentWidth = 55;
+constexpr int kComponentPitch = 57;
+constexpr int kRowHeight = 25;
+constexpr int kBlue = 0x0000FF;
+
+// Widths of the two grids for n components: the heading column and the frame
+// come on top of the component columns.
+int TableWidth(int n) {
+    return n * kComponentPitch + 33;
+}
+int ResultWidth(int n) {
+    return n * kComponentPitch + 43;
+}
+
+// The built-in (Ukrainian) captions and task names; a language file replaces them.
+const char* const kTaskNames[] = {"Додавання ", "Віднімання ",       "Скалярний добуток",       "Довжина ",
+                                  "Норма ",     "Кут між векторами", "Проекція одного на інший"};
+
+Widget& AddGroup(WidgetTree& tree, const char* name, const char* caption, Rect geometry) {
+    return tree.addPlain(WidgetKind::GroupBox, name, "Vector", caption, geometry);
+}
+
+Widget& AddBoldLabel(WidgetTree& tree, const char* name, const char* parent, const char* caption,
+                     Rect geometry) {
+    Widget& label = tree.addPlain(WidgetKind::Label, name, parent, caption, geometry);
+    label.look.bold = true;
+    return label;
+}
+
+// The tab's own widgets in the layout of the addition task with two
+// components; the frame (memo and buttons) is already there.
+void AddWidgets(WidgetTree& tree) {
+    AddGroup(tree, "CVec_Task", "Завдання", {8, 4, 244, 64});
+    Combo& task = tree.add<Combo>("TVec", "CVec_Task", true);
+    task.geometry = {10, 26, 224, 28};
+    task.items.assign(std::begin(kTaskNames), std::end(kTaskNames));
+    task.text = "Додавання ";
+
+    AddGroup(tree, "CRoz_N", "Розмір  вектора", {258, 4, 134, 64});
+    AddBoldLabel(tree, "Vec_N", "CRoz_N", "N", {14, 30, 16, 22});
+    Combo& size = tree.add<Combo>("V_N", "CRoz_N", true);
+    size.geometry = {36, 26, 86, 28};
+    size.items = {"2", "3", "4", "5"};
+    size.text = "2";
+
+    AddGroup(tree, "CVec_data", "Дані", {8, 74, 384, 116});
+    Grid& table = tree.add<Grid>("Vec_Table", "CVec_data", 3, 3);
+    table.geometry = {12, 26, TableWidth(2), 81};
+    table.editable = true;
+    table.defaultColWidth = kComponentWidth;
+    table.defaultRowHeight = kRowHeight;
+    table.look.color = kBlue;
+
+    AddGroup(tree, "CVec_Rez", "Результат", {8, 196, 384, 168});
+    Grid& result = tree.add<Grid>("V_Rez", "CVec_Rez", 3, 2);
+    result.geometry = {12, 26, ResultWidth(2), 56};
+    result.defaultColWidth = kComponentWidth;
+    result.defaultRowHeight = kRowHeight;
+    AddBoldLabel(tree, "Vec_lab", "CVec_Rez", "|A+B|", {12, 96, 90, 24});
+    tree.add<Edit>("Vec_R", "CVec_Rez").geometry = {104, 94, 160, 28};
+    AddBoldLabel(tree, "phi_l", "CVec_Rez", "phi", {12, 130, 90, 24}).visible = false;
+    Edit& phi = tree.add<Edit>("phi1", "CVec_Rez");
+    phi.geometry = {104, 128, 160, 28};
+    phi.visible = false;
+}
+
+} // namespace
 
 VectorTab::VectorTab(WidgetTree& tree, Env& env)
     : tree_(tree), env_(env),
-      frame_(AddTabFrame(tree, {"Vector", "Vector", "Vec_M", "CBut1", "CV_Save", "Зберегти", "CClose", false})) {}
+      frame_(
+          AddTabFrame(tree, {"Vector", "Vector", "Vec_M", "CBut1", "CV_Save", "Зберегти", "CClose", false})),
+      task_((AddWidgets(tree), tree.get<Combo>("TVec"))), size_(tree.get<Combo>("V_N")),
+      table_(tree.get<Grid>("Vec_Table")), result_(tree.get<Grid>("V_Rez")), label_(tree.get("Vec_lab")),
+      value_(tree.get<Edit>("Vec_R")), phiLabel_(tree.get("phi_l")), phi_(tree.get<Edit>("phi1")) {
+    tree.onChange("TVec", [this] { TVecChange(); });
+    tree.onChange("V_N", [this] { V_NChange(); });
+    tree.onClick("CBut1", [this] { CBut1Click(); });
+}
 
-void VectorTab::formCreate() {}
+void VectorTab::formCreate() {
+    table_.setColWidth(0, 30);
+    table_.setCell(0, 1, "A");
+    table_.setCell(0, 2, "B");
+    for (int i = 1; i <= 5; ++i)
+        table_.setCell(i, 0, std::to_string(i));
+    table_.setCell(1, 1, "2");
+    table_.setCell(2, 1, "5");
+    table_.setCell(1, 2, "3");
+    table_.setCell(2, 2, "7");
+    result_.setColWidth(0, 40);
+    result_.setCell(0, 1, "A+B");
+}
+
+int VectorTab::task() const {
+    return task_.index < 0 ? vec::kAddition : task_.index;
+}
+
+int VectorTab::components() const {
+    return size_.index < 0 ? 2 : size_.index + 2;
+}
+
+void VectorTab::V_NChange() {
+    // Typed text leaves no list position; the grids then show the two
+    // components that a computation reads, so what is shown is what is computed.
+    const int n = components();
+    table_.cols = n + 1;
+    result_.cols = n + 1;
+    result_.geometry.w = ResultWidth(n);
+    if (task() == vec::kNorm) {
+        result_.cols = 2;
+        result_.geometry.w = 110;
+    }
+    table_.geometry.w = TableWidth(n);
+}
+
+void VectorTab::TVecChange() {
+    const int n = components();
+    result_.geometry.w = ResultWidth(n);
+    result_.cols = n + 1;
+    result_.visible = true;
+    // Row 2 (B) comes back with the texts it held when the norm task hid it.
+    table_.rows = 3;
+    table_.geometry.h = 81;
+    table_.setCell(0, 1, "A");
+    phi_.visible = false;
+    phiLabel_.visible = false;
+
+    // With no task selected (typed text) the computation is an addition, so
+    // the tab shows the addition's layout.
+    switch (task()) {
+    case vec::kAddition:
+        result_.setCell(0, 1, "A+B");
+        label_.caption = "|A+B|";
+        break;
+    case vec::kSubtraction:
+        result_.setCell(0, 1, "A-B");
+        label_.caption = "|A-B|";
+        break;
+    case vec::kScalarProduct:
+        result_.visible = false;
+        label_.caption = "A*B";
+        break;
+    case vec::kLength:
+        result_.setCell(0, 1, "AB");
+        label_.caption = "|AB|";
+        break;
+    case vec::kNorm:
+        result_.setCell(0, 1, "|AB|");
+        result_.cols = 2;
+        result_.geometry.w = 110;
+        result_.visible = false;
+        table_.rows = 2;
+        table_.geometry.h = 56;
+        table_.setCell(0, 1, "AB");
+        label_.caption = "|AB|";
+        break;
+    case vec::kAngle:
+        result_.visible = false;
+        label_.caption = "cos(phi)";
+        phi_.visible = true;
+        phiLabel_.visible = true;
+        break;
+    case vec::kProjection:
+        result_.visible = false;
+        label_.caption = "Pr[A/B]";
+        break;
+    default:
+        break;
+    }
+}
+
+void VectorTab::CBut1Click() {
+    const int k = task();
+    const int n = components();
+    Memo& memo = frame_.memo;
+    memo.clear();
+    VectorJob job{table_, n, result_, value_, phi_, memo, env_.nums, env_.messages};
+
+    job.message(1);
+    memo.add("");
+    memo.add(k < static_cast<int>(task_.items.size()) ? task_.items[static_cast<size_t>(k)] : std::string());
+    memo.add("");
+    job.message(2);
+    WriteData(job, k);
+
+    switch (k) {
+    case vec::kAddition:
+        return WriteAddition(job);
+    case vec::kSubtraction:
+        return WriteSubtraction(job);
+    case vec::kScalarProduct:
+        return WriteScalarProduct(job);
+    case vec::kLength:
+        return WriteLength(job);
+    case vec::kNorm:
+        return WriteNorm(job);
+    case vec::kAngle:
+        return WriteAngle(job);
+    case vec::kProjection:
+        return WriteProjection(job);
+    default:
+        return;
+    }
+}
 
 } // namespace tc

@@ -1,5 +1,7 @@
 #pragma once
-// The Vector tab.
+// The Vector tab: two vectors A and B of 2 to 5 components, seven tasks
+// (addition, subtraction, scalar product, length of AB, norm, angle,
+// projection) and a written solution for each.
 
 #include "app/env.h"
 #include "app/tab_frame.h"
@@ -7,18 +9,41 @@
 namespace tc {
 
 class VectorTab {
-public:
+  public:
+    // Adds the tab's widgets in the layout of the addition task with two
+    // components and registers its handlers on TVec, V_N and CBut1.
     VectorTab(WidgetTree& tree, Env& env);
 
-    // Start-up fill of the tab (a step of the main window's FormCreate).
+    // Start-up fill of the tab (a step of the main window's FormCreate): grid
+    // headings, the example vectors A = (2; 5), B = (3; 7) and column widths.
+    // Grid sizes, selectors, results and the memo are left as they are.
     void formCreate();
 
     Memo& memo() { return frame_.memo; }
 
-private:
+    // The handlers, named after the widget and its event.
+    void TVecChange();
+    void TVecSelect() { TVecChange(); }
+    void V_NChange();
+    void CBut1Click();
+
+  private:
+    // The task in TVec: its list position, addition when none is selected.
+    int task() const;
+    // The number of components: V_N's list position + 2, 2 when none is selected.
+    int components() const;
+
     WidgetTree& tree_;
     Env& env_;
     TabFrame frame_;
+    Combo& task_;   // TVec
+    Combo& size_;   // V_N
+    Grid& table_;   // Vec_Table
+    Grid& result_;  // V_Rez
+    Widget& label_; // Vec_lab
+    Edit& value_;   // Vec_R
+    Widget& phiLabel_;
+    Edit& phi_;
 };
 
 } // namespace tc

@@ -1,0 +1,21 @@
+#pragma once
+// The equation keeps its coefficients and its discriminant as 64-bit doubles
+// while everything it shows is computed in extended precision. Converting an
+// extended value that lies beyond the double range is undefined in C++, so the
+// two conversions below decide what happens there.
+
+#include "numbers/ext.h"
+
+namespace tc {
+
+// The nearest double (an underflowing value becomes a denormal or zero). A
+// value whose magnitude rounds beyond the largest double cannot be kept and
+// fails as "Floating point overflow", as storing it on the FPU does.
+double StoreDouble(Ext v);
+
+// The nearest double, with a magnitude beyond the double range kept as an
+// infinity of the same sign. For values whose sign and zero-ness are all that
+// is asked of them.
+double StoreDoubleKeepingSign(Ext v);
+
+} // namespace tc
