@@ -15,7 +15,8 @@ TEST_P(MatrixSumTest, adds_the_example_matrices) {
     task(kAdd);
     Lines expected = head(kAdd);
     expected.insert(expected.end(), kStartListings.begin(), kStartListings.end());
-    for (const char* l : {"", "C=A+B=", "(2+9;5+5)=", "(3+4;7+11)", "", "(11;10)", "(7;18)"}) expected.push_back(l);
+    for (const char* l : {"", "C=A+B=", "(2+9;5+5)=", "(3+4;7+11)", "", "(11;10)", "(7;18)"})
+        expected.push_back(l);
     EXPECT_EQ(compute(), expected);
     EXPECT_EQ(block("Mat_R", 2, 2), (Rows{{"11", "10"}, {"7", "18"}}));
     EXPECT_TRUE(errors().empty());
@@ -35,8 +36,8 @@ TEST_P(MatrixSumTest, copies_cell_texts_as_typed_and_signs_them_by_their_number)
     setBlock("Mat2", {{"-3", "+3"}, {" 3", "-0"}});
     task(kAdd);
     compute();
-    EXPECT_EQ(memoFrom(4), sep(Lines{"A=(2;1.50)", "     (0;4)", "", "B=(-3;+3)", "     ( 3;-0)", "", "C=A+B=",
-                                     "(2-3;1.50++3)=", "(0+ 3;4+-0)", "", "(-1;4.5)", "(3;4)"}));
+    EXPECT_EQ(memoFrom(4), sep(Lines{"A=(2;1.50)", "     (0;4)", "", "B=(-3;+3)", "     ( 3;-0)", "",
+                                     "C=A+B=", "(2-3;1.50++3)=", "(0+ 3;4+-0)", "", "(-1;4.5)", "(3;4)"}));
     task(kSubtract);
     compute();
     EXPECT_EQ(memoFrom(10),
@@ -52,7 +53,8 @@ TEST_P(MatrixSumTest, a_bad_cell_stops_after_the_listings_and_names_the_first_on
     task(kAdd);
     compute();
     Lines expected = head(kAdd);
-    for (const char* l : {"A=(2;5)", "     (a21;7)", "", "B=(9;b12)", "     (4;11)"}) expected.push_back(l);
+    for (const char* l : {"A=(2;5)", "     (a21;7)", "", "B=(9;b12)", "     (4;11)"})
+        expected.push_back(l);
     EXPECT_EQ(memo(), expected);
     EXPECT_EQ(errors(), Lines{"'a21' is not a valid floating point value."});
     EXPECT_EQ(grid("Mat_R").cell(1, 1), "old");
@@ -63,7 +65,8 @@ TEST_P(MatrixSumTest, the_other_separator_is_not_a_number) {
     task(kSubtract);
     compute();
     ASSERT_EQ(errors().size(), 1u);
-    EXPECT_EQ(errors()[0], std::string("'") + (GetParam() == '.' ? "2,5" : "2.5") + "' is not a valid floating point value.");
+    EXPECT_EQ(errors()[0], std::string("'") + (GetParam() == '.' ? "2,5" : "2.5") +
+                               "' is not a valid floating point value.");
 }
 
 TEST_P(MatrixSumTest, cells_a_larger_size_adds_are_empty_until_typed_and_fail) {
@@ -86,14 +89,16 @@ TEST_P(MatrixSumTest, an_overflow_stops_in_the_row_it_happens_with_the_cells_bef
 }
 
 using MatrixProductTest = MatrixTabTest;
-INSTANTIATE_TEST_SUITE_P(BothSeparators, MatrixProductTest, ::testing::ValuesIn(kSeparators), SeparatorRunName);
+INSTANTIATE_TEST_SUITE_P(BothSeparators, MatrixProductTest, ::testing::ValuesIn(kSeparators),
+                         SeparatorRunName);
 
 TEST_P(MatrixProductTest, multiplies_the_example_matrices) {
     task(kMultiply);
     Lines expected = head(kMultiply);
     expected.insert(expected.end(), kStartListings.begin(), kStartListings.end());
-    for (const char* l : {"", "C=A*B", "", "C[1,1]=2*9+5*4=18+20=38", "C[1,2]=2*5+5*11=10+55=65",
-                          "C[2,1]=3*9+7*4=27+28=55", "C[2,2]=3*5+7*11=15+77=92", "", "C=(38;65)", "     (55;92)"})
+    for (const char* l :
+         {"", "C=A*B", "", "C[1,1]=2*9+5*4=18+20=38", "C[1,2]=2*5+5*11=10+55=65", "C[2,1]=3*9+7*4=27+28=55",
+          "C[2,2]=3*5+7*11=15+77=92", "", "C=(38;65)", "     (55;92)"})
         expected.push_back(l);
     EXPECT_EQ(compute(), expected);
     EXPECT_EQ(block("Mat_R", 2, 2), (Rows{{"38", "65"}, {"55", "92"}}));

@@ -7,7 +7,7 @@ namespace tc::test {
 namespace {
 
 class MatrixDeterminantTest : public MatrixTabTest {
-  protected:
+protected:
     // Types A, picks the order and computes; the lines after the listing of A.
     Lines determinant(const Rows& a) {
         setBlock("Mat1", a);
@@ -24,7 +24,8 @@ INSTANTIATE_TEST_SUITE_P(BothSeparators, MatrixDeterminantTest, ::testing::Value
 TEST_P(MatrixDeterminantTest, of_the_example_matrix_with_no_order_chosen) {
     task(kDet);
     Lines expected = head(kDet);
-    for (const char* l : {"A=(2;5)", "     (3;7)", "", "Det(A)=2*7-3*5=14-15=-1", ""}) expected.push_back(l);
+    for (const char* l : {"A=(2;5)", "     (3;7)", "", "Det(A)=2*7-3*5=14-15=-1", ""})
+        expected.push_back(l);
     EXPECT_EQ(compute(), expected);
     EXPECT_EQ(field("DET_A"), "-1");
     EXPECT_TRUE(errors().empty());
@@ -40,7 +41,8 @@ TEST_P(MatrixDeterminantTest, of_order_two_writes_the_second_product_with_its_si
 }
 
 TEST_P(MatrixDeterminantTest, of_order_two_writes_the_numbers_not_the_typed_texts) {
-    EXPECT_EQ(determinant({{"2.50", "+3"}, {" 1e3", "-0"}}), sep(Lines{"Det(A)=2.5*0-1000*3=0-3000=-3000", ""}));
+    EXPECT_EQ(determinant({{"2.50", "+3"}, {" 1e3", "-0"}}),
+              sep(Lines{"Det(A)=2.5*0-1000*3=0-3000=-3000", ""}));
     EXPECT_EQ(memoFrom(4).front(), sep("A=(2.50;+3)"));
 }
 
@@ -51,11 +53,13 @@ TEST_P(MatrixDeterminantTest, of_order_three_by_the_rule_of_sarrus) {
 }
 
 TEST_P(MatrixDeterminantTest, of_order_four_shows_four_decimals_in_the_field_only) {
-    const Rows identity = {{"1", "0", "0", "0"}, {"0", "1", "0", "0"}, {"0", "0", "1", "0"}, {"0", "0", "0", "1"}};
-    EXPECT_EQ(determinant(identity), (Lines{"Det(A)=1*(1*1*1+0*0*0+0*0*0-(0*1*0+0*0*1+1*0*0))=1*(1+0+0+0+0+0)=",
-                                            "1*1=1=1", ""}));
+    const Rows identity = {
+        {"1", "0", "0", "0"}, {"0", "1", "0", "0"}, {"0", "0", "1", "0"}, {"0", "0", "0", "1"}};
+    EXPECT_EQ(determinant(identity),
+              (Lines{"Det(A)=1*(1*1*1+0*0*0+0*0*0-(0*1*0+0*0*1+1*0*0))=1*(1+0+0+0+0+0)=", "1*1=1=1", ""}));
     EXPECT_EQ(field("DET_A"), sep("1.0000"));
-    const Rows scaled = {{"2.5", "0", "0", "0"}, {"0", "1", "0", "0"}, {"0", "0", "1", "0"}, {"0", "0", "0", "1"}};
+    const Rows scaled = {
+        {"2.5", "0", "0", "0"}, {"0", "1", "0", "0"}, {"0", "0", "1", "0"}, {"0", "0", "0", "1"}};
     EXPECT_EQ(determinant(scaled).at(1), sep("2.5*1=2.5=2.5"));
     EXPECT_EQ(field("DET_A"), sep("2.5000"));
 }

@@ -11,7 +11,7 @@ namespace {
 const std::string kEs = "\u0421"; // the Cyrillic capital letter that starts the 1/Det(A) line
 
 class MatrixInverseTest : public MatrixTabTest {
-  protected:
+protected:
     // Types A, picks its order and computes.
     const Lines& invert(const Rows& a) {
         setBlock("Mat1", a);
@@ -47,18 +47,32 @@ class MatrixInverseTest : public MatrixTabTest {
             }
     }
 };
-INSTANTIATE_TEST_SUITE_P(BothSeparators, MatrixInverseTest, ::testing::ValuesIn(kSeparators), SeparatorRunName);
+INSTANTIATE_TEST_SUITE_P(BothSeparators, MatrixInverseTest, ::testing::ValuesIn(kSeparators),
+                         SeparatorRunName);
 
 TEST_P(MatrixInverseTest, of_the_example_matrix_with_no_order_chosen) {
     task(kInverse);
     Lines expected = head(kInverse);
-    for (const std::string& l :
-         {std::string("A=(2;5)"), std::string("     (3;7)"), std::string(""),
-          std::string("C=A^-1=1/Det(A)*B^T,  B=A[dop]"), std::string(""), msg(12),
-          std::string("Det(A)=2*7-3*5=14-15=-1"), msg(13), std::string("B=(7;-3)"), std::string("    (-5;2)"),
-          msg(14), std::string("B^T=(7;-5)"), std::string("         (-3;2)"), msg(15), kEs + "=-1/1*",
-          std::string("(7;-5)"), std::string("(-3;2)"), std::string(""), sep("C=(-7.0000;5.0000)"),
-          sep("   (3.0000;-2.0000)")})
+    for (const std::string& l : {std::string("A=(2;5)"),
+                                 std::string("     (3;7)"),
+                                 std::string(""),
+                                 std::string("C=A^-1=1/Det(A)*B^T,  B=A[dop]"),
+                                 std::string(""),
+                                 msg(12),
+                                 std::string("Det(A)=2*7-3*5=14-15=-1"),
+                                 msg(13),
+                                 std::string("B=(7;-3)"),
+                                 std::string("    (-5;2)"),
+                                 msg(14),
+                                 std::string("B^T=(7;-5)"),
+                                 std::string("         (-3;2)"),
+                                 msg(15),
+                                 kEs + "=-1/1*",
+                                 std::string("(7;-5)"),
+                                 std::string("(-3;2)"),
+                                 std::string(""),
+                                 sep("C=(-7.0000;5.0000)"),
+                                 sep("   (3.0000;-2.0000)")})
         expected.push_back(l);
     EXPECT_EQ(compute(), expected);
     EXPECT_EQ(field("DET_A"), "-1");
@@ -87,10 +101,11 @@ TEST_P(MatrixInverseTest, of_order_three_writes_each_cofactor_as_a_block) {
               (Lines{"B[1,1]=|1,4|", "            |6,0|", "B[1,1]=1*0-4*6=0-24=-24", "", "B[1,2]=-|0,4|",
                      "               |5,0|", "B[1,2]=-(0*0-4*5)=-(0-20)=20", ""}));
     EXPECT_EQ(lines.at(33), "B[3,2]=-(1*4-3*0)=-(4)=-4");
-    EXPECT_EQ(Lines(lines.begin() + 39, lines.end()),
-              (Lines{msg(14), "B^T=(-24;18;5)", "         (20;-15;-4)", "         (-5;4;1)", msg(15), kEs + "=1/1*",
-                     "(-24;18;5)", "(20;-15;-4)", "(-5;4;1)", "", msg(16), sep("C=(-24.0000;18.0000;5.0000)"),
-                     sep("    (20.0000;-15.0000;-4.0000)"), sep("    (-5.0000;4.0000;1.0000)")}));
+    EXPECT_EQ(
+        Lines(lines.begin() + 39, lines.end()),
+        (Lines{msg(14), "B^T=(-24;18;5)", "         (20;-15;-4)", "         (-5;4;1)", msg(15), kEs + "=1/1*",
+               "(-24;18;5)", "(20;-15;-4)", "(-5;4;1)", "", msg(16), sep("C=(-24.0000;18.0000;5.0000)"),
+               sep("    (20.0000;-15.0000;-4.0000)"), sep("    (-5.0000;4.0000;1.0000)")}));
     EXPECT_EQ(block("Mat2", 3, 3), (Rows{{"-24", "20", "-5"}, {"18", "-15", "4"}, {"5", "-4", "1"}}));
     expectInverse({{"1", "2", "3"}, {"0", "1", "4"}, {"5", "6", "0"}});
 }
@@ -138,7 +153,8 @@ TEST_P(MatrixInverseTest, of_order_four_with_a_fractional_determinant) {
 
 TEST_P(MatrixInverseTest, of_order_four_with_a_tiny_determinant_divides_by_its_full_value) {
     // DET_A shows 0.0001; dividing by that would make C(1,1) 10000 and C(2,2) 1.2345.
-    const Rows a = {{"0.00012345", "0", "0", "0"}, {"0", "1", "0", "0"}, {"0", "0", "1", "0"}, {"0", "0", "0", "1"}};
+    const Rows a = {
+        {"0.00012345", "0", "0", "0"}, {"0", "1", "0", "0"}, {"0", "0", "1", "0"}, {"0", "0", "0", "1"}};
     invert(a);
     EXPECT_TRUE(errors().empty());
     EXPECT_EQ(field("DET_A"), sep("0.0001"));
@@ -147,7 +163,8 @@ TEST_P(MatrixInverseTest, of_order_four_with_a_tiny_determinant_divides_by_its_f
     expectInverse(a);
 
     // Below 0.00005 the field shows zero, yet the matrix is regular and inverted.
-    const Rows b = {{"0.00001", "0", "0", "0"}, {"0", "2", "0", "0"}, {"0", "0", "1", "0"}, {"0", "0", "0", "1"}};
+    const Rows b = {
+        {"0.00001", "0", "0", "0"}, {"0", "2", "0", "0"}, {"0", "0", "1", "0"}, {"0", "0", "0", "1"}};
     invert(b);
     EXPECT_TRUE(errors().empty());
     EXPECT_EQ(field("DET_A"), sep("0.0000"));
@@ -174,7 +191,8 @@ TEST_P(MatrixInverseTest, of_singular_matrices_of_order_three_and_four_fail_on_t
     invert({{"1", "2", "3"}, {"2", "4", "6"}, {"1", "0", "1"}});
     EXPECT_EQ(errors(), Lines{"Floating point division by zero."});
     EXPECT_EQ(memo().back(), "");
-    EXPECT_EQ(Lines(memo().end() - 5, memo().end()), (Lines{kEs + "=1/0*", "(4;-2;0)", "(4;-2;0)", "(-4;2;0)", ""}));
+    EXPECT_EQ(Lines(memo().end() - 5, memo().end()),
+              (Lines{kEs + "=1/0*", "(4;-2;0)", "(4;-2;0)", "(-4;2;0)", ""}));
     EXPECT_EQ(grid("Mat_R").cell(1, 1), "");
 
     invert({{"1", "2", "0", "1"}, {"0", "1", "3", "0"}, {"1", "2", "0", "1"}, {"1", "1", "0", "2"}});

@@ -17,7 +17,7 @@ void PrintTo(const Shape& s, std::ostream* os) {
 }
 
 class MatrixLayoutTest : public ::testing::Test, public MatrixWindow {
-  protected:
+protected:
     MatrixLayoutTest() : MatrixWindow('.') {}
 
     Shape shape(const char* name) const {
@@ -52,7 +52,8 @@ TEST_F(MatrixLayoutTest, starts_with_the_example_matrices_numbered_headings_and_
     EXPECT_EQ(combo("TMat_task").text, "Додавання");
     EXPECT_EQ(memo(), Lines{""});
     EXPECT_EQ(field("DET_A"), "");
-    for (const char* hidden : {"M_B", "M_N1", "M_D", "DET_A", "M_M", "N_N", "I0"}) EXPECT_FALSE(shown(hidden)) << hidden;
+    for (const char* hidden : {"M_B", "M_N1", "M_D", "DET_A", "M_M", "N_N", "I0"})
+        EXPECT_FALSE(shown(hidden)) << hidden;
     EXPECT_TRUE(widget("Mat_But").enabled);
 }
 
@@ -66,7 +67,8 @@ TEST_F(MatrixLayoutTest, size_lists_mix_latin_and_cyrillic_letters_as_the_window
     EXPECT_EQ(sizes.text, "2" + ha + "2");
     EXPECT_EQ(combo("M_N1").items, (Lines{"", "", ""}));
     EXPECT_EQ(combo("M_N1").text, "2x2");
-    for (const char* c : {"TMat_task", "M_N", "M_N1"}) EXPECT_TRUE(combo(c).editable) << c;
+    for (const char* c : {"TMat_task", "M_N", "M_N1"})
+        EXPECT_TRUE(combo(c).editable) << c;
 }
 
 TEST_F(MatrixLayoutTest, every_widget_sits_inside_the_page_and_the_largest_grids_fit_their_boxes) {
@@ -170,7 +172,8 @@ TEST_F(MatrixLayoutTest, the_order_reshapes_a_alone_for_the_determinant_and_all_
     EXPECT_EQ(shape("Mat2"), sized(3, 2));
     task(kInverse);
     second(4);
-    for (const char* g : {"Mat1", "Mat2", "Mat_R"}) EXPECT_EQ(shape(g), sized(4, 4)) << g;
+    for (const char* g : {"Mat1", "Mat2", "Mat_R"})
+        EXPECT_EQ(shape(g), sized(4, 4)) << g;
     // The order leaves the size of A as the hidden fields hold it.
     EXPECT_EQ(state(), "2x2 task 6");
 }
@@ -179,13 +182,30 @@ TEST_F(MatrixLayoutTest, typed_text_in_the_order_shows_the_grids_at_the_size_com
     task(kInverse);
     second(4);
     window.type("M_N1", "3x3");
-    for (const char* g : {"Mat1", "Mat2", "Mat_R"}) EXPECT_EQ(shape(g), sized(2, 2)) << g;
+    for (const char* g : {"Mat1", "Mat2", "Mat_R"})
+        EXPECT_EQ(shape(g), sized(2, 2)) << g;
     // And the computation indeed works on order 2.
     compute();
-    EXPECT_EQ(memoFrom(4), (Lines{"A=(2;5)", "     (3;7)", "", "C=A^-1=1/Det(A)*B^T,  B=A[dop]", "", msg(12),
-                                  "Det(A)=2*7-3*5=14-15=-1", msg(13), "B=(7;-3)", "    (-5;2)", msg(14),
-                                  "B^T=(7;-5)", "         (-3;2)", msg(15), "\u0421=-1/1*", "(7;-5)", "(-3;2)",
-                                  "", "C=(-7.0000;5.0000)", "   (3.0000;-2.0000)"}));
+    EXPECT_EQ(memoFrom(4), (Lines{"A=(2;5)",
+                                  "     (3;7)",
+                                  "",
+                                  "C=A^-1=1/Det(A)*B^T,  B=A[dop]",
+                                  "",
+                                  msg(12),
+                                  "Det(A)=2*7-3*5=14-15=-1",
+                                  msg(13),
+                                  "B=(7;-3)",
+                                  "    (-5;2)",
+                                  msg(14),
+                                  "B^T=(7;-5)",
+                                  "         (-3;2)",
+                                  msg(15),
+                                  "\u0421=-1/1*",
+                                  "(7;-5)",
+                                  "(-3;2)",
+                                  "",
+                                  "C=(-7.0000;5.0000)",
+                                  "   (3.0000;-2.0000)"}));
 }
 
 TEST_F(MatrixLayoutTest, typed_text_in_the_column_count_of_b_shows_two_columns) {

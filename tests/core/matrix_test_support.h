@@ -19,7 +19,7 @@ using Rows = std::vector<Lines>;
 enum MatrixTaskItem { kAdd = 0, kSubtract = 1, kMultiply = 2, kDet = 3, kInverse = 4 };
 
 class MatrixWindow {
-  public:
+public:
     explicit MatrixWindow(char decimal) : decimal_(decimal), window(host, Settings{decimal, {}}) {
         window.start();
         host.boxes.clear(); // whatever start-up reported about language files
@@ -30,7 +30,8 @@ class MatrixWindow {
     std::string sep(const std::string& text) const { return WithSeparator(text, decimal_); }
     Lines sep(const Lines& lines) const {
         Lines out;
-        for (const std::string& l : lines) out.push_back(sep(l));
+        for (const std::string& l : lines)
+            out.push_back(sep(l));
         return out;
     }
 
@@ -44,14 +45,16 @@ class MatrixWindow {
         Rows out;
         for (int i = 1; i <= rows; ++i) {
             Lines row;
-            for (int j = 1; j <= cols; ++j) row.push_back(this->grid(grid).cell(j, i));
+            for (int j = 1; j <= cols; ++j)
+                row.push_back(this->grid(grid).cell(j, i));
             out.push_back(row);
         }
         return out;
     }
     Rows sep(const Rows& rows) const {
         Rows out;
-        for (const Lines& r : rows) out.push_back(sep(r));
+        for (const Lines& r : rows)
+            out.push_back(sep(r));
         return out;
     }
 
@@ -89,30 +92,35 @@ class MatrixWindow {
     }
     // The lines every computation starts with: entry 11, the task's name, an
     // empty line and entry 2.
-    Lines head(int item) const { return {msg(11), combo("TMat_task").items.at(static_cast<size_t>(item)), "", msg(2)}; }
+    Lines head(int item) const {
+        return {msg(11), combo("TMat_task").items.at(static_cast<size_t>(item)), "", msg(2)};
+    }
 
-  private:
+private:
     char decimal_;
 
-  public:
+public:
     RecordingHost host;
     MainWindow window;
 };
 
 // Runs a case once with each decimal separator.
 class MatrixTabTest : public ::testing::TestWithParam<char>, public MatrixWindow {
-  protected:
+protected:
     MatrixTabTest() : MatrixWindow(GetParam()) {}
 };
 
-inline std::string SeparatorRunName(const ::testing::TestParamInfo<char>& run) { return SeparatorName(run.param); }
+inline std::string SeparatorRunName(const ::testing::TestParamInfo<char>& run) {
+    return SeparatorName(run.param);
+}
 
 // Entries of a block of cells as numbers, for checking results by arithmetic.
 inline std::vector<std::vector<long double>> Values(const Rows& rows, char decimal) {
     std::vector<std::vector<long double>> out;
     for (const Lines& r : rows) {
         std::vector<long double> row;
-        for (const std::string& t : r) row.push_back(StrToFloat(t, decimal));
+        for (const std::string& t : r)
+            row.push_back(StrToFloat(t, decimal));
         out.push_back(row);
     }
     return out;

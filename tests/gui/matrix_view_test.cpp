@@ -23,7 +23,9 @@ void Type(QTableView* grid, int col, int row, const QString& text) {
     QVERIFY(m->setData(m->index(row, col), text, Qt::EditRole));
 }
 
-QString Cell(QTableView* grid, int col, int row) { return grid->model()->index(row, col).data().toString(); }
+QString Cell(QTableView* grid, int col, int row) {
+    return grid->model()->index(row, col).data().toString();
+}
 
 } // namespace
 
@@ -48,9 +50,11 @@ private slots:
         auto* a = Find<QTableView>(view.get(), "Mat1");
         QCOMPARE(a->model()->columnCount(), 5);
         QCOMPARE(a->size(), QSize(57 * 4 + 25, 25 * 4 + 27));
-        const char* rows[4][4] = {{"2", "0", "0", "0"}, {"0", "1", "0", "0"}, {"0", "0", "1", "0"}, {"0", "0", "0", "4"}};
+        const char* rows[4][4] = {
+            {"2", "0", "0", "0"}, {"0", "1", "0", "0"}, {"0", "0", "1", "0"}, {"0", "0", "0", "4"}};
         for (int i = 0; i < 4; ++i)
-            for (int j = 0; j < 4; ++j) Type(a, j + 1, i + 1, rows[i][j]);
+            for (int j = 0; j < 4; ++j)
+                Type(a, j + 1, i + 1, rows[i][j]);
         QTest::mouseClick(Find<QPushButton>(view.get(), "Mat_But"), Qt::LeftButton);
 
         QVERIFY2(log.errors.isEmpty(), qPrintable(log.errors.join("; ")));

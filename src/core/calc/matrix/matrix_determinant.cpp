@@ -31,8 +31,7 @@ void DeterminantTask(MatrixPage& p, int k) {
         p.memo.add(lines[7] + lines[8]);
         p.det.text = lines[9];
         break;
-    default:
-        return;
+    default: return;
     }
     p.memo.add("");
 }

@@ -18,7 +18,9 @@ std::string OneOverLine(const Numbers& nums, Ext d) {
     return d >= 0.0L ? kOneOver + nums.g(d) + "*" : kMinusOneOver + nums.g(-d) + "*";
 }
 
-size_t Ix(int i) { return static_cast<size_t>(i); }
+size_t Ix(int i) {
+    return static_cast<size_t>(i);
+}
 
 // The entries of A without row `row` and column `col`, row by row.
 std::vector<Ext> Minor(const Square& a, int k, int row, int col) {
@@ -32,13 +34,15 @@ std::vector<Ext> Minor(const Square& a, int k, int row, int col) {
 // "(t1;t2;...)" of the texts of column `col` of a grid, rows 1..k.
 std::string ColumnText(const Grid& g, int col, int k) {
     std::string s = "(";
-    for (int r = 1; r <= k; ++r) s += (r > 1 ? ";" : "") + g.cell(col, r);
+    for (int r = 1; r <= k; ++r)
+        s += (r > 1 ? ";" : "") + g.cell(col, r);
     return s + ")";
 }
 
 std::string RowText(const Grid& g, int row, int k) {
     std::string s = "(";
-    for (int c = 1; c <= k; ++c) s += (c > 1 ? ";" : "") + g.cell(c, row);
+    for (int c = 1; c <= k; ++c)
+        s += (c > 1 ? ";" : "") + g.cell(c, row);
     return s + ")";
 }
 
@@ -101,7 +105,8 @@ void CofactorBlock(MatrixPage& p, const Square& a, int k, int i, int j) {
     // The later rows line up under the first one, past the label (and the minus).
     const std::string indent(even ? 12 : (k == 3 ? 15 : 14), ' ');
     p.memo.add(label + (even ? "" : "-") + rows[0]);
-    for (size_t r = 1; r < rows.size(); ++r) p.memo.add(indent + rows[r]);
+    for (size_t r = 1; r < rows.size(); ++r)
+        p.memo.add(indent + rows[r]);
     std::string cofactor;
     if (even) {
         cofactor = value;
@@ -120,21 +125,26 @@ void InverseByCofactors(MatrixPage& p, const Square& a, int k, Ext d) {
     const Numbers& nums = p.env.nums;
     p.memo.add(p.env.messages(13));
     for (int i = 1; i <= k; ++i)
-        for (int j = 1; j <= k; ++j) CofactorBlock(p, a, k, i, j);
+        for (int j = 1; j <= k; ++j)
+            CofactorBlock(p, a, k, i, j);
 
     // The columns of B are the rows of B^T.
     p.memo.add(p.env.messages(14));
-    for (int c = 1; c <= k; ++c) p.memo.add((c == 1 ? "B^T=" : "         ") + ColumnText(p.b, c, k));
+    for (int c = 1; c <= k; ++c)
+        p.memo.add((c == 1 ? "B^T=" : "         ") + ColumnText(p.b, c, k));
     p.memo.add(p.env.messages(15));
     p.memo.add(OneOverLine(nums, d));
-    for (int c = 1; c <= k; ++c) p.memo.add(ColumnText(p.b, c, k));
+    for (int c = 1; c <= k; ++c)
+        p.memo.add(ColumnText(p.b, c, k));
     p.memo.add("");
 
     // C(r,c) = B(c,r) / d, from the cofactors as Mat2 shows them.
     for (int c = 1; c <= k; ++c)
-        for (int r = 1; r <= k; ++r) p.c.setCell(c, r, nums.fixed(nums.read(p.b.cell(r, c)) / d, 4));
+        for (int r = 1; r <= k; ++r)
+            p.c.setCell(c, r, nums.fixed(nums.read(p.b.cell(r, c)) / d, 4));
     p.memo.add(p.env.messages(16));
-    for (int r = 1; r <= k; ++r) p.memo.add((r == 1 ? "C=" : "    ") + RowText(p.c, r, k));
+    for (int r = 1; r <= k; ++r)
+        p.memo.add((r == 1 ? "C=" : "    ") + RowText(p.c, r, k));
 }
 
 } // namespace
@@ -149,8 +159,7 @@ void InverseTask(MatrixPage& p, int k) {
 
     DeterminantLines lines;
     switch (k) {
-    case 2:
-        return InverseOrder2(p, a);
+    case 2: return InverseOrder2(p, a);
     case 3: {
         Determinant3Text(lines, nums, a[1][1], a[1][2], a[1][3], a[2][1], a[2][2], a[2][3], a[3][1], a[3][2],
                          a[3][3]);
@@ -161,9 +170,10 @@ void InverseTask(MatrixPage& p, int k) {
         return InverseByCofactors(p, a, 3, nums.read(p.det.text));
     }
     case 4: {
-        const Ext d = Determinant4Text(lines, nums,
-                                       {a[1][1], a[1][2], a[1][3], a[1][4], a[2][1], a[2][2], a[2][3], a[2][4],
-                                        a[3][1], a[3][2], a[3][3], a[3][4], a[4][1], a[4][2], a[4][3], a[4][4]});
+        const Ext d =
+            Determinant4Text(lines, nums,
+                             {a[1][1], a[1][2], a[1][3], a[1][4], a[2][1], a[2][2], a[2][3], a[2][4], a[3][1],
+                              a[3][2], a[3][3], a[3][4], a[4][1], a[4][2], a[4][3], a[4][4]});
         p.memo.add("Det(A)=" + lines[5] + lines[6]);
         p.memo.add(lines[7] + lines[8]);
         p.det.text = lines[9];
@@ -172,8 +182,7 @@ void InverseTask(MatrixPage& p, int k) {
         // determinant altogether and round every entry of C.
         return InverseByCofactors(p, a, 4, d);
     }
-    default:
-        return;
+    default: return;
     }
 }
 

@@ -192,8 +192,7 @@ void MatrixTab::TMat_taskChange() {
         // The order takes the place of the size of A.
         second.geometry.x = 21;
         break;
-    default:
-        break;
+    default: break;
     }
 }
 
@@ -236,6 +235,8 @@ void MatrixTab::M_N1Change() {
     const int m = StrToInt(tree_.get<Edit>("M_M").text), n = StrToInt(tree_.get<Edit>("N_N").text);
     Reshape(page_.b, k, n);
     Reshape(page_.c, k, m);
+    // The task comes from the selector itself here; with nothing selected it is
+    // neither the determinant nor the inverse, just as I0 then holds 2.
     const int t = page_.task.index + 2;
     if (t == kDeterminant) Reshape(page_.a, k, k);
     if (t == kInverse) {
@@ -253,18 +254,12 @@ void MatrixTab::Mat_ButClick() {
     page_.memo.clear();
     page_.memo.add(env_.messages(11));
     switch (t) {
-    case kAddition:
-        return AddOrSubtract(page_, m, n, false);
-    case kSubtraction:
-        return AddOrSubtract(page_, m, n, true);
-    case kMultiplication:
-        return Multiply(page_, m, n, k);
-    case kDeterminant:
-        return DeterminantTask(page_, k);
-    case kInverse:
-        return InverseTask(page_, k);
-    default:
-        return;
+    case kAddition: return AddOrSubtract(page_, m, n, false);
+    case kSubtraction: return AddOrSubtract(page_, m, n, true);
+    case kMultiplication: return Multiply(page_, m, n, k);
+    case kDeterminant: return DeterminantTask(page_, k);
+    case kInverse: return InverseTask(page_, k);
+    default: return;
     }
 }
 
