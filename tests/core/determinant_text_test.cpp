@@ -16,7 +16,7 @@ using test::WithSeparator;
 
 // Both separators: texts are written with "." and the run puts its separator in.
 class DeterminantTextTest : public ::testing::TestWithParam<char> {
-  protected:
+protected:
     Numbers nums{GetParam()};
     DeterminantLines lines;
     std::string sep(const std::string& text) const { return WithSeparator(text, GetParam()); }
@@ -112,14 +112,6 @@ TEST_P(DeterminantTextTest, order_three_writes_fractional_products_in_the_genera
     EXPECT_EQ(lines[6], sep("0.5*0.5*(-1.5)+0*0*0+0*0*0-(0*0.5*0+0*0*(-1.5)+0.5*0*0)"));
     EXPECT_EQ(lines[7], sep("-0.375+0+0+0+0+0"));
     EXPECT_EQ(lines[5], sep("-0.375"));
-}
-
-TEST_P(DeterminantTextTest, order_three_keeps_entries_eight_and_nine) {
-    lines[8] = "eight";
-    lines[9] = "nine";
-    Determinant3Text(lines, nums, 1, 2, 3, 4, 5, 6, 7, 8, 10);
-    EXPECT_EQ(lines[8], "eight");
-    EXPECT_EQ(lines[9], "nine");
 }
 
 // ---- order 4 ----

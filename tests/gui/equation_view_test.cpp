@@ -88,7 +88,7 @@ class EquationViewTest : public QObject {
         // 0.5x^2 + 5x + 6 = 0: x = -5 +- sqrt(13)
         QCOMPARE(Find<QLineEdit>(view.get(), "Eq_X1")->text(), QString("-1,3944487"));
         QCOMPARE(Find<QLineEdit>(view.get(), "Eq_X2")->text(), QString("-8,6055513"));
-        const QStringList lines = Find<QPlainTextEdit>(view.get(), "Eq_M")->toPlainText().split('\n');
+        const QStringList lines = ShownMemoLines(view.get(), "Eq_M");
         QCOMPARE(lines.size(), 13);
         QCOMPARE(lines[1], QString("0,5*x^2+5*x+ 6=0"));
         QCOMPARE(lines[6], QString("D=5*5-4*0,5*6=13"));

@@ -21,13 +21,13 @@ namespace tc {
 // its own entries (order 2: 1-5, order 3: 1-7, order 4: 1-9) and leaves the
 // others as they were, so one record can be reused for many calls in a row.
 class DeterminantLines {
-  public:
+public:
     static constexpr int kCount = 9;
     // Entry k, 1 <= k <= 9; std::out_of_range otherwise.
     std::string& operator[](int k) { return entries_.at(Index(k)); }
     const std::string& operator[](int k) const { return entries_.at(Index(k)); }
 
-  private:
+private:
     static std::size_t Index(int k) {
         if (k < 1 || k > kCount)
             throw std::out_of_range("DeterminantLines has no entry " + std::to_string(k));

@@ -135,15 +135,9 @@ void SlaeTab::CRunClick() {
             a[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)] = env_.nums.read(grid_->cell(c, r));
 
     switch (n) {
-    case 2:
-        solve2(a);
-        break;
-    case 3:
-        solve3(a);
-        break;
-    default:
-        solve4(a);
-        break;
+    case 2: solve2(a); break;
+    case 3: solve3(a); break;
+    default: solve4(a); break;
     }
 }
 

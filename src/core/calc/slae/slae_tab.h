@@ -15,7 +15,7 @@
 namespace tc {
 
 class SlaeTab {
-  public:
+public:
     SlaeTab(WidgetTree& tree, Env& env);
 
     // Start-up fill of the tab (a step of the main window's FormCreate): row
@@ -26,7 +26,7 @@ class SlaeTab {
 
     static constexpr int kMaxEquations = 4;
 
-  private:
+private:
     // a[r][c], r = 1..n, c = 1..n+1 (column n+1 holds the right-hand sides).
     using System = std::array<std::array<Ext, kMaxEquations + 2>, kMaxEquations + 1>;
 

@@ -2,12 +2,169 @@
 
 namespace tc {
 
+namespace {
+
+// The tab's grids and group boxes use a smaller type than the window so that
+// all six grids, the volume and the explanation fit on the page together.
+constexpr int kSmallType = 13;
+constexpr int kRowHeight = 18;
+// A group box's title band and the margin round the widget it holds.
+constexpr int kTitle = 18;
+constexpr int kMargin = 6;
+// A grid view's frame adds this much to the cells it shows.
+constexpr int kFrame = 4;
+
+Widget& AddGroup(WidgetTree& tree, const char* name, const char* caption, Rect geometry) {
+    Widget& box = tree.addPlain(WidgetKind::GroupBox, name, "TabSheet4", caption, geometry);
+    box.look.pixelSize = kSmallType;
+    return box;
+}
+
+// A grid filling its group box below the title.
+Grid& AddGrid(WidgetTree& tree, const char* name, const Widget& box, int cols, int rows) {
+    Grid& g = tree.add<Grid>(name, box.name(), cols, rows);
+    g.geometry = {kMargin, kTitle, box.geometry.w - 2 * kMargin, box.geometry.h - kTitle - kMargin};
+    g.defaultRowHeight = kRowHeight;
+    g.look.pixelSize = kSmallType;
+    return g;
+}
+
+// The height of a box whose grid shows `rows` rows of `rowHeight` pixels, plus
+// `extra` pixels (a scroll bar).
+int BoxHeight(int rows, int rowHeight, int extra = 0) {
+    return kTitle + rows * rowHeight + kFrame + extra + kMargin;
+}
+
+const char* const kEdgeNames[6] = {"AB", "AC", "AD", "BC", "CD", "BD"};
+const char* const kFaceNames[4] = {"ABC", "ABD", "ACD", "BCD"};
+
+} // namespace
+
 TetrahedronTab::TetrahedronTab(WidgetTree& tree, Env& env)
-    : tree_(tree), env_(env),
-      frame_(AddTabFrame(tree, {"TabSheet4", "Tetraedr", "Tet_M", "CP_But", "CP_Save", "Записати", "CP_Close", false})) {}
+    : tree_(tree), env_(env), frame_(AddTabFrame(tree, {"TabSheet4", "Tetraedr", "Tet_M", "CP_But", "CP_Save",
+                                                        "Записати", "CP_Close", false})) {
+    buildLayout();
+    frame_.memo.lines = {""};
+    tree_.onClick("CP_But", [this] { CP_ButClick(); });
+}
 
-void TetrahedronTab::formCreateInputs() {}
+void TetrahedronTab::buildLayout() {
+    // Left column: the grids of the edges, vertices, faces and heights with the
+    // volume; right column: the explanation and the buttons; along the bottom the
+    // two wide angle grids.
+    Widget& stor = AddGroup(tree_, "CStor", "Сторони тетраедра", {4, 2, 476, BoxHeight(7, kRowHeight)});
+    pline_ = &AddGrid(tree_, "PLine", stor, 6, 7);
+    pline_->defaultColWidth = 55;
 
-void TetrahedronTab::formCreateResults() {}
+    const int row2 = stor.geometry.y + stor.geometry.h + 4;
+    Widget& versh = AddGroup(tree_, "CVersh", "Вершини тетраедра", {4, row2, 192, BoxHeight(4, kRowHeight)});
+    piram_ = &AddGrid(tree_, "Piram", versh, 5, 4);
+    piram_->editable = true;
+    piram_->defaultColWidth = 38;
+    piram_->setColWidth(0, 24);
+
+    Widget& pl = AddGroup(tree_, "CPl", "Рівняння площин тетраедра та їх площі ",
+                          {200, row2, 284, BoxHeight(4, kRowHeight)});
+    abc_ = &AddGrid(tree_, "ABC", pl, 3, 4);
+    abc_->fixedRows = 0;
+
+    const int row3 = versh.geometry.y + versh.geometry.h + 4;
+    Widget& heights =
+        AddGroup(tree_, "TVecH", "Рівняння висот, проведених з вершин", {4, row3, 361, BoxHeight(4, 23)});
+    tvecH_ = &AddGrid(tree_, "TVec_H", heights, 3, 4);
+    tvecH_->fixedRows = 0;
+
+    AddGroup(tree_, "CVol", "Об'єм тетраедра", {369, row3, 115, 56});
+    Widget& label = tree_.addPlain(WidgetKind::Label, "Label5", "CVol", "V=", {kMargin, 26, 20, 20});
+    label.look.pixelSize = kSmallType;
+    vol_ = &tree_.add<Edit>("Vol", "CVol");
+    vol_->geometry = {28, 22, 81, 26};
+
+    const int row4 = heights.geometry.y + heights.geometry.h + 4;
+    Widget& kut = AddGroup(tree_, "CKut", "Кути між сторонами (косинуси, градуси)",
+                           {4, row4, 784, BoxHeight(3, kRowHeight)});
+    phi_ = &AddGrid(tree_, "Phi", kut, 13, 3);
+    phi_->defaultColWidth = 58;
+
+    // Thirteen columns of 70 are wider than the page: this grid scrolls sideways.
+    const int row5 = kut.geometry.y + kut.geometry.h + 4;
+    Widget& alpha = AddGroup(tree_, "CT_Alpha", "Кути між сторонами і вершинами",
+                             {4, row5, 784, BoxHeight(3, kRowHeight, 16)});
+    tham_ = &AddGrid(tree_, "THam", alpha, 13, 3);
+    tham_->defaultColWidth = 70;
+
+    frame_.memo.geometry = {492, 2, 296, row3 + 80};
+    frame_.memo.look.pixelSize = kSmallType;
+    const int buttons = frame_.memo.geometry.y + frame_.memo.geometry.h + 6;
+    frame_.compute.geometry = {492, buttons, 96, 30};
+    frame_.save.geometry = {592, buttons, 96, 30};
+    frame_.exit.geometry = {692, buttons, 96, 30};
+}
+
+void TetrahedronTab::formCreateInputs() {
+    Grid& p = *piram_;
+    const char* vertexNames[] = {"A", "B", "C", "D"};
+    for (int c = 1; c <= 4; ++c)
+        p.setCell(c, 0, vertexNames[c - 1]);
+    const char* axes[] = {"x", "y", "z"};
+    for (int r = 1; r <= 3; ++r)
+        p.setCell(0, r, axes[r - 1]);
+    // The example: A(7; -2; -3), B(-4; 2; 1), C(2; 4; 6), D(3; 2; -5).
+    const char* example[4][3] = {{"7", "-2", "-3"}, {"-4", "2", "1"}, {"2", "4", "6"}, {"3", "2", "-5"}};
+    for (int c = 1; c <= 4; ++c)
+        for (int r = 1; r <= 3; ++r)
+            p.setCell(c, r, example[c - 1][r - 1]);
+
+    Grid& e = *pline_;
+    for (int r = 1; r <= 6; ++r)
+        e.setCell(0, r, kEdgeNames[r - 1]);
+    const char* edgeHeadings[] = {"x", "y", "z", "Length", "Line"};
+    for (int c = 1; c <= 5; ++c)
+        e.setCell(c, 0, edgeHeadings[c - 1]);
+    e.setColWidth(0, 30);
+    e.setColWidth(4, 70);
+    e.setColWidth(5, 195);
+
+    Grid& f = *abc_;
+    for (int r = 0; r < 4; ++r)
+        f.setCell(0, r, kFaceNames[r]);
+    f.setColWidth(0, 40);
+    f.setColWidth(1, 169);
+    f.setColWidth(2, 59);
+
+    Grid& a = *phi_;
+    a.setCell(0, 1, "cos(phi)");
+    a.setCell(0, 2, "phi");
+    const char* angleNames[] = {"AB^AC", "BA^BC", "CA^CB", "AB^AD", "BA^BD", "DA^DB",
+                                "AC^AD", "CA^CD", "DA^DC", "DC^DB", "CD^CB", "BC^BD"};
+    for (int c = 1; c <= 12; ++c)
+        a.setCell(c, 0, angleNames[c - 1]);
+    a.setColWidth(0, 52);
+}
+
+void TetrahedronTab::formCreateResults() {
+    Grid& h = *tvecH_;
+    const char* heightNames[] = {"H(A)", "H(B)", "H(C)", "H(D)"};
+    for (int r = 0; r < 4; ++r)
+        h.setCell(0, r, heightNames[r]);
+    h.setColWidth(0, 40);
+    h.setColWidth(1, 250);
+    h.setColWidth(2, 55);
+    h.defaultRowHeight = 23;
+
+    Grid& t = *tham_;
+    t.setCell(0, 1, "sin(alpha)");
+    t.setCell(0, 2, "alpha");
+    const char* angleNames[] = {"AD^ABC", "BD^ABC", "CD^ABC", "AC^ABD", "BC^ABD", "DC^ABD",
+                                "BA^BCD", "CA^BCD", "DA^BCD", "AB^ACD", "CB^ACD", "DB^ACD"};
+    for (int c = 1; c <= 12; ++c)
+        t.setCell(c, 0, angleNames[c - 1]);
+}
+
+void TetrahedronTab::CP_ButClick() {
+    edgesAndPlanes();
+    angles();
+    heightsAndVolume();
+}
 
 } // namespace tc

@@ -1,8 +1,12 @@
 #pragma once
-// The Tetraedr tab.
+// The Tetraedr tab: a tetrahedron given by its four vertices. One click of the
+// compute button writes the edges with their lines, the face planes and areas,
+// the angles between edges and between an edge and a face, the heights and the
+// volume, each into its grid or field, and the written solution into Tet_M.
 
 #include "app/env.h"
 #include "app/tab_frame.h"
+#include "calc/tetrahedron/solid.h"
 
 namespace tc {
 
@@ -10,17 +14,42 @@ class TetrahedronTab {
 public:
     TetrahedronTab(WidgetTree& tree, Env& env);
 
-    // Start-up fill of the input and edge grids (first step of FormCreate).
+    // Start-up fill of the vertex, edge, face and edge-angle grids: headings,
+    // column widths and the example vertices (first step of FormCreate).
     void formCreateInputs();
-    // Start-up headings of the result grids (fifth step of FormCreate).
+    // Start-up headings of the height and edge-face-angle grids (fifth step of
+    // FormCreate).
     void formCreateResults();
 
     Memo& memo() { return frame_.memo; }
 
 private:
+    void buildLayout();
+    void CP_ButClick();
+    // The three stages of one computation, in the order they run; each appends
+    // its part of the written solution. A failure stops the computation where it
+    // happens and leaves what was written.
+    void edgesAndPlanes();
+    void angles();
+    void heightsAndVolume();
+
+    void add(std::string line) { frame_.memo.add(std::move(line)); }
+    const std::string& message(int k) const { return env_.messages(k); }
+
     WidgetTree& tree_;
     Env& env_;
     TabFrame frame_;
+    Grid* piram_ = nullptr;
+    Grid* pline_ = nullptr;
+    Grid* abc_ = nullptr;
+    Grid* phi_ = nullptr;
+    Grid* tham_ = nullptr;
+    Grid* tvecH_ = nullptr;
+    Edit* vol_ = nullptr;
+
+    // Shared by the stages of one computation and overwritten by the next.
+    Vertices vertices_{};
+    Edges edges_{};
 };
 
 } // namespace tc

@@ -1,5 +1,7 @@
 #pragma once
-// The Triangle tab.
+// The Triangle tab: a plane triangle from its three vertices, with its sides,
+// side lines, angles, the median, height and bisector from A and the centroid,
+// each written out step by step into the memo TM.
 
 #include "app/env.h"
 #include "app/tab_frame.h"
@@ -16,6 +18,16 @@ public:
     Memo& memo() { return frame_.memo; }
 
 private:
+    void buildInputs();
+    void buildSides(Widget& results);
+    void buildAngles(Widget& results);
+    void buildLines(Widget& results);
+    void buildCentroid(Widget& results);
+    void placeFrame();
+
+    // The compute button's handler.
+    void CTr_ButClick();
+
     WidgetTree& tree_;
     Env& env_;
     TabFrame frame_;

@@ -1,0 +1,92 @@
+// Edges, face planes and face areas.
+
+#include "calc/tetrahedron/tetra_text.h"
+
+namespace tc {
+
+namespace {
+
+// The sign part of "x2 - x1" with x1 folded in: "+3" for -3, "-3" for 3,
+// nothing for 0.
+std::string Minus(const Numbers& nums, Ext s) {
+    if (s < 0.0L) return "+" + nums.g(-s);
+    if (s > 0.0L) return "-" + nums.g(s);
+    return "";
+}
+
+// "(x-7)/", "(x+2)/" or, for a zero start, `zeroOpening`.
+std::string Opening(const Numbers& nums, const char* axis, Ext start, const std::string& zeroOpening) {
+    if (start < 0.0L) return "(" + std::string(axis) + "+" + nums.g(-start) + ")/";
+    if (start > 0.0L) return "(" + std::string(axis) + "-" + nums.g(start) + ")/";
+    return zeroOpening;
+}
+
+// A direction component, bracketed when negative.
+std::string Direction(const Numbers& nums, Ext d) {
+    return d < 0.0L ? "(" + nums.g(d) + ")" : nums.g(d);
+}
+
+// A term of a plane equation: "+79y", "-46z", nothing for a zero coefficient.
+std::string Term(const Numbers& nums, Ext k, const char* variable) {
+    if (k < 0.0L) return nums.g(k) + variable;
+    if (k > 0.0L) return "+" + nums.g(k) + variable;
+    return "";
+}
+
+} // namespace
+
+EdgeTexts EdgeText(const Numbers& nums, const Point3& start, const Point3& end) {
+    const Point3 d = end - start;
+    EdgeTexts t;
+
+    t.vector = "(" + nums.g(end.x) + Minus(nums, start.x) + ";" + nums.g(end.y) + Minus(nums, start.y) + ";" +
+               nums.g(end.z) + Minus(nums, start.z) + ")=" + "(" + nums.g(d.x) + ";" + nums.g(d.y) + ";" +
+               nums.g(d.z) + ")";
+
+    // A zero start reads "x/" for x but "(y)/" and "(z)/" for the others.
+    t.line = Opening(nums, "x", start.x, "x/") + Direction(nums, d.x) + "=";
+    t.line += Opening(nums, "y", start.y, "(y)/") + Direction(nums, d.y) + "=";
+    t.line += Opening(nums, "z", start.z, "(z)/") + Direction(nums, d.z);
+
+    const Ext xx = d.x * d.x, yy = d.y * d.y, zz = d.z * d.z;
+    const Ext sum = xx + yy + zz;
+    t.length = d.x < 0.0L ? "((" + nums.g(d.x) + ")^2+" : "(" + nums.g(d.x) + "^2+";
+    t.length += Direction(nums, d.y) + "^2+";
+    t.length += Direction(nums, d.z) + "^2)^(1/2)=";
+    t.length += "(" + nums.g(xx) + "+" + nums.g(yy) + "+" + nums.g(zz) + ")^(1/2)=";
+    t.length += "(" + nums.g(sum) + ")^(1/2)=";
+    t.length += nums.fixed(Sqrt(sum), 4);
+    return t;
+}
+
+PlaneTexts PlaneText(const Numbers& nums, const Point3& p1, const Point3& p2, const Point3& p3) {
+    const Point3 u = p2 - p1, v = p3 - p1;
+    const Ext a = u.y * v.z - u.z * v.y;
+    const Ext b = u.z * v.x - u.x * v.z;
+    const Ext c = u.x * v.y - u.y * v.x;
+    const Ext d = -(a * p1.x + b * p1.y + c * p1.z);
+
+    PlaneTexts t;
+    // The first term has no "+": with A = 0 the equation may begin with one.
+    t.equation = a != 0.0L ? nums.g(a) + "x" : "";
+    t.equation += Term(nums, b, "y");
+    t.equation += Term(nums, c, "z");
+    t.equation += Term(nums, d, "") + "=0";
+    t.a = nums.g(a);
+    t.b = nums.g(b);
+    t.c = nums.g(c);
+    return t;
+}
+
+Point3 NormalFromText(const Numbers& nums, const PlaneTexts& plane) {
+    return {nums.read(plane.a), nums.read(plane.b), nums.read(plane.c)};
+}
+
+std::string TriangleArea(const Numbers& nums, const Point3& u, const Point3& v) {
+    const Ext d1 = u.y * v.z - u.z * v.y;
+    const Ext d2 = u.x * v.z - u.z * v.x;
+    const Ext d3 = u.x * v.y - u.y * v.x;
+    return nums.fixed(Sqrt(d1 * d1 + d2 * d2 + d3 * d3) / 2.0L, 4);
+}
+
+} // namespace tc

@@ -1,0 +1,71 @@
+#pragma once
+// The text operations of the Tetraedr tab. Each computes one quantity and, in
+// the same pass, the texts the written solution quotes. They touch no widget
+// and keep no state. Numbers are written in the general form unless a comment
+// says otherwise; signs are tested against zero exactly.
+
+#include <string>
+
+#include "calc/tetrahedron/solid.h"
+#include "numbers/convert.h"
+
+namespace tc {
+
+struct EdgeTexts {
+    std::string vector; // "(x2-x1;y2-y1;z2-z1)=(dx;dy;dz)" with the signs folded in
+    std::string length; // the length formula with its numbers, ending in the length in fixed-4
+    std::string line;   // the canonical equation of the line through the edge
+};
+
+// The texts of the edge from `start` to `end`.
+EdgeTexts EdgeText(const Numbers& nums, const Point3& start, const Point3& end);
+
+struct PlaneTexts {
+    std::string equation; // "Ax+By+Cz+D=0", terms with a zero coefficient left out
+    std::string a, b, c;  // the normal's coefficients
+};
+
+// The plane through three points, its normal being (p2 - p1) x (p3 - p1).
+PlaneTexts PlaneText(const Numbers& nums, const Point3& p1, const Point3& p2, const Point3& p3);
+
+// The normal as the later stages use it: read back from the coefficient texts,
+// so it carries at most 15 significant digits.
+Point3 NormalFromText(const Numbers& nums, const PlaneTexts& plane);
+
+// Half the length of u x v, in fixed-4: the area of the triangle the two edge
+// vectors span.
+std::string TriangleArea(const Numbers& nums, const Point3& u, const Point3& v);
+
+struct EdgeAngleValue {
+    Ext cos;
+    Ext degrees;
+};
+
+// The angle between two edge vectors whose lengths the edge table already
+// holds. A zero length fails as 0/0; a cosine rounded past 1 in magnitude
+// (two collinear edges) fails in the arc cosine.
+EdgeAngleValue EdgeAngle(const Point3& u, const Point3& v, Ext lengthU, Ext lengthV);
+
+struct EdgeFaceTexts {
+    std::string dot;          // "Nx*ex+Ny*ey+Nz*ez=value"
+    std::string normalLength; // "(Nx^2+Ny^2+Nz^2)^(1/2)=(sum)^(1/2)=" + |N| in fixed-4
+    std::string sine;         // "dot/(|N|*|e|)=" + sine in fixed-4
+    std::string sineValue;    // the sine in fixed-4
+    std::string degrees;      // the angle in degrees in fixed-4
+};
+
+// The signed angle between an edge e and a face with normal n: its sine is
+// n.e / (|n| |e|), positive when the edge leaves the face on the normal's side.
+// A zero normal fails as 0/0.
+EdgeFaceTexts EdgeFaceAngle(const Numbers& nums, const Point3& n, const Point3& e, Ext lengthE);
+
+// The canonical equation of the line through `vertex` with direction `n`.
+std::string HeightText(const Numbers& nums, const Point3& n, const Point3& vertex);
+
+// |det(AB, AC, AD)| / 6.
+Ext TetraVolume(const Point3& ab, const Point3& ac, const Point3& ad);
+
+// Radians to degrees with pi at full extended precision.
+Ext Degrees(Ext radians);
+
+} // namespace tc

@@ -1,0 +1,132 @@
+// The widgets of the Triangle tab and where they sit. Coordinates are pixels
+// relative to the parent page or group box; a group box's caption takes the
+// top 20 pixels. The result grid REZ5 needs almost the whole width, so the
+// results are stacked above a full-width memo, and the buttons sit beside the
+// vertex inputs.
+
+#include "calc/triangle/triangle_tab.h"
+
+namespace tc {
+
+namespace {
+
+constexpr int kRowHeight = 24;
+constexpr int kGap = 2;
+
+// Places labels and edit fields left to right along one row of a parent.
+class Row {
+public:
+    Row(WidgetTree& tree, std::string parent, int x, int y)
+        : tree_(tree), parent_(std::move(parent)), x_(x), y_(y) {}
+
+    Row& label(const std::string& name, const std::string& text, int width) {
+        tree_.addPlain(WidgetKind::Label, name, parent_, text, {x_, y_, width, kRowHeight});
+        x_ += width + kGap;
+        return *this;
+    }
+    Row& edit(const std::string& name, int width, std::string text = "") {
+        Edit& e = tree_.add<Edit>(name, parent_);
+        e.geometry = {x_, y_, width, kRowHeight};
+        e.text = std::move(text);
+        x_ += width + kGap;
+        return *this;
+    }
+    Row& skip(int width) {
+        x_ += width;
+        return *this;
+    }
+
+private:
+    WidgetTree& tree_;
+    std::string parent_;
+    int x_;
+    int y_;
+};
+
+constexpr int kCoordWidth = 50;   // a vertex coordinate as typed
+constexpr int kPartWidth = 58;    // a side vector's component
+constexpr int kNumberWidth = 136; // 15 significant digits and the separator
+constexpr int kLineWidth = 244;   // a line's equation with 4-decimal numbers
+
+} // namespace
+
+void TriangleTab::buildInputs() {
+    tree_.addPlain(WidgetKind::GroupBox, "CTV", "T4", "Вершини трикутника", {8, 2, 426, 56});
+    // The example triangle A(1;1), B(2;1), C(1;2).
+    Row(tree_, "CTV", 8, 24)
+        .label("Tr_LA", "A(", 18)
+        .edit("ax", kCoordWidth, "1")
+        .edit("ay", kCoordWidth, "1")
+        .label("Tr_LB", "), B(", 32)
+        .edit("bx", kCoordWidth, "2")
+        .edit("by", kCoordWidth, "1")
+        .label("Tr_LC", "), C(", 32)
+        .edit("cx", kCoordWidth, "1")
+        .edit("cy", kCoordWidth, "2")
+        .label("Tr_LEnd", ")", 8);
+}
+
+void TriangleTab::buildSides(Widget& results) {
+    tree_.addPlain(WidgetKind::GroupBox, "CLength", results.name(), "Довжини сторін", {8, 20, 760, 112});
+    Row(tree_, "CLength", 8, 24)
+        .label("Tr_LAB", "AB(", 28)
+        .edit("abx", kPartWidth)
+        .edit("aby", kPartWidth)
+        .label("Tr_LBC", "),BC(", 38)
+        .edit("bcx", kPartWidth)
+        .edit("bcy", kPartWidth)
+        .label("Tr_LAC", "), AC(", 42)
+        .edit("acx", kPartWidth)
+        .edit("acy", kPartWidth);
+    Row(tree_, "CLength", 8, 52)
+        .label("Tr_LlenAB", "),|AB|=", 50)
+        .edit("AB", kNumberWidth)
+        .skip(8)
+        .label("Tr_LlenBC", "|BC|=", 40)
+        .edit("BC", kNumberWidth)
+        .skip(8)
+        .label("Tr_LlenAC", "|AC|=", 40)
+        .edit("AC", kNumberWidth);
+    Row(tree_, "CLength", 8, 80).edit("AB_l", kLineWidth).edit("BC_l", kLineWidth).edit("AC_l", kLineWidth);
+}
+
+void TriangleTab::buildAngles(Widget& results) {
+    // Cosines and angles; its headings are written by the first computation.
+    Grid& grid = tree_.add<Grid>("REZ5", results.name(), 7, 2);
+    grid.defaultColWidth = 106;
+    grid.geometry = {8, 138, 746, 52};
+}
+
+void TriangleTab::buildLines(Widget& results) {
+    tree_.addPlain(WidgetKind::GroupBox, "CLine", results.name(),
+                   "Рівняння медіани, висоти, бісектриси з т. A", {8, 196, 520, 112});
+    constexpr int kLengthWidth = 110;
+    constexpr int kEquationWidth = 360;
+    Row(tree_, "CLine", 8, 24)
+        .label("Tr_LM", "M=", 24)
+        .edit("aMed", kLengthWidth)
+        .edit("Med", kEquationWidth);
+    Row(tree_, "CLine", 8, 52).label("Tr_LH", "H=", 24).edit("Ha1", kLengthWidth).edit("H1", kEquationWidth);
+    Row(tree_, "CLine", 8, 80)
+        .label("Tr_LBis", "B=", 24)
+        .edit("aBis", kLengthWidth)
+        .edit("Bis", kEquationWidth);
+}
+
+void TriangleTab::buildCentroid(Widget& results) {
+    tree_.addPlain(WidgetKind::GroupBox, "CCentre", results.name(), "Центр ваги", {536, 196, 232, 56});
+    Row(tree_, "CCentre", 8, 24)
+        .label("Tr_LI", "I(", 12)
+        .edit("Ix", 96)
+        .edit("Iy", 96)
+        .label("Tr_LIEnd", ")", 8);
+}
+
+void TriangleTab::placeFrame() {
+    frame_.compute.geometry = {442, 16, 110, 32};
+    frame_.save.geometry = {558, 16, 110, 32};
+    frame_.exit.geometry = {674, 16, 110, 32};
+    frame_.memo.geometry = {8, 382, 776, 204};
+}
+
+} // namespace tc

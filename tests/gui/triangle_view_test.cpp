@@ -1,0 +1,158 @@
+// The real Triangle tab: typing vertices, computing, what the fields, the grid
+// and the memo then show, the error box, and a layout in which nothing is cut
+// or covered.
+
+#include <QAbstractItemModel>
+#include <QAction>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTabWidget>
+#include <QTableView>
+
+#include "gui_fixture.h"
+
+using namespace tc::gui::test;
+
+namespace {
+
+// Widgets drawn inside `parent` itself (not inside one of its children).
+QList<QWidget*> DirectChildren(QWidget* parent) {
+    return parent->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
+}
+
+bool IsLaidOut(const QWidget* w) {
+    return qobject_cast<const QLabel*>(w) || qobject_cast<const QLineEdit*>(w) ||
+           qobject_cast<const QGroupBox*>(w) || qobject_cast<const QPushButton*>(w) ||
+           qobject_cast<const QTableView*>(w) || qobject_cast<const QPlainTextEdit*>(w);
+}
+
+// Every widget of `parent` lies inside it and clear of its siblings; recurses
+// into group boxes.
+void CheckPlacement(QWidget* parent) {
+    QList<QWidget*> children;
+    for (QWidget* w : DirectChildren(parent))
+        if (IsLaidOut(w) && w->isVisibleTo(parent)) children << w;
+    for (int i = 0; i < children.size(); ++i) {
+        QWidget* w = children[i];
+        QVERIFY2(parent->rect().contains(w->geometry()),
+                 qPrintable(w->objectName() + " sticks out of " + parent->objectName()));
+        if (auto* group = qobject_cast<QGroupBox*>(parent))
+            QVERIFY2(w->y() >= group->fontMetrics().height(),
+                     qPrintable(w->objectName() + " covers the caption of " + parent->objectName()));
+        for (int j = i + 1; j < children.size(); ++j)
+            QVERIFY2(!w->geometry().intersects(children[j]->geometry()),
+                     qPrintable(w->objectName() + " covers " + children[j]->objectName()));
+        if (qobject_cast<QGroupBox*>(w)) CheckPlacement(w);
+    }
+}
+
+// Every caption and every field's text of the page fits its widget.
+void CheckTextsFit(QWidget* page) {
+    for (QLabel* l : page->findChildren<QLabel*>())
+        QVERIFY2(l->sizeHint().width() <= l->width(), qPrintable("label cut: " + l->text()));
+    for (QGroupBox* g : page->findChildren<QGroupBox*>())
+        QVERIFY2(g->fontMetrics().horizontalAdvance(g->title()) + 16 <= g->width(),
+                 qPrintable("caption cut: " + g->title()));
+    for (QPushButton* b : page->findChildren<QPushButton*>())
+        QVERIFY2(b->sizeHint().width() <= b->width(), qPrintable("button caption cut: " + b->text()));
+    for (QLineEdit* e : page->findChildren<QLineEdit*>())
+        QVERIFY2(e->fontMetrics().horizontalAdvance(e->text()) + 8 <= e->width(),
+                 qPrintable(e->objectName() + " cuts " + e->text()));
+}
+
+// The memo's lines as the box shows them; every line ends with a break.
+QStringList MemoLines(QWidget* root) {
+    QStringList lines = Find<QPlainTextEdit>(root, "TM")->toPlainText().split('\n');
+    if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
+    return lines;
+}
+
+} // namespace
+
+class TriangleViewTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void computes_what_the_user_types_and_shows_every_result() {
+        BoxLog log;
+        auto view = MakeWindow(log);
+        Find<QAction>(view.get(), "N28")->trigger();
+        QCOMPARE(Find<QTabWidget>(view.get(), "Matem")->currentWidget()->objectName(), QString("T4"));
+
+        auto* cx = Find<QLineEdit>(view.get(), "cx");
+        cx->selectAll();
+        QTest::keyClicks(cx, "-3");
+        auto* cy = Find<QLineEdit>(view.get(), "cy");
+        cy->selectAll();
+        QTest::keyClicks(cy, "-2");
+        auto* ay = Find<QLineEdit>(view.get(), "ay");
+        ay->selectAll();
+        QTest::keyClicks(ay, "4");
+        QTest::mouseClick(Find<QPushButton>(view.get(), "CTr_But"), Qt::LeftButton);
+
+        QVERIFY(log.errors.isEmpty());
+        QCOMPARE(Find<QLineEdit>(view.get(), "BC")->text(), QString("5.8309518948453"));
+        QCOMPARE(Find<QLineEdit>(view.get(), "H1")->text(), QString("y+1.6667x-5.6667=0"));
+        QCOMPARE(Find<QLineEdit>(view.get(), "Iy")->text(), QString("1.0000"));
+        QAbstractItemModel* grid = Find<QTableView>(view.get(), "REZ5")->model();
+        QCOMPARE(grid->columnCount(), 7);
+        QCOMPARE(grid->rowCount(), 2);
+        QCOMPARE(grid->index(0, 0).data().toString(), QString("Кути"));
+        QCOMPARE(grid->index(1, 5).data().toString(), QString("102.5288"));
+        const QStringList memo = MemoLines(view.get());
+        QCOMPARE(memo.value(3), QString("A(1;4),    B(2;1),    C(-3;-2)."));
+        QVERIFY(memo.contains("Mx=(2-3)/2=-0.5      My=(1-2)/2=-0.5"));
+        QCOMPARE(memo.last(), QString("      Iy=(4+1-2)/3=1.0000"));
+    }
+
+    void reports_a_bad_vertex_in_the_error_box() {
+        BoxLog log;
+        auto view = MakeWindow(log, ',');
+        Find<QAction>(view.get(), "N28")->trigger();
+        auto* bx = Find<QLineEdit>(view.get(), "bx");
+        bx->selectAll();
+        QTest::keyClicks(bx, "2.5");
+        QTest::mouseClick(Find<QPushButton>(view.get(), "CTr_But"), Qt::LeftButton);
+        QCOMPARE(log.errors, QStringList{"'2.5' is not a valid floating point value."});
+        QCOMPARE(MemoLines(view.get()), (QStringList{"", "", "", "A(1;1),    B(2.5;1),    C(1;2)."}));
+        QCOMPARE(Find<QLineEdit>(view.get(), "abx")->text(), QString());
+    }
+
+    void lays_out_every_widget_uncut_and_uncovered() {
+        BoxLog log;
+        auto view = MakeWindow(log);
+        auto* page = Find<QWidget>(view.get(), "T4");
+        Find<QTabWidget>(view.get(), "Matem")->setCurrentWidget(page);
+        CheckPlacement(page);
+        // The widest texts of the example triangle and of one with long numbers.
+        QTest::mouseClick(Find<QPushButton>(view.get(), "CTr_But"), Qt::LeftButton);
+        CheckTextsFit(page);
+        const std::pair<const char*, const char*> wide[] = {{"ax", "-12.5"},  {"ay", "-13.25"},
+                                                            {"bx", "17.75"},  {"by", "-3.5"},
+                                                            {"cx", "-6.125"}, {"cy", "21.5"}};
+        for (const auto& [name, text] : wide) {
+            auto* e = Find<QLineEdit>(view.get(), name);
+            e->selectAll();
+            QTest::keyClicks(e, text);
+        }
+        QTest::mouseClick(Find<QPushButton>(view.get(), "CTr_But"), Qt::LeftButton);
+        QVERIFY(log.errors.isEmpty());
+        CheckTextsFit(page);
+        auto* grid = Find<QTableView>(view.get(), "REZ5");
+        QVERIFY(!grid->horizontalScrollBar()->isVisible());
+        QVERIFY(!grid->verticalScrollBar()->isVisible());
+    }
+
+    void init() { watchdog_ = std::make_unique<ModalWatchdog>(); }
+    void cleanup() { watchdog_.reset(); }
+
+private:
+    std::unique_ptr<ModalWatchdog> watchdog_;
+};
+
+QTEST_MAIN(TriangleViewTest)
+#include "triangle_view_test.moc"
