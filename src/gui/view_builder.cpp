@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QApplication>
 #include <QComboBox>
 #include <QDialog>
 #include <QGroupBox>
@@ -14,6 +15,8 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QProxyStyle>
+#include <QStyleFactory>
+#include <QStyledItemDelegate>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -61,13 +64,29 @@ QFont WindowFont(const char* family, QFont::StyleHint hint, int pixels) {
 
 // Cell grids lay their text out 2 pixels from the cell's edges, as the grids
 // the layout was measured with do; the wider margins of the Qt styles cut a
-// value such as -0.1233 in a 55-pixel column.
-class GridStyle : public QProxyStyle {
+// value such as -0.1233 in a 55-pixel column. Only the cells are drawn with
+// the narrower margin: the grid itself keeps the window's style, so its frame
+// and scroll bars measure as everywhere else.
+class CellStyle : public QProxyStyle {
 public:
+    CellStyle() : QProxyStyle(QStyleFactory::create(QApplication::style()->name())) {}
     int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override {
         if (metric == PM_FocusFrameHMargin) return 1; // the text margin is this plus 1
         return QProxyStyle::pixelMetric(metric, option, widget);
     }
+};
+
+class CellDelegate : public QStyledItemDelegate {
+public:
+    explicit CellDelegate(QObject* parent) : QStyledItemDelegate(parent) {}
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        QStyleOptionViewItem opt = option;
+        initStyleOption(&opt, index);
+        style_.drawControl(QStyle::CE_ItemViewItem, &opt, painter, opt.widget);
+    }
+
+private:
+    CellStyle style_;
 };
 
 } // namespace
@@ -210,9 +229,7 @@ void MainView::buildWidget(const Widget& w) {
             },
             view);
         view->setModel(model);
-        auto* style = new GridStyle;
-        style->setParent(view);
-        view->setStyle(style);
+        view->setItemDelegate(new CellDelegate(view));
         view->horizontalHeader()->hide();
         view->verticalHeader()->hide();
         view->verticalHeader()->setMinimumSectionSize(8);
