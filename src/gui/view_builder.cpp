@@ -15,10 +15,10 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QProxyStyle>
-#include <QStyleFactory>
-#include <QStyledItemDelegate>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyleFactory>
+#include <QStyledItemDelegate>
 #include <QTabWidget>
 #include <QTableView>
 
@@ -79,7 +79,8 @@ public:
 class CellDelegate : public QStyledItemDelegate {
 public:
     explicit CellDelegate(QObject* parent) : QStyledItemDelegate(parent) {}
-    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
         QStyleOptionViewItem opt = option;
         initStyleOption(&opt, index);
         style_.drawControl(QStyle::CE_ItemViewItem, &opt, painter, opt.widget);
