@@ -6,6 +6,7 @@
 namespace tc {
 
 void DeterminantTask(MatrixPage& p, int k) {
+    if (k < 2 || k > 4) return; // the order list offers 2, 3 and 4 only
     const Numbers& nums = p.env.nums;
     const Square a = ReadSquare(p, k);
     WriteSquareHead(p, kDeterminant, k);

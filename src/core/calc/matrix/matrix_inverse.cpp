@@ -150,6 +150,7 @@ void InverseByCofactors(MatrixPage& p, const Square& a, int k, Ext d) {
 } // namespace
 
 void InverseTask(MatrixPage& p, int k) {
+    if (k < 2 || k > 4) return; // the order list offers 2, 3 and 4 only
     const Numbers& nums = p.env.nums;
     const Square a = ReadSquare(p, k);
     WriteSquareHead(p, kInverse, k);
