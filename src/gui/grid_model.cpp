@@ -28,7 +28,8 @@ QVariant GridModel::data(const QModelIndex& index, int role) const {
     case Qt::DisplayRole:
     case Qt::EditRole: return Q(grid_.cell(index.column(), index.row()));
     case Qt::BackgroundRole:
-        if (isFixed(index)) return QBrush(QColor(0xE4, 0xE4, 0xE4));
+        if (isFixed(index))
+            return QBrush(grid_.fixedColor ? QColor(QRgb(grid_.fixedColor)) : QColor(0xE4, 0xE4, 0xE4));
         return {};
     case Qt::ForegroundRole:
         if (!isFixed(index) && grid_.look.color) return QBrush(QColor(QRgb(grid_.look.color)));

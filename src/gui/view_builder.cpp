@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QApplication>
 #include <QComboBox>
 #include <QDialog>
 #include <QGroupBox>
@@ -13,8 +14,11 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyleFactory>
+#include <QStyledItemDelegate>
 #include <QTabWidget>
 #include <QTableView>
 
@@ -57,6 +61,34 @@ QFont WindowFont(const char* family, QFont::StyleHint hint, int pixels) {
     f.setPixelSize(pixels);
     return f;
 }
+
+// Cell grids lay their text out 2 pixels from the cell's edges, as the grids
+// the layout was measured with do; the wider margins of the Qt styles cut a
+// value such as -0.1233 in a 55-pixel column. Only the cells are drawn with
+// the narrower margin: the grid itself keeps the window's style, so its frame
+// and scroll bars measure as everywhere else.
+class CellStyle : public QProxyStyle {
+public:
+    CellStyle() : QProxyStyle(QStyleFactory::create(QApplication::style()->name())) {}
+    int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override {
+        if (metric == PM_FocusFrameHMargin) return 1; // the text margin is this plus 1
+        return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+};
+
+class CellDelegate : public QStyledItemDelegate {
+public:
+    explicit CellDelegate(QObject* parent) : QStyledItemDelegate(parent) {}
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        QStyleOptionViewItem opt = option;
+        initStyleOption(&opt, index);
+        style_.drawControl(QStyle::CE_ItemViewItem, &opt, painter, opt.widget);
+    }
+
+private:
+    CellStyle style_;
+};
 
 } // namespace
 
@@ -131,6 +163,9 @@ void MainView::buildWidget(const Widget& w) {
     case WidgetKind::GroupBox:
     case WidgetKind::RadioGroup:
         q = new QGroupBox(container(w.parent()));
+        // A group box is a frame behind its neighbours: widgets that share its
+        // parent but lie within its area stay on top of it and take the clicks.
+        q->lower();
         break;
     case WidgetKind::Label:
         q = new QLabel(container(w.parent()));
@@ -195,6 +230,7 @@ void MainView::buildWidget(const Widget& w) {
             },
             view);
         view->setModel(model);
+        view->setItemDelegate(new CellDelegate(view));
         view->horizontalHeader()->hide();
         view->verticalHeader()->hide();
         view->verticalHeader()->setMinimumSectionSize(8);

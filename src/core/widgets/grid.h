@@ -23,6 +23,7 @@ public:
     int defaultColWidth = 64;
     int defaultRowHeight = 24;
     bool editable = false;
+    unsigned fixedColor = 0; // 0xRRGGBB background of the heading cells, 0 for the default
 
     const std::string& cell(int col, int row) const;
     void setCell(int col, int row, std::string text);

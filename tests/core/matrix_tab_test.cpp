@@ -1,0 +1,231 @@
+// The Matrix tab's widgets, its start-up contents, and what the task and size
+// selectors do to the grids, the hidden state and each other.
+
+#include "matrix_test_support.h"
+
+namespace tc::test {
+namespace {
+
+// Entry columns and rows of a grid, and its pixel size.
+struct Shape {
+    int cols, rows, w, h;
+    bool operator==(const Shape& o) const { return cols == o.cols && rows == o.rows && w == o.w && h == o.h; }
+};
+
+void PrintTo(const Shape& s, std::ostream* os) {
+    *os << s.cols << "x" << s.rows << " entries, " << s.w << "x" << s.h << " px";
+}
+
+class MatrixLayoutTest : public ::testing::Test, public MatrixWindow {
+protected:
+    MatrixLayoutTest() : MatrixWindow('.') {}
+
+    Shape shape(const char* name) const {
+        const Grid& g = grid(name);
+        return {g.cols - 1, g.rows - 1, g.geometry.w, g.geometry.h};
+    }
+    static Shape sized(int c, int r) { return {c, r, 57 * c + 25, 25 * r + 27}; }
+    bool shown(const char* name) const { return widget(name).visible; }
+    std::string state() const { return field("M_M") + "x" + field("N_N") + " task " + field("I0"); }
+};
+
+TEST_F(MatrixLayoutTest, starts_with_the_example_matrices_numbered_headings_and_no_task_chosen) {
+    EXPECT_EQ(block("Mat1", 2, 2), (Rows{{"2", "5"}, {"3", "7"}}));
+    EXPECT_EQ(block("Mat2", 2, 2), (Rows{{"9", "5"}, {"4", "11"}}));
+    const std::pair<const char*, const char*> corners[] = {{"Mat1", "A"}, {"Mat2", "B"}, {"Mat_R", "C"}};
+    for (const auto& [name, corner] : corners) {
+        const Grid& g = grid(name);
+        EXPECT_EQ(g.cell(0, 0), corner);
+        // Headings up to 4 are written although the grid shows only 2 of them.
+        for (int i = 1; i <= 4; ++i) {
+            EXPECT_EQ(g.cell(0, i), std::to_string(i)) << name;
+            EXPECT_EQ(g.cell(i, 0), std::to_string(i)) << name;
+        }
+        EXPECT_EQ(shape(name), sized(2, 2)) << name;
+        EXPECT_EQ(g.colWidth(0), 20);
+        EXPECT_EQ(g.colWidth(3), 55);
+        EXPECT_TRUE(g.editable);
+    }
+    EXPECT_EQ(grid("Mat_R").cell(1, 1), "");
+    EXPECT_EQ(state(), "2x2 task 2");
+    EXPECT_EQ(combo("TMat_task").index, -1);
+    EXPECT_EQ(combo("TMat_task").text, "Додавання");
+    EXPECT_EQ(memo(), Lines{""});
+    EXPECT_EQ(field("DET_A"), "");
+    for (const char* hidden : {"M_B", "M_N1", "M_D", "DET_A", "M_M", "N_N", "I0"})
+        EXPECT_FALSE(shown(hidden)) << hidden;
+    EXPECT_TRUE(widget("Mat_But").enabled);
+}
+
+TEST_F(MatrixLayoutTest, size_lists_mix_latin_and_cyrillic_letters_as_the_window_always_had_them) {
+    const std::string ha = "\xD1\x85"; // U+0445
+    const Combo& sizes = combo("M_N");
+    ASSERT_EQ(sizes.items.size(), 9u);
+    EXPECT_EQ(sizes.items[0], "2x2");
+    EXPECT_EQ(sizes.items[1], "2" + ha + "3");
+    EXPECT_EQ(sizes.items[8], "4" + ha + "4");
+    EXPECT_EQ(sizes.text, "2" + ha + "2");
+    EXPECT_EQ(combo("M_N1").items, (Lines{"", "", ""}));
+    EXPECT_EQ(combo("M_N1").text, "2x2");
+    for (const char* c : {"TMat_task", "M_N", "M_N1"})
+        EXPECT_TRUE(combo(c).editable) << c;
+}
+
+TEST_F(MatrixLayoutTest, every_widget_sits_inside_the_page_and_the_largest_grids_fit_their_boxes) {
+    for (const char* name : {"Mat1", "Mat2", "Mat_R"}) {
+        EXPECT_EQ(widget(name).geometry.x, 8);
+        EXPECT_EQ(widget(name).geometry.y, 16);
+    }
+    // At 4 x 4 the grids reach 253 x 127 pixels; each must stay inside its box
+    // and Mat_R above the determinant field below it.
+    EXPECT_LE(8 + 253, widget(widget("Mat1").parent().c_str()).geometry.w);
+    EXPECT_LE(8 + 253, widget(widget("Mat_R").parent().c_str()).geometry.w);
+    EXPECT_LT(16 + 127, widget("DET_A").geometry.y);
+    const Widget& memoBox = widget("CMat_Memo");
+    const Rect m = widget("MAT_M").geometry;
+    EXPECT_EQ(m.x, memoBox.geometry.x + 8);
+    EXPECT_EQ(m.y, memoBox.geometry.y + 16);
+    EXPECT_LE(m.y + m.h, 585);
+}
+
+TEST_F(MatrixLayoutTest, the_menu_commands_choose_each_task_and_reconfigure_the_tab) {
+    task(kMultiply);
+    EXPECT_EQ(combo("TMat_task").index, 2);
+    EXPECT_EQ(field("I0"), "4");
+    EXPECT_TRUE(shown("M_N1") && shown("M_B") && shown("Mat2") && shown("Mat_R"));
+    EXPECT_EQ(widget("M_N1").geometry.x, 116);
+
+    task(kDet);
+    EXPECT_EQ(field("I0"), "5");
+    EXPECT_TRUE(shown("Mat1") && shown("M_N1") && shown("M_A") && shown("M_D") && shown("DET_A"));
+    EXPECT_FALSE(shown("M_N") || shown("M_B") || shown("Mat2") || shown("Mat_R"));
+    // The order takes the place of the size of A.
+    EXPECT_EQ(widget("M_N1").geometry.x, 21);
+    EXPECT_EQ(combo("M_N1").items, (Lines{"2x2", "3x3", "4x4"}));
+    EXPECT_EQ(combo("M_N1").index, -1);
+    EXPECT_EQ(combo("M_N1").text, "2x2");
+
+    task(kInverse);
+    EXPECT_EQ(field("I0"), "6");
+    EXPECT_TRUE(shown("Mat2") && shown("Mat_R") && shown("DET_A"));
+    EXPECT_FALSE(shown("M_N"));
+
+    task(kSubtract);
+    EXPECT_EQ(field("I0"), "3");
+    EXPECT_TRUE(shown("M_N") && shown("Mat2") && shown("Mat_R"));
+    EXPECT_FALSE(shown("M_N1") || shown("M_B") || shown("M_D") || shown("DET_A"));
+    EXPECT_EQ(widget("M_N1").geometry.x, 116);
+
+    task(kAdd);
+    EXPECT_EQ(field("I0"), "2");
+}
+
+TEST_F(MatrixLayoutTest, changing_the_task_keeps_grid_sizes_contents_and_the_memo) {
+    size(3, 4);
+    compute();
+    const Lines before = memo();
+    task(kInverse);
+    EXPECT_EQ(shape("Mat1"), sized(4, 3));
+    EXPECT_EQ(shape("Mat_R"), sized(4, 3));
+    EXPECT_EQ(memo(), before);
+    EXPECT_EQ(grid("Mat1").cell(2, 2), "7");
+}
+
+TEST_F(MatrixLayoutTest, typing_a_task_name_counts_as_the_first_task) {
+    task(kInverse);
+    window.type("TMat_task", "Обернена");
+    EXPECT_EQ(field("I0"), "2");
+    EXPECT_TRUE(shown("M_N"));
+    EXPECT_FALSE(shown("DET_A"));
+}
+
+TEST_F(MatrixLayoutTest, the_size_of_a_reshapes_a_and_b_and_for_sums_also_c) {
+    size(3, 4);
+    EXPECT_EQ(state(), "3x4 task 2");
+    EXPECT_EQ(shape("Mat1"), sized(4, 3));
+    EXPECT_EQ(shape("Mat2"), sized(4, 3));
+    EXPECT_EQ(shape("Mat_R"), sized(4, 3));
+    // B's column count is offered with its row count fixed to A's column count.
+    EXPECT_EQ(combo("M_N1").items, (Lines{"4x2", "4x3", "4x4"}));
+    EXPECT_EQ(combo("M_N1").text, "4x2");
+    EXPECT_EQ(combo("M_N1").index, -1);
+}
+
+TEST_F(MatrixLayoutTest, for_a_product_the_size_of_a_gives_b_two_columns_and_as_many_rows_as_a_has_columns) {
+    task(kMultiply);
+    size(2, 3);
+    EXPECT_EQ(state(), "2x3 task 4");
+    EXPECT_EQ(shape("Mat1"), sized(3, 2));
+    EXPECT_EQ(shape("Mat2"), sized(2, 3));
+    EXPECT_EQ(shape("Mat_R"), sized(2, 2));
+    second(4);
+    EXPECT_EQ(shape("Mat1"), sized(3, 2));
+    EXPECT_EQ(shape("Mat2"), sized(4, 3));
+    EXPECT_EQ(shape("Mat_R"), sized(4, 2));
+}
+
+TEST_F(MatrixLayoutTest, the_order_reshapes_a_alone_for_the_determinant_and_all_three_for_the_inverse) {
+    task(kDet);
+    second(3);
+    EXPECT_EQ(shape("Mat1"), sized(3, 3));
+    // The hidden grids take B's and C's shapes of a product (k columns).
+    EXPECT_EQ(shape("Mat2"), sized(3, 2));
+    task(kInverse);
+    second(4);
+    for (const char* g : {"Mat1", "Mat2", "Mat_R"})
+        EXPECT_EQ(shape(g), sized(4, 4)) << g;
+    // The order leaves the size of A as the hidden fields hold it.
+    EXPECT_EQ(state(), "2x2 task 6");
+}
+
+TEST_F(MatrixLayoutTest, typed_text_in_the_order_shows_the_grids_at_the_size_computed_with) {
+    task(kInverse);
+    second(4);
+    window.type("M_N1", "3x3");
+    for (const char* g : {"Mat1", "Mat2", "Mat_R"})
+        EXPECT_EQ(shape(g), sized(2, 2)) << g;
+    // And the computation indeed works on order 2.
+    compute();
+    EXPECT_EQ(memoFrom(4), (Lines{"A=(2;5)",
+                                  "     (3;7)",
+                                  "",
+                                  "C=A^-1=1/Det(A)*B^T,  B=A[dop]",
+                                  "",
+                                  msg(12),
+                                  "Det(A)=2*7-3*5=14-15=-1",
+                                  msg(13),
+                                  "B=(7;-3)",
+                                  "    (-5;2)",
+                                  msg(14),
+                                  "B^T=(7;-5)",
+                                  "         (-3;2)",
+                                  msg(15),
+                                  "\u0421=-1/1*",
+                                  "(7;-5)",
+                                  "(-3;2)",
+                                  "",
+                                  "C=(-7.0000;5.0000)",
+                                  "   (3.0000;-2.0000)"}));
+}
+
+TEST_F(MatrixLayoutTest, typed_text_in_the_column_count_of_b_shows_two_columns) {
+    task(kMultiply);
+    second(4);
+    window.type("M_N1", "2x3");
+    EXPECT_EQ(shape("Mat2"), sized(2, 2));
+    EXPECT_EQ(shape("Mat_R"), sized(2, 2));
+}
+
+TEST_F(MatrixLayoutTest, cells_outside_a_shrunk_grid_keep_their_text_and_show_again) {
+    size(3, 3);
+    window.setCell("Mat1", 3, 3, "8");
+    size(2, 2);
+    EXPECT_EQ(grid("Mat1").cols, 3);
+    EXPECT_EQ(grid("Mat1").cell(3, 3), "8");
+    size(4, 4);
+    EXPECT_EQ(grid("Mat1").cell(3, 3), "8");
+    EXPECT_EQ(grid("Mat1").cell(4, 0), "4");
+}
+
+} // namespace
+} // namespace tc::test
