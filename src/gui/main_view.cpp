@@ -35,7 +35,15 @@ bool MainView::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
-MainView::~MainView() = default;
+MainView::~MainView() {
+    // Widgets still emit signals while they are torn down (a combo box whose
+    // edit loses the focus reports a choice). The widgets go here, while the
+    // model exists, and no signal reaches the model any more.
+    refreshing_ = true;
+    QApplication::instance()->removeEventFilter(this);
+    delete takeCentralWidget();
+    delete about_;
+}
 
 void MainView::start() {
     model_.start();

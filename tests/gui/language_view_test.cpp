@@ -2,6 +2,7 @@
 // language file can be found.
 
 #include <QAction>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -80,10 +81,8 @@ private slots:
         auto view = MakeWindow(log, '.', {TOVRIN_LANG_SOURCE_DIR});
         view->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(view.get()));
-        QLineEdit* field = nullptr;
-        for (QLineEdit* e : view->findChildren<QLineEdit*>())
-            if (e->isVisible() && e->isEnabled() && !e->isReadOnly()) field = e;
-        QVERIFY(field);
+        Find<QTabWidget>(view.get(), "Matem")->setCurrentIndex(5);
+        auto* field = Find<QLineEdit>(view.get(), "Eq_e1");
         field->setFocus();
         field->selectAll();
         QTest::keyClicks(field, "typed text");
@@ -94,6 +93,23 @@ private slots:
         QTest::keyClick(field, Qt::Key_U, Qt::ControlModifier);
         QVERIFY(Find<QAction>(view.get(), "N23")->isChecked());
         QCOMPARE(field->text(), QString("typed text"));
+    }
+
+    // A task selector showing an item's text with no item selected reports a
+    // choice when its edit loses the focus, also while the window is torn down;
+    // that must not reach the model any more.
+    void a_window_torn_down_with_the_cursor_in_a_task_selector_closes_cleanly() {
+        BoxLog log;
+        auto view = MakeWindow(log, '.', {TOVRIN_LANG_SOURCE_DIR});
+        view->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(view.get()));
+        auto* selector = Find<QComboBox>(view.get(), "TVec");
+        QCOMPARE(selector->currentIndex(), -1);
+        QCOMPARE(selector->currentText(), QString("Додавання"));
+        selector->lineEdit()->setFocus();
+        QVERIFY(selector->lineEdit()->hasFocus());
+        view.reset();
+        QVERIFY(log.errors.isEmpty());
     }
 
     void the_about_text_stays_ukrainian_after_a_language_change() {
