@@ -1,8 +1,8 @@
 #include "i18n/language_file.h"
 
 #include <cerrno>
-#include <cstdio>
 #include <filesystem>
+#include <fstream>
 #include <optional>
 #include <system_error>
 
@@ -12,24 +12,31 @@ namespace tc {
 
 namespace {
 
-// The whole file at `path`, or nullopt with `error` set to errno's reason.
+// The whole file at `path`, or nullopt with `error` set to the system's reason.
+// The stream takes the path in the system's own form, so folders with
+// Cyrillic names work on Windows as well.
 std::optional<std::string> ReadWhole(const std::filesystem::path& path, int& error) {
+    std::error_code ec;
+    // Some systems open a folder as a file that cannot be read.
+    if (std::filesystem::is_directory(path, ec)) {
+        error = EISDIR;
+        return std::nullopt;
+    }
     errno = 0;
-    std::FILE* f = std::fopen(path.string().c_str(), "rb");
-    if (!f) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
         error = errno ? errno : ENOENT;
         return std::nullopt;
     }
     std::string bytes;
     char buffer[4096];
-    std::size_t got;
-    while ((got = std::fread(buffer, 1, sizeof buffer, f)) > 0)
-        bytes.append(buffer, got);
-    // Opening a folder succeeds on some systems; reading it then fails.
-    const bool failed = std::ferror(f) != 0;
-    error = failed ? (errno ? errno : EIO) : 0;
-    std::fclose(f);
-    if (failed) return std::nullopt;
+    while (in.read(buffer, sizeof buffer) || in.gcount() > 0)
+        bytes.append(buffer, static_cast<std::size_t>(in.gcount()));
+    if (in.bad()) {
+        error = errno ? errno : EIO;
+        return std::nullopt;
+    }
+    error = 0;
     return bytes;
 }
 
@@ -53,7 +60,7 @@ LanguageTable ReadLanguageFile(const std::string& fileName, const std::vector<st
         if (auto bytes = ReadWhole(std::filesystem::path(dir) / fileName, error))
             return LanguageTable(LanguageLines(*bytes));
     }
-    throw Failure("Cannot open file \"" + here.string() + "\". " +
+    throw Failure("Cannot open file \"" + here.u8string() + "\". " +
                   std::error_code(hereError, std::generic_category()).message());
 }
 
