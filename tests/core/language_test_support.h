@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <string>
 #include <system_error>
 #include <vector>
@@ -22,10 +23,11 @@ namespace fs = std::filesystem;
 class ScratchDir {
   public:
     ScratchDir() {
+        // CTest runs the tests of one program as parallel processes: the name
+        // must differ between processes, not only within one.
         static std::atomic<int> counter{0};
-        const auto stamp = std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
-                           std::to_string(reinterpret_cast<std::uintptr_t>(this)) + "-" +
-                           std::to_string(counter++);
+        std::random_device entropy;
+        const auto stamp = std::to_string(entropy()) + std::to_string(entropy()) + "-" + std::to_string(counter++);
         path_ = fs::temp_directory_path() / ("tovrin-lang-" + stamp);
         fs::remove_all(path_);
         fs::create_directories(path_);

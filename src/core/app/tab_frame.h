@@ -8,7 +8,7 @@
 
 namespace tc {
 
-struct TabFrameSpec {
+struct TabFrameParts {
     const char* page;       // tab sheet name
     const char* caption;    // tab caption (fixed in every language)
     const char* memo;       // explanation memo
@@ -29,7 +29,7 @@ struct TabFrame {
 
 // Adds the frame with a default placement: the memo on the right half, the
 // buttons in a row at the bottom left. Calculators move them where they fit.
-TabFrame AddTabFrame(WidgetTree& tree, const TabFrameSpec& spec);
+TabFrame AddTabFrame(WidgetTree& tree, const TabFrameParts& parts);
 
 // Size of a page's client area, in pixels.
 inline constexpr int kPageWidth = 792;
