@@ -13,6 +13,20 @@
 
 namespace tc::gui {
 
+namespace {
+
+// A box cannot show a text of any length: a pasted page in a cell would make
+// the error box wider than the screen. The middle of a very long text gives
+// way to an ellipsis, so its start and its end (the message itself) stay.
+QString BoxText(const std::string& text) {
+    constexpr qsizetype kKeep = 300;
+    QString shown = Q(text);
+    if (shown.size() > 2 * kKeep + 1) shown = shown.left(kKeep) + QChar(0x2026) + shown.right(kKeep);
+    return shown;
+}
+
+} // namespace
+
 MainView::MainView(Settings settings, QWidget* parent) : QMainWindow(parent), model_(*this, std::move(settings)) {
     build();
     QApplication::instance()->installEventFilter(this);
@@ -66,14 +80,14 @@ void MainView::refresh() {
 
 void MainView::showError(const std::string& text) {
     refresh();
-    if (hooks.error) return hooks.error(Q(text));
-    QMessageBox::critical(this, QString::fromUtf8(kApplicationTitle), Q(text));
+    if (hooks.error) return hooks.error(BoxText(text));
+    QMessageBox::critical(this, QString::fromUtf8(kApplicationTitle), BoxText(text));
 }
 
 void MainView::showMessage(const std::string& text) {
     refresh();
-    if (hooks.message) return hooks.message(Q(text));
-    QMessageBox::information(this, QString::fromUtf8(kApplicationTitle), Q(text));
+    if (hooks.message) return hooks.message(BoxText(text));
+    QMessageBox::information(this, QString::fromUtf8(kApplicationTitle), BoxText(text));
 }
 
 void MainView::showAbout() {

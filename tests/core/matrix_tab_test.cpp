@@ -229,3 +229,25 @@ TEST_F(MatrixLayoutTest, cells_outside_a_shrunk_grid_keep_their_text_and_show_ag
 
 } // namespace
 } // namespace tc::test
+
+namespace tc::test {
+
+// The size fields are hidden in the window, but a scenario can write anything
+// into them: a size beyond the grids must fail at once instead of asking for a
+// listing of any length, and leave the grids as they were.
+TEST(MatrixHiddenSizes, a_size_outside_the_grids_fails_without_growing_anything) {
+    for (const char* size : {"100000", "2000000000", "-5", "0", "5"}) {
+        MatrixWindow w('.');
+        w.window.setText("M_M", size);
+        w.window.setText("N_N", size);
+        w.compute();
+        EXPECT_EQ(w.errors(), Lines{"Grid index out of range."}) << size;
+        w.host.boxes.clear();
+        w.window.select("M_N1", 1);
+        EXPECT_EQ(w.errors(), Lines{"Grid index out of range."}) << size;
+        EXPECT_EQ(w.grid("Mat1").cols, 3) << size;
+        EXPECT_EQ(w.grid("Mat_R").rows, 3) << size;
+    }
+}
+
+} // namespace tc::test

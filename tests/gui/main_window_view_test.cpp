@@ -81,6 +81,22 @@ private slots:
         QVERIFY(view->aboutWindow()->findChild<QWidget*>("InfoM"));
     }
 
+    void a_huge_bad_cell_gives_an_error_box_of_readable_size() {
+        BoxLog log;
+        auto view = MakeWindow(log);
+        log.errors.clear();
+        const std::string huge(100000, '7');
+        view->model().setCell("Vec_Table", 1, 1, huge + "x");
+        QTest::mouseClick(Find<QWidget>(view.get(), "CBut1"), Qt::LeftButton);
+        QCOMPARE(log.errors.size(), 1);
+        const QString shown = log.errors.front();
+        QVERIFY(shown.size() < 1000);
+        QVERIFY(shown.startsWith("'7777"));
+        QVERIFY(shown.endsWith("7x' is not a valid floating point value."));
+        // The cell keeps what was typed: nothing is lost.
+        QCOMPARE(view->model().widgets().get<tc::Grid>("Vec_Table").cell(1, 1), huge + "x");
+    }
+
     void init() { watchdog_ = std::make_unique<ModalWatchdog>(); }
     void cleanup() { watchdog_.reset(); }
 

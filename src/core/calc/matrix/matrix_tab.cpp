@@ -227,12 +227,26 @@ void MatrixTab::M_NChange() {
     second.index = -1;
 }
 
+namespace {
+
+// The hidden size fields hold the order the size selector chose, 2 to 4 (a
+// matrix of one row or column still computes). Anything else can only come
+// from outside the window and would ask for grids of any size: refuse it as
+// the grids refuse an index they do not have.
+int ReadOrder(const Edit& edit) {
+    const int value = StrToInt(edit.text);
+    if (value < 1 || value > 4) throw Failure("Grid index out of range");
+    return value;
+}
+
+} // namespace
+
 void MatrixTab::M_N1Change() {
     const Combo& second = tree_.get<Combo>("M_N1");
     // Typed text selects nothing; the grids then show what the computation will
     // use: two columns of B, or order 2.
     const int k = second.index < 0 ? 2 : second.index + 2;
-    const int m = StrToInt(tree_.get<Edit>("M_M").text), n = StrToInt(tree_.get<Edit>("N_N").text);
+    const int m = ReadOrder(tree_.get<Edit>("M_M")), n = ReadOrder(tree_.get<Edit>("N_N"));
     Reshape(page_.b, k, n);
     Reshape(page_.c, k, m);
     // The task comes from the selector itself here; with nothing selected it is
@@ -247,8 +261,8 @@ void MatrixTab::M_N1Change() {
 }
 
 void MatrixTab::Mat_ButClick() {
-    const int m = StrToInt(tree_.get<Edit>("M_M").text);
-    const int n = StrToInt(tree_.get<Edit>("N_N").text);
+    const int m = ReadOrder(tree_.get<Edit>("M_M"));
+    const int n = ReadOrder(tree_.get<Edit>("N_N"));
     const int t = StrToInt(tree_.get<Edit>("I0").text);
     const int k = Position(tree_.get<Combo>("M_N1")) + 2;
     page_.memo.clear();
