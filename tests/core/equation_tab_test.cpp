@@ -24,7 +24,7 @@ const char* const kInputs[] = {"Eq_e1", "eq_e2", "Eq_e3", "Eq_l1", "Eq_l2", "Eq_
 // The window as the user has it, with no language file: every message entry is
 // empty, so an entry standing alone gives an empty line.
 class EquationWindow {
-  protected:
+protected:
     EquationWindow() { restart('.'); }
     void restart(char decimal) {
         host = std::make_unique<RecordingHost>();
@@ -91,6 +91,27 @@ TEST_F(EquationTest, a_discriminant_beyond_the_double_range_still_decides_its_ca
     EXPECT_EQ(memo().at(6), "D=1E200*1E200-4*1*1=1E400");
     EXPECT_EQ(memo().at(10), "");
     EXPECT_EQ(field("Eq_X2"), "-1E200");
+}
+
+// A discriminant nearer to 0 than any double is still negative or positive:
+// 1e-170*x^2+1e-170=0 has the roots +-i, and with the minus sign +-1. Taking
+// such a discriminant for 0 would fail on the square root of a negative number
+// or show 0 for two roots of different sign.
+TEST_F(EquationTest, a_discriminant_too_small_for_a_double_keeps_its_case) {
+    solve("1e-170", "0", "1e-170");
+    EXPECT_TRUE(host->boxes.empty());
+    EXPECT_EQ(memo().at(6), "D=0*0-4*1E-170*1E-170=-4E-340");
+    EXPECT_EQ(Tail(memo()), (Lines{k11, "X[1]=(-b+sqrt(-D)*i)/(2*a)=(0+2E-170*i)/(2*1E-170)=0+1*i",
+                                   "X[2]=(-b-sqrt(-D)*i)/(2*a)=(0-2E-170*i)/(2*1E-170)=0-1*i"}));
+    EXPECT_EQ(field("Eq_X1"), "0+1*i");
+    EXPECT_EQ(field("Eq_X2"), "0-1*i");
+
+    solve("1e-170", "0", "-1e-170");
+    EXPECT_TRUE(host->boxes.empty());
+    EXPECT_EQ(Tail(memo()), (Lines{"", "X[1]=(-b+sqrt(D))/(2*a)=(0+2E-170)/(2*1E-170)=1",
+                                   "X[2]=(-b-sqrt(D))/(2*a)=(0-2E-170)/(2*1E-170)=-1"}));
+    EXPECT_EQ(field("Eq_X1"), "1");
+    EXPECT_EQ(field("Eq_X2"), "-1");
 }
 
 // The result fields take 8 significant digits for two real roots and 5 for a
@@ -238,7 +259,7 @@ TEST_F(EquationTest, widgets_fit_their_parents_and_do_not_overlap) {
 
 // With the message entries filled in, each stands where it belongs.
 class EquationMessagesTest : public ::testing::Test {
-  protected:
+protected:
     EquationMessagesTest() {
         for (int k = 67; k <= 76; ++k)
             env.messages.set(k, "entry " + std::to_string(k));

@@ -148,12 +148,5 @@ TEST(StoreDoubleTest, an_underflowing_value_becomes_a_denormal_or_zero) {
     EXPECT_EQ(StoreDouble(5e-324L), std::numeric_limits<double>::denorm_min());
 }
 
-TEST(StoreDoubleTest, keeping_the_sign_turns_a_value_beyond_the_range_into_an_infinity) {
-    EXPECT_EQ(StoreDoubleKeepingSign(1e400L), std::numeric_limits<double>::infinity());
-    EXPECT_EQ(StoreDoubleKeepingSign(-1e400L), -std::numeric_limits<double>::infinity());
-    EXPECT_EQ(StoreDoubleKeepingSign(-1e-400L), 0.0);
-    EXPECT_EQ(StoreDoubleKeepingSign(3.0L), 3.0);
-}
-
 } // namespace
 } // namespace tc

@@ -32,11 +32,4 @@ double StoreDouble(Ext v) {
     return Nearest(v.value());
 }
 
-double StoreDoubleKeepingSign(Ext v) {
-    if (BeyondDouble(v.value()))
-        return v.value() > 0 ? std::numeric_limits<double>::infinity()
-                             : -std::numeric_limits<double>::infinity();
-    return Nearest(v.value());
-}
-
 } // namespace tc

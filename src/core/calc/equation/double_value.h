@@ -1,8 +1,8 @@
 #pragma once
-// The equation keeps its coefficients and its discriminant as 64-bit doubles
+// The equation keeps its coefficients as 64-bit doubles
 // while everything it shows is computed in extended precision. Converting an
 // extended value that lies beyond the double range is undefined in C++, so the
-// two conversions below decide what happens there.
+// conversion below decides what happens there.
 
 #include "numbers/ext.h"
 
@@ -12,10 +12,5 @@ namespace tc {
 // value whose magnitude rounds beyond the largest double cannot be kept and
 // fails as "Floating point overflow", as storing it on the FPU does.
 double StoreDouble(Ext v);
-
-// The nearest double, with a magnitude beyond the double range kept as an
-// infinity of the same sign. For values whose sign and zero-ness are all that
-// is asked of them.
-double StoreDoubleKeepingSign(Ext v);
 
 } // namespace tc

@@ -41,12 +41,15 @@ void EquationTab::Eq_RunClick() {
     m.add(DiscriminantText(n, a, b, c));
     m.add(kSpaces11);
 
-    // Only the case is decided on the stored value; every number shown is
-    // computed again from the coefficients.
-    const double d = StoreDoubleKeepingSign(Discriminant(a, b, c));
-    if (d > 0)
+    // The case goes by the sign of the discriminant as computed. Kept as a
+    // double it would read 0 whenever it lies nearer to 0 than any double:
+    // two roots of different sign would be shown as one double root, and
+    // complex roots would fail on the square root of a negative number.
+    // Every number shown is computed again from the coefficients.
+    const Ext d = Discriminant(a, b, c);
+    if (d > 0.0L)
         writeRealRoots(a, b, c);
-    else if (d == 0)
+    else if (d == 0.0L)
         writeDoubleRoot(a, b, c);
     else
         writeComplexRoots(a, b, c);
