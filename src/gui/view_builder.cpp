@@ -30,9 +30,7 @@ namespace tc::gui {
 
 namespace {
 
-QColor Rgb(unsigned rgb) {
-    return QColor(QRgb(rgb));
-}
+QColor Rgb(unsigned rgb) { return QColor(QRgb(rgb)); }
 
 void ApplyLook(QWidget* q, const Look& look) {
     if (look.bold || look.pixelSize) {
@@ -127,8 +125,8 @@ void MainView::build() {
     QPalette pal = palette();
     pal.setColor(QPalette::Window, Rgb(frame.look.background));
     setPalette(pal);
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
 
     auto* central = new QWidget(this);
     central->setFixedSize(frame.geometry.w, frame.geometry.h);
@@ -141,8 +139,7 @@ void MainView::build() {
         if (!refreshing_ && i >= 0) act([this, i] { model_.setTab(i); });
     });
 
-    for (const Widget* w : model_.widgets().all())
-        buildWidget(*w);
+    for (const Widget* w : model_.widgets().all()) buildWidget(*w);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     refresh();
 }
@@ -161,8 +158,7 @@ void MainView::buildWidget(const Widget& w) {
         auto* dialog = new QDialog(this);
         dialog->setWindowTitle(Q(w.caption));
         dialog->setFixedSize(w.geometry.w, w.geometry.h);
-        dialog->setFont(
-            WindowFont("MS Sans Serif", QFont::SansSerif, w.look.pixelSize ? w.look.pixelSize : 11));
+        dialog->setFont(WindowFont("MS Sans Serif", QFont::SansSerif, w.look.pixelSize ? w.look.pixelSize : 11));
         if (w.look.background) {
             QPalette p = dialog->palette();
             p.setColor(QPalette::Window, Rgb(w.look.background));
@@ -188,7 +184,8 @@ void MainView::buildWidget(const Widget& w) {
         widgets_[name] = page;
         return;
     }
-    case WidgetKind::MenuItem: return buildMenuItem(static_cast<const MenuItem&>(w));
+    case WidgetKind::MenuItem:
+        return buildMenuItem(static_cast<const MenuItem&>(w));
     case WidgetKind::GroupBox:
     case WidgetKind::RadioGroup:
         q = new QGroupBox(container(w.parent()));
@@ -196,7 +193,9 @@ void MainView::buildWidget(const Widget& w) {
         // parent but lie within its area stay on top of it and take the clicks.
         q->lower();
         break;
-    case WidgetKind::Label: q = new QLabel(container(w.parent())); break;
+    case WidgetKind::Label:
+        q = new QLabel(container(w.parent()));
+        break;
     case WidgetKind::Button: {
         auto* b = new QPushButton(container(w.parent()));
         if (name == "Button1") {
@@ -205,8 +204,7 @@ void MainView::buildWidget(const Widget& w) {
                 about_->accept();
             });
         } else {
-            connect(b, &QPushButton::clicked, this,
-                    [this, name] { act([this, name] { model_.click(name); }); });
+            connect(b, &QPushButton::clicked, this, [this, name] { act([this, name] { model_.click(name); }); });
         }
         q = b;
         break;
@@ -277,7 +275,9 @@ void MainView::buildMenuItem(const MenuItem& item) {
     const std::string name = item.name();
     QMenu* parentMenu = item.parent().empty() ? nullptr : menus_.at(item.parent());
     switch (item.itemKind) {
-    case MenuItemKind::Separator: parentMenu->addSeparator(); return;
+    case MenuItemKind::Separator:
+        parentMenu->addSeparator();
+        return;
     case MenuItemKind::Submenu: {
         QMenu* menu = parentMenu ? parentMenu->addMenu(Q(item.caption)) : menuBar()->addMenu(Q(item.caption));
         menu->setObjectName(Q(name));
@@ -290,8 +290,7 @@ void MainView::buildMenuItem(const MenuItem& item) {
     }
     case MenuItemKind::Command:
     case MenuItemKind::Radio: {
-        QAction* a =
-            parentMenu ? parentMenu->addAction(Q(item.caption)) : menuBar()->addAction(Q(item.caption));
+        QAction* a = parentMenu ? parentMenu->addAction(Q(item.caption)) : menuBar()->addAction(Q(item.caption));
         a->setObjectName(Q(name));
         if (!item.shortcut.empty()) {
             a->setShortcut(QKeySequence(Q(item.shortcut)));
@@ -328,9 +327,15 @@ void MainView::refreshWidget(const Widget& w) {
 
     switch (w.kind()) {
     case WidgetKind::GroupBox:
-    case WidgetKind::RadioGroup: static_cast<QGroupBox*>(q)->setTitle(Q(w.caption)); break;
-    case WidgetKind::Label: static_cast<QLabel*>(q)->setText(Q(w.caption)); break;
-    case WidgetKind::Button: static_cast<QPushButton*>(q)->setText(Q(w.caption)); break;
+    case WidgetKind::RadioGroup:
+        static_cast<QGroupBox*>(q)->setTitle(Q(w.caption));
+        break;
+    case WidgetKind::Label:
+        static_cast<QLabel*>(q)->setText(Q(w.caption));
+        break;
+    case WidgetKind::Button:
+        static_cast<QPushButton*>(q)->setText(Q(w.caption));
+        break;
     case WidgetKind::RadioButton: {
         auto* r = static_cast<QRadioButton*>(q);
         r->setText(Q(w.caption));
@@ -354,11 +359,9 @@ void MainView::refreshWidget(const Widget& w) {
         auto* c = static_cast<QComboBox*>(q);
         const auto& combo = static_cast<const Combo&>(w);
         QStringList items;
-        for (const std::string& i : combo.items)
-            items << Q(i);
+        for (const std::string& i : combo.items) items << Q(i);
         QStringList shown;
-        for (int i = 0; i < c->count(); ++i)
-            shown << c->itemText(i);
+        for (int i = 0; i < c->count(); ++i) shown << c->itemText(i);
         if (shown != items) {
             c->clear();
             c->addItems(items);
@@ -380,7 +383,8 @@ void MainView::refreshWidget(const Widget& w) {
         view->verticalHeader()->setDefaultSectionSize(grid.defaultRowHeight);
         break;
     }
-    default: break;
+    default:
+        break;
     }
 }
 
