@@ -298,7 +298,15 @@ void MainView::buildMenuItem(const MenuItem& item) {
             // Actions on the menu bar itself need the window to hold them for shortcuts.
             addAction(a);
         }
-        if (item.itemKind == MenuItemKind::Radio) a->setCheckable(true);
+        if (item.itemKind == MenuItemKind::Radio) {
+            a->setCheckable(true);
+            // The radio items of one menu form one group: the menu marks them as
+            // radio items, and a click on the checked one leaves it checked.
+            // The model decides which one is checked; refresh shows it.
+            auto* group = parentMenu->findChild<QActionGroup*>(QString(), Qt::FindDirectChildrenOnly);
+            if (!group) group = new QActionGroup(parentMenu);
+            group->addAction(a);
+        }
         connect(a, &QAction::triggered, this, [this, name] { act([this, name] { model_.menu(name); }); });
         actions_[name] = a;
         return;

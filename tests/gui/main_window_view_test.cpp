@@ -1,6 +1,7 @@
 // The real window: menu navigation, shortcuts and the exit commands.
 
 #include <QAction>
+#include <QActionGroup>
 #include <QMenu>
 #include <QTabWidget>
 
@@ -57,6 +58,21 @@ private slots:
         QCOMPARE(Find<QAction>(view.get(), "N24")->shortcut(), QKeySequence("Ctrl+R"));
         QCOMPARE(Find<QAction>(view.get(), "N25")->shortcut(), QKeySequence("Ctrl+E"));
         QVERIFY(Find<QAction>(view.get(), "N23")->isChecked());
+    }
+
+    void the_language_items_are_one_radio_group() {
+        BoxLog log;
+        auto view = MakeWindow(log);
+        QAction* items[] = {Find<QAction>(view.get(), "N23"), Find<QAction>(view.get(), "N24"),
+                            Find<QAction>(view.get(), "N25")};
+        QVERIFY(items[0]->actionGroup() && items[0]->actionGroup()->isExclusive());
+        for (QAction* a : items) QCOMPARE(a->actionGroup(), items[0]->actionGroup());
+        // Choosing an item checks it alone; choosing it again keeps it checked.
+        for (int pick : {2, 2, 0}) {
+            items[pick]->trigger();
+            for (int i = 0; i < 3; ++i) QCOMPARE(items[i]->isChecked(), i == pick);
+            QCOMPARE(view->model().language(), items[pick]->objectName().toStdString());
+        }
     }
 
     void every_exit_command_closes_the_window() {
