@@ -374,9 +374,16 @@ void MainView::refreshWidget(const Widget& w) {
             c->clear();
             c->addItems(items);
         }
+        // Dropping the list position empties the edit part, which is then given
+        // its text back; the cursor goes back to where the user was typing.
+        const int cursor = c->isEditable() ? c->lineEdit()->cursorPosition() : 0;
+        const bool typed = c->isEditable() && c->lineEdit()->text() == Q(combo.text);
         if (c->currentIndex() != combo.index) c->setCurrentIndex(combo.index);
         if (c->isEditable()) {
-            if (c->currentText() != Q(combo.text)) c->setEditText(Q(combo.text));
+            if (c->currentText() != Q(combo.text)) {
+                c->setEditText(Q(combo.text));
+                if (typed) c->lineEdit()->setCursorPosition(cursor);
+            }
         } else if (combo.index < 0) {
             c->setPlaceholderText(Q(combo.text));
         }

@@ -1,8 +1,10 @@
-// The real window while a cell's editor is open: what is typed reaches the
-// model before any command runs, and nothing breaks when the grid changes
-// size under the editor or the window closes with it open.
+// The real window while the user types: what is typed in a cell or a list box
+// reaches the model as it is typed, the cursor stays where it was, and nothing
+// breaks when the grid changes size under an open editor or the window closes
+// with it open.
 
 #include <QAction>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QTableView>
 
@@ -29,7 +31,7 @@ const std::string& ModelCell(tc::gui::MainView& view, const char* grid, int col,
 
 } // namespace
 
-class CellEditorViewTest : public QObject {
+class TypingViewTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -81,6 +83,26 @@ private slots:
         QVERIFY(log.errors.isEmpty());
     }
 
+    // Typing into a list box's edit part drops its list position; the text and
+    // the cursor stay as the user left them.
+    void typing_in_a_list_box_keeps_the_cursor_in_place() {
+        BoxLog log;
+        auto view = MakeWindow(log);
+        auto* combo = Find<QComboBox>(view.get(), "V_N");
+        // The user picks the first size from the list first.
+        combo->setCurrentIndex(0);
+        emit combo->activated(0);
+        QCOMPARE(view->model().widgets().get<tc::Combo>("V_N").index, 0);
+        const QString shown = combo->currentText();
+        combo->lineEdit()->setFocus();
+        combo->lineEdit()->setCursorPosition(0);
+        QTest::keyClicks(combo->lineEdit(), "1");
+        QTest::keyClicks(combo->lineEdit(), "0");
+        QCOMPARE(combo->lineEdit()->text(), "10" + shown);
+        QCOMPARE(view->model().widgets().get<tc::Combo>("V_N").text, ("10" + shown).toStdString());
+        QCOMPARE(view->model().widgets().get<tc::Combo>("V_N").index, -1);
+    }
+
     void init() { watchdog_ = std::make_unique<ModalWatchdog>(); }
     void cleanup() { watchdog_.reset(); }
 
@@ -88,5 +110,5 @@ private:
     std::unique_ptr<ModalWatchdog> watchdog_;
 };
 
-QTEST_MAIN(CellEditorViewTest)
-#include "cell_editor_view_test.moc"
+QTEST_MAIN(TypingViewTest)
+#include "typing_view_test.moc"
