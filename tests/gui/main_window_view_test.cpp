@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QMenu>
+#include <QScreen>
 #include <QTabWidget>
 
 #include "gui_fixture.h"
@@ -24,6 +25,24 @@ private slots:
         QCOMPARE(tabs->currentIndex(), 0);
         QCOMPARE(view->centralWidget()->size(), QSize(800, 623));
         QVERIFY(!(view->windowFlags() & Qt::WindowMaximizeButtonHint));
+    }
+
+    void opens_in_the_middle_of_the_screen() {
+        tc::gui::MainView view(tc::Settings{'.', {}});
+        view.hooks.error = [](const QString&) {}; // the language files are not in reach
+        view.move(137, 59);
+        view.start();
+        const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+        const QRect window(view.pos(), view.size());
+        // Centred where the screen is large enough; otherwise kept on it.
+        if (window.width() <= area.width())
+            QVERIFY(qAbs(window.center().x() - area.center().x()) <= 1);
+        else
+            QCOMPARE(window.left(), area.left());
+        if (window.height() <= area.height())
+            QVERIFY(qAbs(window.center().y() - area.center().y()) <= 1);
+        else
+            QCOMPARE(window.top(), area.top());
     }
 
     void menu_commands_switch_the_tab_shown() {
