@@ -359,8 +359,10 @@ void MainView::refreshWidget(const Widget& w) {
     }
     case WidgetKind::Memo: {
         auto* m = static_cast<QPlainTextEdit*>(q);
-        QString text = Lines(static_cast<const Memo&>(w).lines);
-        if (m->toPlainText() != text) m->setPlainText(text);
+        // Text the user typed holds the memo's lines already, with or without a
+        // final line break; setting it again would throw the cursor to the start.
+        const auto& lines = static_cast<const Memo&>(w).lines;
+        if (SplitLines(m->toPlainText()) != lines) m->setPlainText(Lines(lines));
         break;
     }
     case WidgetKind::Combo: {

@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QTableView>
 
 #include "gui_fixture.h"
@@ -101,6 +102,20 @@ private slots:
         QCOMPARE(combo->lineEdit()->text(), "10" + shown);
         QCOMPARE(view->model().widgets().get<tc::Combo>("V_N").text, ("10" + shown).toStdString());
         QCOMPARE(view->model().widgets().get<tc::Combo>("V_N").index, -1);
+    }
+
+    // Typing into a memo keeps the text and cursor as the user left them when
+    // the window is shown again after another action.
+    void typing_in_a_memo_keeps_the_cursor_in_place() {
+        BoxLog log;
+        auto view = MakeWindow(log);
+        auto* memo = Find<QPlainTextEdit>(view.get(), "Vec_M");
+        memo->setFocus();
+        QTest::keyClicks(memo, "my note");
+        QCOMPARE(view->model().widgets().get<tc::Memo>("Vec_M").lines, std::vector<std::string>{"my note"});
+        Find<QAction>(view.get(), "N16")->trigger(); // any action shows the window again
+        QCOMPARE(memo->toPlainText(), QString("my note"));
+        QCOMPARE(memo->textCursor().position(), 7);
     }
 
     void init() { watchdog_ = std::make_unique<ModalWatchdog>(); }
