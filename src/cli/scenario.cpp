@@ -62,6 +62,12 @@ void RunAction(const Json& action, MainWindow& window, RecordingHost& host) {
     } else if (action.contains("cell")) {
         window.setCell(Text(action, "cell"), Number(action, "col"), Number(action, "row"),
                        Text(action, "text"));
+    } else if (action.contains("move")) {
+        const std::string grid = Text(action, "move");
+        if (action.contains("row"))
+            window.moveRow(grid, Number(action, "row"), Number(action, "to"));
+        else
+            window.moveColumn(grid, Number(action, "col"), Number(action, "to"));
     } else if (action.contains("click")) {
         window.click(Text(action, "click"));
     } else if (action.contains("tab")) {

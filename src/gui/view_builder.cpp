@@ -22,6 +22,7 @@
 #include <QTabWidget>
 #include <QTableView>
 
+#include "grid_drag.h"
 #include "grid_model.h"
 #include "main_view.h"
 #include "qt_text.h"
@@ -262,6 +263,11 @@ void MainView::buildWidget(const Widget& w) {
         view->verticalHeader()->setMinimumSectionSize(8);
         view->setEditTriggers(QAbstractItemView::AllEditTriggers);
         grids_[name] = model;
+        if (grid.movable)
+            new GridDrag(
+                view, grid.fixedCols, grid.fixedRows,
+                [this, name](int from, int to) { act([this, name, from, to] { model_.moveRow(name, from, to); }); },
+                [this, name](int from, int to) { act([this, name, from, to] { model_.moveColumn(name, from, to); }); });
         q = view;
         break;
     }

@@ -169,6 +169,20 @@ TEST_F(TetrahedronTabTest, an_edge_perpendicular_to_a_face_gives_a_right_angle) 
     EXPECT_EQ(vol(), "0.333333333333333");
 }
 
+TEST_F(TetrahedronTabTest, edge_face_angles_use_the_normal_as_its_plane_texts_show_it) {
+    // Face ABC has the normal (0; -1.00000000000000444; 1), written "-1": its
+    // squared length is 2 as read back, 2.00000000000001 as computed.
+    setVertex(1, "0", "0", "0");
+    setVertex(2, "1", "0", "0");
+    setVertex(3, "0", "1", "1.00000000000000444");
+    setVertex(4, "0", "0", "1");
+    window.click("CP_But");
+    EXPECT_TRUE(host.boxes.empty());
+    EXPECT_TRUE(memoHas("       NxAD=0*0-1*0+1*1=1"));
+    EXPECT_TRUE(memoHas("       |N|=(0^2+(-1)^2+1^2)^(1/2)=(2)^(1/2)=1.4142;  |AD|=1.0000"));
+    EXPECT_EQ(grid("TVec_H").cell(1, 3), "x/0=y/(-1)=(z-1)/1");
+}
+
 TEST_F(TetrahedronTabTest, a_point_separator_refuses_a_comma_cell) {
     setVertex(1, "7,0", "-2", "-3");
     window.click("CP_But");

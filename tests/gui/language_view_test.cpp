@@ -112,6 +112,42 @@ private slots:
         QVERIFY(log.errors.isEmpty());
     }
 
+    // The selectors get new item texts on a change; refilling the Qt lists must
+    // neither drop the chosen task nor wipe what the user typed or computed.
+    void a_language_change_on_screen_keeps_the_chosen_tasks_the_inputs_and_the_solution() {
+        BoxLog log;
+        auto view = MakeWindow(log, '.', {TOVRIN_LANG_SOURCE_DIR});
+        Find<QAction>(view.get(), "N17")->trigger(); // angle between vectors
+        Find<QAction>(view.get(), "N20")->trigger(); // determinant
+        auto* norm = Find<QComboBox>(view.get(), "V_N");
+        QTest::mouseClick(Find<QPushButton>(view.get(), "CBut1"), Qt::LeftButton);
+        const QString solution = Find<QPlainTextEdit>(view.get(), "Vec_M")->toPlainText();
+        QVERIFY(solution.startsWith("Дії над векторами\n\nКут між векторами\n"));
+        auto* field = Find<QLineEdit>(view.get(), "Eq_e1");
+        field->selectAll();
+        QTest::keyClicks(field, "7");
+
+        CtrlKey(view.get(), Qt::Key_E);
+        auto* vec = Find<QComboBox>(view.get(), "TVec");
+        QCOMPARE(vec->currentIndex(), 5);
+        QCOMPARE(vec->currentText(), QString("Angle between vectors"));
+        QCOMPARE(vec->itemText(0), QString("Addition"));
+        auto* mat = Find<QComboBox>(view.get(), "TMat_task");
+        QCOMPARE(mat->currentIndex(), 3);
+        QCOMPARE(mat->currentText(), QString("Determinant"));
+        QCOMPARE(norm->currentText(), QString("2"));
+        QCOMPARE(Find<QPlainTextEdit>(view.get(), "Vec_M")->toPlainText(), solution);
+        QCOMPARE(Find<QLineEdit>(view.get(), "phi1")->text(), QString("1.403"));
+        QCOMPARE(field->text(), QString("7"));
+        QVERIFY(log.errors.isEmpty());
+
+        // The next solution speaks the new language and solves the same task.
+        QTest::mouseClick(Find<QPushButton>(view.get(), "CBut1"), Qt::LeftButton);
+        QVERIFY(Find<QPlainTextEdit>(view.get(), "Vec_M")
+                    ->toPlainText()
+                    .startsWith("Operations on vectors\n\nAngle between vectors\n"));
+    }
+
     void the_about_text_stays_ukrainian_after_a_language_change() {
         BoxLog log;
         auto view = MakeWindow(log, '.', {TOVRIN_LANG_SOURCE_DIR});

@@ -5,6 +5,7 @@
 #include <QMenu>
 #include <QScreen>
 #include <QTabWidget>
+#include <QTableView>
 
 #include "gui_fixture.h"
 
@@ -130,6 +131,24 @@ private slots:
         QVERIFY(shown.endsWith("7x' is not a valid floating point value."));
         // The cell keeps what was typed: nothing is lost.
         QCOMPARE(view->model().widgets().get<tc::Grid>("Vec_Table").cell(1, 1), huge + "x");
+    }
+
+    void dragging_a_row_heading_moves_the_row_in_the_model() {
+        BoxLog log;
+        auto view = MakeWindow(log);
+        auto* table = Find<QTableView>(view.get(), "Vec_Table");
+        const QPoint bHeading = table->visualRect(table->model()->index(2, 0)).center();
+        const QPoint aRow = table->visualRect(table->model()->index(1, 0)).center();
+        QTest::mousePress(table->viewport(), Qt::LeftButton, {}, bHeading);
+        QTest::mouseRelease(table->viewport(), Qt::LeftButton, {}, aRow);
+        const tc::Grid& grid = view->model().widgets().get<tc::Grid>("Vec_Table");
+        QCOMPARE(grid.cell(0, 1), std::string("B"));
+        QCOMPARE(grid.cell(2, 1), std::string("7"));
+        QCOMPARE(table->model()->index(1, 2).data().toString(), QString("7"));
+        // A press on a component cell drags nothing.
+        QTest::mousePress(table->viewport(), Qt::LeftButton, {}, table->visualRect(table->model()->index(1, 1)).center());
+        QTest::mouseRelease(table->viewport(), Qt::LeftButton, {}, table->visualRect(table->model()->index(2, 1)).center());
+        QCOMPARE(grid.cell(0, 1), std::string("B"));
     }
 
     void init() { watchdog_ = std::make_unique<ModalWatchdog>(); }

@@ -99,6 +99,22 @@ private slots:
         QVERIFY(!Find<QLineEdit>(view.get(), "x3")->isVisibleTo(view.get()));
     }
 
+    // The smaller grids leave less room around their cells than the largest
+    // one: each must still show every cell without a scroll bar.
+    void every_number_of_equations_shows_its_grid_without_scrolling() {
+        BoxLog log;
+        auto view = MakeWindow(log);
+        Find<QTabWidget>(view.get(), "Matem")->setCurrentIndex(4);
+        auto* grid = Find<QTableView>(view.get(), "SLAE");
+        auto* combo = Find<QComboBox>(view.get(), "Sl1");
+        for (int position : {-1, 0, 1, 2}) {
+            if (position >= 0) ChooseEquations(combo, position);
+            QCoreApplication::processEvents();
+            QVERIFY2(!grid->horizontalScrollBar()->isVisible(), qPrintable(QString::number(position)));
+            QVERIFY2(!grid->verticalScrollBar()->isVisible(), qPrintable(QString::number(position)));
+        }
+    }
+
     void captions_are_not_cut() {
         BoxLog log;
         auto view = MakeWindow(log);

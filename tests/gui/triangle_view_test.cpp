@@ -147,6 +147,23 @@ private slots:
         QVERIFY(!grid->verticalScrollBar()->isVisible());
     }
 
+    void keeps_every_caption_uncut_in_each_shipped_language() {
+        BoxLog log;
+        auto view = MakeWindow(log, '.', {TOVRIN_LANG_SOURCE_DIR});
+        QVERIFY(log.startErrors.isEmpty());
+        auto* page = Find<QWidget>(view.get(), "T4");
+        Find<QTabWidget>(view.get(), "Matem")->setCurrentWidget(page);
+        QTest::mouseClick(Find<QPushButton>(view.get(), "CTr_But"), Qt::LeftButton);
+        for (const char* language : {"N23", "N24", "N25"}) {
+            Find<QAction>(view.get(), language)->trigger();
+            QVERIFY(log.errors.isEmpty());
+            CheckPlacement(page);
+            CheckTextsFit(page);
+        }
+        QCOMPARE(Find<QGroupBox>(view.get(), "CLine")->title(),
+                 QString("Equations of the median, altitude, bisector from A"));
+    }
+
     void init() { watchdog_ = std::make_unique<ModalWatchdog>(); }
     void cleanup() { watchdog_.reset(); }
 

@@ -138,6 +138,30 @@ void MainWindow::setMemo(const std::string& memo, std::vector<std::string> lines
     tree_.get<Memo>(memo).lines = std::move(lines);
 }
 
+namespace {
+
+// A row or column that can be dragged: not a heading, inside the grid's size.
+void CheckMove(const Grid& g, int from, int to, int fixed, int count, const char* what) {
+    if (!g.movable) throw UsageError("\"" + g.name() + "\" does not let its " + what + "s be moved");
+    for (int i : {from, to})
+        if (i < fixed || i >= count)
+            throw UsageError("\"" + g.name() + "\" has no movable " + what + " " + std::to_string(i));
+}
+
+} // namespace
+
+void MainWindow::moveRow(const std::string& grid, int from, int to) {
+    Grid& g = tree_.get<Grid>(grid);
+    CheckMove(g, from, to, g.fixedRows, g.rows, "row");
+    g.moveRow(from, to);
+}
+
+void MainWindow::moveColumn(const std::string& grid, int from, int to) {
+    Grid& g = tree_.get<Grid>(grid);
+    CheckMove(g, from, to, g.fixedCols, g.cols, "column");
+    g.moveColumn(from, to);
+}
+
 void MainWindow::setTab(int index) {
     if (index < 0 || index >= kTabCount) throw UsageError("there is no tab " + std::to_string(index));
     tab_ = index;

@@ -47,6 +47,9 @@ public:
     void setText(const std::string& edit, std::string text);
     void setCell(const std::string& grid, int col, int row, std::string text);
     void setMemo(const std::string& memo, std::vector<std::string> lines); // the user edits a memo
+    // Dragging a row or column of a grid that allows it by its heading cell.
+    void moveRow(const std::string& grid, int from, int to);
+    void moveColumn(const std::string& grid, int from, int to);
     void setTab(int index);                            // clicking a tab caption; no handler runs
 
     int tab() const { return tab_; }

@@ -45,6 +45,30 @@ void Grid::setCell(int col, int row, std::string text) {
         cells_[{col, row}] = std::move(text);
 }
 
+void Grid::moveRow(int from, int to) { move(from, to, true); }
+void Grid::moveColumn(int from, int to) { move(from, to, false); }
+
+void Grid::move(int from, int to, bool rowsMove) {
+    if (from == to) return;
+    // Where each affected index goes: `from` to `to`, the ones between shift by one.
+    auto target = [from, to](int i) {
+        if (i == from) return to;
+        if (from < to && i > from && i <= to) return i - 1;
+        if (from > to && i >= to && i < from) return i + 1;
+        return i;
+    };
+    std::map<std::pair<int, int>, std::string> moved;
+    for (auto& [key, text] : cells_) {
+        auto [col, row] = key;
+        if (rowsMove)
+            row = target(row);
+        else
+            col = target(col);
+        moved[{col, row}] = std::move(text);
+    }
+    cells_ = std::move(moved);
+}
+
 int Grid::colWidth(int col) const {
     auto it = colWidths_.find(col);
     return it == colWidths_.end() ? defaultColWidth : it->second;

@@ -56,6 +56,7 @@ void AddWidgets(WidgetTree& tree) {
     Grid& table = tree.add<Grid>("Vec_Table", "CVec_data", 3, 3);
     table.geometry = {12, 26, TableWidth(2), 81};
     table.editable = true;
+    table.movable = true;
     table.defaultColWidth = kComponentWidth;
     table.defaultRowHeight = kRowHeight;
     table.look.color = kBlue;
