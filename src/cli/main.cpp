@@ -48,12 +48,18 @@ int main(int argc, char** argv) {
     }
 
     std::string text;
-    if (path == "-") {
-        text.assign(std::istreambuf_iterator<char>(std::cin), {});
-    } else {
-        std::ifstream in(path, std::ios::binary);
-        if (!in) return Unusable("cannot read " + path);
-        text.assign(std::istreambuf_iterator<char>(in), {});
+    // A folder opens like a file here and only fails when read, with an
+    // exception from the stream buffer.
+    try {
+        if (path == "-") {
+            text.assign(std::istreambuf_iterator<char>(std::cin), {});
+        } else {
+            std::ifstream in(path, std::ios::binary);
+            if (!in) return Unusable("cannot read " + path);
+            text.assign(std::istreambuf_iterator<char>(in), {});
+        }
+    } catch (const std::exception& e) {
+        return Unusable("cannot read " + path + ": " + e.what());
     }
 
     try {

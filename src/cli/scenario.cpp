@@ -1,5 +1,7 @@
 #include "scenario.h"
 
+#include <cstdint>
+#include <limits>
 #include <set>
 
 namespace tc::cli {
@@ -25,6 +27,12 @@ int Number(const Json& action, const char* key) {
     const Json& v = Key(action, key);
     if (!v.is_number_integer())
         throw UsageError(std::string("\"") + key + "\" must be a whole number in " + action.dump());
+    // A number beyond int would wrap round to some index that exists.
+    const bool fits = v.is_number_unsigned() ? v.get<std::uint64_t>() <=
+                                                   static_cast<std::uint64_t>(std::numeric_limits<int>::max())
+                                             : v.get<std::int64_t>() >= std::numeric_limits<int>::min() &&
+                                                   v.get<std::int64_t>() <= std::numeric_limits<int>::max();
+    if (!fits) throw UsageError(std::string("\"") + key + "\" is out of range in " + action.dump());
     return v.get<int>();
 }
 

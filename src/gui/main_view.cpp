@@ -1,11 +1,14 @@
 #include "main_view.h"
 
+#include <algorithm>
+
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
 #include <QKeyEvent>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QScreen>
 #include <QTabWidget>
 
 #include "io/save_text.h"
@@ -62,6 +65,16 @@ MainView::~MainView() {
 void MainView::start() {
     model_.start();
     refresh();
+    // The window opens in the middle of the screen; on a screen smaller than
+    // the window its top left corner stays on the screen, so the title bar and
+    // the menu can still be reached.
+    adjustSize();
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        QRect placed(QPoint(), size());
+        placed.moveCenter(area.center());
+        move(std::max(placed.left(), area.left()), std::max(placed.top(), area.top()));
+    }
 }
 
 void MainView::act(const std::function<void()>& action) {

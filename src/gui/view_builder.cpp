@@ -77,9 +77,35 @@ public:
     }
 };
 
+// A cell takes its text as it is typed, as the grids of the window always did:
+// a menu command or shortcut leaves the focus in the cell's editor, and it must
+// see the text typed so far, not the one before the editor opened. Showing the
+// grid again after each action then finds the editor holding the cell's text
+// already and leaves it (and its cursor) alone.
 class CellDelegate : public QStyledItemDelegate {
 public:
     explicit CellDelegate(QObject* parent) : QStyledItemDelegate(parent) {}
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                          const QModelIndex& index) const override {
+        QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
+        if (auto* line = qobject_cast<QLineEdit*>(editor)) {
+            // The cell may leave the grid while its editor is open.
+            const QPersistentModelIndex cell(index);
+            connect(line, &QLineEdit::textEdited, line, [cell](const QString& text) {
+                if (cell.isValid())
+                    const_cast<QAbstractItemModel*>(cell.model())->setData(cell, text, Qt::EditRole);
+            });
+        }
+        return editor;
+    }
+    void setEditorData(QWidget* editor, const QModelIndex& index) const override {
+        if (auto* line = qobject_cast<QLineEdit*>(editor)) {
+            const QString text = index.data(Qt::EditRole).toString();
+            if (line->text() != text) line->setText(text);
+            return;
+        }
+        QStyledItemDelegate::setEditorData(editor, index);
+    }
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override {
         QStyleOptionViewItem opt = option;
@@ -278,7 +304,15 @@ void MainView::buildMenuItem(const MenuItem& item) {
             // Actions on the menu bar itself need the window to hold them for shortcuts.
             addAction(a);
         }
-        if (item.itemKind == MenuItemKind::Radio) a->setCheckable(true);
+        if (item.itemKind == MenuItemKind::Radio) {
+            a->setCheckable(true);
+            // The radio items of one menu form one group: the menu marks them as
+            // radio items, and a click on the checked one leaves it checked.
+            // The model decides which one is checked; refresh shows it.
+            auto* group = parentMenu->findChild<QActionGroup*>(QString(), Qt::FindDirectChildrenOnly);
+            if (!group) group = new QActionGroup(parentMenu);
+            group->addAction(a);
+        }
         connect(a, &QAction::triggered, this, [this, name] { act([this, name] { model_.menu(name); }); });
         actions_[name] = a;
         return;
@@ -331,8 +365,10 @@ void MainView::refreshWidget(const Widget& w) {
     }
     case WidgetKind::Memo: {
         auto* m = static_cast<QPlainTextEdit*>(q);
-        QString text = Lines(static_cast<const Memo&>(w).lines);
-        if (m->toPlainText() != text) m->setPlainText(text);
+        // Text the user typed holds the memo's lines already, with or without a
+        // final line break; setting it again would throw the cursor to the start.
+        const auto& lines = static_cast<const Memo&>(w).lines;
+        if (SplitLines(m->toPlainText()) != lines) m->setPlainText(Lines(lines));
         break;
     }
     case WidgetKind::Combo: {
@@ -346,9 +382,16 @@ void MainView::refreshWidget(const Widget& w) {
             c->clear();
             c->addItems(items);
         }
+        // Dropping the list position empties the edit part, which is then given
+        // its text back; the cursor goes back to where the user was typing.
+        const int cursor = c->isEditable() ? c->lineEdit()->cursorPosition() : 0;
+        const bool typed = c->isEditable() && c->lineEdit()->text() == Q(combo.text);
         if (c->currentIndex() != combo.index) c->setCurrentIndex(combo.index);
         if (c->isEditable()) {
-            if (c->currentText() != Q(combo.text)) c->setEditText(Q(combo.text));
+            if (c->currentText() != Q(combo.text)) {
+                c->setEditText(Q(combo.text));
+                if (typed) c->lineEdit()->setCursorPosition(cursor);
+            }
         } else if (combo.index < 0) {
             c->setPlaceholderText(Q(combo.text));
         }

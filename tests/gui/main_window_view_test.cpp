@@ -1,7 +1,9 @@
 // The real window: menu navigation, shortcuts and the exit commands.
 
 #include <QAction>
+#include <QActionGroup>
 #include <QMenu>
+#include <QScreen>
 #include <QTabWidget>
 #include <QTableView>
 
@@ -24,6 +26,24 @@ private slots:
         QCOMPARE(tabs->currentIndex(), 0);
         QCOMPARE(view->centralWidget()->size(), QSize(800, 623));
         QVERIFY(!(view->windowFlags() & Qt::WindowMaximizeButtonHint));
+    }
+
+    void opens_in_the_middle_of_the_screen() {
+        tc::gui::MainView view(tc::Settings{'.', {}});
+        view.hooks.error = [](const QString&) {}; // the language files are not in reach
+        view.move(137, 59);
+        view.start();
+        const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+        const QRect window(view.pos(), view.size());
+        // Centred where the screen is large enough; otherwise kept on it.
+        if (window.width() <= area.width())
+            QVERIFY(qAbs(window.center().x() - area.center().x()) <= 1);
+        else
+            QCOMPARE(window.left(), area.left());
+        if (window.height() <= area.height())
+            QVERIFY(qAbs(window.center().y() - area.center().y()) <= 1);
+        else
+            QCOMPARE(window.top(), area.top());
     }
 
     void menu_commands_switch_the_tab_shown() {
@@ -58,6 +78,21 @@ private slots:
         QCOMPARE(Find<QAction>(view.get(), "N24")->shortcut(), QKeySequence("Ctrl+R"));
         QCOMPARE(Find<QAction>(view.get(), "N25")->shortcut(), QKeySequence("Ctrl+E"));
         QVERIFY(Find<QAction>(view.get(), "N23")->isChecked());
+    }
+
+    void the_language_items_are_one_radio_group() {
+        BoxLog log;
+        auto view = MakeWindow(log);
+        QAction* items[] = {Find<QAction>(view.get(), "N23"), Find<QAction>(view.get(), "N24"),
+                            Find<QAction>(view.get(), "N25")};
+        QVERIFY(items[0]->actionGroup() && items[0]->actionGroup()->isExclusive());
+        for (QAction* a : items) QCOMPARE(a->actionGroup(), items[0]->actionGroup());
+        // Choosing an item checks it alone; choosing it again keeps it checked.
+        for (int pick : {2, 2, 0}) {
+            items[pick]->trigger();
+            for (int i = 0; i < 3; ++i) QCOMPARE(items[i]->isChecked(), i == pick);
+            QCOMPARE(view->model().language(), items[pick]->objectName().toStdString());
+        }
     }
 
     void every_exit_command_closes_the_window() {

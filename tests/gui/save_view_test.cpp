@@ -1,6 +1,7 @@
 // Saving from the real window: Ctrl+S and the tab buttons, the dialog answered
 // by the test, the replace question, cancelling and the error box.
 
+#include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QPlainTextEdit>
@@ -70,6 +71,37 @@ class SaveViewTest : public QObject {
         QTest::mouseClick(Find<QWidget>(view.get(), "CV_Save"), Qt::LeftButton);
         QCOMPARE(offered, QStringList({"", QDir::current().filePath("angle")}));
         QVERIFY(QDir::current().entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
+        QVERIFY(log.errors.isEmpty());
+    }
+
+    // The About window is modal: Ctrl+S pressed in it reaches no save command,
+    // and the main window takes the key again once it is closed.
+    void ctrl_s_saves_nothing_while_the_about_window_is_open() {
+        BoxLog log;
+        auto view = MakeWindow(log);
+        QVERIFY(QTest::qWaitForWindowActive(view.get()));
+        watchdog_.reset(); // the real About window is expected here
+        view->hooks.about = nullptr;
+        int asked = 0;
+        view->hooks.saveName = [&asked](const QString&) -> std::optional<QString> {
+            ++asked;
+            return std::nullopt;
+        };
+        bool aboutWasModal = false;
+        QTimer::singleShot(0, view.get(), [&] {
+            auto* about = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            aboutWasModal = about && about == view->aboutWindow();
+            if (!about) return;
+            QTest::keyClick(about, Qt::Key_S, Qt::ControlModifier);
+            about->reject();
+        });
+        Find<QAction>(view.get(), "N2")->trigger();
+        QVERIFY(aboutWasModal);
+        QCOMPARE(asked, 0);
+
+        QVERIFY(QTest::qWaitForWindowActive(view.get()));
+        QTest::keyClick(view.get(), Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(asked, 1);
         QVERIFY(log.errors.isEmpty());
     }
 

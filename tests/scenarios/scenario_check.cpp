@@ -24,6 +24,8 @@ using Json = nlohmann::json;
 namespace {
 
 std::string ReadFile(const std::string& path) {
+    // A folder opens as a stream and throws when read; it holds no text.
+    if (std::filesystem::is_directory(std::filesystem::u8path(path))) return {};
     std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
@@ -100,7 +102,8 @@ int main(int argc, char** argv) {
         std::error_code ec;
         std::filesystem::remove(std::filesystem::u8path(file.key()), ec);
     }
-    int status = std::system(("\"" + cli + "\" \"" + scenarioPath + "\" >" + outPath + " 2>" + errPath).c_str());
+    int status =
+        std::system(("\"" + cli + "\" \"" + scenarioPath + "\" >" + outPath + " 2>" + errPath).c_str());
 #if defined(__unix__) || defined(__APPLE__)
     if (WIFEXITED(status)) status = WEXITSTATUS(status);
 #endif

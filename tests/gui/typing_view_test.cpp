@@ -1,0 +1,129 @@
+// The real window while the user types: what is typed in a cell or a list box
+// reaches the model as it is typed, the cursor stays where it was, and nothing
+// breaks when the grid changes size under an open editor or the window closes
+// with it open.
+
+#include <QAction>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTableView>
+
+#include "gui_fixture.h"
+
+using namespace tc::gui::test;
+
+namespace {
+
+// Opens the editor of cell (col, row) and types `text` without entering it.
+QLineEdit* TypeWithoutEntering(QTableView* table, int col, int row, const QString& text) {
+    const QModelIndex index = table->model()->index(row, col);
+    table->setCurrentIndex(index);
+    auto* editor = qobject_cast<QLineEdit*>(table->indexWidget(index));
+    if (!editor) return nullptr;
+    editor->selectAll();
+    QTest::keyClicks(editor, text);
+    return editor;
+}
+
+const std::string& ModelCell(tc::gui::MainView& view, const char* grid, int col, int row) {
+    return view.model().widgets().get<tc::Grid>(grid).cell(col, row);
+}
+
+} // namespace
+
+class TypingViewTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // Menu commands and their shortcuts leave the focus in the cell: the text
+    // typed so far is the cell's text for them, and it stays in the editor.
+    void typed_text_reaches_the_model_before_a_menu_command() {
+        BoxLog log;
+        auto view = MakeWindow(log);
+        auto* table = Find<QTableView>(view.get(), "Vec_Table");
+        QLineEdit* editor = TypeWithoutEntering(table, 1, 1, "42");
+        QVERIFY(editor);
+        Find<QAction>(view.get(), "N25")->trigger(); // a language change keeps the user's cells
+        QCOMPARE(ModelCell(*view, "Vec_Table", 1, 1), std::string("42"));
+        QCOMPARE(editor->text(), QString("42"));
+
+        // Typing on goes on from where the cursor was.
+        QTest::keyClicks(editor, "7");
+        QTest::keyClick(editor, Qt::Key_Return);
+        QCoreApplication::processEvents();
+        QCOMPARE(ModelCell(*view, "Vec_Table", 1, 1), std::string("427"));
+    }
+
+    void a_grid_shrinking_under_an_open_editor_keeps_the_typed_cell() {
+        BoxLog log;
+        auto view = MakeWindow(log);
+        Find<QAction>(view.get(), "N17")->trigger(); // two vectors: three rows
+        auto* table = Find<QTableView>(view.get(), "Vec_Table");
+        const int rowsBefore = table->model()->rowCount();
+        QLineEdit* editor = TypeWithoutEntering(table, 1, rowsBefore - 1, "9");
+        QVERIFY(editor);
+        Find<QAction>(view.get(), "N16")->trigger(); // the norm: one vector, the last row goes
+        QVERIFY(table->model()->rowCount() < rowsBefore);
+        QCoreApplication::processEvents();
+        // The cell outside the grid keeps what was typed, as every cell does.
+        QCOMPARE(ModelCell(*view, "Vec_Table", 1, rowsBefore - 1), std::string("9"));
+        // Further typing and entering in whatever has the focus breaks nothing.
+        if (QWidget* focus = QApplication::focusWidget()) QTest::keyClick(focus, Qt::Key_Return);
+        QCoreApplication::processEvents();
+        QVERIFY(log.errors.isEmpty());
+    }
+
+    void closing_the_window_with_an_editor_open_is_safe() {
+        BoxLog log;
+        auto view = MakeWindow(log);
+        QVERIFY(TypeWithoutEntering(Find<QTableView>(view.get(), "Vec_Table"), 2, 1, "3"));
+        QVERIFY(view->close()); // the title bar's close button
+        QVERIFY(!view->isVisible());
+        view.reset(); // the window and its widgets go with the editor still open
+        QVERIFY(log.errors.isEmpty());
+    }
+
+    // Typing into a list box's edit part drops its list position; the text and
+    // the cursor stay as the user left them.
+    void typing_in_a_list_box_keeps_the_cursor_in_place() {
+        BoxLog log;
+        auto view = MakeWindow(log);
+        auto* combo = Find<QComboBox>(view.get(), "V_N");
+        // The user picks the first size from the list first.
+        combo->setCurrentIndex(0);
+        emit combo->activated(0);
+        QCOMPARE(view->model().widgets().get<tc::Combo>("V_N").index, 0);
+        const QString shown = combo->currentText();
+        combo->lineEdit()->setFocus();
+        combo->lineEdit()->setCursorPosition(0);
+        QTest::keyClicks(combo->lineEdit(), "1");
+        QTest::keyClicks(combo->lineEdit(), "0");
+        QCOMPARE(combo->lineEdit()->text(), "10" + shown);
+        QCOMPARE(view->model().widgets().get<tc::Combo>("V_N").text, ("10" + shown).toStdString());
+        QCOMPARE(view->model().widgets().get<tc::Combo>("V_N").index, -1);
+    }
+
+    // Typing into a memo keeps the text and cursor as the user left them when
+    // the window is shown again after another action.
+    void typing_in_a_memo_keeps_the_cursor_in_place() {
+        BoxLog log;
+        auto view = MakeWindow(log);
+        auto* memo = Find<QPlainTextEdit>(view.get(), "Vec_M");
+        memo->setFocus();
+        QTest::keyClicks(memo, "my note");
+        QCOMPARE(view->model().widgets().get<tc::Memo>("Vec_M").lines, std::vector<std::string>{"my note"});
+        Find<QAction>(view.get(), "N16")->trigger(); // any action shows the window again
+        QCOMPARE(memo->toPlainText(), QString("my note"));
+        QCOMPARE(memo->textCursor().position(), 7);
+    }
+
+    void init() { watchdog_ = std::make_unique<ModalWatchdog>(); }
+    void cleanup() { watchdog_.reset(); }
+
+private:
+    std::unique_ptr<ModalWatchdog> watchdog_;
+};
+
+QTEST_MAIN(TypingViewTest)
+#include "typing_view_test.moc"
