@@ -24,7 +24,8 @@ void ComputeEveryTab(benchmark::State& state) {
     tc::MainWindow window(host, tc::Settings{'.', {}});
     window.start();
     for (auto _ : state) {
-        for (const char* button : {"CBut1", "Mat_But", "CTr_But", "CP_But", "CRun", "Eq_Run"}) window.click(button);
+        for (const char* button : {"CBut1", "Mat_But", "CTr_But", "CP_But", "CRun", "Eq_Run"})
+            window.click(button);
         benchmark::DoNotOptimize(host.boxes.size());
     }
 }

@@ -11,7 +11,8 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv); // also sets the C locale from the environment
     QApplication::setApplicationName(QStringLiteral("tovrincalc"));
     tc::gui::MainView window(
-        tc::Settings{tc::ProcessDecimalSeparator(), tc::DefaultLanguageDirs(tc::gui::S(QApplication::applicationFilePath()))});
+        tc::Settings{tc::ProcessDecimalSeparator(),
+                     tc::DefaultLanguageDirs(tc::gui::S(QApplication::applicationFilePath()))});
     window.start();
     window.show();
     return QApplication::exec();

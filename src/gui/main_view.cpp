@@ -5,8 +5,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
-#include <QKeyEvent>
 #include <QFileDialog>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QScreen>
 #include <QTabWidget>
@@ -30,7 +30,8 @@ QString BoxText(const std::string& text) {
 
 } // namespace
 
-MainView::MainView(Settings settings, QWidget* parent) : QMainWindow(parent), model_(*this, std::move(settings)) {
+MainView::MainView(Settings settings, QWidget* parent)
+    : QMainWindow(parent), model_(*this, std::move(settings)) {
     build();
     QApplication::instance()->installEventFilter(this);
 }
@@ -86,7 +87,8 @@ void MainView::act(const std::function<void()>& action) {
 
 void MainView::refresh() {
     refreshing_ = true;
-    for (const Widget* w : model_.widgets().all()) refreshWidget(*w);
+    for (const Widget* w : model_.widgets().all())
+        refreshWidget(*w);
     if (tabs_ && tabs_->currentIndex() != model_.tab()) tabs_->setCurrentIndex(model_.tab());
     refreshing_ = false;
 }

@@ -31,7 +31,9 @@ namespace tc::gui {
 
 namespace {
 
-QColor Rgb(unsigned rgb) { return QColor(QRgb(rgb)); }
+QColor Rgb(unsigned rgb) {
+    return QColor(QRgb(rgb));
+}
 
 void ApplyLook(QWidget* q, const Look& look) {
     if (look.bold || look.pixelSize) {
@@ -126,8 +128,8 @@ void MainView::build() {
     QPalette pal = palette();
     pal.setColor(QPalette::Window, Rgb(frame.look.background));
     setPalette(pal);
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
 
     auto* central = new QWidget(this);
     central->setFixedSize(frame.geometry.w, frame.geometry.h);
@@ -140,7 +142,8 @@ void MainView::build() {
         if (!refreshing_ && i >= 0) act([this, i] { model_.setTab(i); });
     });
 
-    for (const Widget* w : model_.widgets().all()) buildWidget(*w);
+    for (const Widget* w : model_.widgets().all())
+        buildWidget(*w);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     refresh();
 }
@@ -159,7 +162,8 @@ void MainView::buildWidget(const Widget& w) {
         auto* dialog = new QDialog(this);
         dialog->setWindowTitle(Q(w.caption));
         dialog->setFixedSize(w.geometry.w, w.geometry.h);
-        dialog->setFont(WindowFont("MS Sans Serif", QFont::SansSerif, w.look.pixelSize ? w.look.pixelSize : 11));
+        dialog->setFont(
+            WindowFont("MS Sans Serif", QFont::SansSerif, w.look.pixelSize ? w.look.pixelSize : 11));
         if (w.look.background) {
             QPalette p = dialog->palette();
             p.setColor(QPalette::Window, Rgb(w.look.background));
@@ -185,8 +189,7 @@ void MainView::buildWidget(const Widget& w) {
         widgets_[name] = page;
         return;
     }
-    case WidgetKind::MenuItem:
-        return buildMenuItem(static_cast<const MenuItem&>(w));
+    case WidgetKind::MenuItem: return buildMenuItem(static_cast<const MenuItem&>(w));
     case WidgetKind::GroupBox:
     case WidgetKind::RadioGroup:
         q = new QGroupBox(container(w.parent()));
@@ -194,9 +197,7 @@ void MainView::buildWidget(const Widget& w) {
         // parent but lie within its area stay on top of it and take the clicks.
         q->lower();
         break;
-    case WidgetKind::Label:
-        q = new QLabel(container(w.parent()));
-        break;
+    case WidgetKind::Label: q = new QLabel(container(w.parent())); break;
     case WidgetKind::Button: {
         auto* b = new QPushButton(container(w.parent()));
         if (name == "Button1") {
@@ -205,7 +206,8 @@ void MainView::buildWidget(const Widget& w) {
                 about_->accept();
             });
         } else {
-            connect(b, &QPushButton::clicked, this, [this, name] { act([this, name] { model_.click(name); }); });
+            connect(b, &QPushButton::clicked, this,
+                    [this, name] { act([this, name] { model_.click(name); }); });
         }
         q = b;
         break;
@@ -266,8 +268,12 @@ void MainView::buildWidget(const Widget& w) {
         if (grid.movable)
             new GridDrag(
                 view, grid.fixedCols, grid.fixedRows,
-                [this, name](int from, int to) { act([this, name, from, to] { model_.moveRow(name, from, to); }); },
-                [this, name](int from, int to) { act([this, name, from, to] { model_.moveColumn(name, from, to); }); });
+                [this, name](int from, int to) {
+                    act([this, name, from, to] { model_.moveRow(name, from, to); });
+                },
+                [this, name](int from, int to) {
+                    act([this, name, from, to] { model_.moveColumn(name, from, to); });
+                });
         q = view;
         break;
     }
@@ -281,9 +287,7 @@ void MainView::buildMenuItem(const MenuItem& item) {
     const std::string name = item.name();
     QMenu* parentMenu = item.parent().empty() ? nullptr : menus_.at(item.parent());
     switch (item.itemKind) {
-    case MenuItemKind::Separator:
-        parentMenu->addSeparator();
-        return;
+    case MenuItemKind::Separator: parentMenu->addSeparator(); return;
     case MenuItemKind::Submenu: {
         QMenu* menu = parentMenu ? parentMenu->addMenu(Q(item.caption)) : menuBar()->addMenu(Q(item.caption));
         menu->setObjectName(Q(name));
@@ -296,7 +300,8 @@ void MainView::buildMenuItem(const MenuItem& item) {
     }
     case MenuItemKind::Command:
     case MenuItemKind::Radio: {
-        QAction* a = parentMenu ? parentMenu->addAction(Q(item.caption)) : menuBar()->addAction(Q(item.caption));
+        QAction* a =
+            parentMenu ? parentMenu->addAction(Q(item.caption)) : menuBar()->addAction(Q(item.caption));
         a->setObjectName(Q(name));
         if (!item.shortcut.empty()) {
             a->setShortcut(QKeySequence(Q(item.shortcut)));
@@ -341,15 +346,9 @@ void MainView::refreshWidget(const Widget& w) {
 
     switch (w.kind()) {
     case WidgetKind::GroupBox:
-    case WidgetKind::RadioGroup:
-        static_cast<QGroupBox*>(q)->setTitle(Q(w.caption));
-        break;
-    case WidgetKind::Label:
-        static_cast<QLabel*>(q)->setText(Q(w.caption));
-        break;
-    case WidgetKind::Button:
-        static_cast<QPushButton*>(q)->setText(Q(w.caption));
-        break;
+    case WidgetKind::RadioGroup: static_cast<QGroupBox*>(q)->setTitle(Q(w.caption)); break;
+    case WidgetKind::Label: static_cast<QLabel*>(q)->setText(Q(w.caption)); break;
+    case WidgetKind::Button: static_cast<QPushButton*>(q)->setText(Q(w.caption)); break;
     case WidgetKind::RadioButton: {
         auto* r = static_cast<QRadioButton*>(q);
         r->setText(Q(w.caption));
@@ -375,9 +374,11 @@ void MainView::refreshWidget(const Widget& w) {
         auto* c = static_cast<QComboBox*>(q);
         const auto& combo = static_cast<const Combo&>(w);
         QStringList items;
-        for (const std::string& i : combo.items) items << Q(i);
+        for (const std::string& i : combo.items)
+            items << Q(i);
         QStringList shown;
-        for (int i = 0; i < c->count(); ++i) shown << c->itemText(i);
+        for (int i = 0; i < c->count(); ++i)
+            shown << c->itemText(i);
         if (shown != items) {
             c->clear();
             c->addItems(items);
@@ -406,8 +407,7 @@ void MainView::refreshWidget(const Widget& w) {
         view->verticalHeader()->setDefaultSectionSize(grid.defaultRowHeight);
         break;
     }
-    default:
-        break;
+    default: break;
     }
 }
 

@@ -29,18 +29,15 @@ enum class Text { Discriminant, RealRoot, ComplexRoot };
 
 std::string Build(Text which, const Numbers& n, const TextCase& t) {
     switch (which) {
-    case Text::Discriminant:
-        return DiscriminantText(n, t.a, t.b, t.c);
-    case Text::RealRoot:
-        return RealRootText(n, t.sign, t.a, t.b, t.c);
-    case Text::ComplexRoot:
-        return ComplexRootText(n, t.sign, t.a, t.b, t.c);
+    case Text::Discriminant: return DiscriminantText(n, t.a, t.b, t.c);
+    case Text::RealRoot: return RealRootText(n, t.sign, t.a, t.b, t.c);
+    case Text::ComplexRoot: return ComplexRootText(n, t.sign, t.a, t.b, t.c);
     }
     return {};
 }
 
 class TextTest : public ::testing::TestWithParam<std::tuple<TextCase, char>> {
-  protected:
+protected:
     void check(Text which) {
         const auto& [t, decimal] = GetParam();
         EXPECT_EQ(Build(which, Numbers(decimal), t), WithSeparator(t.expected, decimal));

@@ -87,7 +87,7 @@ TEST(LanguageFileName, follows_the_checked_language_item) {
 }
 
 class ReadLanguageFileTest : public ::testing::Test {
-  protected:
+protected:
     test::ScratchDir here, first, second;
     test::InDirectory cd{here.path()};
     std::string valueOfLine0(const std::vector<std::string>& dirs) {

@@ -30,7 +30,7 @@ bool Blank(const std::string& text) {
 }
 
 class ShippedLanguageFile : public ::testing::TestWithParam<const char*> {
-  protected:
+protected:
     std::string bytes = Bytes(GetParam());
     LanguageTable table{LanguageLines(bytes)};
 };

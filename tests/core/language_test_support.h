@@ -21,13 +21,14 @@ namespace fs = std::filesystem;
 
 // A fresh empty folder, removed with everything in it at the end of the test.
 class ScratchDir {
-  public:
+public:
     ScratchDir() {
         // CTest runs the tests of one program as parallel processes: the name
         // must differ between processes, not only within one.
         static std::atomic<int> counter{0};
         std::random_device entropy;
-        const auto stamp = std::to_string(entropy()) + std::to_string(entropy()) + "-" + std::to_string(counter++);
+        const auto stamp =
+            std::to_string(entropy()) + std::to_string(entropy()) + "-" + std::to_string(counter++);
         path_ = fs::temp_directory_path() / ("tovrin-lang-" + stamp);
         fs::remove_all(path_);
         fs::create_directories(path_);
@@ -42,13 +43,13 @@ class ScratchDir {
     const fs::path& path() const { return path_; }
     std::string str() const { return path_.string(); }
 
-  private:
+private:
     fs::path path_;
 };
 
 // Makes `dir` the current directory for the lifetime of the object.
 class InDirectory {
-  public:
+public:
     explicit InDirectory(const fs::path& dir) : previous_(fs::current_path()) { fs::current_path(dir); }
     ~InDirectory() {
         std::error_code ec;
@@ -57,7 +58,7 @@ class InDirectory {
     InDirectory(const InDirectory&) = delete;
     InDirectory& operator=(const InDirectory&) = delete;
 
-  private:
+private:
     fs::path previous_;
 };
 

@@ -45,7 +45,7 @@ TEST(Numbers, BindsTheSeparator) {
 // Sets a locale for the C library and the C++ library for one test, and puts
 // the previous ones back even when an assertion fails.
 class LocaleScope {
-  public:
+public:
     explicit LocaleScope(const char* name) : previous_c_(std::setlocale(LC_ALL, nullptr)) {
         active_ = std::setlocale(LC_ALL, name) != nullptr;
         if (active_) {
@@ -64,7 +64,7 @@ class LocaleScope {
     LocaleScope& operator=(const LocaleScope&) = delete;
     bool active() const { return active_; }
 
-  private:
+private:
     std::string previous_c_;
     std::locale previous_cpp_;
     bool active_ = false;

@@ -20,7 +20,7 @@ const char* const kSaveButtons[MainWindow::kTabCount] = {"CV_Save", "M_Save",  "
                                                          "CP_Save", "CS_Save", "Eq_Save"};
 
 class SaveCommandsTest : public ::testing::Test {
-  protected:
+protected:
     SaveCommandsTest() : window(host, Settings{'.', {}}) {
         window.start();
         // No language file is in reach here: start-up has reported it missing.

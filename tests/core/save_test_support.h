@@ -17,7 +17,7 @@ namespace tc::test {
 namespace fs = std::filesystem;
 
 class WorkFolder {
-  public:
+public:
     WorkFolder() : previous_(fs::current_path()) {
         std::random_device seed;
         path_ =
@@ -45,7 +45,7 @@ class WorkFolder {
         return result;
     }
 
-  private:
+private:
     fs::path previous_;
     fs::path path_;
 };

@@ -65,7 +65,7 @@ void PrintTo(const WorkedExample& c, std::ostream* os) {
 // Listed first so that the parameter is there when the window is built.
 class WorkedExampleTest : public ::testing::WithParamInterface<std::tuple<WorkedExample, char>>,
                           public VectorTabTest {
-  protected:
+protected:
     WorkedExampleTest() : VectorTabTest(std::get<1>(GetParam())) {}
     std::string expected(const std::string& text) const {
         if (text.rfind("MSG ", 0) == 0) return msg(std::stoi(text.substr(4)));

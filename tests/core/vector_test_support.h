@@ -14,7 +14,7 @@ namespace tc::test {
 using Lines = std::vector<std::string>;
 
 class VectorTabTest : public ::testing::Test {
-  protected:
+protected:
     explicit VectorTabTest(char decimal = '.') : window(host, Settings{decimal, {}}) {
         window.start();
         // No language file is in reach here: start-up has reported it missing.
@@ -65,7 +65,7 @@ class VectorTabTest : public ::testing::Test {
 };
 
 class CommaVectorTabTest : public VectorTabTest {
-  protected:
+protected:
     CommaVectorTabTest() : VectorTabTest(',') {}
 };
 

@@ -26,7 +26,7 @@ const char* const kInputs[] = {"Eq_e1", "eq_e2", "Eq_e3", "Eq_l1", "Eq_l2", "Eq_
 class EquationViewTest : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void choosing_the_cubic_kind_shows_a_message_and_hides_the_inputs() {
         ModalWatchdog watchdog;
         BoxLog log;

@@ -60,8 +60,10 @@ public:
         QObject::connect(&timer_, &QTimer::timeout, [] {
             if (QWidget* modal = QApplication::activeModalWidget()) {
                 QString title = modal->windowTitle();
-                if (auto* d = qobject_cast<QDialog*>(modal)) d->reject();
-                else modal->close();
+                if (auto* d = qobject_cast<QDialog*>(modal))
+                    d->reject();
+                else
+                    modal->close();
                 QTest::qFail(qPrintable("unexpected modal dialog: " + title), __FILE__, __LINE__);
             }
         });
@@ -73,8 +75,7 @@ private:
 };
 
 // Text of the memo or edit `name` as the real widget shows it.
-template <class T>
-T* Find(QWidget* root, const char* name) {
+template <class T> T* Find(QWidget* root, const char* name) {
     T* w = root->findChild<T*>(QString::fromLatin1(name));
     if (!w) QTest::qFail(qPrintable(QString("no widget ") + name), __FILE__, __LINE__);
     return w;
@@ -86,7 +87,8 @@ inline QStringList ShownMemoLines(QWidget* root, const char* name) {
     QStringList lines;
     auto* memo = Find<QPlainTextEdit>(root, name);
     if (!memo) return lines;
-    for (const std::string& line : SplitLines(memo->toPlainText())) lines << Q(line);
+    for (const std::string& line : SplitLines(memo->toPlainText()))
+        lines << Q(line);
     return lines;
 }
 

@@ -22,7 +22,8 @@ private slots:
         auto* tabs = Find<QTabWidget>(view.get(), "Matem");
         QCOMPARE(tabs->count(), 6);
         const QStringList captions = {"Vector", "Matrix", "Triangle", "Tetraedr", "SLAE", "Eq"};
-        for (int i = 0; i < 6; ++i) QCOMPARE(tabs->tabText(i), captions[i]);
+        for (int i = 0; i < 6; ++i)
+            QCOMPARE(tabs->tabText(i), captions[i]);
         QCOMPARE(tabs->currentIndex(), 0);
         QCOMPARE(view->centralWidget()->size(), QSize(800, 623));
         QVERIFY(!(view->windowFlags() & Qt::WindowMaximizeButtonHint));
@@ -86,11 +87,13 @@ private slots:
         QAction* items[] = {Find<QAction>(view.get(), "N23"), Find<QAction>(view.get(), "N24"),
                             Find<QAction>(view.get(), "N25")};
         QVERIFY(items[0]->actionGroup() && items[0]->actionGroup()->isExclusive());
-        for (QAction* a : items) QCOMPARE(a->actionGroup(), items[0]->actionGroup());
+        for (QAction* a : items)
+            QCOMPARE(a->actionGroup(), items[0]->actionGroup());
         // Choosing an item checks it alone; choosing it again keeps it checked.
         for (int pick : {2, 2, 0}) {
             items[pick]->trigger();
-            for (int i = 0; i < 3; ++i) QCOMPARE(items[i]->isChecked(), i == pick);
+            for (int i = 0; i < 3; ++i)
+                QCOMPARE(items[i]->isChecked(), i == pick);
             QCOMPARE(view->model().language(), items[pick]->objectName().toStdString());
         }
     }
@@ -146,8 +149,10 @@ private slots:
         QCOMPARE(grid.cell(2, 1), std::string("7"));
         QCOMPARE(table->model()->index(1, 2).data().toString(), QString("7"));
         // A press on a component cell drags nothing.
-        QTest::mousePress(table->viewport(), Qt::LeftButton, {}, table->visualRect(table->model()->index(1, 1)).center());
-        QTest::mouseRelease(table->viewport(), Qt::LeftButton, {}, table->visualRect(table->model()->index(2, 1)).center());
+        QTest::mousePress(table->viewport(), Qt::LeftButton, {},
+                          table->visualRect(table->model()->index(1, 1)).center());
+        QTest::mouseRelease(table->viewport(), Qt::LeftButton, {},
+                            table->visualRect(table->model()->index(2, 1)).center());
         QCOMPARE(grid.cell(0, 1), std::string("B"));
     }
 

@@ -25,7 +25,7 @@ QByteArray Bytes(const QString& path) {
 class SaveViewTest : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void ctrl_s_saves_the_memo_of_the_tab_shown() {
         BoxLog log;
         auto view = MakeWindow(log);
@@ -117,7 +117,7 @@ class SaveViewTest : public QObject {
         work_.reset();
     }
 
-  private:
+private:
     std::unique_ptr<QTemporaryDir> work_;
     std::unique_ptr<ModalWatchdog> watchdog_;
 };

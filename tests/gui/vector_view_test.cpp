@@ -35,14 +35,16 @@ QString Cell(QTableView* table, int col, int row) {
     return table->model()->data(table->model()->index(row, col)).toString();
 }
 
-QStringList MemoLines(QWidget* root) { return ShownMemoLines(root, "Vec_M"); }
+QStringList MemoLines(QWidget* root) {
+    return ShownMemoLines(root, "Vec_M");
+}
 
 } // namespace
 
 class VectorViewTest : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void typed_components_give_the_angle_in_the_result_widgets() {
         BoxLog log;
         auto view = MakeWindow(log);
@@ -156,7 +158,7 @@ class VectorViewTest : public QObject {
     void init() { watchdog_ = std::make_unique<ModalWatchdog>(); }
     void cleanup() { watchdog_.reset(); }
 
-  private:
+private:
     std::unique_ptr<ModalWatchdog> watchdog_;
 };
 

@@ -11,7 +11,7 @@
 namespace tc {
 
 class AboutWindow {
-  public:
+public:
     // Adds the window's widgets to `tree` (they name "Form1" as their window).
     AboutWindow(WidgetTree& tree, Env& env);
 
@@ -30,7 +30,7 @@ class AboutWindow {
     static constexpr const char* kContact = "info@tovrincalc.org";
     static constexpr const char* kWeb = "https://tovrincalc.org";
 
-  private:
+private:
     WidgetTree& tree_;
     Env& env_;
     Memo& info_;

@@ -27,9 +27,11 @@ void MainWindow::connectCommands() {
     tree_.onClick("N11", [this] { tab_ = 1; });
 
     const char* vectorTasks[] = {"N12", "N13", "N15", "N14", "N16", "N17", "N30"};
-    for (int k = 0; k < 7; ++k) tree_.onClick(vectorTasks[k], [this, k] { setTask("TVec", k); });
+    for (int k = 0; k < 7; ++k)
+        tree_.onClick(vectorTasks[k], [this, k] { setTask("TVec", k); });
     const char* matrixTasks[] = {"N18", "N19", "N31", "N20", "N21"};
-    for (int k = 0; k < 5; ++k) tree_.onClick(matrixTasks[k], [this, k] { setTask("TMat_task", k); });
+    for (int k = 0; k < 5; ++k)
+        tree_.onClick(matrixTasks[k], [this, k] { setTask("TMat_task", k); });
 
     tree_.onClick("N28", [this] { tab_ = 2; });
     tree_.onClick("N29", [this] { tab_ = 3; });
@@ -46,8 +48,8 @@ void MainWindow::connectCommands() {
     tree_.onClick("Button1", [] {}); // closes the About window; the view hides it
 
     const std::pair<const char*, Memo*> saves[] = {
-        {"CV_Save", &vector_.memo()},     {"M_Save", &matrix_.memo()},  {"CRecord3", &triangle_.memo()},
-        {"CP_Save", &tetrahedron_.memo()}, {"CS_Save", &slae_.memo()}, {"Eq_Save", &equation_.memo()}};
+        {"CV_Save", &vector_.memo()},      {"M_Save", &matrix_.memo()}, {"CRecord3", &triangle_.memo()},
+        {"CP_Save", &tetrahedron_.memo()}, {"CS_Save", &slae_.memo()},  {"Eq_Save", &equation_.memo()}};
     for (const auto& [button, memo] : saves) {
         Memo* m = memo;
         tree_.onClick(button, [this, m] { saveMemo(*m); });
@@ -70,11 +72,14 @@ void MainWindow::FormCreate() {
     vector_.formCreate();
     matrix_.formCreate();
     tetrahedron_.formCreateResults();
-    for (const char* button : {"CRun", "Mat_But", "CTr_But", "CP_But", "CBut1"}) tree_.get(button).enabled = true;
+    for (const char* button : {"CRun", "Mat_But", "CTr_But", "CP_But", "CBut1"})
+        tree_.get(button).enabled = true;
     loadLanguage();
 }
 
-void MainWindow::FormShow() { triangle_.formShow(); }
+void MainWindow::FormShow() {
+    triangle_.formShow();
+}
 
 void MainWindow::run(const Handler& handler) {
     try {
@@ -101,7 +106,8 @@ void MainWindow::click(const std::string& name) {
     if (auto* radio = dynamic_cast<RadioButton*>(&w)) {
         // Radio buttons with the same parent form one group.
         for (Widget* other : tree_.all())
-            if (auto* r = dynamic_cast<RadioButton*>(other); r && r->parent() == radio->parent()) r->checked = false;
+            if (auto* r = dynamic_cast<RadioButton*>(other); r && r->parent() == radio->parent())
+                r->checked = false;
         radio->checked = true;
     }
     if (const Handler* h = tree_.clickHandler(name)) run(*h);
@@ -130,7 +136,9 @@ void MainWindow::setText(const std::string& edit, std::string text) {
 
 void MainWindow::setCell(const std::string& grid, int col, int row, std::string text) {
     Grid& g = tree_.get<Grid>(grid);
-    if (col < 0 || row < 0) throw UsageError("cell (" + std::to_string(col) + ", " + std::to_string(row) + ") is outside \"" + grid + "\"");
+    if (col < 0 || row < 0)
+        throw UsageError("cell (" + std::to_string(col) + ", " + std::to_string(row) + ") is outside \"" +
+                         grid + "\"");
     g.setCell(col, row, std::move(text));
 }
 
@@ -181,7 +189,8 @@ void MainWindow::closeWindow() {
 void MainWindow::setTask(const std::string& selector, int index) {
     Widget* w = tree_.find(selector);
     auto* combo = dynamic_cast<Combo*>(w);
-    if (!combo || index >= static_cast<int>(combo->items.size())) return; // the tab does not offer the task yet
+    if (!combo || index >= static_cast<int>(combo->items.size()))
+        return; // the tab does not offer the task yet
     combo->select(index);
     if (const Handler* h = tree_.changeHandler(selector)) (*h)();
 }

@@ -40,9 +40,9 @@ public:
     // The user's actions. A failure inside the handler they run ends it and is
     // reported through Host::showError; an action that names no such widget (or
     // one of another kind) throws UsageError and changes nothing.
-    void menu(const std::string& item);                // a menu command, or opening a submenu
-    void click(const std::string& name);               // a button or radio button
-    void select(const std::string& combo, int index);  // a list choice in a combo box
+    void menu(const std::string& item);                    // a menu command, or opening a submenu
+    void click(const std::string& name);                   // a button or radio button
+    void select(const std::string& combo, int index);      // a list choice in a combo box
     void type(const std::string& combo, std::string text); // typing into a combo box
     void setText(const std::string& edit, std::string text);
     void setCell(const std::string& grid, int col, int row, std::string text);
@@ -50,7 +50,7 @@ public:
     // Dragging a row or column of a grid that allows it by its heading cell.
     void moveRow(const std::string& grid, int from, int to);
     void moveColumn(const std::string& grid, int from, int to);
-    void setTab(int index);                            // clicking a tab caption; no handler runs
+    void setTab(int index); // clicking a tab caption; no handler runs
 
     int tab() const { return tab_; }
     bool closed() const { return closed_; }

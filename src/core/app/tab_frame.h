@@ -9,14 +9,14 @@
 namespace tc {
 
 struct TabFrameParts {
-    const char* page;       // tab sheet name
-    const char* caption;    // tab caption (fixed in every language)
-    const char* memo;       // explanation memo
-    const char* compute;    // compute button
-    const char* save;       // save button
+    const char* page;    // tab sheet name
+    const char* caption; // tab caption (fixed in every language)
+    const char* memo;    // explanation memo
+    const char* compute; // compute button
+    const char* save;    // save button
     const char* saveCaption;
-    const char* exit;       // exit button
-    bool computeEnabled;    // the compute buttons but Eq_Run start disabled until start-up enables them
+    const char* exit;    // exit button
+    bool computeEnabled; // the compute buttons but Eq_Run start disabled until start-up enables them
 };
 
 struct TabFrame {

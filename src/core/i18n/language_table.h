@@ -10,7 +10,7 @@
 namespace tc {
 
 class LanguageTable {
-  public:
+public:
     LanguageTable() = default;
     explicit LanguageTable(std::vector<std::string> lines) : lines_(std::move(lines)) {}
 
@@ -24,7 +24,7 @@ class LanguageTable {
     // included, or the whole line when it has none. Throws as line() does.
     std::string value(int index) const;
 
-  private:
+private:
     std::vector<std::string> lines_;
 };
 

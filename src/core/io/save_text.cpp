@@ -75,7 +75,7 @@ fs::path TemporaryBeside(const fs::path& target) {
 
 // Removes the temporary file unless the save went through.
 class TemporaryFile {
-  public:
+public:
     explicit TemporaryFile(fs::path p) : path_(std::move(p)) {}
     ~TemporaryFile() {
         if (path_.empty()) return;
@@ -87,7 +87,7 @@ class TemporaryFile {
     const fs::path& path() const { return path_; }
     void keep() { path_.clear(); }
 
-  private:
+private:
     fs::path path_;
 };
 

@@ -45,8 +45,12 @@ void Grid::setCell(int col, int row, std::string text) {
         cells_[{col, row}] = std::move(text);
 }
 
-void Grid::moveRow(int from, int to) { move(from, to, true); }
-void Grid::moveColumn(int from, int to) { move(from, to, false); }
+void Grid::moveRow(int from, int to) {
+    move(from, to, true);
+}
+void Grid::moveColumn(int from, int to) {
+    move(from, to, false);
+}
 
 void Grid::move(int from, int to, bool rowsMove) {
     if (from == to) return;

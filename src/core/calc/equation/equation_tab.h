@@ -9,12 +9,12 @@
 namespace tc {
 
 class EquationTab {
-  public:
+public:
     EquationTab(WidgetTree& tree, Env& env);
 
     Memo& memo() { return frame_.memo; }
 
-  private:
+private:
     void addWidgets();
 
     // Handlers.

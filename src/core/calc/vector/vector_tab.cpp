@@ -175,8 +175,7 @@ void VectorTab::TVecChange() {
         result_.visible = false;
         label_.caption = "Pr[A/B]";
         break;
-    default:
-        break;
+    default: break;
     }
 }
 
@@ -195,22 +194,14 @@ void VectorTab::CBut1Click() {
     WriteData(job, k);
 
     switch (k) {
-    case vec::kAddition:
-        return WriteAddition(job);
-    case vec::kSubtraction:
-        return WriteSubtraction(job);
-    case vec::kScalarProduct:
-        return WriteScalarProduct(job);
-    case vec::kLength:
-        return WriteLength(job);
-    case vec::kNorm:
-        return WriteNorm(job);
-    case vec::kAngle:
-        return WriteAngle(job);
-    case vec::kProjection:
-        return WriteProjection(job);
-    default:
-        return;
+    case vec::kAddition: return WriteAddition(job);
+    case vec::kSubtraction: return WriteSubtraction(job);
+    case vec::kScalarProduct: return WriteScalarProduct(job);
+    case vec::kLength: return WriteLength(job);
+    case vec::kNorm: return WriteNorm(job);
+    case vec::kAngle: return WriteAngle(job);
+    case vec::kProjection: return WriteProjection(job);
+    default: return;
     }
 }
 

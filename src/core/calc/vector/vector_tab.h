@@ -9,7 +9,7 @@
 namespace tc {
 
 class VectorTab {
-  public:
+public:
     // Adds the tab's widgets in the layout of the addition task with two
     // components and registers its handlers on TVec, V_N and CBut1.
     VectorTab(WidgetTree& tree, Env& env);
@@ -27,7 +27,7 @@ class VectorTab {
     void V_NChange();
     void CBut1Click();
 
-  private:
+private:
     // The task in TVec: its list position, addition when none is selected.
     int task() const;
     // The number of components: V_N's list position + 2, 2 when none is selected.
