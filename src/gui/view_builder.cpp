@@ -358,7 +358,14 @@ void MainView::refreshWidget(const Widget& w) {
     case WidgetKind::Edit: {
         auto* e = static_cast<QLineEdit*>(q);
         const auto& edit = static_cast<const Edit&>(w);
-        if (e->text() != Q(edit.text)) e->setText(Q(edit.text));
+        if (e->text() != Q(edit.text)) {
+            e->setText(Q(edit.text));
+            // A text the program writes is shown from its start, as a number is
+            // read: a field scrolled to the end of a long result shows its last
+            // digits, which look like another number. A field the user is in
+            // keeps its cursor at the end of what was written.
+            if (!e->hasFocus()) e->setCursorPosition(0);
+        }
         e->setReadOnly(edit.readOnly);
         break;
     }

@@ -45,6 +45,22 @@ class VectorViewTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // A result too long for its field shows its start, as a number is read,
+    // not its last digits, which would look like another number.
+    void a_long_result_shows_its_start() {
+        BoxLog log;
+        auto view = MakeWindow(log);
+        Find<QAction>(view.get(), "N15")->trigger(); // scalar product
+        auto* table = Find<QTableView>(view.get(), "Vec_Table");
+        TypeCell(table, 1, 1, "-" + QString("1234567890").repeated(300));
+        QTest::mouseClick(Find<QPushButton>(view.get(), "CBut1"), Qt::LeftButton);
+        QVERIFY(log.errors.isEmpty());
+        auto* field = Find<QLineEdit>(view.get(), "Vec_R");
+        QVERIFY(field->fontMetrics().horizontalAdvance(field->text()) > field->width());
+        QVERIFY(field->text().startsWith("-3.7037036703"));
+        QCOMPARE(field->cursorPosition(), 0);
+    }
+
     void typed_components_give_the_angle_in_the_result_widgets() {
         BoxLog log;
         auto view = MakeWindow(log);
