@@ -8,6 +8,7 @@
 #include <QDialog>
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -107,6 +108,34 @@ public:
             return;
         }
         QStyledItemDelegate::setEditorData(editor, index);
+    }
+    // Left and Right move through the typed text; at its edge (or with all of
+    // it selected) they go on to the neighbouring cell, so "4", Right, "1.5"
+    // fills two cells instead of giving one cell "41.5".
+    bool eventFilter(QObject* object, QEvent* event) override {
+        auto* line = qobject_cast<QLineEdit*>(object);
+        auto* view = qobject_cast<QAbstractItemView*>(parent());
+        if (line && view && event->type() == QEvent::KeyPress) {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            const int step = key->key() == Qt::Key_Right ? 1 : key->key() == Qt::Key_Left ? -1 : 0;
+            // A cell entered from its neighbour has its whole text selected:
+            // the keys go straight on through it.
+            const bool all = line->selectedText() == line->text();
+            const bool atEdge = line->hasSelectedText()
+                                    ? all
+                                    : line->cursorPosition() == (step > 0 ? line->text().size() : 0);
+            if (step != 0 && key->modifiers() == Qt::NoModifier && atEdge) {
+                const QModelIndex current = view->currentIndex();
+                const QModelIndex next = current.sibling(current.row(), current.column() + step);
+                if (next.isValid() && (next.flags() & Qt::ItemIsEditable)) {
+                    emit commitData(line);
+                    emit closeEditor(line, QAbstractItemDelegate::NoHint);
+                    view->setCurrentIndex(next);
+                    return true;
+                }
+            }
+        }
+        return QStyledItemDelegate::eventFilter(object, event);
     }
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override {

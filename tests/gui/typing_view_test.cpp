@@ -118,6 +118,63 @@ private slots:
         QCOMPARE(memo->textCursor().position(), 7);
     }
 
+    // Left and Right move the cursor within the typed text; at its edge they
+    // go on to the neighbouring cell, as they do in a spreadsheet: "4", Right,
+    // "1.5" fills two cells instead of giving one cell "41.5".
+    void arrow_keys_at_the_edge_of_a_typed_cell_go_to_the_neighbour() {
+        BoxLog log;
+        auto view = MakeWindow(log);
+        auto* table = Find<QTableView>(view.get(), "Vec_Table");
+        QLineEdit* editor = TypeWithoutEntering(table, 1, 1, "45");
+        QVERIFY(editor);
+
+        // Inside the text the keys stay in the editor.
+        QTest::keyClick(editor, Qt::Key_Left);
+        QCOMPARE(editor->cursorPosition(), 1);
+        QTest::keyClick(editor, Qt::Key_Right);
+        QCoreApplication::processEvents();
+        QCOMPARE(table->currentIndex(), table->model()->index(1, 1));
+        QCOMPARE(editor->cursorPosition(), 2);
+
+        // At the end Right enters the text and goes on to the next cell.
+        QTest::keyClick(editor, Qt::Key_Right);
+        QCoreApplication::processEvents();
+        QCOMPARE(table->currentIndex(), table->model()->index(1, 2));
+        QCOMPARE(ModelCell(*view, "Vec_Table", 1, 1), std::string("45"));
+        QCOMPARE(ModelCell(*view, "Vec_Table", 2, 1), std::string("5"));
+
+        // At the start Left goes back; the heading column is never entered.
+        editor = TypeWithoutEntering(table, 2, 1, "6");
+        QVERIFY(editor);
+        editor->setCursorPosition(0);
+        QTest::keyClick(editor, Qt::Key_Left);
+        QCoreApplication::processEvents();
+        QCOMPARE(table->currentIndex(), table->model()->index(1, 1));
+        QCOMPARE(ModelCell(*view, "Vec_Table", 2, 1), std::string("6"));
+        editor = TypeWithoutEntering(table, 1, 1, "7");
+        QVERIFY(editor);
+        editor->setCursorPosition(0);
+        QTest::keyClick(editor, Qt::Key_Left);
+        QCoreApplication::processEvents();
+        QCOMPARE(table->currentIndex(), table->model()->index(1, 1));
+        QCOMPARE(ModelCell(*view, "Vec_Table", 0, 1), std::string("A"));
+
+        // With part of the text selected, the keys only drop the selection; a
+        // cell whose whole text is selected, as when it is entered, is left.
+        editor = TypeWithoutEntering(table, 1, 2, "89");
+        QVERIFY(editor);
+        editor->setSelection(0, 1);
+        QTest::keyClick(editor, Qt::Key_Right);
+        QCoreApplication::processEvents();
+        QCOMPARE(table->currentIndex(), table->model()->index(2, 1));
+        editor->selectAll();
+        QTest::keyClick(editor, Qt::Key_Right);
+        QCoreApplication::processEvents();
+        QCOMPARE(table->currentIndex(), table->model()->index(2, 2));
+        QCOMPARE(ModelCell(*view, "Vec_Table", 1, 2), std::string("89"));
+        QVERIFY(log.errors.isEmpty());
+    }
+
     void init() { watchdog_ = std::make_unique<ModalWatchdog>(); }
     void cleanup() { watchdog_.reset(); }
 
