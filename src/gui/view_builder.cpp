@@ -148,6 +148,37 @@ private:
     CellStyle style_;
 };
 
+// A grid the user types into moves only between the cells that take typing:
+// Tab after the last cell of a row goes on to the next row's first cell, not
+// into its heading, and the arrow keys stop at the headings. Typing while a
+// heading is current does nothing; it must not send the cursor to another row
+// whose heading starts with the typed character.
+class CellGrid : public QTableView {
+public:
+    using QTableView::QTableView;
+
+protected:
+    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override {
+        const QModelIndex current = currentIndex();
+        const bool typable = current.isValid() && (current.flags() & Qt::ItemIsEditable);
+        if (model() && current.isValid() && (action == MoveNext || action == MovePrevious)) {
+            const int cols = model()->columnCount();
+            const int count = model()->rowCount() * cols;
+            const int step = action == MoveNext ? 1 : -1;
+            const int at = current.row() * cols + current.column();
+            for (int i = 1; i <= count; ++i) {
+                const int k = ((at + step * i) % count + count) % count;
+                const QModelIndex next = model()->index(k / cols, k % cols);
+                if (next.flags() & Qt::ItemIsEditable) return next;
+            }
+        }
+        const QModelIndex next = QTableView::moveCursor(action, modifiers);
+        if (typable && next.isValid() && !(next.flags() & Qt::ItemIsEditable)) return current;
+        return next;
+    }
+    void keyboardSearch(const QString&) override {}
+};
+
 } // namespace
 
 void MainView::build() {
@@ -280,7 +311,7 @@ void MainView::buildWidget(const Widget& w) {
     }
     case WidgetKind::Grid: {
         const auto& grid = static_cast<const Grid&>(w);
-        auto* view = new QTableView(container(w.parent()));
+        auto* view = new CellGrid(container(w.parent()));
         auto* model = new GridModel(
             grid,
             [this, name](int col, int row, const QString& t) {

@@ -175,6 +175,42 @@ private slots:
         QVERIFY(log.errors.isEmpty());
     }
 
+    // Tab and Shift+Tab go from cell to cell over the headings: after the last
+    // cell of a row the next value goes into the first cell of the next row,
+    // not into a heading, where it was lost and the following values went to
+    // whichever row the lost text named.
+    void tab_passes_over_the_headings() {
+        BoxLog log;
+        auto view = MakeWindow(log);
+        auto* table = Find<QTableView>(view.get(), "Vec_Table");
+        QLineEdit* editor = TypeWithoutEntering(table, 2, 1, "6");
+        QVERIFY(editor);
+        QTest::keyClick(editor, Qt::Key_Tab);
+        QCoreApplication::processEvents();
+        QCOMPARE(table->currentIndex(), table->model()->index(2, 1));
+        editor = TypeWithoutEntering(table, 1, 2, "8");
+        QVERIFY(editor);
+        QTest::keyClick(editor, Qt::Key_Backtab, Qt::ShiftModifier);
+        QCoreApplication::processEvents();
+        QCOMPARE(table->currentIndex(), table->model()->index(1, 2));
+        QCOMPARE(ModelCell(*view, "Vec_Table", 2, 1), std::string("6"));
+        QCOMPARE(ModelCell(*view, "Vec_Table", 1, 2), std::string("8"));
+
+        // From the last cell Tab goes round to the first one.
+        editor = TypeWithoutEntering(table, 2, 2, "9");
+        QVERIFY(editor);
+        QTest::keyClick(editor, Qt::Key_Tab);
+        QCoreApplication::processEvents();
+        QCOMPARE(table->currentIndex(), table->model()->index(1, 1));
+
+        // A heading the user clicked takes no typing and sends the cursor nowhere.
+        table->setCurrentIndex(table->model()->index(1, 0));
+        QTest::keyClicks(table, "2");
+        QCoreApplication::processEvents();
+        QCOMPARE(table->currentIndex(), table->model()->index(1, 0));
+        QCOMPARE(ModelCell(*view, "Vec_Table", 0, 1), std::string("A"));
+    }
+
     void init() { watchdog_ = std::make_unique<ModalWatchdog>(); }
     void cleanup() { watchdog_.reset(); }
 
