@@ -22,6 +22,8 @@
 #include <QStyledItemDelegate>
 #include <QTabWidget>
 #include <QTableView>
+#include <QValidator>
+#include <algorithm>
 
 #include "grid_drag.h"
 #include "grid_model.h"
@@ -80,6 +82,30 @@ public:
     }
 };
 
+// A cell or a field holds one line. Pasted lines join into one, separated by a
+// blank, and line breaks before or after them go; a line break kept in a cell
+// would split the data line of the explanation in two.
+class OneLine : public QValidator {
+public:
+    explicit OneLine(QObject* parent) : QValidator(parent) {}
+    State validate(QString& input, int& pos) const override {
+        if (!input.contains(QLatin1Char('\n')) && !input.contains(QLatin1Char('\r'))) return Acceptable;
+        const auto join = [](QString text, bool trimEnd) {
+            text.replace(QLatin1String("\r\n"), QLatin1String("\n"))
+                .replace(QLatin1Char('\r'), QLatin1Char('\n'));
+            while (text.startsWith(QLatin1Char('\n')))
+                text.remove(0, 1);
+            while (trimEnd && text.endsWith(QLatin1Char('\n')))
+                text.chop(1);
+            return text.replace(QLatin1Char('\n'), QLatin1Char(' '));
+        };
+        QString joined = join(input, true);
+        pos = static_cast<int>(std::min(join(input.left(pos), false).size(), joined.size()));
+        input = joined;
+        return Acceptable;
+    }
+};
+
 // A cell takes its text as it is typed, as the grids of the window always did:
 // a menu command or shortcut leaves the focus in the cell's editor, and it must
 // see the text typed so far, not the one before the editor opened. Showing the
@@ -92,6 +118,7 @@ public:
                           const QModelIndex& index) const override {
         QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
         if (auto* line = qobject_cast<QLineEdit*>(editor)) {
+            line->setValidator(new OneLine(line));
             // The cell may leave the grid while its editor is open.
             const QPersistentModelIndex cell(index);
             connect(line, &QLineEdit::textEdited, line, [cell](const QString& text) {
@@ -281,6 +308,7 @@ void MainView::buildWidget(const Widget& w) {
     }
     case WidgetKind::Edit: {
         auto* e = new QLineEdit(container(w.parent()));
+        e->setValidator(new OneLine(e));
         connect(e, &QLineEdit::textEdited, this,
                 [this, name](const QString& t) { act([this, name, t] { model_.setText(name, S(t)); }); });
         q = e;
@@ -301,6 +329,7 @@ void MainView::buildWidget(const Widget& w) {
         auto* c = new QComboBox(container(w.parent()));
         c->setEditable(combo.editable);
         c->setInsertPolicy(QComboBox::NoInsert);
+        if (combo.editable) c->setValidator(new OneLine(c));
         connect(c, QOverload<int>::of(&QComboBox::activated), this,
                 [this, name](int i) { act([this, name, i] { model_.select(name, i); }); });
         if (combo.editable)

@@ -4,6 +4,7 @@
 // with it open.
 
 #include <QAction>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -209,6 +210,40 @@ private slots:
         QCoreApplication::processEvents();
         QCOMPARE(table->currentIndex(), table->model()->index(1, 0));
         QCOMPARE(ModelCell(*view, "Vec_Table", 0, 1), std::string("A"));
+    }
+
+    // A cell or a field holds one line: pasted lines join with blanks, and a
+    // line break at the end of the copied text goes. A line break in a cell's
+    // text would split the explanation's data line in two.
+    void pasting_several_lines_gives_one_line() {
+        BoxLog log;
+        auto view = MakeWindow(log);
+        QGuiApplication::clipboard()->setText("12\n34\r\n56\r\n");
+
+        auto* table = Find<QTableView>(view.get(), "Vec_Table");
+        QLineEdit* editor = TypeWithoutEntering(table, 1, 1, "");
+        QVERIFY(editor);
+        editor->paste();
+        QCOMPARE(editor->text(), QString("12 34 56"));
+        QCOMPARE(ModelCell(*view, "Vec_Table", 1, 1), std::string("12 34 56"));
+
+        // Copied with its line end, one number pastes as itself.
+        QGuiApplication::clipboard()->setText("7.5\n");
+        editor->selectAll();
+        editor->paste();
+        QCOMPARE(ModelCell(*view, "Vec_Table", 1, 1), std::string("7.5"));
+
+        auto* field = Find<QLineEdit>(view.get(), "Eq_e1");
+        field->selectAll();
+        field->paste();
+        QCOMPARE(field->text(), QString("7.5"));
+        QCOMPARE(view->model().widgets().get<tc::Edit>("Eq_e1").text, std::string("7.5"));
+
+        auto* combo = Find<QComboBox>(view.get(), "TVec");
+        combo->lineEdit()->selectAll();
+        combo->lineEdit()->paste();
+        QCOMPARE(combo->lineEdit()->text(), QString("7.5"));
+        QCOMPARE(view->model().widgets().get<tc::Combo>("TVec").text, std::string("7.5"));
     }
 
     void init() { watchdog_ = std::make_unique<ModalWatchdog>(); }
