@@ -22,12 +22,12 @@
 #include <QStyledItemDelegate>
 #include <QTabWidget>
 #include <QTableView>
-#include <QValidator>
-#include <algorithm>
 
+#include "cell_grid.h"
 #include "grid_drag.h"
 #include "grid_model.h"
 #include "main_view.h"
+#include "one_line.h"
 #include "qt_text.h"
 
 namespace tc::gui {
@@ -79,30 +79,6 @@ public:
     int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override {
         if (metric == PM_FocusFrameHMargin) return 1; // the text margin is this plus 1
         return QProxyStyle::pixelMetric(metric, option, widget);
-    }
-};
-
-// A cell or a field holds one line. Pasted lines join into one, separated by a
-// blank, and line breaks before or after them go; a line break kept in a cell
-// would split the data line of the explanation in two.
-class OneLine : public QValidator {
-public:
-    explicit OneLine(QObject* parent) : QValidator(parent) {}
-    State validate(QString& input, int& pos) const override {
-        if (!input.contains(QLatin1Char('\n')) && !input.contains(QLatin1Char('\r'))) return Acceptable;
-        const auto join = [](QString text, bool trimEnd) {
-            text.replace(QLatin1String("\r\n"), QLatin1String("\n"))
-                .replace(QLatin1Char('\r'), QLatin1Char('\n'));
-            while (text.startsWith(QLatin1Char('\n')))
-                text.remove(0, 1);
-            while (trimEnd && text.endsWith(QLatin1Char('\n')))
-                text.chop(1);
-            return text.replace(QLatin1Char('\n'), QLatin1Char(' '));
-        };
-        QString joined = join(input, true);
-        pos = static_cast<int>(std::min(join(input.left(pos), false).size(), joined.size()));
-        input = joined;
-        return Acceptable;
     }
 };
 
@@ -173,37 +149,6 @@ public:
 
 private:
     CellStyle style_;
-};
-
-// A grid the user types into moves only between the cells that take typing:
-// Tab after the last cell of a row goes on to the next row's first cell, not
-// into its heading, and the arrow keys stop at the headings. Typing while a
-// heading is current does nothing; it must not send the cursor to another row
-// whose heading starts with the typed character.
-class CellGrid : public QTableView {
-public:
-    using QTableView::QTableView;
-
-protected:
-    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override {
-        const QModelIndex current = currentIndex();
-        const bool typable = current.isValid() && (current.flags() & Qt::ItemIsEditable);
-        if (model() && current.isValid() && (action == MoveNext || action == MovePrevious)) {
-            const int cols = model()->columnCount();
-            const int count = model()->rowCount() * cols;
-            const int step = action == MoveNext ? 1 : -1;
-            const int at = current.row() * cols + current.column();
-            for (int i = 1; i <= count; ++i) {
-                const int k = ((at + step * i) % count + count) % count;
-                const QModelIndex next = model()->index(k / cols, k % cols);
-                if (next.flags() & Qt::ItemIsEditable) return next;
-            }
-        }
-        const QModelIndex next = QTableView::moveCursor(action, modifiers);
-        if (typable && next.isValid() && !(next.flags() & Qt::ItemIsEditable)) return current;
-        return next;
-    }
-    void keyboardSearch(const QString&) override {}
 };
 
 } // namespace
