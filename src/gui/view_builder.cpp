@@ -88,6 +88,9 @@ public:
 // grid again after each action then finds the editor holding the cell's text
 // already and leaves it (and its cursor) alone.
 class CellDelegate : public QStyledItemDelegate {
+    static constexpr const char* kOpenedCell = "tovrinOpenedCell";
+    static constexpr const char* kOpenedText = "tovrinOpenedText";
+
 public:
     explicit CellDelegate(QObject* parent) : QStyledItemDelegate(parent) {}
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
@@ -97,6 +100,9 @@ public:
             line->setValidator(new OneLine(line));
             // The cell may leave the grid while its editor is open.
             const QPersistentModelIndex cell(index);
+            // Escape gives the cell back the text it had when the editor opened.
+            line->setProperty(kOpenedCell, QVariant::fromValue(cell));
+            line->setProperty(kOpenedText, index.data(Qt::EditRole));
             connect(line, &QLineEdit::textEdited, line, [cell](const QString& text) {
                 if (cell.isValid())
                     const_cast<QAbstractItemModel*>(cell.model())->setData(cell, text, Qt::EditRole);
@@ -120,6 +126,12 @@ public:
         auto* view = qobject_cast<QAbstractItemView*>(parent());
         if (line && view && event->type() == QEvent::KeyPress) {
             const auto* key = static_cast<QKeyEvent*>(event);
+            if (key->key() == Qt::Key_Escape) {
+                const auto cell = line->property(kOpenedCell).value<QPersistentModelIndex>();
+                const QString opened = line->property(kOpenedText).toString();
+                if (cell.isValid() && cell.data(Qt::EditRole).toString() != opened)
+                    const_cast<QAbstractItemModel*>(cell.model())->setData(cell, opened, Qt::EditRole);
+            }
             const int step = key->key() == Qt::Key_Right ? 1 : key->key() == Qt::Key_Left ? -1 : 0;
             // A cell entered from its neighbour has its whole text selected:
             // the keys go straight on through it.

@@ -246,6 +246,22 @@ private slots:
         QCOMPARE(view->model().widgets().get<tc::Combo>("TVec").text, std::string("7.5"));
     }
 
+    // Escape gives up the typing: the cell has the text it had when its
+    // editor opened, though the model heard every keystroke.
+    void escape_takes_back_what_was_typed_in_a_cell() {
+        BoxLog log;
+        auto view = MakeWindow(log);
+        auto* table = Find<QTableView>(view.get(), "Vec_Table");
+        const std::string before = ModelCell(*view, "Vec_Table", 1, 1);
+        QLineEdit* editor = TypeWithoutEntering(table, 1, 1, "42");
+        QVERIFY(editor);
+        QCOMPARE(ModelCell(*view, "Vec_Table", 1, 1), std::string("42"));
+        QTest::keyClick(editor, Qt::Key_Escape);
+        QCoreApplication::processEvents();
+        QCOMPARE(ModelCell(*view, "Vec_Table", 1, 1), before);
+        QCOMPARE(table->model()->index(1, 1).data().toString(), QString::fromStdString(before));
+    }
+
     void init() { watchdog_ = std::make_unique<ModalWatchdog>(); }
     void cleanup() { watchdog_.reset(); }
 
