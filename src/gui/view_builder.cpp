@@ -139,7 +139,7 @@ public:
             const bool atEdge = line->hasSelectedText()
                                     ? all
                                     : line->cursorPosition() == (step > 0 ? line->text().size() : 0);
-            if (step != 0 && key->modifiers() == Qt::NoModifier && atEdge) {
+            if (step != 0 && (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier && atEdge) {
                 const QModelIndex current = view->currentIndex();
                 const QModelIndex next = current.sibling(current.row(), current.column() + step);
                 if (next.isValid() && (next.flags() & Qt::ItemIsEditable)) {

@@ -160,6 +160,14 @@ private slots:
         QCOMPARE(table->currentIndex(), table->model()->index(1, 1));
         QCOMPARE(ModelCell(*view, "Vec_Table", 0, 1), std::string("A"));
 
+        // The arrows of the number pad do the same.
+        editor = TypeWithoutEntering(table, 1, 1, "3");
+        QVERIFY(editor);
+        QTest::keyClick(editor, Qt::Key_Right, Qt::KeypadModifier);
+        QCoreApplication::processEvents();
+        QCOMPARE(table->currentIndex(), table->model()->index(1, 2));
+        QCOMPARE(ModelCell(*view, "Vec_Table", 1, 1), std::string("3"));
+
         // With part of the text selected, the keys only drop the selection; a
         // cell whose whole text is selected, as when it is entered, is left.
         editor = TypeWithoutEntering(table, 1, 2, "89");
