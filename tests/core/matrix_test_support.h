@@ -6,9 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "app/main_window.h"
-#include "app/recording_host.h"
 #include "numbers_test_support.h"
+#include "window_test_support.h"
 
 namespace tc::test {
 
@@ -18,13 +17,9 @@ using Rows = std::vector<Lines>;
 // The task positions of the task selector, which the menu commands choose.
 enum MatrixTaskItem { kAdd = 0, kSubtract = 1, kMultiply = 2, kDet = 3, kInverse = 4 };
 
-class MatrixWindow {
+class MatrixWindow : public StartedWindow {
 public:
-    explicit MatrixWindow(char decimal) : decimal_(decimal), window(host, Settings{decimal, {}}) {
-        window.start();
-        host.boxes.clear(); // whatever start-up reported about language files
-        window.menu("N11");
-    }
+    explicit MatrixWindow(char decimal) : StartedWindow(decimal), decimal_(decimal) { window.menu("N11"); }
 
     // Texts are written with "." and typed with the separator under test.
     std::string sep(const std::string& text) const { return WithSeparator(text, decimal_); }
@@ -72,24 +67,9 @@ public:
         return memo();
     }
 
-    const Lines& memo() const { return window.widgets().get<Memo>("MAT_M").lines; }
+    const Lines& memo() const { return memoOf("MAT_M"); }
     // The memo from line `first` on.
-    Lines memoFrom(size_t first) const {
-        const Lines& all = memo();
-        return first < all.size() ? Lines(all.begin() + static_cast<long>(first), all.end()) : Lines();
-    }
-    // Message-table entry k as the memo shows it (empty without a language file).
-    std::string msg(int k) const { return window.env().messages(k); }
-    std::string field(const char* name) const { return window.widgets().get<Edit>(name).text; }
-    const Grid& grid(const char* name) const { return window.widgets().get<Grid>(name); }
-    const Widget& widget(const char* name) const { return window.widgets().get(name); }
-    const Combo& combo(const char* name) const { return window.widgets().get<Combo>(name); }
-    Lines errors() const {
-        Lines texts;
-        for (const Box& b : host.boxes)
-            if (b.kind == Box::Kind::Error) texts.push_back(b.text);
-        return texts;
-    }
+    Lines memoFrom(size_t first) const { return memoOf("MAT_M", first); }
     // The lines every computation starts with: entry 11, the task's name, an
     // empty line and entry 2.
     Lines head(int item) const {
@@ -98,10 +78,6 @@ public:
 
 private:
     char decimal_;
-
-public:
-    RecordingHost host;
-    MainWindow window;
 };
 
 // Runs a case once with each decimal separator.

@@ -5,23 +5,17 @@
 
 #include <algorithm>
 
-#include "app/main_window.h"
-#include "app/recording_host.h"
+#include "window_test_support.h"
 
 namespace tc {
 namespace {
 
-class TetrahedronTabTest : public ::testing::Test {
+class TetrahedronTabTest : public ::testing::Test, public test::StartedWindow {
 protected:
-    explicit TetrahedronTabTest(char decimal = '.') : window(host, Settings{decimal, {}}) {
-        window.start();
-        // No language file is in reach here: start-up has reported it missing.
-        host.boxes.clear();
-    }
+    explicit TetrahedronTabTest(char decimal = '.') : StartedWindow(decimal) {}
 
-    const Grid& grid(const char* name) { return window.widgets().get<Grid>(name); }
-    const std::vector<std::string>& memo() { return window.widgets().get<Memo>("Tet_M").lines; }
-    const std::string& vol() { return window.widgets().get<Edit>("Vol").text; }
+    const std::vector<std::string>& memo() { return memoOf("Tet_M"); }
+    const std::string& vol() { return field("Vol"); }
     // Column c of a grid from row `from` on, as a list.
     std::vector<std::string> column(const char* name, int c, int from, int to) {
         std::vector<std::string> cells;
@@ -43,15 +37,6 @@ protected:
     bool memoHas(const std::string& line) {
         return std::find(memo().begin(), memo().end(), line) != memo().end();
     }
-    std::vector<std::string> errors() {
-        std::vector<std::string> texts;
-        for (const Box& b : host.boxes)
-            if (b.kind == Box::Kind::Error) texts.push_back(b.text);
-        return texts;
-    }
-
-    RecordingHost host;
-    MainWindow window;
 };
 
 using Cells = std::vector<std::string>;

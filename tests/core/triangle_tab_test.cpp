@@ -9,21 +9,16 @@
 #include <string>
 #include <vector>
 
-#include "app/main_window.h"
-#include "app/recording_host.h"
+#include "window_test_support.h"
 
 namespace tc {
 namespace {
 
 using Lines = std::vector<std::string>;
 
-class TriangleTabTest : public ::testing::Test {
+class TriangleTabTest : public ::testing::Test, public test::StartedWindow {
 protected:
-    explicit TriangleTabTest(char decimal = '.') : window(host, Settings{decimal, {}}) {
-        window.start();
-        // No language file is in reach here: start-up has reported it missing.
-        host.boxes.clear();
-    }
+    explicit TriangleTabTest(char decimal = '.') : StartedWindow(decimal) {}
 
     void compute(const std::array<const char*, 6>& vertices) {
         const char* names[] = {"ax", "ay", "bx", "by", "cx", "cy"};
@@ -31,9 +26,8 @@ protected:
             window.setText(names[i], vertices[static_cast<size_t>(i)]);
         window.click("CTr_But");
     }
-    const std::string& field(const char* name) const { return window.widgets().get<Edit>(name).text; }
-    const Lines& memo() const { return window.widgets().get<Memo>("TM").lines; }
-    const Grid& rez() const { return window.widgets().get<Grid>("REZ5"); }
+    const Lines& memo() const { return memoOf("TM"); }
+    const Grid& rez() const { return grid("REZ5"); }
     Lines row(int r) const {
         Lines cells;
         for (int c = 0; c < 7; ++c)
@@ -48,15 +42,6 @@ protected:
                              memo().begin() + static_cast<long>(std::min(i + count, memo().size())));
         return {"no line " + first};
     }
-    std::vector<std::string> errors() const {
-        std::vector<std::string> texts;
-        for (const Box& b : host.boxes)
-            texts.push_back(b.text);
-        return texts;
-    }
-
-    RecordingHost host;
-    MainWindow window;
 };
 
 class TriangleTabCommaTest : public TriangleTabTest {
@@ -283,7 +268,7 @@ TEST_F(TriangleTabTest, writes_axis_lines_for_a_vertical_median_and_a_horizontal
 
 TEST_F(TriangleTabTest, stops_at_the_first_bad_vertex_after_echoing_the_vertices) {
     compute({"1", "1,5", "2", "1", "x", "2"});
-    EXPECT_EQ(errors(), (std::vector<std::string>{"'1,5' is not a valid floating point value."}));
+    EXPECT_EQ(boxTexts(), (std::vector<std::string>{"'1,5' is not a valid floating point value."}));
     EXPECT_EQ(memo(), (Lines{"", "", "", "A(1;1,5),    B(2;1),    C(x;2)."}));
     for (const char* name : kFields)
         EXPECT_EQ(field(name), "") << name;
@@ -291,7 +276,7 @@ TEST_F(TriangleTabTest, stops_at_the_first_bad_vertex_after_echoing_the_vertices
 
     host.boxes.clear();
     compute({"1", "1", "2", "1", "1", ""});
-    EXPECT_EQ(errors(), (std::vector<std::string>{"'' is not a valid floating point value."}));
+    EXPECT_EQ(boxTexts(), (std::vector<std::string>{"'' is not a valid floating point value."}));
 }
 
 TEST_F(TriangleTabTest, equal_vertices_stop_in_the_angles_with_the_sides_complete) {
@@ -299,7 +284,7 @@ TEST_F(TriangleTabTest, equal_vertices_stop_in_the_angles_with_the_sides_complet
     const Lines startUpRow = row(1);
 
     compute({"2", "1", "2", "1", "1", "2"}); // A = B
-    EXPECT_EQ(errors(), (std::vector<std::string>{"Invalid floating point operation."}));
+    EXPECT_EQ(boxTexts(), (std::vector<std::string>{"Invalid floating point operation."}));
     EXPECT_EQ(memo().size(), 30u);
     EXPECT_EQ(memo().back(), "");
     EXPECT_EQ(memo()[memo().size() - 2], "          phi=arccos(cos(phi))/3,14*180");
@@ -313,7 +298,7 @@ TEST_F(TriangleTabTest, equal_vertices_stop_in_the_angles_with_the_sides_complet
 
     host.boxes.clear();
     compute({"1", "1", "1", "2", "1", "2"}); // B = C: the first angle is still written
-    EXPECT_EQ(errors(), (std::vector<std::string>{"Invalid floating point operation."}));
+    EXPECT_EQ(boxTexts(), (std::vector<std::string>{"Invalid floating point operation."}));
     EXPECT_EQ(memo()[memo().size() - 4], "AB*AC=0*0+1*1=0+1=1");
     EXPECT_EQ(memo().back(), "");
 }
@@ -322,7 +307,7 @@ TEST_F(TriangleTabTest, collinear_vertices_fail_only_where_rounding_passes_one) 
     // The cosine of AB and AC comes out a little above 1: the first angle
     // text fails as a whole, so the memo ends with the angle headings.
     compute({"0", "0", "1", "1", "2", "2"});
-    EXPECT_EQ(errors(), (std::vector<std::string>{"Invalid floating point operation."}));
+    EXPECT_EQ(boxTexts(), (std::vector<std::string>{"Invalid floating point operation."}));
     EXPECT_EQ(memo().size(), 31u);
     EXPECT_EQ(memo()[memo().size() - 2], "          phi=arccos(cos(phi))/3,14*180");
 
@@ -351,7 +336,7 @@ TEST_F(TriangleTabCommaTest, reads_and_writes_numbers_with_a_comma) {
     EXPECT_EQ(field("Ha1"), "2,5");
 
     compute({"0.5", "2", "3", "1", "3", "5"});
-    EXPECT_EQ(errors(), (std::vector<std::string>{"'0.5' is not a valid floating point value."}));
+    EXPECT_EQ(boxTexts(), (std::vector<std::string>{"'0.5' is not a valid floating point value."}));
 }
 
 } // namespace

@@ -6,20 +6,15 @@
 #include <string>
 #include <vector>
 
-#include "app/main_window.h"
-#include "app/recording_host.h"
+#include "window_test_support.h"
 
 namespace tc::test {
 
 using Lines = std::vector<std::string>;
 
-class VectorTabTest : public ::testing::Test {
+class VectorTabTest : public ::testing::Test, public StartedWindow {
 protected:
-    explicit VectorTabTest(char decimal = '.') : window(host, Settings{decimal, {}}) {
-        window.start();
-        // No language file is in reach here: start-up has reported it missing.
-        host.boxes.clear();
-    }
+    explicit VectorTabTest(char decimal = '.') : StartedWindow(decimal) {}
 
     // Types the components of A (row 1) and B (row 2) into columns 1, 2, ...
     void setVectors(const Lines& a, const Lines& b) {
@@ -36,32 +31,15 @@ protected:
         return memo();
     }
 
-    const Lines& memo() const { return window.widgets().get<Memo>("Vec_M").lines; }
+    const Lines& memo() const { return memoOf("Vec_M"); }
     // The memo from line `first` on: what follows the task's heading lines.
-    Lines memoFrom(size_t first) const {
-        const Lines& all = memo();
-        return first < all.size() ? Lines(all.begin() + static_cast<long>(first), all.end()) : Lines();
-    }
-    // Message-table entry k as the memo shows it (empty without a language file).
-    std::string msg(int k) const { return window.env().messages(k); }
-    std::string field(const char* name) const { return window.widgets().get<Edit>(name).text; }
-    const Grid& grid(const char* name) const { return window.widgets().get<Grid>(name); }
-    const Widget& widget(const char* name) const { return window.widgets().get(name); }
+    Lines memoFrom(size_t first) const { return memoOf("Vec_M", first); }
     Lines resultRow(int n) const {
         Lines row;
         for (int i = 1; i <= n; ++i)
             row.push_back(grid("V_Rez").cell(i, 1));
         return row;
     }
-    Lines errors() const {
-        Lines texts;
-        for (const Box& b : host.boxes)
-            if (b.kind == Box::Kind::Error) texts.push_back(b.text);
-        return texts;
-    }
-
-    RecordingHost host;
-    MainWindow window;
 };
 
 class CommaVectorTabTest : public VectorTabTest {

@@ -4,15 +4,20 @@
 // watchdog that fails the test when an unexpected modal dialog appears.
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDialog>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QStringList>
+#include <QTableView>
 #include <QTest>
 #include <QTimer>
 #include <deque>
 #include <memory>
 #include <optional>
-
-#include <QPlainTextEdit>
 
 #include "main_view.h"
 #include "qt_text.h"
@@ -74,7 +79,8 @@ private:
     QTimer timer_;
 };
 
-// Text of the memo or edit `name` as the real widget shows it.
+// The widget `name` of type T below `root`; fails the running test and gives
+// null when there is none.
 template <class T> T* Find(QWidget* root, const char* name) {
     T* w = root->findChild<T*>(QString::fromLatin1(name));
     if (!w) QTest::qFail(qPrintable(QString("no widget ") + name), __FILE__, __LINE__);
@@ -90,6 +96,50 @@ inline QStringList ShownMemoLines(QWidget* root, const char* name) {
     for (const std::string& line : SplitLines(memo->toPlainText()))
         lines << Q(line);
     return lines;
+}
+
+// The widgets a tab places itself, as opposed to the parts Qt adds inside them.
+inline bool IsLaidOut(const QWidget* w) {
+    return qobject_cast<const QLabel*>(w) || qobject_cast<const QLineEdit*>(w) ||
+           qobject_cast<const QGroupBox*>(w) || qobject_cast<const QPushButton*>(w) ||
+           qobject_cast<const QTableView*>(w) || qobject_cast<const QPlainTextEdit*>(w) ||
+           qobject_cast<const QComboBox*>(w);
+}
+
+// Every shown widget of `parent` lies inside it, below the caption when
+// `parent` is a group box, and clear of its siblings; recurses into group
+// boxes. Fails the running test at the first widget that does not.
+inline void CheckPlacement(QWidget* parent) {
+    QList<QWidget*> children;
+    for (QWidget* w : parent->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+        if (IsLaidOut(w) && w->isVisibleTo(parent)) children << w;
+    for (int i = 0; i < children.size(); ++i) {
+        QWidget* w = children[i];
+        QVERIFY2(parent->rect().contains(w->geometry()),
+                 qPrintable(w->objectName() + " sticks out of " + parent->objectName()));
+        if (auto* group = qobject_cast<QGroupBox*>(parent))
+            QVERIFY2(w->y() >= group->fontMetrics().height(),
+                     qPrintable(w->objectName() + " covers the caption of " + parent->objectName()));
+        for (int j = i + 1; j < children.size(); ++j)
+            QVERIFY2(!w->geometry().intersects(children[j]->geometry()),
+                     qPrintable(w->objectName() + " covers " + children[j]->objectName()));
+        if (qobject_cast<QGroupBox*>(w)) CheckPlacement(w);
+    }
+}
+
+// Every label, group box caption, button caption and field's text below `page`
+// fits its widget. Fails the running test at the first one that does not.
+inline void CheckTextsFit(QWidget* page) {
+    for (QLabel* l : page->findChildren<QLabel*>())
+        QVERIFY2(l->sizeHint().width() <= l->width(), qPrintable("label cut: " + l->text()));
+    for (QGroupBox* g : page->findChildren<QGroupBox*>())
+        QVERIFY2(g->fontMetrics().horizontalAdvance(g->title()) + 16 <= g->width(),
+                 qPrintable("caption cut: " + g->title()));
+    for (QPushButton* b : page->findChildren<QPushButton*>())
+        QVERIFY2(b->sizeHint().width() <= b->width(), qPrintable("button caption cut: " + b->text()));
+    for (QLineEdit* e : page->findChildren<QLineEdit*>())
+        QVERIFY2(e->fontMetrics().horizontalAdvance(e->text()) + 8 <= e->width(),
+                 qPrintable(e->objectName() + " cuts " + e->text()));
 }
 
 } // namespace tc::gui::test

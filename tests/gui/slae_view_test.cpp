@@ -119,12 +119,9 @@ private slots:
         BoxLog log;
         auto view = MakeWindow(log);
         auto* page = Find<QWidget>(view.get(), "TabSheet5");
-        for (QLabel* label : page->findChildren<QLabel*>())
-            QVERIFY2(label->sizeHint().width() <= label->width(), qPrintable(label->objectName()));
+        CheckTextsFit(page);
         for (QGroupBox* box : page->findChildren<QGroupBox*>())
             QVERIFY2(box->minimumSizeHint().width() <= box->width(), qPrintable(box->objectName()));
-        for (QPushButton* button : page->findChildren<QPushButton*>())
-            QVERIFY2(button->sizeHint().width() <= button->width(), qPrintable(button->objectName()));
     }
 
     void init() { watchdog_ = std::make_unique<ModalWatchdog>(); }

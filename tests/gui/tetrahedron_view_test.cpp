@@ -32,10 +32,7 @@ void TypeCell(QWidget* root, const char* grid, int col, int row, const QString& 
 }
 
 QStringList MemoLines(QWidget* root) {
-    // Every memo line ends with a break; the last one starts no further line.
-    QString text = Find<QPlainTextEdit>(root, "Tet_M")->toPlainText();
-    if (text.endsWith('\n')) text.chop(1);
-    return text.split('\n');
+    return ShownMemoLines(root, "Tet_M");
 }
 
 // The tab brought forward through its menu command, laid out and shown.

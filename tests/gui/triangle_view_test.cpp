@@ -19,56 +19,8 @@ using namespace tc::gui::test;
 
 namespace {
 
-// Widgets drawn inside `parent` itself (not inside one of its children).
-QList<QWidget*> DirectChildren(QWidget* parent) {
-    return parent->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
-}
-
-bool IsLaidOut(const QWidget* w) {
-    return qobject_cast<const QLabel*>(w) || qobject_cast<const QLineEdit*>(w) ||
-           qobject_cast<const QGroupBox*>(w) || qobject_cast<const QPushButton*>(w) ||
-           qobject_cast<const QTableView*>(w) || qobject_cast<const QPlainTextEdit*>(w);
-}
-
-// Every widget of `parent` lies inside it and clear of its siblings; recurses
-// into group boxes.
-void CheckPlacement(QWidget* parent) {
-    QList<QWidget*> children;
-    for (QWidget* w : DirectChildren(parent))
-        if (IsLaidOut(w) && w->isVisibleTo(parent)) children << w;
-    for (int i = 0; i < children.size(); ++i) {
-        QWidget* w = children[i];
-        QVERIFY2(parent->rect().contains(w->geometry()),
-                 qPrintable(w->objectName() + " sticks out of " + parent->objectName()));
-        if (auto* group = qobject_cast<QGroupBox*>(parent))
-            QVERIFY2(w->y() >= group->fontMetrics().height(),
-                     qPrintable(w->objectName() + " covers the caption of " + parent->objectName()));
-        for (int j = i + 1; j < children.size(); ++j)
-            QVERIFY2(!w->geometry().intersects(children[j]->geometry()),
-                     qPrintable(w->objectName() + " covers " + children[j]->objectName()));
-        if (qobject_cast<QGroupBox*>(w)) CheckPlacement(w);
-    }
-}
-
-// Every caption and every field's text of the page fits its widget.
-void CheckTextsFit(QWidget* page) {
-    for (QLabel* l : page->findChildren<QLabel*>())
-        QVERIFY2(l->sizeHint().width() <= l->width(), qPrintable("label cut: " + l->text()));
-    for (QGroupBox* g : page->findChildren<QGroupBox*>())
-        QVERIFY2(g->fontMetrics().horizontalAdvance(g->title()) + 16 <= g->width(),
-                 qPrintable("caption cut: " + g->title()));
-    for (QPushButton* b : page->findChildren<QPushButton*>())
-        QVERIFY2(b->sizeHint().width() <= b->width(), qPrintable("button caption cut: " + b->text()));
-    for (QLineEdit* e : page->findChildren<QLineEdit*>())
-        QVERIFY2(e->fontMetrics().horizontalAdvance(e->text()) + 8 <= e->width(),
-                 qPrintable(e->objectName() + " cuts " + e->text()));
-}
-
-// The memo's lines as the box shows them; every line ends with a break.
 QStringList MemoLines(QWidget* root) {
-    QStringList lines = Find<QPlainTextEdit>(root, "TM")->toPlainText().split('\n');
-    if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
-    return lines;
+    return ShownMemoLines(root, "TM");
 }
 
 } // namespace

@@ -138,33 +138,12 @@ private slots:
         auto* page = Find<QWidget>(view.get(), "Vector");
         QCOMPARE(Find<QTableView>(view.get(), "Vec_Table")->model()->columnCount(), 6);
 
-        const QList<QWidget*> children = page->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
-        QList<QWidget*> shown;
-        for (QWidget* w : children)
-            if (!w->objectName().isEmpty() && w->isVisible()) shown << w;
-        for (QWidget* group : page->findChildren<QGroupBox*>())
-            for (QWidget* w : group->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
-                if (!w->objectName().isEmpty() && w->isVisible()) shown << w;
-
-        for (QWidget* w : shown) {
-            const QRect inside = w->parentWidget()->rect();
-            QVERIFY2(inside.contains(w->geometry()),
-                     qPrintable(w->objectName() + " sticks out of its parent"));
-            for (QWidget* other : shown)
-                if (other != w && other->parentWidget() == w->parentWidget())
-                    QVERIFY2(!w->geometry().intersects(other->geometry()),
-                             qPrintable(w->objectName() + " overlaps " + other->objectName()));
-            if (auto* label = qobject_cast<QLabel*>(w))
-                QVERIFY2(label->sizeHint().width() <= label->width(),
-                         qPrintable(w->objectName() + " is cut"));
-            if (auto* group = qobject_cast<QGroupBox*>(w))
-                QVERIFY2(group->fontMetrics().horizontalAdvance(group->title()) + 16 <= group->width(),
-                         qPrintable(w->objectName() + " caption is cut"));
-            if (auto* grid = qobject_cast<QTableView*>(w)) {
+        CheckPlacement(page);
+        CheckTextsFit(page);
+        for (QTableView* grid : page->findChildren<QTableView*>())
+            if (grid->isVisible())
                 QVERIFY2(!grid->horizontalScrollBar()->isVisible() && !grid->verticalScrollBar()->isVisible(),
-                         qPrintable(w->objectName() + " needs scrolling"));
-            }
-        }
+                         qPrintable(grid->objectName() + " needs scrolling"));
         auto* task = Find<QComboBox>(view.get(), "TVec");
         for (int i = 0; i < task->count(); ++i)
             QVERIFY2(task->fontMetrics().horizontalAdvance(task->itemText(i)) + 30 <= task->width(),

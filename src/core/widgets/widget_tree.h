@@ -26,16 +26,20 @@ using Handler = std::function<void()>;
 
 class WidgetTree {
 public:
+    // Creates a T from its constructor's `args`, keeps it and returns it; the
+    // reference stays valid as long as the tree. A name already in the tree
+    // throws std::logic_error: names are fixed by the code, not by the user.
     template <class T, class... Args> T& add(Args&&... args) {
         auto owned = std::make_unique<T>(std::forward<Args>(args)...);
         T& ref = *owned;
         insert(std::move(owned));
         return ref;
     }
-    // Plain widgets: pages, group boxes, labels, buttons.
+    // Plain widgets: pages, group boxes, labels, buttons. Returns the widget as add() does.
     Widget& addPlain(WidgetKind kind, const std::string& name, const std::string& parent,
                      const std::string& caption, Rect geometry);
 
+    // The widget `name`, or null when there is none.
     Widget* find(const std::string& name) const;
     // The widget `name` as a T; UsageError when there is none or it is of another kind.
     template <class T> T& get(const std::string& name) const {
@@ -47,12 +51,15 @@ public:
     }
     Widget& get(const std::string& name) const { return get<Widget>(name); }
 
+    // Every widget, in creation order.
     const std::vector<Widget*>& all() const { return order_; }
 
     // Click of a button, radio button or menu command; opening of a submenu.
+    // A second handler for the same name replaces the first.
     void onClick(const std::string& name, Handler h) { click_[name] = std::move(h); }
     // Change of a combo box (a list choice or typed text).
     void onChange(const std::string& name, Handler h) { change_[name] = std::move(h); }
+    // The handler registered for `name`, or null when none is.
     const Handler* clickHandler(const std::string& name) const;
     const Handler* changeHandler(const std::string& name) const;
 

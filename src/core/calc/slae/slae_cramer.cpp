@@ -42,37 +42,29 @@ void SlaeTab::solve2(const System& a) {
     m.add(env_.messages(66));
     m.add("");
 
-    m.add("D=|" + nums.g(a11) + "," + nums.g(a12) + "|");
-    m.add("     |" + nums.g(a21) + "," + nums.g(a22) + "|");
-    m.add("");
-    const Cramer2 d = Cramer2Line(nums, "D", a11, a12, a21, a22);
-    m.add(d.line);
-    field("DD").text = nums.g(d.value);
-    m.add("");
+    // Determinant `label` of the rows (p q) and (r s): the matrix, its value
+    // written out and shown in field "D<label>"; returns the value.
+    auto block = [&](const std::string& label, const std::string& pad, Ext p, Ext q, Ext r, Ext s) {
+        m.add(label + "=|" + nums.g(p) + "," + nums.g(q) + "|");
+        m.add(pad + "|" + nums.g(r) + "," + nums.g(s) + "|");
+        m.add("");
+        const Cramer2 det = Cramer2Line(nums, label, p, q, r, s);
+        m.add(det.line);
+        field("D" + label).text = nums.g(det.value);
+        m.add("");
+        return det.value;
+    };
+    const Ext d = block("D", "     ", a11, a12, a21, a22);
+    const Ext dx1 = block("Dx1", "       ", b1, a12, b2, a22);
+    const Ext dx2 = block("Dx2", "       ", a11, b1, a21, b2);
 
-    m.add("Dx1=|" + nums.g(b1) + "," + nums.g(a12) + "|");
-    m.add("       |" + nums.g(b2) + "," + nums.g(a22) + "|");
-    m.add("");
-    const Cramer2 dx1 = Cramer2Line(nums, "Dx1", b1, a12, b2, a22);
-    m.add(dx1.line);
-    field("DDx1").text = nums.g(dx1.value);
-    m.add("");
-
-    m.add("Dx2=|" + nums.g(a11) + "," + nums.g(b1) + "|");
-    m.add("       |" + nums.g(a21) + "," + nums.g(b2) + "|");
-    m.add("");
-    const Cramer2 dx2 = Cramer2Line(nums, "Dx2", a11, b1, a21, b2);
-    m.add(dx2.line);
-    field("DDx2").text = nums.g(dx2.value);
-    m.add("");
-
-    const Ext x1 = dx1.value / d.value;
-    const Ext x2 = dx2.value / d.value;
+    const Ext x1 = dx1 / d;
+    const Ext x2 = dx2 / d;
     field("x1").text = nums.g(x1);
     field("x2").text = nums.g(x2);
-    const std::string divisor = d.value < 0.0L ? "(" + nums.g(d.value) + ")" : nums.g(d.value);
-    m.add("x1=Dx1/D=" + nums.g(dx1.value) + "/" + divisor + "=" + nums.fixed(x1, 4));
-    m.add("x2=Dx2/D=" + nums.g(dx2.value) + "/" + divisor + "=" + nums.fixed(x2, 4));
+    const std::string divisor = d < 0.0L ? "(" + nums.g(d) + ")" : nums.g(d);
+    m.add("x1=Dx1/D=" + nums.g(dx1) + "/" + divisor + "=" + nums.fixed(x1, 4));
+    m.add("x2=Dx2/D=" + nums.g(dx2) + "/" + divisor + "=" + nums.fixed(x2, 4));
 }
 
 void SlaeTab::solve3(const System& a) {
@@ -149,36 +141,28 @@ void SlaeTab::solve4(const System& a) {
     };
 
     DeterminantLines lines;
-    const Ext d = Determinant4Text(lines, nums, matrix(0));
-    m.add("     " + lines[1]);
-    m.add("D=" + lines[2]);
-    m.add("     " + lines[3]);
-    m.add("     " + lines[4]);
-    m.add("");
-    m.add("D=" + lines[5]);
-    m.add(lines[6]);
-    m.add(lines[7] + lines[8]);
-    field("DD").text = lines[9];
-    m.add("");
-
-    const std::string pad(9, ' ');
-    for (int k = 1; k <= 4; ++k) {
-        const std::string label = "D" + Unknown(k) + "=";
-        const Ext dx = Determinant4Text(lines, nums, matrix(k));
+    Ext d = 0.0L;
+    for (int k = 0; k <= 4; ++k) {
+        const std::string label = k == 0 ? "D" : "D" + Unknown(k);
+        const std::string pad(k == 0 ? 5 : 9, ' ');
+        const Ext det = Determinant4Text(lines, nums, matrix(k));
         m.add(pad + lines[1]);
-        m.add(label + lines[2]);
+        m.add(label + "=" + lines[2]);
         m.add(pad + lines[3]);
         m.add(pad + lines[4]);
         m.add("");
-        m.add(label + lines[5]);
+        m.add(label + "=" + lines[5]);
         m.add(lines[6]);
         m.add(lines[7] + lines[8]);
-        field(("DD" + Unknown(k))).text = lines[9];
-        // The determinant fields show 4 decimals only; dividing those would
-        // fail for a regular system whose D is below 0.00005 and lose digits
-        // of every other one, so the unknowns divide the full values.
-        const Ext x = dx / d;
-        field(Unknown(k)).text = nums.fixed(x, 4);
+        field("D" + label).text = lines[9];
+        if (k == 0) {
+            d = det;
+        } else {
+            // The determinant fields show 4 decimals only; dividing those would
+            // fail for a regular system whose D is below 0.00005 and lose digits
+            // of every other one, so the unknowns divide the full values.
+            field(Unknown(k)).text = nums.fixed(det / d, 4);
+        }
         m.add("");
     }
 

@@ -93,6 +93,36 @@ Ext AppendRowLength(VectorJob& job, const char* head, int row, int decimals) {
     return root;
 }
 
+// "<head>=(" t_1 ";" ... ")=(" g(c_1) ";" ... ")", the difference c = p - q
+// with p = A, q = B, or p = B, q = A when `bMinusA`; c is also shown in V_Rez.
+// t_i is text p_i "-(" text q_i ")" for a negative q_i, else text p_i "-"
+// text q_i. Each component reads a_i before b_i. Returns c.
+Values AppendDifference(VectorJob& job, const char* head, bool bMinusA) {
+    Values q, c;
+    for (int i = 1; i <= job.n; ++i) {
+        const Ext ai = job.a(i);
+        const Ext bi = job.b(i);
+        q.push_back(bMinusA ? ai : bi);
+        c.push_back(bMinusA ? bi - ai : ai - bi);
+        ShowComponent(job, i, c.back());
+    }
+    std::string line = head;
+    line += "=(";
+    for (int i = 1; i <= job.n; ++i) {
+        const bool negative = q[static_cast<size_t>(i - 1)] < 0.0L;
+        if (i > 1) line += ";";
+        line += bMinusA ? job.textB(i) : job.textA(i);
+        line += negative ? "-(" : "-";
+        line += bMinusA ? job.textA(i) : job.textB(i);
+        if (negative) line += ")";
+    }
+    line += ")=(";
+    line += Joined(job, c, ";");
+    line += ")";
+    job.memo.add(line);
+    return c;
+}
+
 // "A*B=" u_1 "+" ... "=" g(c_1) "+" ... "=" g(D), with c_i = a_i*b_i also in
 // V_Rez and u_i = text a_i "*(" text b_i ")" for a negative b_i, else
 // text a_i "*" text b_i. Returns D.
@@ -160,26 +190,7 @@ void WriteAddition(VectorJob& job) {
 }
 
 void WriteSubtraction(VectorJob& job) {
-    Values b, c;
-    for (int i = 1; i <= job.n; ++i) {
-        const Ext ai = job.a(i);
-        b.push_back(job.b(i));
-        c.push_back(ai - b.back());
-        ShowComponent(job, i, c.back());
-    }
-    std::string line = "A-B=(";
-    for (int i = 1; i <= job.n; ++i) {
-        const bool negative = b[static_cast<size_t>(i - 1)] < 0.0L;
-        if (i > 1) line += ";";
-        line += job.textA(i);
-        line += negative ? "-(" : "-";
-        line += job.textB(i);
-        if (negative) line += ")";
-    }
-    line += ")=(";
-    line += Joined(job, c, ";");
-    line += ")";
-    job.memo.add(line);
+    const Values c = AppendDifference(job, "A-B", false);
     const Ext length = AppendModulus(job, "|A-B|", c);
     job.value.text = job.nums.fixed(length, 4);
 }
@@ -190,26 +201,7 @@ void WriteScalarProduct(VectorJob& job) {
 }
 
 void WriteLength(VectorJob& job) {
-    Values a, c;
-    for (int i = 1; i <= job.n; ++i) {
-        a.push_back(job.a(i));
-        const Ext bi = job.b(i);
-        c.push_back(bi - a.back());
-        ShowComponent(job, i, c.back());
-    }
-    std::string line = "AB=(";
-    for (int i = 1; i <= job.n; ++i) {
-        const bool negative = a[static_cast<size_t>(i - 1)] < 0.0L;
-        if (i > 1) line += ";";
-        line += job.textB(i);
-        line += negative ? "-(" : "-";
-        line += job.textA(i);
-        if (negative) line += ")";
-    }
-    line += ")=(";
-    line += Joined(job, c, ";");
-    line += ")";
-    job.memo.add(line);
+    const Values c = AppendDifference(job, "AB", true);
     const Ext length = AppendModulus(job, "|AB|", c);
     job.value.text = job.nums.fixed(length, 4);
 }
