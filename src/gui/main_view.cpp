@@ -11,7 +11,6 @@
 #include <QScreen>
 #include <QTabWidget>
 
-#include "io/save_text.h"
 #include "qt_text.h"
 
 namespace tc::gui {
@@ -126,10 +125,9 @@ std::optional<std::string> MainView::askSaveName(const std::string& lastName) {
     return S(dialog.selectedFiles().front());
 }
 
-bool MainView::confirmReplace(const std::string& path) {
+bool MainView::confirmReplace(const std::string& path, const std::string& question) {
     if (hooks.confirmReplace) return hooks.confirmReplace(Q(path));
-    return QMessageBox::question(this, QString::fromUtf8(kApplicationTitle), Q(ReplaceQuestion(path))) ==
-           QMessageBox::Yes;
+    return QMessageBox::question(this, QString::fromUtf8(kApplicationTitle), Q(question)) == QMessageBox::Yes;
 }
 
 } // namespace tc::gui

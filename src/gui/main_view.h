@@ -49,7 +49,7 @@ public:
     void showMessage(const std::string& text) override;
     void showAbout() override;
     std::optional<std::string> askSaveName(const std::string& lastName) override;
-    bool confirmReplace(const std::string& path) override;
+    bool confirmReplace(const std::string& path, const std::string& question) override;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

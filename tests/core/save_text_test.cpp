@@ -165,3 +165,19 @@ TEST(SaveLinesTest, a_write_failing_part_way_keeps_the_existing_file) {
 
 } // namespace
 } // namespace tc
+
+namespace tc {
+namespace {
+
+TEST(ReplaceQuestion, puts_the_path_into_the_wording_of_the_chosen_language) {
+    EXPECT_EQ(ReplaceQuestion("a.txt", "Файл \"%s\" уже існує. Замінити його?"),
+              "Файл \"a.txt\" уже існує. Замінити його?");
+    // Only the first place holder takes the path; a wording without one is asked as it is.
+    EXPECT_EQ(ReplaceQuestion("a.txt", "%s or %s?"), "a.txt or %s?");
+    EXPECT_EQ(ReplaceQuestion("a.txt", "Replace?"), "Replace?");
+    // Without a language file the question is still asked, in English.
+    EXPECT_EQ(ReplaceQuestion("a.txt"), "\"a.txt\" already exists.\nDo you want to replace it?");
+}
+
+} // namespace
+} // namespace tc

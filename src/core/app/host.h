@@ -21,8 +21,9 @@ public:
     virtual void showAbout() = 0;
     // The save dialog, offering `lastName`; nullopt when the user cancels.
     virtual std::optional<std::string> askSaveName(const std::string& lastName) = 0;
-    // Asked before an existing file is replaced; true to go on.
-    virtual bool confirmReplace(const std::string& path) = 0;
+    // Asked before the existing file `path` is replaced, with `question` in the
+    // current language; true to go on.
+    virtual bool confirmReplace(const std::string& path, const std::string& question) = 0;
 };
 
 // The product title: the task-bar text and the title of every error box.

@@ -13,7 +13,9 @@ void MainWindow::saveMemo(Memo& memo) {
     // user declines to replace a file, so that the next try starts from it.
     lastSaveName_ = *name;
     const std::string file = TextFileName(*name);
-    if (CheckSaveTarget(file) && !env_.host.confirmReplace(file)) return;
+    // Message entry 80 words the question in the chosen language.
+    if (CheckSaveTarget(file) && !env_.host.confirmReplace(file, ReplaceQuestion(file, env_.messages(80))))
+        return;
     SaveLines(file, memo.lines);
 }
 

@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "app/host.h"
-#include "io/save_text.h"
 
 namespace tc {
 
@@ -32,9 +31,9 @@ public:
         saveAnswers.pop_front();
         return answer;
     }
-    bool confirmReplace(const std::string& path) override {
+    bool confirmReplace(const std::string& path, const std::string& question) override {
         replaceQuestions.push_back(path);
-        boxes.push_back({Box::Kind::Question, ReplaceQuestion(path)});
+        boxes.push_back({Box::Kind::Question, question});
         return replaceAnswer;
     }
 

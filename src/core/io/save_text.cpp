@@ -152,8 +152,11 @@ void SaveLines(const std::string& path, const std::vector<std::string>& lines) {
     temp.keep();
 }
 
-std::string ReplaceQuestion(const std::string& path) {
-    return "\"" + path + "\" already exists.\nDo you want to replace it?";
+std::string ReplaceQuestion(const std::string& path, const std::string& wording) {
+    if (wording.empty()) return "\"" + path + "\" already exists.\nDo you want to replace it?";
+    const size_t at = wording.find("%s");
+    if (at == std::string::npos) return wording;
+    return wording.substr(0, at) + path + wording.substr(at + 2);
 }
 
 } // namespace tc

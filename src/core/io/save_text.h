@@ -25,7 +25,9 @@ bool CheckSaveTarget(const std::string& path);
 // thrown with a message naming the file and the system's reason.
 void SaveLines(const std::string& path, const std::vector<std::string>& lines);
 
-// The question asked before an existing file is replaced.
-std::string ReplaceQuestion(const std::string& path);
+// The question asked before an existing file is replaced: `wording` with its
+// first "%s" replaced by `path`; an empty wording (no language file read) gives
+// the English question.
+std::string ReplaceQuestion(const std::string& path, const std::string& wording = {});
 
 } // namespace tc
