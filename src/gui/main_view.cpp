@@ -40,7 +40,10 @@ MainView::MainView(Settings settings, QWidget* parent)
 // start), which would swallow the language commands while the cursor is in a
 // cell or a field.
 bool MainView::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::ShortcutOverride) {
+    // Only inside this window: the text fields of a dialog (the file name of
+    // the save dialog) keep their own editing keys.
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (event->type() == QEvent::ShortcutOverride && widget && widget->window() == this) {
         const QKeySequence pressed(static_cast<QKeyEvent*>(event)->keyCombination());
         for (const auto& [name, action] : actions_) {
             if (!action->shortcut().isEmpty() && action->shortcut() == pressed) {

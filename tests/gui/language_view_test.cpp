@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -93,6 +94,22 @@ private slots:
         QTest::keyClick(field, Qt::Key_U, Qt::ControlModifier);
         QVERIFY(Find<QAction>(view.get(), "N23")->isChecked());
         QCOMPARE(field->text(), QString("typed text"));
+    }
+
+    // Only the main window's fields give way: a text field of a dialog (the save
+    // dialog's file name) keeps its editing keys.
+    void a_dialog_field_keeps_its_own_ctrl_keys() {
+        BoxLog log;
+        auto view = MakeWindow(log, '.', {TOVRIN_LANG_SOURCE_DIR});
+        QDialog dialog(view.get());
+        auto* dialogField = new QLineEdit(&dialog);
+        // Which platform gives a line edit Ctrl+E differs; what is checked here is
+        // that the window claims the key for its menu only within itself.
+        QObject* window = view.get();
+        QKeyEvent inDialog(QEvent::ShortcutOverride, Qt::Key_E, Qt::ControlModifier);
+        QVERIFY(!window->eventFilter(dialogField, &inDialog));
+        QKeyEvent inWindow(QEvent::ShortcutOverride, Qt::Key_E, Qt::ControlModifier);
+        QVERIFY(window->eventFilter(Find<QLineEdit>(view.get(), "Eq_e1"), &inWindow));
     }
 
     // A task selector showing an item's text with no item selected reports a
