@@ -19,12 +19,16 @@ std::string Unknown(int k) {
 
 } // namespace
 
-void SlaeTab::writeEquations(const System& a, int n) {
+void SlaeTab::writeSystem(const System& a, int n) {
+    memo().add(env_.messages(65));
     for (std::size_t r = 1; r <= static_cast<std::size_t>(n); ++r) {
         const auto& row = a[r];
         std::vector<Ext> coefficients(row.begin() + 1, row.begin() + 1 + n);
         memo().add(EquationLine(env_.nums, coefficients, row[static_cast<std::size_t>(n + 1)]));
     }
+    memo().add("");
+    memo().add(env_.messages(66));
+    memo().add("");
 }
 
 void SlaeTab::solve2(const System& a) {
@@ -36,11 +40,7 @@ void SlaeTab::solve2(const System& a) {
     m.add("");
     m.add(env_.messages(64) + "  " + "2");
     m.add("");
-    m.add(env_.messages(65));
-    writeEquations(a, 2);
-    m.add("");
-    m.add(env_.messages(66));
-    m.add("");
+    writeSystem(a, 2);
 
     // Determinant `label` of the rows (p q) and (r s): the matrix, its value
     // written out and shown in field "D<label>"; returns the value.
@@ -72,11 +72,7 @@ void SlaeTab::solve3(const System& a) {
     Memo& m = memo();
 
     m.add("");
-    m.add(env_.messages(65));
-    writeEquations(a, 3);
-    m.add("");
-    m.add(env_.messages(66));
-    m.add("");
+    writeSystem(a, 3);
 
     // The matrix of determinant k: column k replaced by the right-hand sides
     // (k = 0 for the main determinant).
@@ -125,11 +121,7 @@ void SlaeTab::solve4(const System& a) {
     Memo& m = memo();
 
     m.add("");
-    m.add(env_.messages(65));
-    writeEquations(a, 4);
-    m.add("");
-    m.add(env_.messages(66));
-    m.add("");
+    writeSystem(a, 4);
 
     // Column k replaced by the right-hand sides (k = 0: the main determinant).
     auto matrix = [&a](int k) {

@@ -40,8 +40,10 @@ private:
     void Sl1Change();
     void CRunClick();
 
+    // The system as the first n equations, between its heading (entry 65) and
+    // the heading of the determinants (entry 66).
+    void writeSystem(const System& a, int n);
     // The three ways of writing the solution (slae_cramer.cpp).
-    void writeEquations(const System& a, int n);
     void solve2(const System& a);
     void solve3(const System& a);
     void solve4(const System& a);
