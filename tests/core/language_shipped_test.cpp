@@ -9,6 +9,7 @@
 #include <set>
 
 #include "i18n/language_table.h"
+#include "i18n/lines.h"
 #include "i18n/text_encoding.h"
 
 namespace tc {
@@ -47,6 +48,14 @@ TEST_P(ShippedLanguageFile, is_utf8_with_every_line_the_window_and_the_about_tex
         EXPECT_FALSE(Key(line).empty()) << "line " << i;
         EXPECT_TRUE(keys.insert(Key(line)).second) << "line " << i << " repeats the key " << Key(line);
     }
+}
+
+// The code calls each line by the name of its key; a line moved, dropped or
+// added out of order in a file would give every later text the wrong meaning.
+TEST_P(ShippedLanguageFile, has_every_named_line_at_its_position) {
+    ASSERT_EQ(table.count(), kLineCount);
+    for (int i = 0; i < kLineCount; ++i)
+        EXPECT_EQ(Key(table.line(i)), LineKey(static_cast<Line>(i))) << "line " << i;
 }
 
 TEST_P(ShippedLanguageFile, has_no_empty_caption_message_or_about_line) {

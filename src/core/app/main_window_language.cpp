@@ -1,7 +1,10 @@
 // Loading the language file chosen by the checked language item and applying
 // it to the captions, the task selectors and the message table.
 
+#include <algorithm>
+
 #include "app/main_window.h"
+#include "i18n/lines.h"
 #include "i18n/language_file.h"
 
 namespace tc {
@@ -97,6 +100,13 @@ void MainWindow::loadLanguage() {
     // Entry k is line k + 98: entry 1 is line 99, entry 80 line 178.
     for (int k = 1; k <= 80; ++k)
         env_.messages.set(k, language_.value(k + 98));
+
+    // Lines from 214 on are optional: the ones the file has replace their
+    // built-in texts, a shorter file keeps the texts used before they existed.
+    std::vector<std::string> extended;
+    for (int i = kFirstExtendedLine; i < std::min(language_.count(), kLineCount); ++i)
+        extended.push_back(language_.value(i));
+    env_.messages.setExtended(std::move(extended));
 }
 
 // Only the texts that belong to a language change: what the user typed, the

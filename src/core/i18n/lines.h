@@ -1,0 +1,259 @@
+#pragma once
+// Every line of a language file by its meaning. The names are the keys the
+// shipped files give their lines (the text before the first "="), so a grep for
+// a key finds both the file line and the code that shows it. The position of a
+// name in the list is the line's zero-based index: lines are still found by
+// position alone, and the key test checks that names and files agree.
+//
+// Lines 0-213 are the original table. Texts beyond it (see kFirstExtendedLine)
+// are optional: a file that lacks one gives the text the program used before
+// the line existed. New lines are appended at the end of the list, in the same
+// order as in the files.
+
+#include <string_view>
+
+namespace tc {
+
+// clang-format off
+#define TOVRIN_LANGUAGE_LINES(X) \
+    X(menu_tasks) \
+    X(menu_save) \
+    X(menu_help) \
+    X(menu_higher_math) \
+    X(menu_vectors) \
+    X(menu_matrices) \
+    X(menu_vec_add) \
+    X(menu_vec_sub) \
+    X(menu_vec_length) \
+    X(menu_vec_scalar) \
+    X(menu_vec_norm) \
+    X(menu_vec_angle) \
+    X(menu_mat_add) \
+    X(menu_mat_sub) \
+    X(menu_mat_det) \
+    X(menu_mat_inverse) \
+    X(menu_triangle) \
+    X(menu_tetrahedron) \
+    X(menu_vec_projection) \
+    X(menu_mat_mul) \
+    X(menu_slae) \
+    X(vec_task_group) \
+    X(vec_task_text) \
+    X(vec_task_add) \
+    X(vec_task_sub) \
+    X(vec_task_scalar) \
+    X(vec_task_length) \
+    X(vec_task_norm) \
+    X(vec_task_angle) \
+    X(vec_task_projection) \
+    X(vec_size_group) \
+    X(data_group) \
+    X(result_group) \
+    X(compute_button) \
+    X(save_button) \
+    X(exit_button) \
+    X(mat_task_add) \
+    X(mat_task_sub) \
+    X(mat_task_mul) \
+    X(mat_task_det) \
+    X(mat_task_inverse) \
+    X(mat_size_group) \
+    X(tri_vertices_group) \
+    X(tri_centroid_group) \
+    X(tri_lengths_group) \
+    X(tri_lines_group) \
+    X(tet_vertices_group) \
+    X(tet_edges_group) \
+    X(tet_planes_group) \
+    X(tet_edge_angles_group) \
+    X(tet_face_angles_group) \
+    X(tet_heights_group) \
+    X(tet_volume_group) \
+    X(slae_count_group) \
+    X(slae_coef_group) \
+    X(slae_det_group) \
+    X(slae_unknowns_group) \
+    X(unused57) \
+    X(eq_kind_group) \
+    X(eq_quadratic) \
+    X(eq_cubic) \
+    X(eq_biquadratic) \
+    X(unused62) \
+    X(unused63) \
+    X(unused64) \
+    X(unused65) \
+    X(unused66) \
+    X(unused67) \
+    X(unused68) \
+    X(unused69) \
+    X(unused70) \
+    X(unused71) \
+    X(unused72) \
+    X(unused73) \
+    X(unused74) \
+    X(unused75) \
+    X(unused76) \
+    X(unused77) \
+    X(unused78) \
+    X(unused79) \
+    X(unused80) \
+    X(unused81) \
+    X(unused82) \
+    X(unused83) \
+    X(unused84) \
+    X(unused85) \
+    X(unused86) \
+    X(unused87) \
+    X(unused88) \
+    X(unused89) \
+    X(unused90) \
+    X(unused91) \
+    X(unused92) \
+    X(unused93) \
+    X(unused94) \
+    X(unused95) \
+    X(unused96) \
+    X(unused97) \
+    X(unused98) \
+    X(msg01_vec_title) \
+    X(msg02_given) \
+    X(msg03_angle_formula) \
+    X(msg04_where_scalar) \
+    X(msg05_solution) \
+    X(msg06_vec_lengths) \
+    X(msg07_cos_and_angle) \
+    X(msg08_projection_formula) \
+    X(msg09_length_of_b) \
+    X(msg10_projection) \
+    X(msg11_mat_title) \
+    X(msg12_inv_determinant) \
+    X(msg13_inv_cofactors) \
+    X(msg14_inv_transpose) \
+    X(msg15_inv_formula) \
+    X(msg16_answer) \
+    X(msg17_tri_title) \
+    X(msg18_tri_vertices) \
+    X(msg19_tri_sides) \
+    X(msg20_line_two_points) \
+    X(msg21_side_ab) \
+    X(msg22_side_equation) \
+    X(msg23_tri_angles) \
+    X(msg24_cos_sides) \
+    X(msg25_angle_degrees) \
+    X(msg26_tri_median) \
+    X(msg27_midpoint) \
+    X(msg28_median_equation) \
+    X(msg29_that_is) \
+    X(msg30_tri_altitude) \
+    X(msg31_slope_bc) \
+    X(msg32_if) \
+    X(msg33_altitude_is) \
+    X(msg34_altitude_through) \
+    X(msg35_altitude_slope) \
+    X(msg36_altitude_equation) \
+    X(msg37_tri_bisector) \
+    X(msg38_bisector_point) \
+    X(msg39_bisector_ratio) \
+    X(msg40_bisector_k) \
+    X(msg41_bisector_length) \
+    X(msg42_bisector_equation) \
+    X(msg43_centroid) \
+    X(msg44_tet_title) \
+    X(msg45_tet_vertices) \
+    X(msg46_tet_edges) \
+    X(msg47_edge_vector) \
+    X(msg48_edge_line) \
+    X(msg49_tet_planes) \
+    X(msg50_plane_three_points) \
+    X(msg51_tet_areas) \
+    X(msg52_tet_edge_angles) \
+    X(msg53_cos_edges) \
+    X(msg54_angle_in_degrees) \
+    X(msg55_tet_face_angles) \
+    X(msg56_sin_edge_face) \
+    X(msg57_where) \
+    X(msg58_is_normal) \
+    X(msg59_tet_altitudes) \
+    X(msg60_formula) \
+    X(msg61_normal) \
+    X(msg62_tet_volume) \
+    X(msg63_slae_title) \
+    X(msg64_equation_count) \
+    X(msg65_system) \
+    X(msg66_determinants) \
+    X(msg67_a_is_zero) \
+    X(msg68_quadratic_equation) \
+    X(msg69_discriminant) \
+    X(msg70_d_positive) \
+    X(msg71_two_real_roots) \
+    X(msg72_d_zero) \
+    X(msg73_equal_roots) \
+    X(msg74_d_negative) \
+    X(msg75_complex_roots) \
+    X(msg76_not_solved_yet) \
+    X(msg77_cubic_equation) \
+    X(msg78_biquadratic_equation) \
+    X(msg79_no_real_roots) \
+    X(msg80_replace_file) \
+    X(unused179) \
+    X(unused180) \
+    X(unused181) \
+    X(unused182) \
+    X(unused183) \
+    X(unused184) \
+    X(unused185) \
+    X(unused186) \
+    X(unused187) \
+    X(unused188) \
+    X(unused189) \
+    X(unused190) \
+    X(unused191) \
+    X(unused192) \
+    X(unused193) \
+    X(unused194) \
+    X(unused195) \
+    X(unused196) \
+    X(unused197) \
+    X(unused198) \
+    X(unused199) \
+    X(about_purpose) \
+    X(about_tasks) \
+    X(about_linear) \
+    X(about_geometry) \
+    X(about_cramer) \
+    X(about_quadratic) \
+    X(about_steps) \
+    X(about_author) \
+    X(about_contact) \
+    X(about_save) \
+    X(about_check) \
+    X(about_precision) \
+    X(about_feedback) \
+    X(about_web) \
+    /* lines from 214 on: append new texts here and to every shipped file */
+
+enum class Line : int {
+#define TOVRIN_LINE_ENUM(name) name,
+    TOVRIN_LANGUAGE_LINES(TOVRIN_LINE_ENUM)
+#undef TOVRIN_LINE_ENUM
+    Count_
+};
+// clang-format on
+
+// The first line that a language file may lack without failing.
+inline constexpr int kFirstExtendedLine = 214;
+inline constexpr int kLineCount = static_cast<int>(Line::Count_);
+
+constexpr int LineIndex(Line line) {
+    return static_cast<int>(line);
+}
+
+// The key of `line`, as the shipped files spell it.
+std::string_view LineKey(Line line);
+
+// Message-table entry k (1..80) is line k + 98.
+constexpr int MessageEntry(Line line) {
+    return LineIndex(line) - 98;
+}
+
+} // namespace tc
