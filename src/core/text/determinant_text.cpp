@@ -1,5 +1,7 @@
 #include "text/determinant_text.h"
 
+#include "text/terms.h"
+
 namespace tc {
 
 namespace {
@@ -14,25 +16,13 @@ template <std::size_t N> std::string RowText(const Numbers& nums, const std::arr
     return s + "|";
 }
 
-// A factor inside a product: negative numbers in parentheses. A negative zero
-// counts as zero and stays bare.
-std::string Factor(const Numbers& nums, Ext x) {
-    return x < 0.0L ? "(" + nums.g(x) + ")" : nums.g(x);
-}
-
-// A later term of a sum: "+" before a value that is not negative, the value's
-// own minus sign otherwise ("+0" for a zero of either sign).
-std::string Signed(const Numbers& nums, Ext x) {
-    return x < 0.0L ? nums.g(x) : "+" + nums.g(x);
-}
-
 } // namespace
 
 Ext Determinant2Text(DeterminantLines& lines, const Numbers& nums, Ext a11, Ext a12, Ext a21, Ext a22) {
     lines[1] = RowText<2>(nums, {a11, a12});
     lines[2] = RowText<2>(nums, {a21, a22});
 
-    lines[3] = nums.g(a11) + "*" + Factor(nums, a22) + "-" + Factor(nums, a12) + "*" + Factor(nums, a21);
+    lines[3] = nums.g(a11) + "*" + Bracketed(nums, a22) + "-" + Bracketed(nums, a12) + "*" + Bracketed(nums, a21);
 
     const Ext main = a11 * a22;
     const Ext side = a12 * a21;
@@ -54,7 +44,7 @@ Ext Determinant3Text(DeterminantLines& lines, const Numbers& nums, Ext a11, Ext 
     lines[2] = RowText<3>(nums, {a21, a22, a23});
     lines[3] = RowText<3>(nums, {a31, a32, a33});
 
-    auto f = [&nums](Ext x) { return Factor(nums, x); };
+    auto f = [&nums](Ext x) { return Bracketed(nums, x); };
     std::string formula = nums.g(a11) + "*" + f(a22) + "*" + f(a33);
     formula += "+" + f(a12) + "*" + f(a23) + "*" + f(a31);
     formula += "+" + f(a13) + "*" + f(a21) + "*" + f(a32);

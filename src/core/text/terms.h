@@ -1,0 +1,23 @@
+#pragma once
+// The small rules by which every written solution puts a number into a formula.
+// One home for each rule, so that all tabs write a number the same way.
+
+#include <string>
+
+#include "numbers/convert.h"
+
+namespace tc {
+
+// A factor or operand inside a formula: a negative number in parentheses,
+// "(-2.5)"; anything else bare. A negative zero counts as zero and stays bare.
+inline std::string Bracketed(const Numbers& nums, Ext x) {
+    return x < 0.0L ? "(" + nums.g(x) + ")" : nums.g(x);
+}
+
+// A later term of a sum: "+" before a value that is not negative, the value's
+// own minus sign otherwise ("+0" for a zero of either sign).
+inline std::string Signed(const Numbers& nums, Ext x) {
+    return x < 0.0L ? nums.g(x) : "+" + nums.g(x);
+}
+
+} // namespace tc
