@@ -26,6 +26,13 @@ const std::string& WorkFolder() {
         fs::current_path(p);
         return p.string();
     }();
+    static const bool cleanUp = (std::atexit([] {
+                                     std::error_code ec;
+                                     fs::current_path(fs::temp_directory_path(ec), ec);
+                                     fs::remove_all(folder, ec);
+                                 }),
+                                 true);
+    (void)cleanUp;
     return folder;
 }
 

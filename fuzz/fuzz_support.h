@@ -11,7 +11,8 @@
 namespace tc::fuzz {
 
 // A fresh folder under the system's temporary folder, made the current
-// directory for the rest of the run (the fuzzer's own folder stays clean).
+// directory for the rest of the run (the fuzzer's own folder stays clean);
+// removed when the run ends.
 const std::string& WorkFolder();
 
 // Removes whatever a run left in the working folder.

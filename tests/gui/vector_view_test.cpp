@@ -128,6 +128,15 @@ private slots:
         QCOMPARE(Find<QLineEdit>(view.get(), "Vec_R")->text(), QString());
     }
 
+    // A NUL typed into a cell would end the box's text in the middle.
+    void a_control_character_in_a_typed_text_shows_in_the_error_box() {
+        BoxLog log;
+        auto view = MakeWindow(log);
+        TypeCell(Find<QTableView>(view.get(), "Vec_Table"), 2, 2, QString("12") + QChar(0) + "abc");
+        QTest::mouseClick(Find<QPushButton>(view.get(), "CBut1"), Qt::LeftButton);
+        QCOMPARE(log.errors, QStringList{QString("'12") + QChar(0x2400) + "abc' is not a valid floating point value."});
+    }
+
     // The widest state: five components, the angle's fields shown.
     void nothing_on_the_tab_is_cut_or_covered() {
         BoxLog log;
