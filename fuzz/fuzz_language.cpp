@@ -14,9 +14,9 @@ namespace fs = std::filesystem;
 
 // Menu commands that choose a task, each with the button that computes it.
 const char* const kTasks[][2] = {
-    {"N12", "CBut1"}, {"N15", "CBut1"},   {"N17", "CBut1"},   {"N30", "CBut1"}, {"N16", "CBut1"},
-    {"N31", "Mat_But"}, {"N20", "Mat_But"}, {"N21", "Mat_But"}, {"N28", "CTr_But"}, {"N29", "CP_But"},
-    {"N32", "CRun"},  {"N5", "Eq_Run"},
+    {"N12", "CBut1"},   {"N15", "CBut1"},   {"N17", "CBut1"},   {"N30", "CBut1"},
+    {"N16", "CBut1"},   {"N31", "Mat_But"}, {"N20", "Mat_But"}, {"N21", "Mat_But"},
+    {"N28", "CTr_But"}, {"N29", "CP_But"},  {"N32", "CRun"},    {"N5", "Eq_Run"},
 };
 
 void PrepareFolder() {

@@ -87,8 +87,9 @@ int main(int argc, char** argv) {
         }
         // A text from the system that still is not UTF-8 is printed with
         // replacement characters rather than losing the whole state.
-        std::cout << tc::cli::DumpState(window, host).dump(2, ' ', false, nlohmann::json::error_handler_t::replace)
-                  << "\n";
+        std::cout
+            << tc::cli::DumpState(window, host).dump(2, ' ', false, nlohmann::json::error_handler_t::replace)
+            << "\n";
         return OutputWritten();
     } catch (const nlohmann::json::exception& e) {
         return Unusable(std::string("not a usable scenario: ") + e.what());

@@ -52,7 +52,8 @@ void RequireOneVerb(const Json& action) {
     for (const char* verb : kVerbs) {
         if (!action.contains(verb)) continue;
         if (!found.empty())
-            throw UsageError("the action " + action.dump() + " has both \"" + found + "\" and \"" + verb + "\"");
+            throw UsageError("the action " + action.dump() + " has both \"" + found + "\" and \"" + verb +
+                             "\"");
         found = verb;
     }
 }

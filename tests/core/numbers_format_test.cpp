@@ -79,7 +79,9 @@ TEST_P(GeneralForm, Writes) {
     const std::string expected = WithSeparator(c.text, decimal);
     EXPECT_EQ(FormatGeneral(c.value, c.digits, decimal), expected);
     // What the program writes, it can read again.
-    if (std::isfinite(c.value)) EXPECT_NO_THROW(StrToFloat(expected, decimal));
+    if (std::isfinite(c.value)) {
+        EXPECT_NO_THROW(StrToFloat(expected, decimal));
+    }
     if (c.digits == 15) {
         EXPECT_EQ(FloatToStr(c.value, decimal), expected);
     }

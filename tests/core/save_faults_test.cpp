@@ -13,9 +13,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "save_test_support.h"
 #include "io/save_text.h"
 #include "numbers/failure.h"
+#include "save_test_support.h"
 
 namespace tc {
 namespace {
@@ -104,9 +104,9 @@ struct Fault {
 };
 
 const Fault kFaults[] = {
-    {Call::Open, EIO},       {Call::Write, EIO},   {Call::Write, ENOSPC, true}, {Call::Read, EIO},
-    {Call::Fsync, EIO},      {Call::Ftruncate, EIO}, {Call::Close, EIO},        {Call::Rename, EXDEV},
-    {Call::Rename, EACCES},  {Call::Unlink, EIO},
+    {Call::Open, EIO},      {Call::Write, EIO},     {Call::Write, ENOSPC, true}, {Call::Read, EIO},
+    {Call::Fsync, EIO},     {Call::Ftruncate, EIO}, {Call::Close, EIO},          {Call::Rename, EXDEV},
+    {Call::Rename, EACCES}, {Call::Unlink, EIO},
 };
 
 // How the target is set up before each save.
@@ -133,12 +133,15 @@ TEST_P(SaveFaultsTest, the_target_is_old_or_new_and_a_failure_is_reported) {
     const std::string old = Repeat("an older solution", 150);
     for (const std::vector<std::string>& lines :
          {std::vector<std::string>(300, "the new solution, longer"), std::vector<std::string>{"short"}}) {
-        const std::string fresh = Repeat(lines.size() == 1 ? "short" : "the new solution, longer",
-                                         static_cast<int>(lines.size()));
+        const std::string fresh =
+            Repeat(lines.size() == 1 ? "short" : "the new solution, longer", static_cast<int>(lines.size()));
         for (const Fault& fault : kFaults) {
             for (int at = 0; at < 100; ++at) {
                 fs::remove("out.txt");
                 fs::remove("other.txt");
+                // A copy left by a failed removal (an unlink fault) goes before the next run.
+                fs::remove_all("tmp");
+                fs::create_directory("tmp");
                 if (place != Place::NewFile) WriteBytes("out.txt", old);
                 if (place == Place::HardLinkedFile) fs::create_hard_link("out.txt", "other.txt");
                 FaultyOps ops;
@@ -162,7 +165,9 @@ TEST_P(SaveFaultsTest, the_target_is_old_or_new_and_a_failure_is_reported) {
                 } else {
                     EXPECT_EQ(ReadBytes("out.txt"), told ? old : fresh);
                 }
-                if (place == Place::HardLinkedFile) EXPECT_TRUE(fs::equivalent("out.txt", "other.txt"));
+                if (place == Place::HardLinkedFile) {
+                    EXPECT_TRUE(fs::equivalent("out.txt", "other.txt"));
+                }
                 if (fault.call != Call::Unlink) {
                     std::set<std::string> expected = {"out.txt", "tmp"};
                     if (told && place == Place::NewFile) expected.erase("out.txt");
@@ -171,7 +176,9 @@ TEST_P(SaveFaultsTest, the_target_is_old_or_new_and_a_failure_is_reported) {
                     EXPECT_TRUE(fs::is_empty("tmp"));
                 }
                 if (at > 0 && !ops.fired) break; // every call of this kind has failed once
-                if (at == 0) EXPECT_FALSE(told) << "a save without faults failed";
+                if (at == 0) {
+                    EXPECT_FALSE(told) << "a save without faults failed";
+                }
             }
         }
     }
@@ -184,8 +191,8 @@ TEST_P(SaveFaultsTest, the_target_is_old_or_new_and_a_failure_is_reported) {
 INSTANTIATE_TEST_SUITE_P(Places, SaveFaultsTest,
                          ::testing::Values(Place::NewFile, Place::PlainFile, Place::HardLinkedFile,
                                            Place::ReadOnlyFolder),
-                         [](const ::testing::TestParamInfo<Place>& info) {
-                             switch (info.param) {
+                         [](const ::testing::TestParamInfo<Place>& param) {
+                             switch (param.param) {
                              case Place::NewFile: return "new_file";
                              case Place::PlainFile: return "plain_file";
                              case Place::HardLinkedFile: return "hard_linked_file";

@@ -134,7 +134,8 @@ private slots:
         auto view = MakeWindow(log);
         TypeCell(Find<QTableView>(view.get(), "Vec_Table"), 2, 2, QString("12") + QChar(0) + "abc");
         QTest::mouseClick(Find<QPushButton>(view.get(), "CBut1"), Qt::LeftButton);
-        QCOMPARE(log.errors, QStringList{QString("'12") + QChar(0x2400) + "abc' is not a valid floating point value."});
+        QCOMPARE(log.errors,
+                 QStringList{QString("'12") + QChar(0x2400) + "abc' is not a valid floating point value."});
     }
 
     // The widest state: five components, the angle's fields shown.

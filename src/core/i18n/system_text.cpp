@@ -36,7 +36,8 @@ const char kReplacement[] = "\xEF\xBF\xBD"; // U+FFFD
 std::string TextToUtf8(std::string_view bytes, const char* encoding) {
 #ifdef TOVRIN_HAVE_ICONV
     iconv_t cd = iconv_open("UTF-8", encoding);
-    if (cd == reinterpret_cast<iconv_t>(-1)) return IsUtf8(bytes) ? std::string(bytes) : ReplaceNonAscii(bytes);
+    if (cd == reinterpret_cast<iconv_t>(-1))
+        return IsUtf8(bytes) ? std::string(bytes) : ReplaceNonAscii(bytes);
     std::string out;
     char* in = const_cast<char*>(bytes.data()); // iconv's signature; it does not write there
     std::size_t inLeft = bytes.size();

@@ -34,7 +34,8 @@ bool CheckSaveTarget(const std::string& path);
 // rewrite was under way), no temporary file is left, and Failure is thrown
 // with a message naming the file and the system's reason. `ops` makes the
 // file system calls.
-void SaveLines(const std::string& path, const std::vector<std::string>& lines, FileOps& ops = SystemFileOps());
+void SaveLines(const std::string& path, const std::vector<std::string>& lines,
+               FileOps& ops = SystemFileOps());
 
 // The question asked before an existing file is replaced: `wording` with its
 // first "%s" replaced by `path`; an empty wording (no language file read) gives

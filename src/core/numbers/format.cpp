@@ -32,7 +32,8 @@ int BoundPrecision(int precision) {
 Decimal Expand(long double value, int digits = kExpandedDigits) {
     char text[64];
     const auto end =
-        std::to_chars(text, text + sizeof text, std::fabs(value), std::chars_format::scientific, digits - 1).ptr;
+        std::to_chars(text, text + sizeof text, std::fabs(value), std::chars_format::scientific, digits - 1)
+            .ptr;
     char* e = std::find(text, end, 'e');
     Decimal d;
     d.digits.push_back(text[0]);
