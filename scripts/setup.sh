@@ -25,3 +25,19 @@ if ! locale -a 2>/dev/null | grep -qi '^uk_UA\.utf-\?8$'; then
     grep -q '^uk_UA.UTF-8 UTF-8' /etc/locale.gen || echo 'uk_UA.UTF-8 UTF-8' | $sudo tee -a /etc/locale.gen >/dev/null
     $sudo locale-gen >/dev/null
 fi
+
+# Where Clang is installed, the fuzz targets (scripts/fuzz-check.sh) need its
+# libFuzzer runtime: libclang-rt-N-dev on Debian 12, inside
+# libclang-common-N-dev on older releases.
+if command -v clang++ >/dev/null 2>&1; then
+    major="$(clang++ -dumpversion | cut -d. -f1)"
+    for p in "libclang-rt-$major-dev" "libclang-common-$major-dev"; do
+        if dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+            break
+        fi
+        if apt-cache show "$p" >/dev/null 2>&1; then
+            DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "$p" >/dev/null
+            break
+        fi
+    done
+fi

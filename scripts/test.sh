@@ -16,3 +16,6 @@ cmake --build build-asan -j"$jobs"
 export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 (cd build-asan && ctest --output-on-failure -j"$jobs")
+
+# The fuzz targets, each for a short time from its corpus (where Clang is installed).
+bash scripts/fuzz-check.sh

@@ -22,6 +22,14 @@ int Unusable(const std::string& reason) {
     return 2;
 }
 
+// 0 when everything printed reached standard output; a full disk or a closed
+// pipe makes the output incomplete, which must not pass for success.
+int OutputWritten() {
+    if (std::cout.flush()) return 0;
+    std::cerr << "tovrincalc-cli: cannot write the output\n";
+    return 1;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -63,8 +71,7 @@ int main(int argc, char** argv) {
     }
 
     try {
-        nlohmann::json scenario = nlohmann::json::parse(text);
-        if (!scenario.is_object()) return Unusable("a scenario must be a JSON object");
+        nlohmann::json scenario = tc::cli::ParseScenario(text);
         tc::RecordingHost host;
         tc::Settings settings{tc::cli::ScenarioDecimal(scenario, tc::ProcessDecimalSeparator()),
                               tc::DefaultLanguageDirs(argv[0])};
@@ -76,10 +83,14 @@ int main(int argc, char** argv) {
         if (!memo.empty()) {
             for (const std::string& line : window.widgets().get<tc::Memo>(memo).lines)
                 std::cout << line << "\n";
-            return 0;
+            return OutputWritten();
         }
-        std::cout << tc::cli::DumpState(window, host).dump(2) << "\n";
-        return 0;
+        // A text from the system that still is not UTF-8 is printed with
+        // replacement characters rather than losing the whole state.
+        std::cout
+            << tc::cli::DumpState(window, host).dump(2, ' ', false, nlohmann::json::error_handler_t::replace)
+            << "\n";
+        return OutputWritten();
     } catch (const nlohmann::json::exception& e) {
         return Unusable(std::string("not a usable scenario: ") + e.what());
     } catch (const tc::UsageError& e) {

@@ -44,11 +44,26 @@ std::optional<std::string> SaveAnswer(const Json& action) {
     return v.get<std::string>();
 }
 
+const char* const kVerbs[] = {"menu", "select", "type", "set", "cell", "move", "click", "tab", "save"};
+
+// An action names one thing to do; with two, running either would hide the other.
+void RequireOneVerb(const Json& action) {
+    std::string found;
+    for (const char* verb : kVerbs) {
+        if (!action.contains(verb)) continue;
+        if (!found.empty())
+            throw UsageError("the action " + action.dump() + " has both \"" + found + "\" and \"" + verb +
+                             "\"");
+        found = verb;
+    }
+}
+
 const std::set<std::string> kSaveCommands = {"CV_Save", "M_Save",  "CRecord3", "CP_Save",
                                              "CS_Save", "Eq_Save", "N4"};
 
 void RunAction(const Json& action, MainWindow& window, RecordingHost& host) {
     if (!action.is_object()) throw UsageError("an action must be an object: " + action.dump());
+    RequireOneVerb(action);
     if (action.contains("menu")) {
         std::string item = Text(action, "menu");
         if (item == "N4") host.saveAnswers = {SaveAnswer(action)};
@@ -87,6 +102,19 @@ void RunAction(const Json& action, MainWindow& window, RecordingHost& host) {
 }
 
 } // namespace
+
+Json ParseScenario(const std::string& text) {
+    // Printing a value (every reason quotes the action) recurses once per
+    // level, so a deep enough value would overflow the stack: refused first.
+    const Json::parser_callback_t limit = [](int depth, Json::parse_event_t, Json&) {
+        if (depth > kMaxDepth)
+            throw UsageError("the scenario is nested deeper than " + std::to_string(kMaxDepth) + " levels");
+        return true;
+    };
+    Json scenario = Json::parse(text, limit);
+    if (!scenario.is_object()) throw UsageError("a scenario must be a JSON object");
+    return scenario;
+}
 
 void RunActions(const Json& actions, MainWindow& window, RecordingHost& host) {
     if (!actions.is_array()) throw UsageError("\"actions\" must be a list");

@@ -20,9 +20,14 @@ namespace {
 // A box cannot show a text of any length: a pasted page in a cell would make
 // the error box wider than the screen. The middle of a very long text gives
 // way to an ellipsis, so its start and its end (the message itself) stay.
+// A control character in a typed text would end the box's text there (a NUL)
+// or show as nothing; each shows as its picture (U+2400 and on) instead.
 QString BoxText(const std::string& text) {
     constexpr qsizetype kKeep = 300;
     QString shown = Q(text);
+    for (QChar& c : shown)
+        if (c.unicode() < 0x20 && c != QLatin1Char('\n') && c != QLatin1Char('\t'))
+            c = QChar(static_cast<char16_t>(0x2400 + c.unicode()));
     if (shown.size() > 2 * kKeep + 1) shown = shown.left(kKeep) + QChar(0x2026) + shown.right(kKeep);
     return shown;
 }

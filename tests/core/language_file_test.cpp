@@ -4,9 +4,14 @@
 #include <gtest/gtest.h>
 
 #include "i18n/language_file.h"
+#include "i18n/system_text.h"
 #include "i18n/text_encoding.h"
 #include "language_test_support.h"
 #include "numbers_test_support.h"
+
+#if defined(__unix__)
+#include <sys/stat.h>
+#endif
 
 namespace tc {
 namespace {
@@ -65,6 +70,14 @@ TEST(Cp1251ToUtf8, maps_the_whole_upper_half_to_the_windows_cyrillic_letters) {
     EXPECT_EQ(Cp1251ToUtf8("\x80\x81\x88\x8A\x90\x99\xA0\xA9\xB0"), "ЂЃ€Љђ™\u00A0©°");
 }
 
+// Texts from the system (a failure's reason under a KOI8-U locale) become UTF-8.
+TEST(TextToUtf8, converts_from_the_named_encoding_and_replaces_what_it_cannot) {
+    EXPECT_EQ(TextToUtf8("\xF0\xD2\xC9\xD7\xA6\xD4", "KOI8-U"), "Привіт");
+    EXPECT_EQ(TextToUtf8("ok \xFF!", "UTF-8"), "ok \uFFFD!");
+    EXPECT_EQ(TextToUtf8("cut \xD0", "UTF-8"), "cut \uFFFD");
+    EXPECT_EQ(SystemText("plain"), "plain");
+}
+
 TEST(LanguageTable, line_values_follow_the_first_equals_sign) {
     LanguageTable table(Lines{"k=a=b", "abc", "k=", "k=  two blanks each side  ", "=lead"});
     EXPECT_EQ(table.value(0), "a=b");
@@ -118,6 +131,44 @@ TEST_F(ReadLanguageFileTest, a_folder_in_the_way_counts_as_no_file) {
     EXPECT_NE(FailureOf([&] { ReadLanguageFile("English.txt", {}); }).find("Cannot open file \""),
               std::string::npos);
 }
+
+#if defined(__unix__)
+// What is not a regular file of a sensible size is a file that cannot be
+// opened, reported at once: a FIFO would wait for a writer forever, and a
+// link to an endless device would be read until memory ran out.
+TEST_F(ReadLanguageFileTest, only_a_regular_file_of_a_sensible_size_is_read) {
+    const std::string path = (std::filesystem::current_path() / "English.txt").string();
+    ASSERT_EQ(mkfifo("English.txt", 0600), 0);
+    EXPECT_EQ(FailureOf([&] { ReadLanguageFile("English.txt", {}); }),
+              "Cannot open file \"" + path + "\". Not a regular file");
+    // A file found later is still taken.
+    test::WriteBytes(first.path() / "English.txt", "k=first");
+    EXPECT_EQ(valueOfLine0({first.str()}), "first");
+
+    for (const char* device : {"/dev/zero", "/dev/urandom"}) {
+        std::filesystem::remove("English.txt");
+        std::filesystem::create_symlink(device, "English.txt");
+        EXPECT_EQ(FailureOf([&] { ReadLanguageFile("English.txt", {}); }),
+                  "Cannot open file \"" + path + "\". Not a regular file");
+    }
+    std::filesystem::remove("English.txt");
+    test::WriteBytes("English.txt", std::string(2 << 20, 'x'));
+    EXPECT_EQ(FailureOf([&] { ReadLanguageFile("English.txt", {}); }),
+              "Cannot open file \"" + path + "\". File too large");
+}
+
+// The name of the current folder comes from the file system; one that is not
+// valid in the locale's encoding still gives a UTF-8 text.
+TEST(ReadLanguageFile, a_folder_name_in_another_encoding_is_reported_as_utf8) {
+    test::ScratchDir root;
+    const std::filesystem::path latin1 = root.path() / "caf\xE9";
+    std::filesystem::create_directory(latin1);
+    test::InDirectory cd{latin1};
+    const std::string failure = FailureOf([&] { ReadLanguageFile("English.txt", {}); });
+    EXPECT_TRUE(IsUtf8(failure));
+    EXPECT_NE(failure.find("caf\xEF\xBF\xBD/English.txt"), std::string::npos) << failure;
+}
+#endif
 
 } // namespace
 } // namespace tc

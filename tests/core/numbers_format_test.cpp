@@ -55,6 +55,10 @@ const GeneralCase kGeneralCases[] = {
     {"EighteenDigitsBelowHalf", 1.000000000000004994L, 15, "1"},
     {"LargestFinite", LDBL_MAX, 15, "1.18973149535723E4932"},
     {"SmallestDenormal", LDBL_TRUE_MIN, 15, "3.64519953188247E-4951"},
+    // Rounded up, these would exceed the largest value and read back as an
+    // overflow; they are cut instead, and read back.
+    {"LargestFiniteAtEighteen", LDBL_MAX, 18, "1.18973149535723176E4932"},
+    {"LargestFiniteAtTwo", -LDBL_MAX, 2, "-1.1E4932"},
     {"EightDigitsOfTwoThirds", 2.0L / 3.0L, 8, "0.66666667"},
     {"EightDigitInteger", 12345678.0L, 8, "12345678"},
     {"NineDigitsAtEight", 123456789.0L, 8, "1.2345679E8"},
@@ -74,6 +78,10 @@ TEST_P(GeneralForm, Writes) {
     const auto [c, decimal] = GetParam();
     const std::string expected = WithSeparator(c.text, decimal);
     EXPECT_EQ(FormatGeneral(c.value, c.digits, decimal), expected);
+    // What the program writes, it can read again.
+    if (std::isfinite(c.value)) {
+        EXPECT_NO_THROW(StrToFloat(expected, decimal));
+    }
     if (c.digits == 15) {
         EXPECT_EQ(FloatToStr(c.value, decimal), expected);
     }

@@ -39,7 +39,7 @@ template <typename Action> std::string FailureOf(Action action) {
     try {
         action();
     } catch (const Failure& failure) {
-        return failure.what();
+        return failure.message();
     }
     return "<no failure>";
 }

@@ -102,6 +102,27 @@ TEST(SaveLinesTest, saving_through_a_link_writes_the_linked_file) {
     EXPECT_EQ(ReadBytes("real/out.txt"), "new\r\n");
     EXPECT_EQ(folder.names(), (std::set<std::string>{"link.txt", "real"}));
 }
+
+// A link to a file not yet there stands for that file: it is created, with no
+// question (no file is replaced), and the link stays a link.
+TEST(SaveLinesTest, saving_through_a_dangling_link_creates_the_named_file) {
+    WorkFolder folder;
+    fs::create_directory("real");
+    fs::create_symlink("real/later.txt", "link.txt");
+    EXPECT_FALSE(CheckSaveTarget("link.txt"));
+    SaveLines("link.txt", {"new"});
+    EXPECT_TRUE(fs::is_symlink(fs::symlink_status("link.txt")));
+    EXPECT_EQ(ReadBytes("real/later.txt"), "new\r\n");
+}
+
+TEST(SaveLinesTest, a_file_with_other_names_keeps_them) {
+    WorkFolder folder;
+    WriteBytes("out.txt", "an older and longer solution\r\n");
+    fs::create_hard_link("out.txt", "other.txt");
+    SaveLines("out.txt", {"new"});
+    EXPECT_TRUE(fs::equivalent("out.txt", "other.txt"));
+    EXPECT_EQ(ReadBytes("other.txt"), "new\r\n");
+}
 #endif
 
 // A failure names the file and the reason, leaves what was there as it was and
@@ -131,6 +152,21 @@ TEST(SaveLinesTest, places_that_cannot_take_a_file_fail_and_change_nothing) {
     EXPECT_EQ(ReadBytes("plain"), "kept");
     ExpectFailure(folder, "missing/out.txt", "Cannot save \"missing/out.txt\": No such file or directory");
     EXPECT_THROW(CheckSaveTarget("result.txt"), Failure);
+}
+
+// The system would take the name only up to the NUL and save somewhere else.
+TEST(SaveLinesTest, a_name_holding_a_nul_is_refused) {
+    WorkFolder folder;
+    const std::string name("out\0put.txt", 11);
+    const std::string message = "Cannot save \"" + name + "\": The name holds a NUL character";
+    try {
+        CheckSaveTarget(name);
+        ADD_FAILURE() << "the name was taken";
+    } catch (const Failure& f) {
+        EXPECT_EQ(f.message(), message);
+    }
+    EXPECT_THROW(SaveLines(name, {"a line"}), Failure);
+    EXPECT_TRUE(folder.names().empty());
 }
 
 TEST(SaveLinesTest, a_read_only_file_is_not_replaced) {

@@ -128,6 +128,25 @@ private slots:
         QCOMPARE(Find<QLineEdit>(view.get(), "Vec_R")->text(), QString());
     }
 
+    // A NUL typed into a cell would end the box's text in the middle.
+    void a_control_character_in_a_typed_text_shows_in_the_error_box() {
+        BoxLog log;
+        auto view = MakeWindow(log);
+        // No key gives a NUL: the text is pasted.
+        auto* table = Find<QTableView>(view.get(), "Vec_Table");
+        const QModelIndex index = table->model()->index(2, 2);
+        table->setCurrentIndex(index);
+        auto* editor = qobject_cast<QLineEdit*>(table->indexWidget(index));
+        QVERIFY(editor);
+        editor->selectAll();
+        editor->insert(QString("12") + QChar(0) + "abc");
+        QTest::keyClick(editor, Qt::Key_Return);
+        QCoreApplication::processEvents();
+        QTest::mouseClick(Find<QPushButton>(view.get(), "CBut1"), Qt::LeftButton);
+        QCOMPARE(log.errors,
+                 QStringList{QString("'12") + QChar(0x2400) + "abc' is not a valid floating point value."});
+    }
+
     // The widest state: five components, the angle's fields shown.
     void nothing_on_the_tab_is_cut_or_covered() {
         BoxLog log;

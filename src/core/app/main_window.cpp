@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 
 #include "i18n/language_file.h"
+#include "i18n/system_text.h"
 
 namespace tc {
 
@@ -86,8 +87,11 @@ void MainWindow::run(const Handler& handler) {
         handler();
     } catch (const UsageError&) {
         throw;
+    } catch (const Failure& e) {
+        env_.host.showError(ErrorBoxText(e.message()));
     } catch (const std::exception& e) {
-        env_.host.showError(ErrorBoxText(e.what()));
+        // Only the library's own failures get here; their texts come from the system.
+        env_.host.showError(ErrorBoxText(SystemText(e.what())));
     }
 }
 

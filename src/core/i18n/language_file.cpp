@@ -1,44 +1,19 @@
 #include "i18n/language_file.h"
 
-#include <cerrno>
 #include <filesystem>
-#include <fstream>
-#include <optional>
 #include <system_error>
 
+#include "i18n/system_text.h"
+#include "io/read_regular.h"
 #include "numbers/failure.h"
 
 namespace tc {
 
 namespace {
 
-// The whole file at `path`, or nullopt with `error` set to the system's reason.
-// The stream takes the path in the system's own form, so folders with
-// Cyrillic names work on Windows as well.
-std::optional<std::string> ReadWhole(const std::filesystem::path& path, int& error) {
-    std::error_code ec;
-    // Some systems open a folder as a file that cannot be read.
-    if (std::filesystem::is_directory(path, ec)) {
-        error = EISDIR;
-        return std::nullopt;
-    }
-    errno = 0;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        error = errno ? errno : ENOENT;
-        return std::nullopt;
-    }
-    std::string bytes;
-    char buffer[4096];
-    while (in.read(buffer, sizeof buffer) || in.gcount() > 0)
-        bytes.append(buffer, static_cast<std::size_t>(in.gcount()));
-    if (in.bad()) {
-        error = errno ? errno : EIO;
-        return std::nullopt;
-    }
-    error = 0;
-    return bytes;
-}
+// A language file holds a few hundred short lines, tens of kilobytes; a file
+// far beyond that is no language file (or a device that never ends).
+constexpr std::size_t kLanguageFileLimit = 1 << 20;
 
 } // namespace
 
@@ -53,15 +28,16 @@ LanguageTable ReadLanguageFile(const std::string& fileName, const std::vector<st
     std::filesystem::path here = std::filesystem::current_path(ec) / fileName;
     if (ec) here = fileName;
 
-    int hereError = 0;
-    if (auto bytes = ReadWhole(here, hereError)) return LanguageTable(LanguageLines(*bytes));
+    std::string hereReason;
+    if (auto bytes = ReadRegularFile(here, kLanguageFileLimit, hereReason))
+        return LanguageTable(LanguageLines(*bytes));
     for (const std::string& dir : dirs) {
-        int error = 0;
-        if (auto bytes = ReadWhole(std::filesystem::path(dir) / fileName, error))
+        std::string reason;
+        if (auto bytes = ReadRegularFile(std::filesystem::path(dir) / fileName, kLanguageFileLimit, reason))
             return LanguageTable(LanguageLines(*bytes));
     }
-    throw Failure("Cannot open file \"" + here.u8string() + "\". " +
-                  std::error_code(hereError, std::generic_category()).message());
+    // The current folder's name comes from the file system, in the locale's encoding.
+    throw Failure("Cannot open file \"" + SystemText(here.string()) + "\". " + hereReason);
 }
 
 } // namespace tc

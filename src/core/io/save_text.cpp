@@ -5,9 +5,12 @@
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <system_error>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+
+#include "i18n/system_text.h"
 #include "numbers/failure.h"
 
 namespace tc {
@@ -20,27 +23,25 @@ namespace {
     throw Failure("Cannot save \"" + path + "\": " + reason);
 }
 
-std::string Reason(std::errc code) {
-    return std::make_error_code(code).message();
+[[noreturn]] void FailErrno(const std::string& path, int code) {
+    Fail(path, SystemReason(code ? code : EIO));
 }
 
-// The reason the last failed stream operation left in errno; streams keep no
-// error code of their own, and a failure without one is reported as an I/O error.
-std::string StreamReason(int savedErrno) {
-    return savedErrno ? std::generic_category().message(savedErrno) : Reason(std::errc::io_error);
-}
-
-// A link is followed to the file it names, so that saving through it changes
-// that file instead of replacing the link with a file of its own.
+// The file a name stands for: a symbolic link is followed (through a chain of
+// them) to the file it names, so that saving through it changes that file,
+// or creates it when it does not exist yet, and the link stays.
 fs::path Resolve(const std::string& path) {
+    // The system would take the name only up to the NUL, and save elsewhere.
+    if (path.find('\0') != std::string::npos) Fail(path, "The name holds a NUL character");
     fs::path p = fs::u8path(path);
-    std::error_code ec;
-    if (fs::is_symlink(fs::symlink_status(p, ec))) {
-        fs::path target = fs::weakly_canonical(p, ec);
-        if (ec) Fail(path, ec.message());
-        return target;
+    for (int hops = 0; hops < 40; ++hops) {
+        std::error_code ec;
+        if (!fs::is_symlink(fs::symlink_status(p, ec))) return p;
+        const fs::path next = fs::read_symlink(p, ec);
+        if (ec) Fail(path, SystemText(ec.message()));
+        p = next.is_absolute() ? next : p.parent_path() / next;
     }
-    return p;
+    FailErrno(path, ELOOP);
 }
 
 // What is at `p`: not_found, or a file that may be replaced. Throws for anything
@@ -49,59 +50,194 @@ fs::file_status Inspect(const fs::path& p, const std::string& path) {
     std::error_code ec;
     fs::file_status st = fs::status(p, ec);
     if (st.type() == fs::file_type::not_found) return st;
-    if (ec) Fail(path, ec.message());
-    if (st.type() == fs::file_type::directory) Fail(path, Reason(std::errc::is_a_directory));
+    if (ec) Fail(path, SystemText(ec.message()));
+    if (st.type() == fs::file_type::directory) FailErrno(path, EISDIR);
     if (st.type() != fs::file_type::regular) Fail(path, "Not a regular file");
     constexpr fs::perms anyWrite = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
     if ((st.permissions() & anyWrite) == fs::perms::none) Fail(path, "Read-only file");
     return st;
 }
 
-// A name in the target's folder that no file has yet. It does not grow with the
-// target's name, so a target whose name is as long as the system allows still
+// The memo's lines as the file's bytes. A break inside a line (CR LF, CR or
+// LF) ends a file line there too, so every line of the file ends in CR LF.
+std::string FileText(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines) {
+        size_t from = 0;
+        for (size_t at; (at = line.find_first_of("\r\n", from)) != std::string::npos; from = at + 1) {
+            text.append(line, from, at - from);
+            text += "\r\n";
+            if (line[at] == '\r' && at + 1 < line.size() && line[at + 1] == '\n') ++at;
+        }
+        text.append(line, from, std::string::npos);
+        text += "\r\n";
+    }
+    return text;
+}
+
+// Every byte of `text` to `fd`; false with errno set when the system refuses.
+bool WriteAll(FileOps& ops, int fd, const std::string& text) {
+    for (size_t done = 0; done < text.size();) {
+        const long n = ops.write(fd, text.data() + done, text.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) {
+            if (n == 0) errno = EIO;
+            return false;
+        }
+        done += static_cast<size_t>(n);
+    }
+    return true;
+}
+
+// Writes `text` over the whole file `fd` holds and syncs it; false with errno
+// set on failure.
+bool Overwrite(FileOps& ops, int fd, const std::string& text) {
+    return WriteAll(ops, fd, text) && ops.ftruncate(fd, static_cast<long long>(text.size())) == 0 &&
+           ops.fsync(fd) == 0;
+}
+
+// The whole file at `p`, or false with errno set.
+bool ReadAll(FileOps& ops, const fs::path& p, std::string& text) {
+    const int fd = ops.open(p.string(), O_RDONLY, 0);
+    if (fd < 0) return false;
+    text.clear();
+    char buffer[8192];
+    for (;;) {
+        const long n = ops.read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) {
+            const int error = errno;
+            ops.close(fd);
+            errno = error;
+            return false;
+        }
+        if (n == 0) break;
+        text.append(buffer, static_cast<size_t>(n));
+    }
+    return ops.close(fd) == 0;
+}
+
+// A new file in `folder` under a name no file has yet, created with `mode`;
+// -1 with errno set when the folder takes none. The name does not grow with
+// the target's, so a target whose name is as long as the system allows still
 // gets one.
-fs::path TemporaryBeside(const fs::path& target) {
+int CreateBeside(FileOps& ops, const fs::path& folder, int mode, fs::path& created) {
     static std::atomic<unsigned> counter{0};
     const auto stamp =
         static_cast<unsigned long long>(std::chrono::steady_clock::now().time_since_epoch().count());
-    for (int attempt = 0;; ++attempt) {
+    for (int attempt = 0; attempt < 100; ++attempt) {
         char name[64];
         std::snprintf(name, sizeof name, ".tovrin-%08llx-%u.tmp", stamp & 0xFFFFFFFFull, counter++);
-        fs::path candidate = target.parent_path() / name;
-        std::error_code ec;
-        if (!fs::exists(fs::symlink_status(candidate, ec)) || attempt >= 100) return candidate;
+        created = folder / name;
+        const int fd = ops.open(created.string(), O_WRONLY | O_CREAT | O_EXCL, mode);
+        if (fd >= 0 || errno != EEXIST) return fd;
     }
+    return -1;
 }
 
-// Removes the temporary file unless the save went through.
-class TemporaryFile {
-public:
-    explicit TemporaryFile(fs::path p) : path_(std::move(p)) {}
-    ~TemporaryFile() {
-        if (path_.empty()) return;
+int ModeOf(const fs::file_status& st) {
+    return fs::exists(st) ? static_cast<int>(st.permissions() & fs::perms::all) : 0666;
+}
+
+// Syncs the folder, so that the rename itself is on the disk. Not every file
+// system can sync a folder; the text is saved either way.
+void SyncFolder(FileOps& ops, const fs::path& folder) {
+    const int fd = ops.open(folder.empty() ? "." : folder.string(), O_RDONLY, 0);
+    if (fd < 0) return;
+    ops.fsync(fd);
+    ops.close(fd);
+}
+
+// The temporary file beside the target, then a rename. Returns false, having
+// changed nothing, when the folder takes no new file (errno EACCES or EPERM).
+bool SaveByRename(FileOps& ops, const fs::path& target, const fs::file_status& existing,
+                  const std::string& text, const std::string& path) {
+    fs::path temp;
+    const int fd = CreateBeside(ops, target.parent_path(), ModeOf(existing), temp);
+    if (fd < 0) {
+        if (errno == EACCES || errno == EPERM) return false;
+        FailErrno(path, errno);
+    }
+    // The replacement keeps the access rights of the file it replaces, which
+    // the creation mask may have narrowed.
+    if (fs::exists(existing)) {
         std::error_code ec;
-        fs::remove(path_, ec);
+        fs::permissions(temp, existing.permissions(), fs::perm_options::replace, ec);
     }
-    TemporaryFile(const TemporaryFile&) = delete;
-    TemporaryFile& operator=(const TemporaryFile&) = delete;
-    const fs::path& path() const { return path_; }
-    void keep() { path_.clear(); }
-
-private:
-    fs::path path_;
-};
-
-// One memo line and its CR LF. A break inside the line (CR LF, CR or LF) ends
-// a file line there too, so every line of the file ends in CR LF.
-void WriteLine(std::ofstream& out, const std::string& line) {
-    size_t from = 0;
-    for (size_t at; (at = line.find_first_of("\r\n", from)) != std::string::npos; from = at + 1) {
-        out.write(line.data() + from, static_cast<std::streamsize>(at - from));
-        out.write("\r\n", 2);
-        if (line[at] == '\r' && at + 1 < line.size() && line[at + 1] == '\n') ++at;
+    const bool written = WriteAll(ops, fd, text) && ops.fsync(fd) == 0;
+    int error = errno;
+    const bool closed = ops.close(fd) == 0;
+    if (written && !closed) error = errno;
+    if (!written || !closed || ops.rename(temp.string(), target.string()) != 0) {
+        if (written && closed) error = errno;
+        ops.unlink(temp.string());
+        FailErrno(path, error);
     }
-    out.write(line.data() + from, static_cast<std::streamsize>(line.size() - from));
-    out.write("\r\n", 2);
+    SyncFolder(ops, target.parent_path());
+    return true;
+}
+
+// Rewrites the existing file in place. Its old text is first copied to the
+// system's temporary folder and read back, so that a failed rewrite can be
+// undone, and even a failed undo leaves the old text somewhere the user is told.
+void SaveInPlace(FileOps& ops, const fs::path& target, const std::string& text, const std::string& path) {
+    std::string old;
+    if (!ReadAll(ops, target, old)) FailErrno(path, errno);
+
+    std::error_code ec;
+    const fs::path tmp = fs::temp_directory_path(ec);
+    if (ec) Fail(path, SystemText(ec.message()));
+    fs::path copy;
+    const int copyFd = CreateBeside(ops, tmp, 0600, copy);
+    if (copyFd < 0) FailErrno(path, errno);
+    const bool copied = WriteAll(ops, copyFd, old) && ops.fsync(copyFd) == 0;
+    int error = errno;
+    const bool copyClosed = ops.close(copyFd) == 0;
+    if (copied && !copyClosed) error = errno;
+    bool verified = false;
+    if (copied && copyClosed) {
+        std::string check;
+        const bool read = ReadAll(ops, copy, check);
+        verified = read && check == old;
+        error = read ? EIO : errno;
+    }
+    if (!verified) {
+        ops.unlink(copy.string());
+        FailErrno(path, error);
+    }
+
+    const int fd = ops.open(target.string(), O_WRONLY, 0);
+    if (fd < 0) {
+        error = errno;
+        ops.unlink(copy.string());
+        FailErrno(path, error);
+    }
+    const bool written = Overwrite(ops, fd, text);
+    error = errno;
+    const bool closed = ops.close(fd) == 0;
+    if (written && closed) {
+        ops.unlink(copy.string());
+        return;
+    }
+    if (written) error = errno;
+
+    // Undo: the old text back over whatever part of the new one got there.
+    const int undoFd = ops.open(target.string(), O_WRONLY, 0);
+    const bool undone = undoFd >= 0 && Overwrite(ops, undoFd, old);
+    const bool undoClosed = undoFd >= 0 && ops.close(undoFd) == 0;
+    if (undone && undoClosed) {
+        ops.unlink(copy.string());
+        FailErrno(path, error);
+    }
+    Fail(path, SystemReason(error ? error : EIO) + "; its previous text is kept in \"" +
+                   SystemText(copy.string()) + "\"");
+}
+
+// How many names the file at `p` has; 1 when that cannot be told.
+unsigned long LinkCount(const fs::path& p) {
+    std::error_code ec;
+    const auto count = fs::hard_link_count(p, ec);
+    return ec ? 1 : static_cast<unsigned long>(count);
 }
 
 } // namespace
@@ -124,32 +260,16 @@ bool CheckSaveTarget(const std::string& path) {
     return fs::exists(Inspect(Resolve(path), path));
 }
 
-void SaveLines(const std::string& path, const std::vector<std::string>& lines) {
+void SaveLines(const std::string& path, const std::vector<std::string>& lines, FileOps& ops) {
     const fs::path target = Resolve(path);
     const fs::file_status existing = Inspect(target, path);
-
-    TemporaryFile temp(TemporaryBeside(target));
-    {
-        errno = 0;
-        std::ofstream out(temp.path(), std::ios::binary | std::ios::trunc);
-        if (!out) Fail(path, StreamReason(errno));
-        for (const std::string& line : lines) {
-            WriteLine(out, line);
-            if (!out) Fail(path, StreamReason(errno));
-        }
-        // Closing writes out what is still buffered; a full disk shows here.
-        errno = 0;
-        out.close();
-        if (!out) Fail(path, StreamReason(errno));
-    }
-
-    std::error_code ec;
-    // The replacement keeps the access rights of the file it replaces.
-    if (fs::exists(existing))
-        fs::permissions(temp.path(), existing.permissions(), fs::perm_options::replace, ec);
-    fs::rename(temp.path(), target, ec);
-    if (ec) Fail(path, ec.message());
-    temp.keep();
+    const std::string text = FileText(lines);
+    // A rename would give this name a file of its own and part it from the
+    // file's other names, which would keep the old text.
+    const bool linked = fs::exists(existing) && LinkCount(target) > 1;
+    if (!linked && SaveByRename(ops, target, existing, text, path)) return;
+    if (!fs::exists(existing)) FailErrno(path, EACCES);
+    SaveInPlace(ops, target, text, path);
 }
 
 std::string ReplaceQuestion(const std::string& path, const std::string& wording) {

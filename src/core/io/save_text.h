@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "io/file_ops.h"
+
 namespace tc {
 
 // The file a name chosen in the save dialog stands for: the name itself when
@@ -13,17 +15,27 @@ std::string TextFileName(const std::string& chosen);
 
 // Whether `path` can take a saved text. Returns true when a file is there
 // already (the user is then asked before it is replaced) and false when none
-// is. Throws Failure, naming the file and the reason, when nothing can be
-// saved there: a folder, something that is not a plain file, a read-only file.
+// is. A symbolic link stands for the file it names, also one that does not
+// exist yet. Throws Failure, naming the file and the reason, when nothing can
+// be saved there: a folder, something that is not a plain file, a read-only
+// file, a name holding a NUL character.
 bool CheckSaveTarget(const std::string& path);
 
 // Writes `lines` to `path` as UTF-8, each line followed by CR LF and nothing
 // else (no lines: an empty file). A line holding a line break of its own is
-// written as the lines it stands for. The text goes to a temporary file beside
-// the target, which is then renamed into place: on any failure the temporary
-// file is removed, an existing file at `path` stays as it was, and Failure is
-// thrown with a message naming the file and the system's reason.
-void SaveLines(const std::string& path, const std::vector<std::string>& lines);
+// written as the lines it stands for. A link is followed and kept.
+//
+// The text goes to a temporary file beside the target, synced to the disk and
+// then renamed into place. Where that would lose something (a file with other
+// hard links) or the folder takes no new file (a writable file in a read-only
+// folder), the file is rewritten in place instead, after a copy of its old
+// text has been written to the system's temporary folder and read back. On any
+// failure the target keeps its old text (restored from the copy when the
+// rewrite was under way), no temporary file is left, and Failure is thrown
+// with a message naming the file and the system's reason. `ops` makes the
+// file system calls.
+void SaveLines(const std::string& path, const std::vector<std::string>& lines,
+               FileOps& ops = SystemFileOps());
 
 // The question asked before an existing file is replaced: `wording` with its
 // first "%s" replaced by `path`; an empty wording (no language file read) gives

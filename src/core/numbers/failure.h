@@ -9,7 +9,12 @@ namespace tc {
 
 class Failure : public std::runtime_error {
 public:
-    explicit Failure(const std::string& message) : std::runtime_error(message) {}
+    explicit Failure(const std::string& message) : std::runtime_error(message), message_(message) {}
+    // The whole message: what() ends at the first NUL, and a typed text may hold one.
+    const std::string& message() const { return message_; }
+
+private:
+    std::string message_;
 };
 
 // The messages of the arithmetic failures, as the error box shows them.

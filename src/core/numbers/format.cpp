@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <limits>
 #include <string>
 
 #include "numbers/convert.h"
@@ -12,6 +13,8 @@ namespace {
 // Every number form starts from this many correctly rounded significant digits
 // and rounds them again, half up, to its own precision.
 constexpr int kExpandedDigits = 18;
+// Enough digits to tell the largest finite value from every text of 18 digits.
+constexpr int kLargestDigits = 24;
 
 // A magnitude as 0.d1d2d3... times ten to the power `exponent`. `digits` has
 // no leading or trailing zeros; it is empty when the value rounded to zero.
@@ -24,13 +27,13 @@ int BoundPrecision(int precision) {
     return std::clamp(precision, 2, kExpandedDigits);
 }
 
-// The 18 significant digits of |value|, a finite non-zero number. to_chars
+// The 18 (or `digits`) significant digits of |value|, a finite non-zero number. to_chars
 // writes "d.ddddddddddddddddde[+-]x" whatever the C library's locale.
-Decimal Expand(long double value) {
+Decimal Expand(long double value, int digits = kExpandedDigits) {
     char text[64];
-    const auto end = std::to_chars(text, text + sizeof text, std::fabs(value), std::chars_format::scientific,
-                                   kExpandedDigits - 1)
-                         .ptr;
+    const auto end =
+        std::to_chars(text, text + sizeof text, std::fabs(value), std::chars_format::scientific, digits - 1)
+            .ptr;
     char* e = std::find(text, end, 'e');
     Decimal d;
     d.digits.push_back(text[0]);
@@ -67,6 +70,22 @@ void RoundHalfUp(Decimal& d, long long count) {
     while (!d.digits.empty() && d.digits.back() == '0')
         d.digits.pop_back();
     if (d.digits.empty()) d.exponent = 0;
+}
+
+// The largest finite value rounded half up to fewer digits can exceed it
+// ("1.18973149535723177E4932"), and no reader takes such a text back. There
+// the digits are cut instead: the value lies between the largest value cut to
+// `count` digits and the largest value itself, so its own cut digits are the
+// largest value's.
+void KeepBelowLargest(Decimal& d, int count) {
+    static const Decimal largest = Expand(std::numeric_limits<long double>::max(), kLargestDigits);
+    if (d.exponent < largest.exponent) return;
+    const std::string cut = largest.digits.substr(0, static_cast<std::size_t>(count));
+    if (d.exponent == largest.exponent && d.digits <= cut) return;
+    d.digits = cut;
+    d.exponent = largest.exponent;
+    while (!d.digits.empty() && d.digits.back() == '0')
+        d.digits.pop_back();
 }
 
 std::string NotFinite(long double value) {
@@ -117,6 +136,7 @@ std::string FormatGeneral(long double value, int digits, char decimal) {
     const int precision = BoundPrecision(digits);
     Decimal d = Expand(value);
     RoundHalfUp(d, precision);
+    KeepBelowLargest(d, precision);
     return WriteGeneral(d, value < 0.0L, precision, decimal);
 }
 
