@@ -12,6 +12,24 @@ namespace tc::names {
 // Main window: menu, tabs and the About window.
 
 // Vector tab.
+inline constexpr char Vector[] = "Vector";       // the page
+inline constexpr char CVec_Task[] = "CVec_Task"; // group of the task selector
+inline constexpr char TVec[] = "TVec";           // task selector
+inline constexpr char CRoz_N[] = "CRoz_N";       // group of the size selector
+inline constexpr char Vec_N[] = "Vec_N";         // its label "N"
+inline constexpr char V_N[] = "V_N";             // number of components, 2..5
+inline constexpr char CVec_data[] = "CVec_data"; // group of the input grid
+inline constexpr char Vec_Table[] = "Vec_Table"; // A in row 1, B in row 2
+inline constexpr char CVec_Rez[] = "CVec_Rez";   // group of the results
+inline constexpr char V_Rez[] = "V_Rez";         // the result vector in row 1
+inline constexpr char Vec_lab[] = "Vec_lab";     // label of the scalar result
+inline constexpr char Vec_R[] = "Vec_R";         // the scalar result
+inline constexpr char phi_l[] = "phi_l";         // label of the angle
+inline constexpr char phi1[] = "phi1";           // the angle in degrees
+inline constexpr char Vec_M[] = "Vec_M";         // the written solution
+inline constexpr char CBut1[] = "CBut1";         // compute
+inline constexpr char CV_Save[] = "CV_Save";     // save the written solution
+inline constexpr char CClose[] = "CClose";       // exit
 
 // Matrix tab.
 
