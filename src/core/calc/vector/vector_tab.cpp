@@ -204,7 +204,15 @@ Partial<VectorInput> VectorTab::readInput() const {
     });
 }
 
+void VectorTab::clearResults() {
+    for (int i = 1; i <= 5; ++i)
+        result_.setCell(i, 1, "");
+    value_.text.clear();
+    phi_.text.clear();
+}
+
 void VectorTab::CBut1Click() {
+    clearResults();
     const Partial<VectorInput> input = readInput();
     const Partial<VectorResult> solved = SolveVector(input, env_.nums);
     VectorOutput out = WriteVector(input.result, solved.result, env_.nums, env_.messages);

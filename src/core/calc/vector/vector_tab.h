@@ -36,6 +36,9 @@ private:
     int components() const;
     // The typed data of a computation, read in the order its solution reads it.
     Partial<VectorInput> readInput() const;
+    // Empties the result cells and fields, so that a failure leaves only what
+    // the computation that failed wrote, never a result of an earlier one.
+    void clearResults();
 
     WidgetTree& tree_;
     Env& env_;
