@@ -95,5 +95,9 @@ int main(int argc, char** argv) {
         return Unusable(std::string("not a usable scenario: ") + e.what());
     } catch (const tc::UsageError& e) {
         return Unusable(e.what());
+    } catch (const std::exception& e) {
+        // Not the scenario's fault: the program itself went wrong.
+        std::cerr << "tovrincalc-cli: internal error: " << e.what() << "\n";
+        return 3;
     }
 }

@@ -1,6 +1,7 @@
 #include "main_view.h"
 
 #include <algorithm>
+#include <iostream>
 
 #include <QAction>
 #include <QApplication>
@@ -71,7 +72,7 @@ MainView::~MainView() {
 }
 
 void MainView::start() {
-    model_.start();
+    guarded([this] { model_.start(); });
     refresh();
     // The window opens in the middle of the screen; on a screen smaller than
     // the window its top left corner stays on the screen, so the title bar and
@@ -87,9 +88,28 @@ void MainView::start() {
 
 void MainView::act(const std::function<void()>& action) {
     if (refreshing_) return;
-    action();
+    guarded(action);
     refresh();
     if (model_.closed()) close();
+}
+
+void MainView::guarded(const std::function<void()>& step) {
+    try {
+        step();
+    } catch (const std::exception& e) {
+        reportFault(e.what());
+    }
+}
+
+void MainView::reportFault(const std::string& what) {
+    std::cerr << "tovrincalc: internal error: " << what << "\n";
+    refresh();
+    if (hooks.fault) return hooks.fault(BoxText(what));
+    QMessageBox::critical(this, QString::fromUtf8(kApplicationTitle) + QStringLiteral(": internal error"),
+                          QStringLiteral("The program went wrong and stopped the last action:\n") +
+                              BoxText(what) +
+                              QStringLiteral("\n\nThis is a fault of the program, not of your input. What "
+                                             "you typed stays; please report the text above."));
 }
 
 void MainView::refresh() {

@@ -31,6 +31,8 @@ public:
         std::function<std::optional<QString>(const QString& lastName)> saveName;
         std::function<bool(const QString& path)> confirmReplace;
         std::function<void()> about;
+        // A fault of the program (see reportFault).
+        std::function<void(const QString& what)> fault;
     };
 
     explicit MainView(Settings settings, QWidget* parent = nullptr);
@@ -62,6 +64,12 @@ private:
     QWidget* container(const std::string& name) const;
     // Runs a user's action on the model and shows the outcome.
     void act(const std::function<void()>& action);
+    // Runs `step`; an exception out of it is a fault of the program (the
+    // user's failures come as error boxes), reported by reportFault.
+    void guarded(const std::function<void()>& step);
+    // Shows a fault of the program in a box of its own, not as an error of the
+    // user's input; the window goes on with what the stopped handler left.
+    void reportFault(const std::string& what);
 
     MainWindow model_;
     QTabWidget* tabs_ = nullptr;

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "i18n/language_file.h"
+#include "i18n/line_value.h"
 #include "i18n/system_text.h"
 #include "i18n/text_encoding.h"
 #include "language_test_support.h"
@@ -18,6 +19,15 @@ namespace {
 
 using test::FailureOf;
 using Lines = std::vector<std::string>;
+
+TEST(LineValue, IsTheTextAfterTheFirstEquals) {
+    EXPECT_EQ(LineValue("k=a=b"), "a=b");
+    EXPECT_EQ(LineValue("abc"), "abc");
+    EXPECT_EQ(LineValue("k="), "");
+    EXPECT_EQ(LineValue("=x"), "x");
+    EXPECT_EQ(LineValue(""), "");
+    EXPECT_EQ(LineValue("Caption 12 =  Вектори  "), "  Вектори  ");
+}
 
 TEST(LanguageLines, every_kind_of_line_break_ends_a_line_and_a_last_line_needs_none) {
     EXPECT_EQ(LanguageLines("a=1\r\nb=2\nc=3\rd=4"), (Lines{"a=1", "b=2", "c=3", "d=4"}));

@@ -13,7 +13,7 @@
 #include <system_error>
 #include <vector>
 
-#include "numbers/failure.h"
+#include "app/error_box.h"
 
 namespace tc::test {
 

@@ -3,11 +3,26 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <stdexcept>
+
+#include "app/error_box.h"
 #include "app/main_window.h"
 #include "app/recording_host.h"
 
 namespace tc {
 namespace {
+
+TEST(ErrorBoxText, AddsAFullStopOnlyAfterCharactersAboveIt) {
+    EXPECT_EQ(ErrorBoxText("'' is not a valid floating point value"),
+              "'' is not a valid floating point value.");
+    EXPECT_EQ(ErrorBoxText("Cannot open file (missing)"), "Cannot open file (missing)");
+    EXPECT_EQ(ErrorBoxText("Already stopped."), "Already stopped.");
+    EXPECT_EQ(ErrorBoxText("ends in a dash -"), "ends in a dash -");
+    EXPECT_EQ(ErrorBoxText("ends in a slash /"), "ends in a slash /.");
+    EXPECT_EQ(ErrorBoxText("Помилка"), "Помилка."); // a UTF-8 byte is above "."
+    EXPECT_EQ(ErrorBoxText(""), "");
+}
 
 class MainWindowTest : public ::testing::Test {
 protected:
@@ -99,6 +114,34 @@ TEST_F(MainWindowTest, actions_naming_no_widget_or_the_wrong_kind_are_usage_erro
 TEST_F(MainWindowTest, the_about_command_shows_the_about_window) {
     window.menu("N2");
     EXPECT_EQ(host.aboutShown, 1);
+}
+
+// A host whose About window runs `onAbout`: a way into a handler from outside.
+class AboutHookHost : public RecordingHost {
+public:
+    std::function<void()> onAbout;
+    void showAbout() override { onAbout(); }
+};
+
+TEST(MainWindowRun, only_the_programs_failures_reach_the_error_box_and_a_fault_passes_out) {
+    AboutHookHost host;
+    MainWindow window(host, Settings{'.', {}});
+    window.start();
+    host.boxes.clear();
+
+    host.onAbout = [] { throw Failure("Stopped here"); };
+    window.menu("N2");
+    ASSERT_EQ(host.boxes.size(), 1u);
+    EXPECT_EQ(host.boxes[0].text, "Stopped here.");
+
+    // Any other exception is a fault of the program, not an error box.
+    host.boxes.clear();
+    host.onAbout = [] { throw std::out_of_range("a fault"); };
+    EXPECT_THROW(window.menu("N2"), std::out_of_range);
+    EXPECT_TRUE(host.boxes.empty());
+    // The window goes on working after it.
+    window.click("CBut1");
+    EXPECT_EQ(window.widgets().get<Edit>("Vec_R").text, "13.0000");
 }
 
 } // namespace

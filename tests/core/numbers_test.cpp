@@ -1,5 +1,4 @@
-// The error box text, language-file line values, and number texts that do not
-// depend on the C library's locale.
+// Number texts that do not depend on the C library's locale.
 
 #include <gtest/gtest.h>
 
@@ -12,26 +11,6 @@
 
 namespace tc::test {
 namespace {
-
-TEST(ErrorBoxText, AddsAFullStopOnlyAfterCharactersAboveIt) {
-    EXPECT_EQ(ErrorBoxText("'' is not a valid floating point value"),
-              "'' is not a valid floating point value.");
-    EXPECT_EQ(ErrorBoxText("Cannot open file (missing)"), "Cannot open file (missing)");
-    EXPECT_EQ(ErrorBoxText("Already stopped."), "Already stopped.");
-    EXPECT_EQ(ErrorBoxText("ends in a dash -"), "ends in a dash -");
-    EXPECT_EQ(ErrorBoxText("ends in a slash /"), "ends in a slash /.");
-    EXPECT_EQ(ErrorBoxText("Помилка"), "Помилка."); // a UTF-8 byte is above "."
-    EXPECT_EQ(ErrorBoxText(""), "");
-}
-
-TEST(LineValue, IsTheTextAfterTheFirstEquals) {
-    EXPECT_EQ(LineValue("k=a=b"), "a=b");
-    EXPECT_EQ(LineValue("abc"), "abc");
-    EXPECT_EQ(LineValue("k="), "");
-    EXPECT_EQ(LineValue("=x"), "x");
-    EXPECT_EQ(LineValue(""), "");
-    EXPECT_EQ(LineValue("Caption 12 =  Вектори  "), "  Вектори  ");
-}
 
 TEST(Numbers, BindsTheSeparator) {
     const Numbers comma(',');

@@ -6,6 +6,7 @@
 #include <QScreen>
 #include <QTabWidget>
 #include <QTableView>
+#include <stdexcept>
 
 #include "gui_fixture.h"
 
@@ -154,6 +155,21 @@ private slots:
         QTest::mouseRelease(table->viewport(), Qt::LeftButton, {},
                             table->visualRect(table->model()->index(2, 1)).center());
         QCOMPARE(grid.cell(0, 1), std::string("B"));
+    }
+
+    void a_fault_of_the_program_gets_its_own_box_and_the_window_goes_on() {
+        BoxLog log;
+        auto view = MakeWindow(log);
+        QStringList faults;
+        view->hooks.fault = [&faults](const QString& what) { faults << what; };
+        view->hooks.about = [] { throw std::logic_error("a broken handler"); };
+        Find<QAction>(view.get(), "N2")->trigger();
+        QCOMPARE(faults, QStringList{"a broken handler"});
+        QVERIFY(log.errors.isEmpty());
+        QVERIFY(view->isVisible());
+        Find<QPushButton>(view.get(), "CBut1")->click();
+        QCOMPARE(Find<QLineEdit>(view.get(), "Vec_R")->text(), QString("13.0000"));
+        QCOMPARE(faults.size(), 1);
     }
 
     void init() { watchdog_ = std::make_unique<ModalWatchdog>(); }

@@ -1,37 +1,39 @@
 #include "app/about_window.h"
 
 #include "i18n/language_file.h"
+#include "i18n/lines.h"
+#include "widgets/names.h"
 
 namespace tc {
 
 AboutWindow::AboutWindow(WidgetTree& tree, Env& env)
     : tree_(tree), env_(env), info_([&]() -> Memo& {
-          Widget& form = tree.addPlain(WidgetKind::Form, "Form1", "", "Про програму", {0, 0, 475, 332});
+          Widget& form = tree.addPlain(WidgetKind::Form, names::Form1, "", "Про програму", {0, 0, 475, 332});
           form.look.background = 0xC0DCC0;
           form.look.pixelSize = 11;
-          tree.addPlain(WidgetKind::Page, "TabSheet1", "Form1", "Про програму", {0, 0, 473, 305});
-          Memo& m = tree.add<Memo>("InfoM", "TabSheet1");
+          tree.addPlain(WidgetKind::Page, names::TabSheet1, names::Form1, "Про програму", {0, 0, 473, 305});
+          Memo& m = tree.add<Memo>(names::InfoM, names::TabSheet1);
           m.geometry = {0, 4, 465, 269};
           m.look.background = 0xE0E0E0;
-          tree.addPlain(WidgetKind::Button, "Button1", "Form1", "Вихід", {2, 307, 471, 25});
+          tree.addPlain(WidgetKind::Button, names::Button1, names::Form1, "Вихід", {2, 307, 471, 25});
           return m;
       }()) {}
 
 void AboutWindow::formCreate(const std::string& fileName, const std::vector<std::string>& languageDirs) {
     info_.clear();
     const LanguageTable table = ReadLanguageFile(fileName, languageDirs);
-    // Lines 207 and 208 introduce the author's and the contact line below them;
-    // the indentation of the three fixed lines is part of the text's look.
-    for (int line = 200; line <= 206; ++line)
+    // The author's and the contact line come under the lines that introduce
+    // them; the indentation of the three fixed lines is part of the text's look.
+    for (int line = LineIndex(Line::about_purpose); line <= LineIndex(Line::about_steps); ++line)
         info_.add(table.value(line));
     info_.add("");
-    info_.add(table.value(207));
+    info_.add(table.value(Line::about_author));
     info_.add(std::string(8, ' ') + kAuthor);
     info_.add("");
-    info_.add(table.value(208));
+    info_.add(table.value(Line::about_contact));
     info_.add(std::string(8, ' ') + kContact);
     info_.add("");
-    for (int line = 209; line <= 213; ++line)
+    for (int line = LineIndex(Line::about_save); line <= LineIndex(Line::about_web); ++line)
         info_.add(table.value(line));
     info_.add(std::string(7, ' ') + kWeb);
 }

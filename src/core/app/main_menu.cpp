@@ -1,6 +1,7 @@
 // The main menu of the window: items, nesting, shortcuts and built-in captions.
 
 #include "app/main_window.h"
+#include "widgets/names.h"
 
 namespace tc {
 
@@ -17,35 +18,35 @@ struct ItemRow {
 // In menu order; the built-in captions are Ukrainian, and the language files
 // replace most of them.
 const ItemRow kItems[] = {
-    {"N1", "", "Завдання", MenuItemKind::Submenu, ""},
-    {"N9", "N1", "Вища математика   ", MenuItemKind::Submenu, ""},
-    {"N10", "N9", "Вектори", MenuItemKind::Submenu, ""},
-    {"N12", "N10", "Додавання векторів", MenuItemKind::Command, ""},
-    {"N13", "N10", "Віднімання векторів", MenuItemKind::Command, ""},
-    {"N15", "N10", "Скалярний добуток", MenuItemKind::Command, ""},
-    {"N14", "N10", "Довжина", MenuItemKind::Command, ""},
-    {"N16", "N10", "Норма вектора", MenuItemKind::Command, ""},
-    {"N17", "N10", "Кут між векторами", MenuItemKind::Command, ""},
-    {"N30", "N10", "Проекція одного на інший", MenuItemKind::Command, ""},
-    {"N11", "N9", "Матриці", MenuItemKind::Submenu, ""},
-    {"N18", "N11", "Додавання матриць", MenuItemKind::Command, ""},
-    {"N19", "N11", "Віднімання матриць", MenuItemKind::Command, ""},
-    {"N31", "N11", "Множення матриць", MenuItemKind::Command, ""},
-    {"N20", "N11", "Визначник матриці", MenuItemKind::Command, ""},
-    {"N21", "N11", "Обернена матриця", MenuItemKind::Command, ""},
-    {"N28", "N9", "Трикутник", MenuItemKind::Command, ""},
-    {"N29", "N9", "Тетраедр", MenuItemKind::Command, ""},
-    {"N32", "N9", "СЛАР", MenuItemKind::Command, ""},
-    {"N5", "N9", "Квадратне рівняння", MenuItemKind::Command, ""},
-    {"N3", "N1", "-", MenuItemKind::Separator, ""},
-    {"N26", "N1", "Вихід", MenuItemKind::Command, ""},
-    {"N4", "", "Зберегти ", MenuItemKind::Command, "Ctrl+S"},
-    {"N22", "", "Lenguage", MenuItemKind::Submenu, ""},
-    {"N23", "N22", "Ukrainian", MenuItemKind::Radio, "Ctrl+U"},
-    {"N24", "N22", "Russian", MenuItemKind::Radio, "Ctrl+R"},
-    {"N25", "N22", "English", MenuItemKind::Radio, "Ctrl+E"},
-    {"Info1", "", "Довідка", MenuItemKind::Submenu, ""},
-    {"N2", "Info1", "Про програму", MenuItemKind::Command, ""},
+    {names::N1, "", "Завдання", MenuItemKind::Submenu, ""},
+    {names::N9, names::N1, "Вища математика   ", MenuItemKind::Submenu, ""},
+    {names::N10, names::N9, "Вектори", MenuItemKind::Submenu, ""},
+    {names::N12, names::N10, "Додавання векторів", MenuItemKind::Command, ""},
+    {names::N13, names::N10, "Віднімання векторів", MenuItemKind::Command, ""},
+    {names::N15, names::N10, "Скалярний добуток", MenuItemKind::Command, ""},
+    {names::N14, names::N10, "Довжина", MenuItemKind::Command, ""},
+    {names::N16, names::N10, "Норма вектора", MenuItemKind::Command, ""},
+    {names::N17, names::N10, "Кут між векторами", MenuItemKind::Command, ""},
+    {names::N30, names::N10, "Проекція одного на інший", MenuItemKind::Command, ""},
+    {names::N11, names::N9, "Матриці", MenuItemKind::Submenu, ""},
+    {names::N18, names::N11, "Додавання матриць", MenuItemKind::Command, ""},
+    {names::N19, names::N11, "Віднімання матриць", MenuItemKind::Command, ""},
+    {names::N31, names::N11, "Множення матриць", MenuItemKind::Command, ""},
+    {names::N20, names::N11, "Визначник матриці", MenuItemKind::Command, ""},
+    {names::N21, names::N11, "Обернена матриця", MenuItemKind::Command, ""},
+    {names::N28, names::N9, "Трикутник", MenuItemKind::Command, ""},
+    {names::N29, names::N9, "Тетраедр", MenuItemKind::Command, ""},
+    {names::N32, names::N9, "СЛАР", MenuItemKind::Command, ""},
+    {names::N5, names::N9, "Квадратне рівняння", MenuItemKind::Command, ""},
+    {names::N3, names::N1, "-", MenuItemKind::Separator, ""},
+    {names::N26, names::N1, "Вихід", MenuItemKind::Command, ""},
+    {names::N4, "", "Зберегти ", MenuItemKind::Command, "Ctrl+S"},
+    {names::N22, "", "Lenguage", MenuItemKind::Submenu, ""},
+    {names::N23, names::N22, "Ukrainian", MenuItemKind::Radio, "Ctrl+U"},
+    {names::N24, names::N22, "Russian", MenuItemKind::Radio, "Ctrl+R"},
+    {names::N25, names::N22, "English", MenuItemKind::Radio, "Ctrl+E"},
+    {names::Info1, "", "Довідка", MenuItemKind::Submenu, ""},
+    {names::N2, names::Info1, "Про програму", MenuItemKind::Command, ""},
 };
 
 } // namespace
@@ -56,7 +57,7 @@ void MainWindow::buildMenu() {
         item.caption = row.caption;
         item.shortcut = row.shortcut;
     }
-    tree_.get<MenuItem>("N23").checked = true;
+    tree_.get<MenuItem>(names::N23).checked = true;
 }
 
 } // namespace tc

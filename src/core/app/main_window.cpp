@@ -1,11 +1,13 @@
 #include "app/main_window.h"
 
+#include "app/error_box.h"
 #include "i18n/language_file.h"
-#include "i18n/system_text.h"
+#include "widgets/names.h"
 
 namespace tc {
 
-const char* const MainWindow::kPages[kTabCount] = {"Vector", "Matrix", "T4", "TabSheet4", "TabSheet5", "Eq"};
+const char* const MainWindow::kPages[kTabCount] = {names::Vector, "Matrix",    "T4",
+                                                   "TabSheet4",   "TabSheet5", "Eq"};
 
 MainWindow::MainWindow(Host& host, Settings settings)
     : settings_(std::move(settings)), env_{Numbers(settings_.decimal), {}, host},
@@ -17,45 +19,47 @@ MainWindow::MainWindow(Host& host, Settings settings)
 MainWindow::~MainWindow() = default;
 
 void MainWindow::buildFrame() {
-    Widget& frame = tree_.addPlain(WidgetKind::Form, "Mat", "", "TovrinCALC", {0, 0, 800, 623});
+    Widget& frame = tree_.addPlain(WidgetKind::Form, names::Mat, "", "TovrinCALC", {0, 0, 800, 623});
     frame.look.background = 0xC0DCC0;
     frame.look.pixelSize = 16;
 }
 
 void MainWindow::connectCommands() {
     // Submenus that bring their tab forward as they open.
-    tree_.onClick("N10", [this] { tab_ = 0; });
-    tree_.onClick("N11", [this] { tab_ = 1; });
+    tree_.onClick(names::N10, [this] { tab_ = 0; });
+    tree_.onClick(names::N11, [this] { tab_ = 1; });
 
-    const char* vectorTasks[] = {"N12", "N13", "N15", "N14", "N16", "N17", "N30"};
+    const char* vectorTasks[] = {names::N12, names::N13, names::N15, names::N14,
+                                 names::N16, names::N17, names::N30};
     for (int k = 0; k < 7; ++k)
-        tree_.onClick(vectorTasks[k], [this, k] { setTask("TVec", k); });
-    const char* matrixTasks[] = {"N18", "N19", "N31", "N20", "N21"};
+        tree_.onClick(vectorTasks[k], [this, k] { setTask(names::TVec, k); });
+    const char* matrixTasks[] = {names::N18, names::N19, names::N31, names::N20, names::N21};
     for (int k = 0; k < 5; ++k)
         tree_.onClick(matrixTasks[k], [this, k] { setTask("TMat_task", k); });
 
-    tree_.onClick("N28", [this] { tab_ = 2; });
-    tree_.onClick("N29", [this] { tab_ = 3; });
-    tree_.onClick("N32", [this] { tab_ = 4; });
-    tree_.onClick("N5", [this] { tab_ = 5; });
+    tree_.onClick(names::N28, [this] { tab_ = 2; });
+    tree_.onClick(names::N29, [this] { tab_ = 3; });
+    tree_.onClick(names::N32, [this] { tab_ = 4; });
+    tree_.onClick(names::N5, [this] { tab_ = 5; });
 
-    for (const char* exit : {"N26", "CClose", "M_But", "CClose3", "CP_Close", "CS_Close", "Eq_close"})
+    for (const char* exit :
+         {names::N26, names::CClose, "M_But", "CClose3", "CP_Close", "CS_Close", "Eq_close"})
         tree_.onClick(exit, [this] { closeWindow(); });
 
-    for (const char* lang : {"N23", "N24", "N25"})
+    for (const char* lang : {names::N23, names::N24, names::N25})
         tree_.onClick(lang, [this, lang] { chooseLanguage(lang); });
 
-    tree_.onClick("N2", [this] { env_.host.showAbout(); });
-    tree_.onClick("Button1", [] {}); // closes the About window; the view hides it
+    tree_.onClick(names::N2, [this] { env_.host.showAbout(); });
+    tree_.onClick(names::Button1, [] {}); // closes the About window; the view hides it
 
     const std::pair<const char*, Memo*> saves[] = {
-        {"CV_Save", &vector_.memo()},      {"M_Save", &matrix_.memo()}, {"CRecord3", &triangle_.memo()},
+        {names::CV_Save, &vector_.memo()}, {"M_Save", &matrix_.memo()}, {"CRecord3", &triangle_.memo()},
         {"CP_Save", &tetrahedron_.memo()}, {"CS_Save", &slae_.memo()},  {"Eq_Save", &equation_.memo()}};
     for (const auto& [button, memo] : saves) {
         Memo* m = memo;
         tree_.onClick(button, [this, m] { saveMemo(*m); });
     }
-    tree_.onClick("N4", [this] { N4Click(); });
+    tree_.onClick(names::N4, [this] { N4Click(); });
 }
 
 void MainWindow::start() {
@@ -73,7 +77,7 @@ void MainWindow::FormCreate() {
     vector_.formCreate();
     matrix_.formCreate();
     tetrahedron_.formCreateResults();
-    for (const char* button : {"CRun", "Mat_But", "CTr_But", "CP_But", "CBut1"})
+    for (const char* button : {"CRun", "Mat_But", "CTr_But", "CP_But", names::CBut1})
         tree_.get(button).enabled = true;
     loadLanguage();
 }
@@ -83,15 +87,12 @@ void MainWindow::FormShow() {
 }
 
 void MainWindow::run(const Handler& handler) {
+    // Only the program's own failures are part of its behaviour; anything else
+    // is a fault of the program and must not pass for an ordinary error box.
     try {
         handler();
-    } catch (const UsageError&) {
-        throw;
-    } catch (const Failure& e) {
-        env_.host.showError(ErrorBoxText(e.message()));
-    } catch (const std::exception& e) {
-        // Only the library's own failures get here; their texts come from the system.
-        env_.host.showError(ErrorBoxText(SystemText(e.what())));
+    } catch (const Failure& f) {
+        env_.host.showError(ErrorBoxText(f.message()));
     }
 }
 
@@ -180,9 +181,9 @@ void MainWindow::setTab(int index) {
 }
 
 std::string MainWindow::language() const {
-    for (const char* item : {"N23", "N24", "N25"})
+    for (const char* item : {names::N23, names::N24, names::N25})
         if (tree_.get<MenuItem>(item).checked) return item;
-    return "N23";
+    return names::N23;
 }
 
 void MainWindow::closeWindow() {
@@ -191,11 +192,10 @@ void MainWindow::closeWindow() {
 }
 
 void MainWindow::setTask(const std::string& selector, int index) {
-    Widget* w = tree_.find(selector);
-    auto* combo = dynamic_cast<Combo*>(w);
-    if (!combo || index >= static_cast<int>(combo->items.size()))
-        return; // the tab does not offer the task yet
-    combo->select(index);
+    Combo& combo = tree_.get<Combo>(selector);
+    if (index >= static_cast<int>(combo.items.size()))
+        throw std::logic_error("\"" + selector + "\" lists no task " + std::to_string(index));
+    combo.select(index);
     if (const Handler* h = tree_.changeHandler(selector)) (*h)();
 }
 

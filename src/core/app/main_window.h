@@ -37,9 +37,12 @@ public:
     // reported in error boxes and start-up goes on, as the window does.
     void start();
 
-    // The user's actions. A failure inside the handler they run ends it and is
+    // The user's actions. A Failure inside the handler they run ends it and is
     // reported through Host::showError; an action that names no such widget (or
-    // one of another kind) throws UsageError and changes nothing.
+    // one of another kind) throws UsageError and changes nothing. Any other
+    // exception from a handler is a fault of the program: it ends the handler
+    // and passes out of the action (and out of start()) unchanged, for the view
+    // to report as an internal error.
     void menu(const std::string& item);                    // a menu command, or opening a submenu
     void click(const std::string& name);                   // a button or radio button
     void select(const std::string& combo, int index);      // a list choice in a combo box

@@ -4,55 +4,86 @@
 #include <algorithm>
 
 #include "app/main_window.h"
-#include "i18n/lines.h"
 #include "i18n/language_file.h"
+#include "i18n/lines.h"
+#include "widgets/names.h"
 
 namespace tc {
 
 namespace {
 
+using L = Line;
+using namespace names;
+
 struct CaptionLine {
-    int line;
+    Line line;
     const char* widget;
 };
 
-// The menu, in the order its lines are applied: "Квадратне рівняння" (line 166)
-// comes fourth, so a file too short for the message table still renames the
-// menu bar's three items and nothing else.
+// The menu, in the order its lines are applied: "Квадратне рівняння" (a line
+// of the message entries) comes fourth, so a file too short for the message
+// table still renames the menu bar's three items and nothing else.
 const CaptionLine kMenuLines[] = {
-    {0, "N1"},   {1, "N4"},   {2, "Info1"}, {166, "N5"}, {3, "N9"},   {4, "N10"},  {5, "N11"},  {6, "N12"},
-    {7, "N13"},  {8, "N14"},  {9, "N15"},   {10, "N16"}, {11, "N17"}, {12, "N18"}, {13, "N19"}, {14, "N20"},
-    {15, "N21"}, {16, "N28"}, {17, "N29"},  {18, "N30"}, {19, "N31"}, {20, "N32"},
+    {L::menu_tasks, N1},        {L::menu_save, N4},
+    {L::menu_help, Info1},      {L::msg68_quadratic_equation, N5},
+    {L::menu_higher_math, N9},  {L::menu_vectors, N10},
+    {L::menu_matrices, N11},    {L::menu_vec_add, N12},
+    {L::menu_vec_sub, N13},     {L::menu_vec_length, N14},
+    {L::menu_vec_scalar, N15},  {L::menu_vec_norm, N16},
+    {L::menu_vec_angle, N17},   {L::menu_mat_add, N18},
+    {L::menu_mat_sub, N19},     {L::menu_mat_det, N20},
+    {L::menu_mat_inverse, N21}, {L::menu_triangle, N28},
+    {L::menu_tetrahedron, N29}, {L::menu_vec_projection, N30},
+    {L::menu_mat_mul, N31},     {L::menu_slae, N32},
 };
 
-// Lines 30 to 35 of the vector tab, applied between its two selectors.
+// The vector tab's group and button lines, applied between its two selectors.
 const CaptionLine kVectorLines[] = {
-    {30, "CRoz_N"}, {31, "CVec_data"}, {32, "CVec_Rez"}, {33, "CBut1"}, {34, "CV_Save"}, {35, "CClose"},
+    {L::vec_size_group, CRoz_N}, {L::data_group, CVec_data}, {L::result_group, CVec_Rez},
+    {L::compute_button, CBut1},  {L::save_button, CV_Save},  {L::exit_button, CClose},
 };
 
 const CaptionLine kMatrixAndTriangleLines[] = {
-    {41, "CMat_Roz"}, {42, "CTV"}, {43, "CCentre"}, {44, "CLength"}, {45, "CLine"},
+    {L::mat_size_group, "CMat_Roz"},   {L::tri_vertices_group, "CTV"}, {L::tri_centroid_group, "CCentre"},
+    {L::tri_lengths_group, "CLength"}, {L::tri_lines_group, "CLine"},
 };
 
 // Widgets that take the caption of a vector-tab widget, that is its line again.
 const CaptionLine kCopies[] = {
-    {32, "CTri"},     {33, "CTr_But"},  {33, "Mat_But"},  {33, "CP_But"},   {33, "CRun"},
-    {34, "CRecord3"}, {34, "M_Save"},   {34, "CP_Save"},  {34, "CS_Save"},  {35, "M_But"},
-    {35, "CClose3"},  {35, "CP_Close"}, {35, "CS_Close"}, {21, "CGM_Task"},
+    {L::result_group, "CTri"},     {L::compute_button, "CTr_But"},  {L::compute_button, "Mat_But"},
+    {L::compute_button, "CP_But"}, {L::compute_button, "CRun"},     {L::save_button, "CRecord3"},
+    {L::save_button, "M_Save"},    {L::save_button, "CP_Save"},     {L::save_button, "CS_Save"},
+    {L::exit_button, "M_But"},     {L::exit_button, "CClose3"},     {L::exit_button, "CP_Close"},
+    {L::exit_button, "CS_Close"},  {L::vec_task_group, "CGM_Task"},
 };
 
 const CaptionLine kLaterTabLines[] = {
-    {46, "CVersh"},   {47, "CStor"},  {48, "CPl"},    {49, "CKut"},     {50, "CT_Alpha"},
-    {51, "TVecH"},    {52, "CVol"},   {53, "CSLA_N"}, {54, "CSLA_Sys"}, {55, "CSLA_Det"},
-    {56, "CRez_SLA"}, {58, "EQG"},    {59, "eq1"},    {60, "eq2"},      {61, "eq3"},
-    {31, "Eq_i"},     {32, "Eq_rez"}, {33, "Eq_Run"}, {34, "Eq_Save"},  {35, "Eq_close"},
+    {L::tet_vertices_group, "CVersh"},
+    {L::tet_edges_group, "CStor"},
+    {L::tet_planes_group, "CPl"},
+    {L::tet_edge_angles_group, "CKut"},
+    {L::tet_face_angles_group, "CT_Alpha"},
+    {L::tet_heights_group, "TVecH"},
+    {L::tet_volume_group, "CVol"},
+    {L::slae_count_group, "CSLA_N"},
+    {L::slae_coef_group, "CSLA_Sys"},
+    {L::slae_det_group, "CSLA_Det"},
+    {L::slae_unknowns_group, "CRez_SLA"},
+    {L::eq_kind_group, "EQG"},
+    {L::eq_quadratic, "eq1"},
+    {L::eq_cubic, "eq2"},
+    {L::eq_biquadratic, "eq3"},
+    {L::data_group, "Eq_i"},
+    {L::result_group, "Eq_rez"},
+    {L::compute_button, "Eq_Run"},
+    {L::save_button, "Eq_Save"},
+    {L::exit_button, "Eq_close"},
 };
 
-// Each line is read even when its widget is missing, so that a short file
-// fails at the same line whichever widgets the window has.
+// Every widget named in these tables exists: an unknown name is a fault of
+// the table and throws.
 void ApplyCaption(const LanguageTable& table, WidgetTree& tree, const CaptionLine& c) {
-    std::string text = table.value(c.line);
-    if (Widget* w = tree.find(c.widget)) w->caption = std::move(text);
+    tree.get(c.widget).caption = table.value(c.line);
 }
 
 template <std::size_t N>
@@ -61,23 +92,22 @@ void ApplyCaptions(const LanguageTable& table, WidgetTree& tree, const CaptionLi
         ApplyCaption(table, tree, c);
 }
 
-// A task selector gets its shown-text line and its items' lines. Its selected
-// position stays, showing the item's new text: a language change must not
-// leave the selector showing one task while the tab computes another.
-void ApplySelector(const LanguageTable& table, WidgetTree& tree, const char* name, int shownLine,
-                   int firstItemLine, int itemCount) {
-    std::string shown = table.value(shownLine);
-    auto* combo = dynamic_cast<Combo*>(tree.find(name));
-    if (combo) combo->text = shown;
+// A task selector gets its shown-text line and the lines of its `itemCount`
+// items, which follow each other from `firstItem` on. Its selected position
+// stays, showing the item's new text: a language change must not leave the
+// selector showing one task while the tab computes another.
+void ApplySelector(const LanguageTable& table, WidgetTree& tree, const char* name, Line shownLine,
+                   Line firstItem, int itemCount) {
+    Combo& combo = tree.get<Combo>(name);
+    combo.text = table.value(shownLine);
     for (int i = 0; i < itemCount; ++i) {
-        std::string item = table.value(firstItemLine + i);
-        if (!combo) continue;
+        std::string item = table.value(LineIndex(firstItem) + i);
         const auto at = static_cast<std::size_t>(i);
-        if (combo->items.size() <= at) combo->items.resize(at + 1);
-        combo->items[at] = std::move(item);
+        if (combo.items.size() <= at) combo.items.resize(at + 1);
+        combo.items[at] = std::move(item);
     }
-    if (combo && combo->index >= 0 && combo->index < static_cast<int>(combo->items.size()))
-        combo->text = combo->items[static_cast<std::size_t>(combo->index)];
+    if (combo.index >= 0 && combo.index < static_cast<int>(combo.items.size()))
+        combo.text = combo.items[static_cast<std::size_t>(combo.index)];
 }
 
 } // namespace
@@ -89,17 +119,18 @@ void MainWindow::loadLanguage() {
     language_ = ReadLanguageFile(LanguageFileName(language()), settings_.languageDirs);
 
     ApplyCaptions(language_, tree_, kMenuLines);
-    ApplyCaption(language_, tree_, {21, "CVec_Task"});
-    ApplySelector(language_, tree_, "TVec", 22, 23, 7);
+    ApplyCaption(language_, tree_, {Line::vec_task_group, names::CVec_Task});
+    ApplySelector(language_, tree_, names::TVec, Line::vec_task_text, Line::vec_task_add, 7);
     ApplyCaptions(language_, tree_, kVectorLines);
-    ApplySelector(language_, tree_, "TMat_task", 36, 36, 5);
+    // The matrix selector shows its first item's line until a task is chosen.
+    ApplySelector(language_, tree_, "TMat_task", Line::mat_task_add, Line::mat_task_add, 5);
     ApplyCaptions(language_, tree_, kMatrixAndTriangleLines);
     ApplyCaptions(language_, tree_, kCopies);
     ApplyCaptions(language_, tree_, kLaterTabLines);
 
-    // Entry k is line k + 98: entry 1 is line 99, entry 80 line 178.
+    // The message entries 1..80 are the lines from msg01 on, in order.
     for (int k = 1; k <= 80; ++k)
-        env_.messages.set(k, language_.value(k + 98));
+        env_.messages.set(k, language_.value(LineIndex(Line::msg01_vec_title) + k - 1));
 
     // Lines from 214 on are optional: the ones the file has replace their
     // built-in texts, a shorter file keeps the texts used before they existed.
@@ -112,7 +143,7 @@ void MainWindow::loadLanguage() {
 // Only the texts that belong to a language change: what the user typed, the
 // grid sizes, the selections, the results and the written solutions stay.
 void MainWindow::chooseLanguage(const std::string& item) {
-    for (const char* other : {"N23", "N24", "N25"})
+    for (const char* other : {names::N23, names::N24, names::N25})
         tree_.get<MenuItem>(other).checked = item == other;
     loadLanguage();
 }

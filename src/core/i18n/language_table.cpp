@@ -1,7 +1,7 @@
 #include "i18n/language_table.h"
 
+#include "i18n/line_value.h"
 #include "i18n/text_encoding.h"
-#include "numbers/convert.h"
 #include "numbers/failure.h"
 
 namespace tc {

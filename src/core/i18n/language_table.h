@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "i18n/lines.h"
+
 namespace tc {
 
 class LanguageTable {
@@ -23,6 +25,7 @@ public:
     // The line value of line `index`: the text after its first "=", blanks
     // included, or the whole line when it has none. Throws as line() does.
     std::string value(int index) const;
+    std::string value(Line line) const { return value(LineIndex(line)); }
 
 private:
     std::vector<std::string> lines_;

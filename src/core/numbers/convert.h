@@ -40,10 +40,6 @@ std::string FormatFixed(long double value, int decimals, char decimal, int preci
 // Decimal digits with a leading "-" when negative.
 std::string IntToStr(long long value);
 
-// The text after the first "=" of a language-file line; the whole line when
-// it has no "=".
-std::string LineValue(std::string_view line);
-
 // The number forms bound to one decimal separator, for code that writes many
 // numbers in a row.
 class Numbers {

@@ -22,9 +22,4 @@ inline constexpr const char* kInvalidOperation = "Invalid floating point operati
 inline constexpr const char* kDivisionByZero = "Floating point division by zero";
 inline constexpr const char* kOverflow = "Floating point overflow";
 
-// The error box text for a failure message: a full stop is appended when the
-// last character's code is above that of "." (so "...value" gets one and a
-// message ending in ")" does not). An empty message stays empty.
-std::string ErrorBoxText(const std::string& message);
-
 } // namespace tc

@@ -20,4 +20,13 @@ inline std::string Signed(const Numbers& nums, Ext x) {
     return x < 0.0L ? nums.g(x) : "+" + nums.g(x);
 }
 
+// The same two rules for a number written as the user typed it: `text` is the
+// typed text, `x` the number it reads as.
+inline std::string Bracketed(const std::string& text, Ext x) {
+    return x < 0.0L ? "(" + text + ")" : text;
+}
+inline std::string Signed(const std::string& text, Ext x) {
+    return x < 0.0L ? text : "+" + text;
+}
+
 } // namespace tc

@@ -1,10 +1,15 @@
 #include "calc/vector/vector_tab.h"
 
-#include "calc/vector/vector_tasks.h"
+#include "calc/common/typed_input.h"
+#include "calc/vector/vector_solver.h"
+#include "calc/vector/vector_writer.h"
+#include "widgets/names.h"
 
 namespace tc {
 
 namespace {
+
+using namespace names;
 
 // A grid column of components is 55 pixels wide; with its grid line it takes 57.
 constexpr int kComponentWidth = 55;
@@ -26,7 +31,7 @@ const char* const kTaskNames[] = {"Додавання ", "Віднімання "
                                   "Норма ",     "Кут між векторами", "Проекція одного на інший"};
 
 Widget& AddGroup(WidgetTree& tree, const char* name, const char* caption, Rect geometry) {
-    return tree.addPlain(WidgetKind::GroupBox, name, "Vector", caption, geometry);
+    return tree.addPlain(WidgetKind::GroupBox, name, names::Vector, caption, geometry);
 }
 
 Widget& AddBoldLabel(WidgetTree& tree, const char* name, const char* parent, const char* caption,
@@ -39,21 +44,21 @@ Widget& AddBoldLabel(WidgetTree& tree, const char* name, const char* parent, con
 // The tab's own widgets in the layout of the addition task with two
 // components; the frame (memo and buttons) is already there.
 void AddWidgets(WidgetTree& tree) {
-    AddGroup(tree, "CVec_Task", "Завдання", {8, 4, 244, 64});
-    Combo& task = tree.add<Combo>("TVec", "CVec_Task", true);
+    AddGroup(tree, CVec_Task, "Завдання", {8, 4, 244, 64});
+    Combo& task = tree.add<Combo>(TVec, CVec_Task, true);
     task.geometry = {10, 26, 224, 28};
     task.items.assign(std::begin(kTaskNames), std::end(kTaskNames));
     task.text = "Додавання ";
 
-    AddGroup(tree, "CRoz_N", "Розмір  вектора", {258, 4, 134, 64});
-    AddBoldLabel(tree, "Vec_N", "CRoz_N", "N", {14, 30, 16, 22});
-    Combo& size = tree.add<Combo>("V_N", "CRoz_N", true);
+    AddGroup(tree, CRoz_N, "Розмір  вектора", {258, 4, 134, 64});
+    AddBoldLabel(tree, Vec_N, CRoz_N, "N", {14, 30, 16, 22});
+    Combo& size = tree.add<Combo>(V_N, CRoz_N, true);
     size.geometry = {36, 26, 86, 28};
     size.items = {"2", "3", "4", "5"};
     size.text = "2";
 
-    AddGroup(tree, "CVec_data", "Дані", {8, 74, 384, 116});
-    Grid& table = tree.add<Grid>("Vec_Table", "CVec_data", 3, 3);
+    AddGroup(tree, CVec_data, "Дані", {8, 74, 384, 116});
+    Grid& table = tree.add<Grid>(Vec_Table, CVec_data, 3, 3);
     table.geometry = {12, 26, TableWidth(2), 81};
     table.editable = true;
     table.movable = true;
@@ -61,15 +66,15 @@ void AddWidgets(WidgetTree& tree) {
     table.defaultRowHeight = kRowHeight;
     table.look.color = kBlue;
 
-    AddGroup(tree, "CVec_Rez", "Результат", {8, 196, 384, 168});
-    Grid& result = tree.add<Grid>("V_Rez", "CVec_Rez", 3, 2);
+    AddGroup(tree, CVec_Rez, "Результат", {8, 196, 384, 168});
+    Grid& result = tree.add<Grid>(V_Rez, CVec_Rez, 3, 2);
     result.geometry = {12, 26, ResultWidth(2), 56};
     result.defaultColWidth = kComponentWidth;
     result.defaultRowHeight = kRowHeight;
-    AddBoldLabel(tree, "Vec_lab", "CVec_Rez", "|A+B|", {12, 96, 90, 24});
-    tree.add<Edit>("Vec_R", "CVec_Rez").geometry = {104, 94, 160, 28};
-    AddBoldLabel(tree, "phi_l", "CVec_Rez", "phi", {12, 130, 90, 24}).visible = false;
-    Edit& phi = tree.add<Edit>("phi1", "CVec_Rez");
+    AddBoldLabel(tree, Vec_lab, CVec_Rez, "|A+B|", {12, 96, 90, 24});
+    tree.add<Edit>(Vec_R, CVec_Rez).geometry = {104, 94, 160, 28};
+    AddBoldLabel(tree, phi_l, CVec_Rez, "phi", {12, 130, 90, 24}).visible = false;
+    Edit& phi = tree.add<Edit>(phi1, CVec_Rez);
     phi.geometry = {104, 128, 160, 28};
     phi.visible = false;
 }
@@ -77,15 +82,15 @@ void AddWidgets(WidgetTree& tree) {
 } // namespace
 
 VectorTab::VectorTab(WidgetTree& tree, Env& env)
-    : tree_(tree), env_(env),
-      frame_(
-          AddTabFrame(tree, {"Vector", "Vector", "Vec_M", "CBut1", "CV_Save", "Зберегти", "CClose", false})),
-      task_((AddWidgets(tree), tree.get<Combo>("TVec"))), size_(tree.get<Combo>("V_N")),
-      table_(tree.get<Grid>("Vec_Table")), result_(tree.get<Grid>("V_Rez")), label_(tree.get("Vec_lab")),
-      value_(tree.get<Edit>("Vec_R")), phiLabel_(tree.get("phi_l")), phi_(tree.get<Edit>("phi1")) {
-    tree.onChange("TVec", [this] { TVecChange(); });
-    tree.onChange("V_N", [this] { V_NChange(); });
-    tree.onClick("CBut1", [this] { CBut1Click(); });
+    : tree_(tree), env_(env), frame_(AddTabFrame(tree, {names::Vector, "Vector", names::Vec_M, names::CBut1,
+                                                        names::CV_Save, "Зберегти", names::CClose, false})),
+      task_((AddWidgets(tree), tree.get<Combo>(names::TVec))), size_(tree.get<Combo>(names::V_N)),
+      table_(tree.get<Grid>(names::Vec_Table)), result_(tree.get<Grid>(names::V_Rez)),
+      label_(tree.get(names::Vec_lab)), value_(tree.get<Edit>(names::Vec_R)),
+      phiLabel_(tree.get(names::phi_l)), phi_(tree.get<Edit>(names::phi1)) {
+    tree.onChange(names::TVec, [this] { TVecChange(); });
+    tree.onChange(names::V_N, [this] { V_NChange(); });
+    tree.onClick(names::CBut1, [this] { CBut1Click(); });
 }
 
 void VectorTab::formCreate() {
@@ -102,8 +107,8 @@ void VectorTab::formCreate() {
     result_.setCell(0, 1, "A+B");
 }
 
-int VectorTab::task() const {
-    return task_.index < 0 ? vec::kAddition : task_.index;
+vec::Task VectorTab::task() const {
+    return task_.index < 0 ? vec::kAddition : static_cast<vec::Task>(task_.index);
 }
 
 int VectorTab::components() const {
@@ -179,30 +184,48 @@ void VectorTab::TVecChange() {
     }
 }
 
-void VectorTab::CBut1Click() {
-    const int k = task();
-    const int n = components();
-    Memo& memo = frame_.memo;
-    memo.clear();
-    VectorJob job{table_, n, result_, value_, phi_, memo, env_.nums, env_.messages};
-
-    job.message(1);
-    memo.add("");
-    memo.add(k < static_cast<int>(task_.items.size()) ? task_.items[static_cast<size_t>(k)] : std::string());
-    memo.add("");
-    job.message(2);
-    WriteData(job, k);
-
-    switch (k) {
-    case vec::kAddition: return WriteAddition(job);
-    case vec::kSubtraction: return WriteSubtraction(job);
-    case vec::kScalarProduct: return WriteScalarProduct(job);
-    case vec::kLength: return WriteLength(job);
-    case vec::kNorm: return WriteNorm(job);
-    case vec::kAngle: return WriteAngle(job);
-    case vec::kProjection: return WriteProjection(job);
-    default: return;
+Partial<VectorInput> VectorTab::readInput() const {
+    VectorInput start;
+    start.task = task();
+    start.n = components();
+    const auto k = static_cast<size_t>(start.task);
+    start.taskName = k < task_.items.size() ? task_.items[k] : std::string();
+    for (int i = 1; i <= start.n; ++i) {
+        start.textA.push_back(table_.cell(i, 1));
+        start.textB.push_back(table_.cell(i, 2));
     }
+    // A reading failure ends the reading like a solver's failure ends its steps.
+    return SolvePartially(std::move(start), [this](VectorInput& in) {
+        for (int i = 1; i <= in.n; ++i) {
+            in.a.push_back(ReadCell(env_.nums, table_, i, 1));
+            // The norm is of the one vector in row 1: row 2 is not read.
+            if (in.task != vec::kNorm) in.b.push_back(ReadCell(env_.nums, table_, i, 2));
+        }
+    });
+}
+
+void VectorTab::clearResults() {
+    for (int i = 1; i <= 5; ++i)
+        result_.setCell(i, 1, "");
+    value_.text.clear();
+    phi_.text.clear();
+}
+
+void VectorTab::CBut1Click() {
+    clearResults();
+    const Partial<VectorInput> input = readInput();
+    const Partial<VectorResult> solved = SolveVector(input, env_.nums);
+    VectorOutput out = WriteVector(input.result, solved.result, env_.nums, env_.messages);
+
+    Memo& memo = frame_.memo;
+    memo.lines = std::move(out.lines);
+    for (size_t i = 0; i < out.cells.size(); ++i)
+        result_.setCell(static_cast<int>(i) + 1, 1, std::move(out.cells[i]));
+    if (out.value) value_.text = std::move(*out.value);
+    if (out.phi) phi_.text = std::move(*out.phi);
+    solved.rethrow();
+    // The solver takes every component read, so it has met any reading failure already.
+    input.rethrow();
 }
 
 } // namespace tc

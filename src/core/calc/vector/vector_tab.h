@@ -5,6 +5,8 @@
 
 #include "app/env.h"
 #include "app/tab_frame.h"
+#include "calc/common/partial.h"
+#include "calc/vector/vector_steps.h"
 
 namespace tc {
 
@@ -29,21 +31,26 @@ public:
 
 private:
     // The task in TVec: its list position, addition when none is selected.
-    int task() const;
+    vec::Task task() const;
     // The number of components: V_N's list position + 2, 2 when none is selected.
     int components() const;
+    // The typed data of a computation, read in the order its solution reads it.
+    Partial<VectorInput> readInput() const;
+    // Empties the result cells and fields, so that a failure leaves only what
+    // the computation that failed wrote, never a result of an earlier one.
+    void clearResults();
 
     WidgetTree& tree_;
     Env& env_;
     TabFrame frame_;
-    Combo& task_;   // TVec
-    Combo& size_;   // V_N
-    Grid& table_;   // Vec_Table
-    Grid& result_;  // V_Rez
-    Widget& label_; // Vec_lab
-    Edit& value_;   // Vec_R
-    Widget& phiLabel_;
-    Edit& phi_;
+    Combo& task_;      // TVec
+    Combo& size_;      // V_N
+    Grid& table_;      // Vec_Table
+    Grid& result_;     // V_Rez
+    Widget& label_;    // Vec_lab
+    Edit& value_;      // Vec_R
+    Widget& phiLabel_; // phi_l
+    Edit& phi_;        // phi1
 };
 
 } // namespace tc

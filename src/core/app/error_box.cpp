@@ -1,4 +1,4 @@
-#include "numbers/failure.h"
+#include "app/error_box.h"
 
 namespace tc {
 

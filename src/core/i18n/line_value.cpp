@@ -1,4 +1,4 @@
-#include "numbers/convert.h"
+#include "i18n/line_value.h"
 
 namespace tc {
 

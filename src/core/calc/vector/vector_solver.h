@@ -1,0 +1,17 @@
+#pragma once
+// The maths of the seven vector tasks, without widgets or texts.
+
+#include "calc/common/partial.h"
+#include "calc/vector/vector_steps.h"
+#include "numbers/convert.h"
+
+namespace tc {
+
+// Solves the task of `input`, taking the components in the order they were
+// read; reaching a component that the reading could not take throws the
+// reading's failure there, so arithmetic failures on earlier components come
+// first. `nums` only rounds the angle's cosine to the 4 decimals it is shown
+// with. Returns the steps finished and the failure that stopped the solver.
+Partial<VectorResult> SolveVector(const Partial<VectorInput>& input, const Numbers& nums);
+
+} // namespace tc

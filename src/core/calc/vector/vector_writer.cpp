@@ -1,0 +1,256 @@
+#include "calc/vector/vector_writer.h"
+
+#include "text/terms.h"
+
+namespace tc {
+
+namespace {
+
+using Texts = std::vector<std::string>;
+using Values = std::vector<Ext>;
+
+class Writer {
+public:
+    Writer(const VectorInput& in, const VectorResult& r, const Numbers& nums, const MessageTable& messages)
+        : in_(in), r_(r), nums_(nums), messages_(messages) {}
+
+    VectorOutput write();
+
+private:
+    void add(std::string line) { out_.lines.push_back(std::move(line)); }
+    void message(Line line) { add(messages_(line)); }
+    void data();
+    void sum();
+    void difference(const char* head, bool bMinusA);
+    void scalarProduct();
+    void modulus(const char* head);
+    void rowLength(const char* head, const Texts& texts, const Values& x, const LengthSteps<Ext>& length,
+                   int decimals);
+    void angle();
+    void projection();
+    std::string joined(const Values& values, const char* separator) const;
+
+    const VectorInput& in_;
+    const VectorResult& r_;
+    const Numbers& nums_;
+    const MessageTable& messages_;
+    VectorOutput out_;
+};
+
+// Texts joined by ";".
+std::string JoinedTexts(const Texts& texts) {
+    std::string joined;
+    for (size_t i = 0; i < texts.size(); ++i) {
+        if (i > 0) joined += ";";
+        joined += texts[i];
+    }
+    return joined;
+}
+
+std::string Writer::joined(const Values& values, const char* separator) const {
+    std::string joined;
+    for (size_t i = 0; i < values.size(); ++i) {
+        if (i > 0) joined += separator;
+        joined += nums_.g(values[i]);
+    }
+    return joined;
+}
+
+// The data as typed: "A(...)" and "B(...)" (five blanks before the letter for
+// the addition, four otherwise; only "AB(...)" from row 1 for the norm), then
+// a blank line.
+void Writer::data() {
+    if (in_.task == vec::kNorm) {
+        add("    AB(" + JoinedTexts(in_.textA) + ")");
+    } else {
+        const std::string indent = in_.task == vec::kAddition ? "     " : "    ";
+        add(indent + "A(" + JoinedTexts(in_.textA) + ")");
+        add(indent + "B(" + JoinedTexts(in_.textB) + ")");
+    }
+    add("");
+}
+
+// "A+B=(" a_1 "+" b_1 ";" ... ")=(" c_1 ";" ... ")", the components as typed;
+// a negative b_i brings its own minus sign.
+void Writer::sum() {
+    std::string line = "A+B=(";
+    for (int i = 0; i < in_.n; ++i) {
+        if (i > 0) line += ";";
+        line += in_.textA[static_cast<size_t>(i)];
+        line += Signed(in_.textB[static_cast<size_t>(i)], r_.b[static_cast<size_t>(i)]);
+    }
+    line += ")=(";
+    line += joined(r_.c, ";");
+    line += ")";
+    add(line);
+}
+
+// "<head>=(" p_1 "-" q_1 ";" ... ")=(" c_1 ";" ... ")" for c = p - q with
+// p = A, q = B, or p = B, q = A when `bMinusA`; q_i in brackets when negative.
+void Writer::difference(const char* head, bool bMinusA) {
+    const Texts& p = bMinusA ? in_.textB : in_.textA;
+    const Texts& q = bMinusA ? in_.textA : in_.textB;
+    const Values& qValues = bMinusA ? r_.a : r_.b;
+    std::string line = head;
+    line += "=(";
+    for (size_t i = 0; i < r_.c.size(); ++i) {
+        if (i > 0) line += ";";
+        line += p[i];
+        line += "-";
+        line += Bracketed(q[i], qValues[i]);
+    }
+    line += ")=(";
+    line += joined(r_.c, ";");
+    line += ")";
+    add(line);
+}
+
+// "A*B=" a_1 "*" b_1 "+" ... "=" c_1 "+" ... "=" A*B, with b_i in brackets
+// when negative.
+void Writer::scalarProduct() {
+    std::string line = "A*B=";
+    for (size_t i = 0; i < r_.c.size(); ++i) {
+        if (i > 0) line += "+";
+        line += in_.textA[i];
+        line += "*";
+        line += Bracketed(in_.textB[i], r_.b[i]);
+    }
+    line += "=";
+    line += joined(r_.c, "+");
+    line += "=";
+    line += nums_.g(*r_.product);
+    add(line);
+}
+
+// "<head>=(" c_1^2 "+" ... ")^(1/2)=(" sum ")^(1/2)=" root, of a result vector.
+void Writer::modulus(const char* head) {
+    const LengthSteps<Ext>& m = *r_.modulus;
+    std::string line = head;
+    line += "=(";
+    line += joined(m.squares, "+");
+    line += ")^(1/2)=(";
+    line += nums_.g(m.sum);
+    line += ")^(1/2)=";
+    line += nums_.fixed(m.root, 6);
+    add(line);
+}
+
+// "<head>=(" x_1 "^2+" ... ")^(1/2)=(" x_1^2 "+" ... ")^(1/2)=" root, of a
+// typed vector: x_i as typed, in brackets when negative.
+void Writer::rowLength(const char* head, const Texts& texts, const Values& x, const LengthSteps<Ext>& length,
+                       int decimals) {
+    std::string line = head;
+    line += "=(";
+    for (size_t i = 0; i < x.size(); ++i) {
+        if (i > 0) line += "+";
+        line += Bracketed(texts[i], x[i]);
+        line += "^2";
+    }
+    line += ")^(1/2)=(";
+    line += joined(length.squares, "+");
+    line += ")^(1/2)=";
+    line += nums_.fixed(length.root, decimals);
+    add(line);
+}
+
+void Writer::angle() {
+    message(Line::msg03_angle_formula);
+    add("    cos(phi)=A*B/(|A|*|B|) ");
+    message(Line::msg04_where_scalar);
+    add("");
+    message(Line::msg05_solution);
+    if (!r_.product) return;
+    scalarProduct();
+    add("");
+    add("");
+    message(Line::msg06_vec_lengths);
+    if (!r_.lengthA) return;
+    rowLength("|A|", in_.textA, r_.a, *r_.lengthA, 4);
+    add("");
+    if (!r_.lengthB) return;
+    rowLength("|B|", in_.textB, r_.b, *r_.lengthB, 4);
+    add("");
+    if (!r_.cosine) return;
+
+    const std::string cosine = nums_.fixed(*r_.cosine, 4);
+    out_.value = cosine;
+    message(Line::msg07_cos_and_angle);
+    add("cos(phi)=" + nums_.g(*r_.product) + "/(" + nums_.fixed(r_.lengthA->root, 3) + "*" +
+        nums_.fixed(r_.lengthB->root, 3) + ")=" + cosine);
+    if (!r_.phi) return;
+    add("phi=arccos(" + cosine + ")/Pi*180=" + nums_.fixed(*r_.phi, 6));
+    out_.phi = nums_.fixed(*r_.phi, 3);
+}
+
+void Writer::projection() {
+    message(Line::msg08_projection_formula);
+    add("    Pr[A/B]=A*B/|B| ");
+    message(Line::msg04_where_scalar);
+    add("");
+    message(Line::msg05_solution);
+    if (!r_.product) return;
+    scalarProduct();
+    add("");
+    message(Line::msg09_length_of_b);
+    if (!r_.lengthB) return;
+    rowLength("|B|", in_.textB, r_.b, *r_.lengthB, 4);
+    add("");
+    if (!r_.projection) return;
+    message(Line::msg10_projection);
+    add("Pr[A/B]==" + nums_.g(*r_.product) + "/" + nums_.fixed(r_.lengthB->root, 3) + "=" +
+        nums_.fixed(*r_.projection, 6));
+    out_.value = nums_.fixed(*r_.projection, 3);
+}
+
+VectorOutput Writer::write() {
+    message(Line::msg01_vec_title);
+    add("");
+    add(in_.taskName);
+    add("");
+    message(Line::msg02_given);
+    data();
+    for (Ext c : r_.c)
+        out_.cells.push_back(nums_.g(c));
+
+    // The result vector's line needs all its components.
+    const bool whole = static_cast<int>(r_.c.size()) == in_.n;
+    switch (in_.task) {
+    case vec::kAddition:
+        if (whole) sum();
+        break;
+    case vec::kSubtraction:
+        if (whole) difference("A-B", false);
+        break;
+    case vec::kLength:
+        if (whole) difference("AB", true);
+        break;
+    case vec::kScalarProduct:
+        if (r_.product) {
+            scalarProduct();
+            out_.value = nums_.g(*r_.product);
+        }
+        break;
+    case vec::kNorm:
+        if (r_.lengthA) {
+            rowLength("|AB|", in_.textA, r_.a, *r_.lengthA, 6);
+            out_.value = nums_.fixed(r_.lengthA->root, 4);
+        }
+        break;
+    case vec::kAngle: angle(); break;
+    case vec::kProjection: projection(); break;
+    }
+    if (r_.modulus) {
+        modulus(in_.task == vec::kAddition ? "|A+B|" : in_.task == vec::kSubtraction ? "|A-B|" : "|AB|");
+        out_.value = nums_.fixed(r_.modulus->root, 4);
+    }
+    return std::move(out_);
+}
+
+} // namespace
+
+VectorOutput WriteVector(const VectorInput& input, const VectorResult& result, const Numbers& nums,
+                         const MessageTable& messages) {
+    return Writer(input, result, nums, messages).write();
+}
+
+} // namespace tc

@@ -1,0 +1,68 @@
+// The vector solver's steps where a failure stops it: what it finished is
+// kept, and the failure comes at the component where the solution meets it.
+
+#include <gtest/gtest.h>
+
+#include "calc/vector/vector_solver.h"
+
+namespace tc {
+namespace {
+
+// The input as the tab reads it: a_1, b_1, a_2, ... up to the first cell that
+// is not a number, whose failure is kept.
+Partial<VectorInput> Input(vec::Task task, std::vector<Ext> a, std::vector<Ext> b,
+                           std::optional<Failure> unreadable = std::nullopt) {
+    VectorInput in;
+    in.task = task;
+    in.n = 2;
+    in.a = std::move(a);
+    in.b = std::move(b);
+    return {in, std::move(unreadable)};
+}
+
+std::string FailureText(const Partial<VectorResult>& r) {
+    return r.failure ? r.failure->what() : "no failure";
+}
+
+TEST(VectorSolver, keeps_the_components_computed_before_a_cell_that_is_not_a_number) {
+    const auto r = SolveVector(Input(vec::kAddition, {4.0L, 5.0L}, {3.0L}, Failure("'x'")), Numbers());
+    EXPECT_EQ(FailureText(r), "'x'");
+    EXPECT_EQ(r.result.c, (std::vector<Ext>{7.0L}));
+    EXPECT_FALSE(r.result.modulus);
+}
+
+TEST(VectorSolver, an_overflow_of_an_earlier_component_comes_before_a_later_unreadable_cell) {
+    const auto r = SolveVector(Input(vec::kAddition, {1E4932L}, {1E4932L}, Failure("'x'")), Numbers());
+    EXPECT_EQ(FailureText(r), kOverflow);
+    EXPECT_TRUE(r.result.c.empty());
+}
+
+TEST(VectorSolver, the_angle_of_a_zero_vector_keeps_both_lengths_and_fails_at_the_cosine) {
+    const auto r = SolveVector(Input(vec::kAngle, {0.0L, 0.0L}, {3.0L, 7.0L}), Numbers());
+    EXPECT_EQ(FailureText(r), kInvalidOperation);
+    ASSERT_TRUE(r.result.product && r.result.lengthA && r.result.lengthB);
+    EXPECT_EQ(*r.result.product, 0.0L);
+    EXPECT_EQ(r.result.lengthB->squares, (std::vector<Ext>{9.0L, 49.0L}));
+    EXPECT_EQ(r.result.lengthB->sum, 58.0L);
+    EXPECT_FALSE(r.result.cosine);
+    EXPECT_FALSE(r.result.phi);
+}
+
+TEST(VectorSolver, the_angle_comes_from_the_cosine_rounded_as_shown) {
+    const auto r = SolveVector(Input(vec::kAngle, {2.0L, 5.0L}, {3.0L, 7.0L}), Numbers(','));
+    ASSERT_TRUE(r.result.cosine && r.result.shownCosine && r.result.phi);
+    EXPECT_NE(*r.result.cosine, 0.9997L);
+    EXPECT_EQ(*r.result.shownCosine, 0.9997L);
+    EXPECT_EQ(*r.result.phi, ArcCos(0.9997L) / Pi() * 180.0L);
+}
+
+TEST(VectorSolver, the_norm_takes_row_a_alone) {
+    const auto r = SolveVector(Input(vec::kNorm, {3.0L, -4.0L}, {}), Numbers());
+    EXPECT_FALSE(r.failure);
+    ASSERT_TRUE(r.result.lengthA);
+    EXPECT_EQ(r.result.lengthA->root, 5.0L);
+    EXPECT_TRUE(r.result.b.empty());
+}
+
+} // namespace
+} // namespace tc
