@@ -42,7 +42,8 @@ template <class Num> struct LengthSteps {
 // solver before it) is empty; `c` holds the components computed so far. The
 // number type is a parameter so that a mode in exact fractions can fill the
 // same steps of the addition, subtraction, scalar product and norm; the angle
-// and the projection are extended values only.
+// and the projection are extended values only. A figure takes its arrows from
+// the origin from the steps too: A, B and the result vector c.
 template <class Num> struct VectorSteps {
     std::vector<Num> a, b; // the operands as the solver took them (b stays empty for the norm)
     // Addition A+B, subtraction A-B, length AB = B-A, or for the scalar

@@ -11,6 +11,9 @@ namespace {
 
 using namespace names;
 
+// The most components a vector has (V_N lists 2 to 5).
+constexpr int kMaxComponents = 5;
+
 // A grid column of components is 55 pixels wide; with its grid line it takes 57.
 constexpr int kComponentWidth = 55;
 constexpr int kComponentPitch = 57;
@@ -97,7 +100,7 @@ void VectorTab::formCreate() {
     table_.setColWidth(0, 30);
     table_.setCell(0, 1, "A");
     table_.setCell(0, 2, "B");
-    for (int i = 1; i <= 5; ++i)
+    for (int i = 1; i <= kMaxComponents; ++i)
         table_.setCell(i, 0, std::to_string(i));
     table_.setCell(1, 1, "2");
     table_.setCell(2, 1, "5");
@@ -205,7 +208,7 @@ Partial<VectorInput> VectorTab::readInput() const {
 }
 
 void VectorTab::clearResults() {
-    for (int i = 1; i <= 5; ++i)
+    for (int i = 1; i <= kMaxComponents; ++i)
         result_.setCell(i, 1, "");
     value_.text.clear();
     phi_.text.clear();
