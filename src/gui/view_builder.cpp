@@ -196,8 +196,9 @@ void MainView::build() {
     refresh();
 }
 
-// The widgets of a page or window that shows for the first time: the page is
-// visible already, so each new widget shows once it holds its state.
+// The widgets of a page or window built after start-up, most often while the
+// page is showing for the first time: each new widget takes its state, and on
+// a page that shows already it shows at once.
 void MainView::buildLate(const std::vector<const Widget*>& widgets) {
     for (const Widget* w : widgets)
         buildWidget(*w);
