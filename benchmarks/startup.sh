@@ -4,7 +4,9 @@
 # with a fresh HOME, launches of the two programs interleaved (the order
 # alternates from pair to pair), N pairs after one unmeasured warm-up launch of
 # each. Prints every pair, the medians, the ratio of the medians and the median
-# of the pairwise ratios, and the private memory (RssAnon) and CPU time of each
+# of the pairwise ratios, the same for the CPU time each program has used when
+# its window maps (on a busy machine the wall-clock times scatter widely, the
+# CPU times far less), and the private memory (RssAnon) and CPU time of each
 # program once it has settled after start-up.
 #
 #   bash benchmarks/startup.sh [-n PAIRS] [-s SETTLE_MS] [-b BUILD_DIR]
@@ -67,7 +69,7 @@ launch() {
 launch "$bin/tovrincalc" >/dev/null
 launch "$bin/bare_window" >/dev/null
 
-printf '%4s  %14s  %14s  %6s\n' pair "window ms" "floor ms" ratio
+printf '%4s  %10s  %10s  %6s  %14s  %14s\n' pair "window ms" "floor ms" ratio "window CPU ms" "floor CPU ms"
 : >"$work/results"
 for i in $(seq "$pairs"); do
     if [ $((i % 2)) -eq 1 ]; then
@@ -78,22 +80,28 @@ for i in $(seq "$pairs"); do
         app="$(launch "$bin/tovrincalc")"
     fi
     echo "$app $floor" >>"$work/results"
-    awk -v i="$i" '{ printf "%4d  %14.1f  %14.1f  %6.3f\n", i, $1, $4, $1 / $4 }' <<<"$app $floor"
+    awk -v i="$i" '{ printf "%4d  %10.1f  %10.1f  %6.3f  %14.1f  %14.1f\n", i, $1, $5, $1 / $5, $2, $6 }' \
+        <<<"$app $floor"
 done
 
-# Columns: window ms, KiB, CPU ms, floor ms, KiB, CPU ms.
+# Columns: window ms, CPU ms at map, KiB, CPU ms settled; the same for the floor.
 median() { sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 col() { awk -v c="$1" '{ print $c }' "$work/results" | median; }
-app_ms=$(col 1) app_kib=$(col 2) app_cpu=$(col 3)
-floor_ms=$(col 4) floor_kib=$(col 5) floor_cpu=$(col 6)
-pair_ratio=$(awk '{ print $1 / $4 }' "$work/results" | median)
+app_ms=$(col 1) app_map_cpu=$(col 2) app_kib=$(col 3) app_cpu=$(col 4)
+floor_ms=$(col 5) floor_map_cpu=$(col 6) floor_kib=$(col 7) floor_cpu=$(col 8)
+pair_ratio=$(awk '{ print $1 / $5 }' "$work/results" | median)
+cpu_pair_ratio=$(awk '{ print $2 / $6 }' "$work/results" | median)
 
 echo
 awk -v am="$app_ms" -v fm="$floor_ms" -v pr="$pair_ratio" -v ak="$app_kib" -v fk="$floor_kib" \
-    -v ac="$app_cpu" -v fc="$floor_cpu" -v n="$pairs" -v s="$settle" 'BEGIN {
+    -v ac="$app_cpu" -v fc="$floor_cpu" -v n="$pairs" -v s="$settle" -v amc="$app_map_cpu" \
+    -v fmc="$floor_map_cpu" -v cpr="$cpu_pair_ratio" 'BEGIN {
     printf "median of %d pairs   window %.1f ms, floor %.1f ms\n", n, am, fm
     printf "ratio of medians     %.3f\n", am / fm
     printf "median pair ratio    %.3f\n", pr
+    printf "CPU time at map      window %.1f ms, floor %.1f ms\n", amc, fmc
+    printf "  ratio of medians   %.3f\n", amc / fmc
+    printf "  median pair ratio  %.3f\n", cpr
     printf "RssAnon (%d ms after map)   window %.2f MiB, floor %.2f MiB\n", s, ak / 1024, fk / 1024
     printf "CPU time by then     window %.1f ms, floor %.1f ms\n", ac, fc
 }'
