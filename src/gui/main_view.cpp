@@ -135,7 +135,7 @@ void MainView::showMessage(const std::string& text) {
 void MainView::showAbout() {
     refresh();
     if (hooks.about) return hooks.about();
-    about_->exec();
+    aboutWindow()->exec();
 }
 
 std::optional<std::string> MainView::askSaveName(const std::string& lastName) {

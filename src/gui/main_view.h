@@ -18,6 +18,7 @@ class QTabWidget;
 
 namespace tc::gui {
 
+class DeferredPages;
 class GridModel;
 
 class MainView : public QMainWindow, public Host {
@@ -43,7 +44,11 @@ public:
     void refresh();
 
     MainWindow& model() { return model_; }
-    QDialog* aboutWindow() const { return about_; }
+    // The About window, built now if it has not been shown yet.
+    QDialog* aboutWindow();
+    // Builds the page or window that holds the widget `name` (or the page
+    // `name` itself) if it has not been shown yet, as showing it would.
+    void buildPageOf(const std::string& name);
     Hooks hooks;
 
     // Host
@@ -59,6 +64,7 @@ protected:
 private:
     void build();
     void buildWidget(const Widget& w);
+    void buildLate(const std::vector<const Widget*>& widgets);
     void buildMenuItem(const MenuItem& item);
     void refreshWidget(const Widget& w);
     QWidget* container(const std::string& name) const;
@@ -74,6 +80,7 @@ private:
     MainWindow model_;
     QTabWidget* tabs_ = nullptr;
     QDialog* about_ = nullptr;
+    DeferredPages* deferred_ = nullptr;
     std::map<std::string, QWidget*> widgets_;
     std::map<std::string, QAction*> actions_;
     std::map<std::string, QMenu*> menus_;

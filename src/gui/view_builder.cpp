@@ -24,6 +24,7 @@
 #include <QTableView>
 
 #include "cell_grid.h"
+#include "deferred_pages.h"
 #include "grid_drag.h"
 #include "grid_model.h"
 #include "main_view.h"
@@ -186,10 +187,35 @@ void MainView::build() {
         if (!refreshing_ && i >= 0) act([this, i] { model_.setTab(i); });
     });
 
+    deferred_ = new DeferredPages(
+        model_.widgets(), frame.name(), [this](const std::vector<const Widget*>& ws) { buildLate(ws); },
+        this);
     for (const Widget* w : model_.widgets().all())
-        buildWidget(*w);
+        if (!deferred_->defer(*w)) buildWidget(*w);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     refresh();
+}
+
+// The widgets of a page or window built after start-up, most often while the
+// page is showing for the first time: each new widget takes its state, and on
+// a page that shows already it shows at once.
+void MainView::buildLate(const std::vector<const Widget*>& widgets) {
+    for (const Widget* w : widgets)
+        buildWidget(*w);
+    const bool wasRefreshing = refreshing_;
+    refreshing_ = true;
+    for (const Widget* w : widgets)
+        refreshWidget(*w);
+    refreshing_ = wasRefreshing;
+}
+
+QDialog* MainView::aboutWindow() {
+    deferred_->build("Form1");
+    return about_;
+}
+
+void MainView::buildPageOf(const std::string& name) {
+    deferred_->buildHolderOf(name);
 }
 
 QWidget* MainView::container(const std::string& name) const {
@@ -231,6 +257,7 @@ void MainView::buildWidget(const Widget& w) {
         control->addTab(page, Q(w.caption));
         page->setObjectName(Q(name));
         widgets_[name] = page;
+        deferred_->buildOnShow(page, name);
         return;
     }
     case WidgetKind::MenuItem: return buildMenuItem(static_cast<const MenuItem&>(w));

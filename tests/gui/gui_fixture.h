@@ -80,8 +80,10 @@ private:
 };
 
 // The widget `name` of type T below `root`; fails the running test and gives
-// null when there is none.
+// null when there is none. The window builds a page when it first shows it; a
+// page looked up before that is built as showing it would build it.
 template <class T> T* Find(QWidget* root, const char* name) {
+    if (auto* view = qobject_cast<MainView*>(root->window())) view->buildPageOf(name);
     T* w = root->findChild<T*>(QString::fromLatin1(name));
     if (!w) QTest::qFail(qPrintable(QString("no widget ") + name), __FILE__, __LINE__);
     return w;

@@ -27,7 +27,8 @@ QStringList TabCaptions(QWidget* view) {
     return captions;
 }
 
-QString Text(QWidget* view, const char* name) {
+QString Text(tc::gui::MainView* view, const char* name) {
+    view->buildPageOf(name); // a button of a page not shown yet
     if (auto* menu = view->findChild<QMenu*>(name)) return menu->title();
     if (auto* button = view->findChild<QPushButton*>(name)) return button->text();
     return Find<QAction>(view, name)->text();

@@ -9,6 +9,7 @@
 #include <stdexcept>
 
 #include "gui_fixture.h"
+#include "start_style.h"
 
 using namespace tc::gui::test;
 
@@ -170,6 +171,35 @@ private slots:
         Find<QPushButton>(view.get(), "CBut1")->click();
         QCOMPARE(Find<QLineEdit>(view.get(), "Vec_R")->text(), QString("13.0000"));
         QCOMPARE(faults.size(), 1);
+    }
+
+    // Only the page the window opens on is built at start-up; a page built when
+    // it first shows must show the state the model holds by then.
+    void builds_a_page_when_it_first_shows_with_the_state_of_that_moment() {
+        BoxLog log;
+        auto view = MakeWindow(log, '.', {TOVRIN_LANG_SOURCE_DIR});
+        QVERIFY(view->findChild<QPushButton*>("CBut1"));
+        auto* page = view->findChild<QWidget*>("Matrix");
+        QVERIFY(page);
+        QVERIFY(!page->findChild<QPushButton*>("Mat_But"));
+        view->findChild<QAction*>("N25")->trigger(); // English while the page is hidden
+        view->findChild<QTabWidget*>("Matem")->setCurrentWidget(page);
+        auto* compute = page->findChild<QPushButton*>("Mat_But");
+        QVERIFY(compute && compute->isVisible());
+        QCOMPARE(compute->text(), QString("Compute"));
+        QCOMPARE(page->findChild<QTableView*>("Mat1")->model()->index(1, 1).data().toString(), QString("2"));
+        QVERIFY(log.errors.isEmpty());
+    }
+
+    // The menu bar's overflow icon is fetched when drawn, and is the style's own.
+    void start_style_gives_the_overflow_icon_of_the_style_it_wraps() {
+        tc::gui::StartStyle style;
+        const auto which = QStyle::SP_ToolBarHorizontalExtensionButton;
+        const QIcon later = style.standardIcon(which);
+        const QIcon own = style.baseStyle()->standardIcon(which);
+        QVERIFY(!later.isNull());
+        QCOMPARE(later.pixmap(16).toImage(), own.pixmap(16).toImage());
+        QCOMPARE(later.availableSizes(), own.availableSizes());
     }
 
     void init() { watchdog_ = std::make_unique<ModalWatchdog>(); }
