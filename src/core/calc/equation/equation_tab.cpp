@@ -1,5 +1,7 @@
 #include "calc/equation/equation_tab.h"
 
+#include "widgets/names.h"
+
 namespace tc {
 
 namespace {
@@ -8,18 +10,22 @@ constexpr unsigned kNavy = 0x000080;
 
 // The coefficient inputs and the equation label: hidden together when the
 // cubic or biquadratic kind is chosen, shown together for the quadratic one.
-const char* const kInputs[] = {"Eq_e1", "eq_e2", "Eq_e3", "Eq_l1", "Eq_l2", "Eq_l3", "Eq_Variant"};
+const char* const kInputs[] = {names::Eq_e1, names::eq_e2, names::Eq_e3,     names::Eq_l1,
+                               names::Eq_l2, names::Eq_l3, names::Eq_Variant};
 
 } // namespace
 
 EquationTab::EquationTab(WidgetTree& tree, Env& env)
     : tree_(tree), env_(env),
-      frame_(AddTabFrame(tree, {"Eq", "Eq", "Eq_M", "Eq_Run", "Eq_Save", "Зберегти", "Eq_close", true})) {
-    addWidgets();
-    tree_.onClick("eq1", [this] { eq1Click(); });
-    tree_.onClick("eq2", [this] { eq2Click(); });
-    tree_.onClick("eq3", [this] { eq3Click(); });
-    tree_.onClick("Eq_Run", [this] { Eq_RunClick(); });
+      frame_(AddTabFrame(tree, {"Eq", "Eq", "Eq_M", "Eq_Run", "Eq_Save", "Зберегти", "Eq_close", true})),
+      quadratic_((addWidgets(), tree.get<RadioButton>(names::eq1))) {
+    coefficients_ = {&tree_.get<Edit>(names::Eq_e1), &tree_.get<Edit>(names::eq_e2),
+                     &tree_.get<Edit>(names::Eq_e3)};
+    roots_ = {&tree_.get<Edit>(names::Eq_X1), &tree_.get<Edit>(names::Eq_X2), &tree_.get<Edit>(names::Eq_X3)};
+    tree_.onClick(names::eq1, [this] { eq1Click(); });
+    tree_.onClick(names::eq2, [this] { eq2Click(); });
+    tree_.onClick(names::eq3, [this] { eq3Click(); });
+    tree_.onClick(names::Eq_Run, [this] { Eq_RunClick(); });
 }
 
 // Geometry in pixels, relative to the parent. The left column holds the kind,
@@ -80,13 +86,13 @@ void EquationTab::showInputs(bool shown) {
 }
 
 void EquationTab::eq1Click() {
-    tree_.get("le3").visible = false;
-    tree_.get("Eq_X3").visible = false;
+    tree_.get(names::le3).visible = false;
+    roots_[2]->visible = false;
     showInputs(true);
 }
 
 void EquationTab::eq2Click() {
-    env_.host.showMessage(env_.messages(76));
+    env_.host.showMessage(env_.messages(Line::msg76_not_solved_yet));
     showInputs(false);
 }
 

@@ -3,8 +3,11 @@
 // and its written solution. The cubic and biquadratic kinds are offered but
 // only answered with a message.
 
+#include <array>
+
 #include "app/env.h"
 #include "app/tab_frame.h"
+#include "widgets/controls.h"
 
 namespace tc {
 
@@ -23,10 +26,10 @@ private:
     void eq3Click() { eq2Click(); } // the biquadratic kind is answered as the cubic one
     void Eq_RunClick();
 
-    // The steps of Eq_RunClick once the coefficients are read.
-    void writeRealRoots(double a, double b, double c);
-    void writeDoubleRoot(double a, double b, double c);
-    void writeComplexRoots(double a, double b, double c);
+    void clearResults();
+    void solveQuadratic();
+    // The root fields take `roots` in order; the rest stay empty.
+    void showRoots(const std::vector<std::string>& roots);
 
     // The coefficient inputs and the equation label, shown only for the
     // quadratic kind.
@@ -35,6 +38,9 @@ private:
     WidgetTree& tree_;
     Env& env_;
     TabFrame frame_;
+    RadioButton& quadratic_;
+    std::array<Edit*, 3> coefficients_{};
+    std::array<Edit*, 3> roots_{};
 };
 
 } // namespace tc
