@@ -2,6 +2,15 @@
 
 namespace tc {
 
+namespace {
+
+// Neither magnitude exceeds twice the other.
+bool WithinFactorTwo(Ext p, Ext q) {
+    return p <= 2.0L * q && q <= 2.0L * p;
+}
+
+} // namespace
+
 Ext Discriminant(Ext a, Ext b, Ext c) {
     return b * b - 4.0L * a * c;
 }
@@ -12,7 +21,17 @@ Ext NegatedDiscriminant(Ext a, Ext b, Ext c) {
 
 RealRootPair RealRoots(Ext a, Ext b, Ext c) {
     const Ext r = Sqrt(Discriminant(a, b, c));
-    return {r, (-b + r) / (2.0L * a), (-b - r) / (2.0L * a)};
+    RealRootPair p{r, (-b + r) / (2.0L * a), (-b - r) / (2.0L * a)};
+    // -b+r cancels for b > 0 and -b-r for b < 0 when |b| and r are close; the
+    // product of the roots, x1*x2 = c/a, then gives that root from the other
+    // one without cancellation (1*x^2+1E10*x+1=0 has -1E-10, not 0).
+    if (r > 0.0L && WithinFactorTwo(Abs(b), r)) {
+        if (b > 0.0L)
+            p.x1 = c / (a * p.x2);
+        else if (b < 0.0L)
+            p.x2 = c / (a * p.x1);
+    }
+    return p;
 }
 
 ComplexRootPair ComplexRoots(Ext a, Ext b, Ext c) {
