@@ -1,8 +1,10 @@
 // Eq_RunClick: the equation solved and written out step by step.
 
+#include "calc/equation/biquadratic_text.h"
+#include "calc/equation/cubic_text.h"
 #include "calc/equation/equation_inputs.h"
 #include "calc/equation/equation_tab.h"
-#include "calc/equation/quadratic_solver.h"
+#include "calc/equation/exact_number.h"
 #include "calc/equation/quadratic_text.h"
 
 namespace tc {
@@ -21,20 +23,51 @@ void EquationTab::showRoots(const std::vector<std::string>& roots) {
 void EquationTab::Eq_RunClick() {
     // A failure on the way leaves only what this computation wrote.
     clearResults();
-    if (quadratic_.checked) solveQuadratic();
+    switch (kind_) {
+    case EquationKind::Quadratic: solveQuadratic(); break;
+    case EquationKind::Cubic: solveCubic(); break;
+    case EquationKind::Biquadratic: solveBiquadratic(); break;
+    }
+}
+
+bool EquationTab::readCoefficients(std::vector<Coefficient>& out) {
+    // All are read before a zero leading coefficient is answered.
+    out = ReadCoefficients(env_.nums, std::vector<const Edit*>(coefficients_.begin(),
+                                                               coefficients_.begin() + coefficientCount()));
+    if (out[0].value != 0) return true;
+    env_.host.showMessage(env_.messages(Line::msg67_a_is_zero));
+    return false;
 }
 
 void EquationTab::solveQuadratic() {
-    // All three are read before a zero leading coefficient is answered.
-    const std::vector<Coefficient> k =
-        ReadCoefficients(env_.nums, {coefficients_[0], coefficients_[1], coefficients_[2]});
-    if (k[0].value == 0) {
-        env_.host.showMessage(env_.messages(Line::msg67_a_is_zero));
-        return;
-    }
+    std::vector<Coefficient> k;
+    if (!readCoefficients(k)) return;
     const QuadraticSolution s = SolveQuadratic(k[0].value, k[1].value, k[2].value);
     frame_.memo.lines = WriteQuadratic(env_.messages, env_.nums, {k[0].text, k[1].text, k[2].text}, s);
     showRoots(QuadraticRootFields(env_.nums, s));
+}
+
+void EquationTab::solveCubic() {
+    std::vector<Coefficient> k;
+    if (!readCoefficients(k)) return;
+    CubicInputs in;
+    for (size_t i = 0; i < 4; ++i) {
+        // A value too small for a double counts as zero, as it does for A.
+        in.exact[i] = k[i].value == 0 ? mpq_class(0) : ExactDecimal(k[i].text, env_.nums.decimal());
+        in.kept[i] = k[i].value;
+    }
+    EquationText text = WriteCubic(env_.messages, env_.nums, SolveCubic(in));
+    frame_.memo.lines = std::move(text.memo);
+    showRoots(text.roots);
+}
+
+void EquationTab::solveBiquadratic() {
+    std::vector<Coefficient> k;
+    if (!readCoefficients(k)) return;
+    EquationText text =
+        WriteBiquadratic(env_.messages, env_.nums, SolveBiquadratic(k[0].value, k[1].value, k[2].value));
+    frame_.memo.lines = std::move(text.memo);
+    showRoots(text.roots);
 }
 
 } // namespace tc

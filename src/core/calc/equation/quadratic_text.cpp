@@ -6,14 +6,14 @@ namespace tc {
 
 namespace {
 
-const std::string kSpaces11(11, ' ');
-
 // The divisor of both root formulas: "(2*a)=" or, for a negative a, "(2*(a))=".
 std::string Divisor(const Numbers& n, Ext a) {
     return "(2*" + Bracketed(n, a) + ")=";
 }
 
 } // namespace
+
+const std::string kStepGap(11, ' ');
 
 std::string DiscriminantText(const Numbers& n, Ext a, Ext b, Ext c, Ext d) {
     std::string t = "D=";
@@ -55,9 +55,9 @@ std::vector<std::string> QuadraticSteps(const MessageTable& m, const Numbers& n,
     std::vector<std::string> lines;
     lines.push_back(m(Line::msg69_discriminant));
     lines.push_back("              D=b*b-4*a*c");
-    lines.push_back(kSpaces11);
+    lines.push_back(kStepGap);
     lines.push_back(DiscriminantText(n, s.a, s.b, s.c, s.d));
-    lines.push_back(kSpaces11);
+    lines.push_back(kStepGap);
     switch (s.kind) {
     case QuadraticCase::TwoReal:
         lines.push_back(m(Line::msg70_d_positive));
@@ -69,14 +69,14 @@ std::vector<std::string> QuadraticSteps(const MessageTable& m, const Numbers& n,
     case QuadraticCase::Double:
         lines.push_back(m(Line::msg72_d_zero));
         lines.push_back(m(Line::msg73_equal_roots));
-        lines.push_back(kSpaces11);
+        lines.push_back(kStepGap);
         lines.push_back(x1 + "(-b)/(2*a)=" + RealRootText(n, '+', s.a, s.b, *s.real));
         lines.push_back(x2 + "(-b)/(2*a)=" + RealRootText(n, '-', s.a, s.b, *s.real));
         break;
     case QuadraticCase::Complex:
         lines.push_back(m(Line::msg74_d_negative));
         lines.push_back(m(Line::msg75_complex_roots));
-        lines.push_back(kSpaces11);
+        lines.push_back(kStepGap);
         lines.push_back(x1 + "(-b+sqrt(-D)*i)/(2*a)=" + ComplexRootText(n, '+', s.a, s.b, *s.complex));
         lines.push_back(x2 + "(-b-sqrt(-D)*i)/(2*a)=" + ComplexRootText(n, '-', s.a, s.b, *s.complex));
         break;
@@ -89,7 +89,7 @@ std::vector<std::string> WriteQuadratic(const MessageTable& m, const Numbers& n,
     std::vector<std::string> lines;
     lines.push_back("***    " + m(Line::msg68_quadratic_equation) + "   ***");
     lines.push_back(typed.at(0) + "*x^2+" + typed.at(1) + "*x+ " + typed.at(2) + "=0");
-    lines.push_back(kSpaces11);
+    lines.push_back(kStepGap);
     for (std::string& line : QuadraticSteps(m, n, s, "X"))
         lines.push_back(std::move(line));
     return lines;
@@ -97,6 +97,16 @@ std::vector<std::string> WriteQuadratic(const MessageTable& m, const Numbers& n,
 
 std::string ComplexField(const Numbers& n, Ext re, char sign, Ext im) {
     return n.general(re, 5) + sign + n.general(im, 5) + "*i";
+}
+
+std::string RootText(const Numbers& n, const Root& x) {
+    if (!x.complex) return n.g(x.re);
+    return n.g(x.re) + Signed(n, x.im) + "*i";
+}
+
+std::string RootField(const Numbers& n, const Root& x) {
+    if (!x.complex) return n.general(x.re, 8);
+    return x.im < 0.0L ? ComplexField(n, x.re, '-', -x.im) : ComplexField(n, x.re, '+', x.im);
 }
 
 std::vector<std::string> QuadraticRootFields(const Numbers& n, const QuadraticSolution& s) {

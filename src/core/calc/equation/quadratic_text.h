@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/env.h"
+#include "calc/equation/equation_root.h"
 #include "calc/equation/quadratic_solver.h"
 
 namespace tc {
@@ -41,5 +42,22 @@ std::vector<std::string> QuadraticRootFields(const Numbers& n, const QuadraticSo
 
 // A complex number "re+im*i" or "re-im*i" in the root fields' 5 digits.
 std::string ComplexField(const Numbers& n, Ext re, char sign, Ext im);
+
+// A root in the written solution, 15 significant digits: "2", "-1+1.5*i",
+// "-1-1.5*i".
+std::string RootText(const Numbers& n, const Root& x);
+
+// A root in its result field: a real one with 8 significant digits, a complex
+// one as ComplexField writes it.
+std::string RootField(const Numbers& n, const Root& x);
+
+// What a solution puts into the tab: the memo lines and the root fields.
+struct EquationText {
+    std::vector<std::string> memo;
+    std::vector<std::string> roots;
+};
+
+// The line of 11 spaces that separates the steps.
+extern const std::string kStepGap;
 
 } // namespace tc
