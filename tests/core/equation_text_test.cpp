@@ -120,6 +120,24 @@ TEST(RootTextTest, the_discriminant_is_computed_in_extended_precision) {
               "(-1.00000000093132+9.31322574615479E-10)/(2*1)=-0.5");
 }
 
+// The root whose formula subtracts nearly equal numbers comes from the product
+// of the roots, c/(a*x_other); the other root and well-separated ones keep
+// the textbook value.
+TEST(RealRootsTest, the_root_that_would_cancel_keeps_its_digits) {
+    const RealRootPair plus = RealRoots(1, 1e10L, 1);
+    EXPECT_NEAR(static_cast<double>(plus.x1.value() / -1e-10L), 1.0, 1e-18);
+    EXPECT_EQ(plus.x2.value(), -1e10L);
+    const RealRootPair minus = RealRoots(1, -1e10L, 1);
+    EXPECT_NEAR(static_cast<double>(minus.x2.value() / 1e-10L), 1.0, 1e-18);
+    EXPECT_EQ(minus.x1.value(), 1e10L);
+    // |b| = 5 is more than twice r = 1: both textbook values stand.
+    const RealRootPair apart = RealRoots(1, 5, 6);
+    EXPECT_EQ(apart.x1.value(), -2.0L);
+    EXPECT_EQ(apart.x2.value(), -3.0L);
+    // c = 0: the root 0 stays an unsigned 0.
+    EXPECT_FALSE(std::signbit(RealRoots(1, 3, 0).x1.value()));
+}
+
 TEST(StoreDoubleTest, rounds_to_the_nearest_double) {
     EXPECT_EQ(StoreDouble(0.1L), 0.1);
     EXPECT_NE(static_cast<long double>(StoreDouble(0.1L)), 0.1L);

@@ -25,7 +25,9 @@ RealRootPair RealRoots(Ext a, Ext b, Ext c) {
     // -b+r cancels for b > 0 and -b-r for b < 0 when |b| and r are close; the
     // product of the roots, x1*x2 = c/a, then gives that root from the other
     // one without cancellation (1*x^2+1E10*x+1=0 has -1E-10, not 0).
-    if (r > 0.0L && WithinFactorTwo(Abs(b), r)) {
+    // With c = 0 that root is exactly 0 either way; the product would give it
+    // the sign of a negative zero.
+    if (r > 0.0L && c != 0.0L && WithinFactorTwo(Abs(b), r)) {
         if (b > 0.0L)
             p.x1 = c / (a * p.x2);
         else if (b < 0.0L)
