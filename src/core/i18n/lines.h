@@ -230,6 +230,17 @@ namespace tc {
     X(about_precision) \
     X(about_feedback) \
     X(about_web) \
+    X(eq_cubic_reduction) \
+    X(eq_cubic_discriminant) \
+    X(eq_cubic_q_positive) \
+    X(eq_cubic_one_real_root) \
+    X(eq_cubic_q_zero) \
+    X(eq_cubic_double_root) \
+    X(eq_cubic_triple_root) \
+    X(eq_cubic_q_negative) \
+    X(eq_cubic_three_real_roots) \
+    X(eq_biquadratic_substitution) \
+    X(eq_biquadratic_back) \
     /* lines from 214 on: append new texts here and to every shipped file */
 
 enum class Line : int {
