@@ -29,7 +29,7 @@ QStringList TabCaptions(QWidget* view) {
 
 QString Text(QWidget* view, const char* name) {
     if (auto* menu = view->findChild<QMenu*>(name)) return menu->title();
-    if (auto* button = view->findChild<QPushButton*>(name)) return button->text();
+    if (auto* button = view->findChild<QPushButton*>(name)) return ShownCaption(button);
     return Find<QAction>(view, name)->text();
 }
 

@@ -230,6 +230,7 @@ namespace tc {
     X(about_precision) \
     X(about_feedback) \
     X(about_web) \
+    X(window_save_language_file) \
     /* lines from 214 on: append new texts here and to every shipped file */
 
 enum class Line : int {
