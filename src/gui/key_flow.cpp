@@ -67,6 +67,16 @@ int Position(const std::vector<QWidget*>& walk, const QWidget* focus) {
     return -1;
 }
 
+// Gives `control` the focus as Tab (or Shift+Tab) does; a grid is entered at
+// its first typed cell (at its last one, going back).
+void Enter(QWidget* control, bool forward) {
+    if (auto* view = qobject_cast<QAbstractItemView*>(control)) {
+        const std::vector<QModelIndex> cells = TypedCells(view);
+        if (!cells.empty()) view->setCurrentIndex(forward ? cells.front() : cells.back());
+    }
+    control->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+}
+
 } // namespace
 
 KeyFlow::KeyFlow(QTabWidget* tabs, std::function<std::optional<TabFrameNames>(const QString&)> frameOf)
@@ -110,8 +120,7 @@ bool KeyFlow::eventFilter(QObject* watched, QEvent* event) {
     if (focus == tabs_->tabBar() && (forward || backward) && tabs_->currentWidget()) {
         const std::vector<QWidget*> order = tabOrder(tabs_->currentWidget());
         if (order.empty()) return false;
-        order[forward ? 0 : order.size() - 1]->setFocus(forward ? Qt::TabFocusReason
-                                                                : Qt::BacktabFocusReason);
+        Enter(order[forward ? 0 : order.size() - 1], forward);
         return true;
     }
     QWidget* page = pageOf(focus);
@@ -174,11 +183,7 @@ bool KeyFlow::tab(QWidget* focus, QWidget* page, bool forward) {
     const int step = forward ? at + 1 : (between ? at : at - 1);
     const int next = (step % count + count) % count;
     QWidget* target = next < static_cast<int>(order.size()) ? order[static_cast<size_t>(next)] : bar;
-    if (auto* view = qobject_cast<QAbstractItemView*>(target)) {
-        const std::vector<QModelIndex> cells = TypedCells(view);
-        view->setCurrentIndex(forward ? cells.front() : cells.back());
-    }
-    target->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    Enter(target, forward);
     return true;
 }
 
