@@ -10,6 +10,7 @@
 #include <string>
 
 #include "app/main_window.h"
+#include "qt_translations.h"
 
 class QAction;
 class QDialog;
@@ -87,6 +88,7 @@ private:
     std::map<std::string, GridModel*> grids_;
     std::map<std::string, QTabWidget*> pageControls_; // per window: "" for the main window, "Form1"
     bool refreshing_ = false;
+    QtTranslations qtTexts_; // Qt's own texts follow the chosen language
 };
 
 } // namespace tc::gui

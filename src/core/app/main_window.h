@@ -61,6 +61,7 @@ public:
     std::string language() const;
     const WidgetTree& widgets() const { return tree_; }
     const Env& env() const { return env_; }
+    const Settings& settings() const { return settings_; }
 
     static constexpr int kTabCount = 6;
     // Page names in tab order.

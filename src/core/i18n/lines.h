@@ -241,6 +241,7 @@ namespace tc {
     X(eq_cubic_three_real_roots) \
     X(eq_biquadratic_substitution) \
     X(eq_biquadratic_back) \
+    X(window_save_language_file) \
     /* lines from 214 on: append new texts here and to every shipped file */
 
 enum class Line : int {
