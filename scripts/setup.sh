@@ -5,7 +5,7 @@
 set -euo pipefail
 
 packages=(build-essential cmake qt6-base-dev libgl-dev libgtest-dev libgmock-dev nlohmann-json3-dev
-          libbenchmark-dev locales fonts-liberation fonts-dejavu-core)
+          libbenchmark-dev libgmp-dev locales fonts-liberation fonts-dejavu-core)
 
 missing=()
 for p in "${packages[@]}"; do

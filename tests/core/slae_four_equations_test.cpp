@@ -128,7 +128,7 @@ TEST_P(SlaeFourEquationsTest, negative_determinant_shown_as_zero_is_still_writte
     EXPECT_EQ(tab.memo()[56], sep("x1=Dx1/D=0.0000/(0.0000)=-2.0000"));
 }
 
-TEST_P(SlaeFourEquationsTest, singular_system_fails_after_the_d_and_dx1_blocks_keeping_older_fields) {
+TEST_P(SlaeFourEquationsTest, singular_system_fails_after_the_d_and_dx1_blocks_clearing_older_fields) {
     enter(kByHand);
     tab.run();
     // Row 4 repeats row 1 with another right-hand side: D = 0, Dx1 = -24.
@@ -142,8 +142,7 @@ TEST_P(SlaeFourEquationsTest, singular_system_fails_after_the_d_and_dx1_blocks_k
     EXPECT_EQ(tab.memo()[18], "1*24-2*12=24-24=0");
     EXPECT_EQ(tab.memo()[27], "5*24-2*72=120-144=-24");
     EXPECT_EQ(fields({"DD", "DDx1", "DDx2", "DDx3", "DDx4", "x1", "x2", "x3", "x4"}),
-              sep({"0.0000", "-24.0000", "-238.0000", "119.0000", "-59.5000", "1.0000", "2.0000", "-1.0000",
-                   "0.5000"}));
+              sep({"0.0000", "-24.0000", "", "", "", "", "", "", ""}));
     // With the same right-hand side Dx1 is 0 too.
     tab.grid().setCell(5, 4, "5");
     EXPECT_EQ(tab.run(), kInvalidOperation);

@@ -1,18 +1,8 @@
 #include "calc/slae/slae_text.h"
 
+#include "text/determinant_text.h"
+
 namespace tc {
-
-namespace {
-
-std::string Factor(const Numbers& nums, Ext v) {
-    return v < 0.0L ? "(" + nums.g(v) + ")" : nums.g(v);
-}
-
-std::string SignedTerm(const Numbers& nums, Ext v) {
-    return v < 0.0L ? nums.g(v) : "+" + nums.g(v);
-}
-
-} // namespace
 
 std::string EquationLine(const Numbers& nums, const std::vector<Ext>& coefficients, Ext rhs) {
     std::string s;
@@ -32,14 +22,8 @@ std::string EquationLine(const Numbers& nums, const std::vector<Ext>& coefficien
 }
 
 Cramer2 Cramer2Line(const Numbers& nums, const std::string& label, Ext p, Ext q, Ext r, Ext s) {
-    const Ext ps = p * s;
-    const Ext rq = r * q;
-    const Ext value = ps - rq;
-    std::string line =
-        label + "=" + nums.g(p) + "*" + Factor(nums, s) + "-" + Factor(nums, r) + "*" + Factor(nums, q);
-    line += "=" + nums.g(ps) + SignedTerm(nums, -r * q);
-    line += "=" + nums.g(value);
-    return {line, value};
+    const Det2 d = SolveDet2(p, q, r, s);
+    return {Determinant2Line(nums, label, d), d.value};
 }
 
 } // namespace tc
