@@ -217,6 +217,7 @@ void MatrixTab::TMat_taskChange() {
         break;
     default: break;
     }
+    showComputedSizes(t);
 }
 
 void MatrixTab::showComputedSizes(int t) {
