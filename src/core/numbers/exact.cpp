@@ -57,7 +57,7 @@ Rational ReadDecimal(std::string_view text, char decimal) {
     }
     const long scale = exponent - places;
     if (scale > kLargestExponent || scale < -kLargestExponent) return ExactOf(asRead);
-    Rational q(mpz_class(digits.empty() ? "0" : digits));
+    Rational q(mpz_class(digits.empty() ? "0" : digits, 10));
     if (scale >= 0)
         q *= Pow10(static_cast<unsigned long>(scale));
     else

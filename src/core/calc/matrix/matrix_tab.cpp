@@ -348,6 +348,10 @@ void MatrixTab::readInputs(MatrixInputs& in) const {
             for (int i = 1; i <= in.bRows; ++i)
                 At(in.b, i, j) = ReadCell(nums, w_.b, j, i);
     }
+    if (in.task == kDeterminant || in.task == kInverse)
+        for (int i = 1; i <= in.k; ++i)
+            for (int j = 1; j <= in.k; ++j)
+                in.exactA.push_back(ReadExactCell(nums, w_.a, j, i));
     in.read = true;
 }
 

@@ -128,10 +128,14 @@ void SlaeTab::Sl1Change() {
 }
 
 void SlaeTab::readInputs(SlaeInputs& in) const {
+    SystemOf<Rational> exact;
     for (int c = 1; c <= in.n + 1; ++c)
-        for (int r = 1; r <= in.n; ++r)
-            in.a[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)] =
-                ReadCell(env_.nums, *grid_, c, r);
+        for (int r = 1; r <= in.n; ++r) {
+            const auto row = static_cast<std::size_t>(r), col = static_cast<std::size_t>(c);
+            in.a[row][col] = ReadCell(env_.nums, *grid_, c, r);
+            exact[row][col] = ReadExactCell(env_.nums, *grid_, c, r);
+        }
+    in.exact = exact;
 }
 
 void SlaeTab::CRunClick() {
