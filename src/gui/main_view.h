@@ -31,6 +31,9 @@ public:
         std::function<std::optional<QString>(const QString& lastName)> saveName;
         std::function<bool(const QString& path)> confirmReplace;
         std::function<void()> about;
+        // Told the View menu's options after the user changed one, so that
+        // the window can remember them for the next run.
+        std::function<void(const ViewOptions& options)> viewChanged;
     };
 
     explicit MainView(Settings settings, QWidget* parent = nullptr);

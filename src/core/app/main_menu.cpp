@@ -1,6 +1,7 @@
 // The main menu of the window: items, nesting, shortcuts and built-in captions.
 
 #include "app/main_window.h"
+#include "widgets/names.h"
 
 namespace tc {
 
@@ -44,6 +45,9 @@ const ItemRow kItems[] = {
     {"N23", "N22", "Ukrainian", MenuItemKind::Radio, "Ctrl+U"},
     {"N24", "N22", "Russian", MenuItemKind::Radio, "Ctrl+R"},
     {"N25", "N22", "English", MenuItemKind::Radio, "Ctrl+E"},
+    {"NView", "", "View", MenuItemKind::Submenu, ""},
+    {"NExact", "NView", "Exact fractions", MenuItemKind::Check, ""},
+    {"NCheck", "NView", "Check", MenuItemKind::Check, ""},
     {"Info1", "", "Довідка", MenuItemKind::Submenu, ""},
     {"N2", "Info1", "Про програму", MenuItemKind::Command, ""},
 };
@@ -57,6 +61,12 @@ void MainWindow::buildMenu() {
         item.shortcut = row.shortcut;
     }
     tree_.get<MenuItem>("N23").checked = true;
+
+}
+
+void MainWindow::setViewOptions(const ViewOptions& options) {
+    tree_.get<MenuItem>(names::NExact).checked = options.exact;
+    tree_.get<MenuItem>(names::NCheck).checked = options.check;
 }
 
 } // namespace tc

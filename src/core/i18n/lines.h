@@ -230,6 +230,13 @@ namespace tc {
     X(about_precision) \
     X(about_feedback) \
     X(about_web) \
+    X(view_menu) \
+    X(view_exact) \
+    X(view_check) \
+    X(check_title) \
+    X(check_inverse) \
+    X(check_equations) \
+    X(check_residual) \
     /* lines from 214 on: append new texts here and to every shipped file */
 
 enum class Line : int {

@@ -34,4 +34,23 @@ Ext NearestExt(const Rational& q);
 // its "-" in front.
 std::string FractionText(const Rational& q);
 
+// The number forms of exact values, as Numbers are those of decimals: every
+// form writes the reduced fraction, whatever digits a decimal form would show.
+class Fractions {
+public:
+    std::string g(const Rational& q) const { return FractionText(q); }
+    std::string fixed(const Rational& q, int /*decimals*/, int /*precision*/ = 15) const {
+        return FractionText(q);
+    }
+};
+
+// A fraction is a quotient itself: inside a further quotient it stands in
+// brackets, "(3/2)/(5/4)"; integers and decimals stand bare.
+inline std::string QuotientPart(const Rational& q, std::string text) {
+    return q.get_den() == 1 ? text : "(" + text + ")";
+}
+inline std::string QuotientPart(Ext /*value*/, std::string text) {
+    return text;
+}
+
 } // namespace tc

@@ -47,12 +47,15 @@ private:
 //   5     the value
 // Returns the value a11*a22 - a12*a21.
 Ext Determinant2Text(DeterminantLines& lines, const Numbers& nums, Ext a11, Ext a12, Ext a21, Ext a22);
-// The same entries for |p q; r s| solved already.
-void WriteDeterminant2(DeterminantLines& lines, const Numbers& nums, const Det2& d);
+// The same entries for |p q; r s| solved already, in the number forms of
+// `form` (Numbers for Ext, Fractions for Rational).
+template <class Form, class T>
+void WriteDeterminant2(DeterminantLines& lines, const Form& form, const Det2Of<T>& d);
 // |p q; r s| on one line under `label`: "D=2*7-3*5=14-15=-1". The first factor
 // bare, the others in parentheses when negative; the second product written as
 // -r*q with its sign ("+0" for zero).
-std::string Determinant2Line(const Numbers& nums, const std::string& label, const Det2& d);
+template <class Form, class T>
+std::string Determinant2Line(const Form& form, const std::string& label, const Det2Of<T>& d);
 
 // Order 3 by the rule of Sarrus, entries 1-7:
 //   1-3   the rows
@@ -63,7 +66,8 @@ std::string Determinant2Line(const Numbers& nums, const std::string& label, cons
 // Returns the value, summed left to right over the six products.
 Ext Determinant3Text(DeterminantLines& lines, const Numbers& nums, Ext a11, Ext a12, Ext a13, Ext a21,
                      Ext a22, Ext a23, Ext a31, Ext a32, Ext a33);
-void WriteDeterminant3(DeterminantLines& lines, const Numbers& nums, const Det3& d);
+template <class Form, class T>
+void WriteDeterminant3(DeterminantLines& lines, const Form& form, const Det3Of<T>& d);
 
 // Order 4 by expansion along the first row, entries 1-9:
 //   1-4   the rows
@@ -77,6 +81,7 @@ void WriteDeterminant3(DeterminantLines& lines, const Numbers& nums, const Det3&
 // solution shows it. Returns the value D those minors give, at full precision:
 // the number whose general form ends entry 8, not the rounded entry 9.
 Ext Determinant4Text(DeterminantLines& lines, const Numbers& nums, const Matrix4& a);
-void WriteDeterminant4(DeterminantLines& lines, const Numbers& nums, const Det4& d);
+template <class Form, class T>
+void WriteDeterminant4(DeterminantLines& lines, const Form& form, const Det4Of<T>& d);
 
 } // namespace tc

@@ -20,4 +20,13 @@ inline std::string Signed(const Numbers& nums, Ext x) {
     return x < 0.0L ? nums.g(x) : "+" + nums.g(x);
 }
 
+// The same rules for other number forms (the exact fractions): `form.g(x)`
+// writes x.
+template <class Form, class T> std::string Bracketed(const Form& form, const T& x) {
+    return x < 0 ? "(" + form.g(x) + ")" : form.g(x);
+}
+template <class Form, class T> std::string Signed(const Form& form, const T& x) {
+    return x < 0 ? form.g(x) : "+" + form.g(x);
+}
+
 } // namespace tc

@@ -10,6 +10,9 @@ namespace tc::names {
 // clang-format off
 
 // Main window: menu, tabs and the About window.
+inline constexpr char NView[] = "NView";   // the View menu
+inline constexpr char NExact[] = "NExact"; // exact fractions, checkable
+inline constexpr char NCheck[] = "NCheck"; // the check step, checkable
 
 // Vector tab.
 

@@ -1,5 +1,6 @@
 #include "calc/matrix/matrix_tab.h"
 
+#include "app/view_options.h"
 #include "calc/common/partial.h"
 #include "calc/common/typed_input.h"
 #include "widgets/names.h"
@@ -313,7 +314,7 @@ void MatrixTab::clearResults(int task) {
     if (task == kInverse) clear(w_.b);
 }
 
-void MatrixTab::readInputs(MatrixInputs& in) const {
+void MatrixTab::readInputs(MatrixInputs& in, bool exact) const {
     if (in.task < kAddition || in.task > kInverse) return; // I0 names no task: nothing to read
     const bool square = in.task == kDeterminant || in.task == kInverse;
     in.aRows = square ? in.k : in.m;
@@ -332,23 +333,38 @@ void MatrixTab::readInputs(MatrixInputs& in) const {
             At(in.bText, i, j) = w_.b.cell(j, i);
 
     // Column by column; the first cell that holds no number stops the task.
+    // In exact mode a cell may hold a fraction "p/q" too.
     const Numbers& nums = env_.nums;
+    in.qa = MakeBlock<Rational>(in.aRows, in.aCols);
+    in.qb = MakeBlock<Rational>(in.bRows, in.bCols);
+    auto readA = [&](int i, int j) {
+        if (exact)
+            At(in.qa, i, j) = ReadExact(w_.a.cell(j, i), nums.decimal(), true);
+        else
+            At(in.a, i, j) = ReadCell(nums, w_.a, j, i);
+    };
+    auto readB = [&](int i, int j) {
+        if (exact)
+            At(in.qb, i, j) = ReadExact(w_.b.cell(j, i), nums.decimal(), true);
+        else
+            At(in.b, i, j) = ReadCell(nums, w_.b, j, i);
+    };
     if (in.task == kAddition || in.task == kSubtraction) {
         // A and B side by side, entry by entry.
         for (int j = 1; j <= in.n; ++j)
             for (int i = 1; i <= in.m; ++i) {
-                At(in.a, i, j) = ReadCell(nums, w_.a, j, i);
-                At(in.b, i, j) = ReadCell(nums, w_.b, j, i);
+                readA(i, j);
+                readB(i, j);
             }
     } else {
         for (int j = 1; j <= in.aCols; ++j)
             for (int i = 1; i <= in.aRows; ++i)
-                At(in.a, i, j) = ReadCell(nums, w_.a, j, i);
+                readA(i, j);
         for (int j = 1; j <= in.bCols; ++j)
             for (int i = 1; i <= in.bRows; ++i)
-                At(in.b, i, j) = ReadCell(nums, w_.b, j, i);
+                readB(i, j);
     }
-    if (in.task == kDeterminant || in.task == kInverse)
+    if (!exact && (in.task == kDeterminant || in.task == kInverse))
         for (int i = 1; i <= in.k; ++i)
             for (int j = 1; j <= in.k; ++j)
                 in.exactA.push_back(ReadExactCell(nums, w_.a, j, i));
@@ -373,15 +389,26 @@ void MatrixTab::Mat_ButClick() {
     if (start.k > 4) return; // the lists offer two to four columns, orders 2 to 4
     clearResults(start.task);
 
+    const ViewOptions view = ReadViewOptions(tree_);
     const Partial<MatrixInputs> in =
-        SolvePartially(std::move(start), [this](MatrixInputs& x) { readInputs(x); });
-    Partial<MatrixResult> solved;
-    if (in.result.read)
-        solved = SolvePartially(MatrixResult{}, [&in](MatrixResult& r) { SolveMatrix(in.result, r); });
+        SolvePartially(std::move(start), [this, &view](MatrixInputs& x) { readInputs(x, view.exact); });
     const size_t item = static_cast<size_t>(in.result.task - 2);
-    const MatrixWording wording{env_.nums, env_.messages,
+    const MatrixWording wording{env_.messages,
                                 item < w_.task.items.size() ? w_.task.items[item] : std::string()};
-    apply(WriteMatrix(in.result, solved.result, wording));
+    if (view.exact)
+        finish<Rational>(in, wording, Fractions(), view.check);
+    else
+        finish<Ext>(in, wording, env_.nums, view.check);
+}
+
+template <class T, class Form>
+void MatrixTab::finish(const Partial<MatrixInputs>& in, const MatrixWording& wording, const Form& form,
+                       bool check) {
+    Partial<MatrixResultOf<T>> solved;
+    if (in.result.read)
+        solved = SolvePartially(MatrixResultOf<T>{},
+                                [&in, check](MatrixResultOf<T>& r) { SolveMatrix(in.result, r, check); });
+    apply(WriteMatrix(in.result, solved.result, wording, form));
     in.rethrow();
     solved.rethrow();
 }

@@ -5,6 +5,7 @@
 
 #include "app/env.h"
 #include "app/tab_frame.h"
+#include "calc/common/partial.h"
 #include "calc/matrix/matrix_write.h"
 
 namespace tc {
@@ -53,7 +54,10 @@ private:
     void clearResults(int task);
     // The typed texts of the task's blocks, then their numbers (throws at the
     // first cell that holds no number, leaving `in.read` false).
-    void readInputs(MatrixInputs& in) const;
+    void readInputs(MatrixInputs& in, bool exact) const;
+    // Solves, words and applies the read task in extended values or exactly.
+    template <class T, class Form>
+    void finish(const Partial<MatrixInputs>& in, const MatrixWording& wording, const Form& form, bool check);
     void apply(const MatrixOutput& out);
 
     WidgetTree& tree_;

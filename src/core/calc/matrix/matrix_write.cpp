@@ -1,5 +1,7 @@
 #include "calc/matrix/matrix_write.h"
 
+#include <type_traits>
+
 #include "text/determinant_text.h"
 #include "text/terms.h"
 
@@ -40,8 +42,9 @@ std::string Tuple(const Lines& texts) {
     return s + ")";
 }
 
-void WriteSumOrDifference(MatrixOutput& o, const MatrixInputs& in, const MatrixResult& r,
-                          const MatrixWording& w) {
+template <class Form, class T>
+void WriteSumOrDifference(MatrixOutput& o, const MatrixInputs& in, const MatrixResultOf<T>& r,
+                          const MatrixWording& w, const Form& form) {
     const bool subtract = in.task == kSubtraction;
     Lines& out = o.lines;
     WriteTaskHead(out, w);
@@ -60,7 +63,7 @@ void WriteSumOrDifference(MatrixOutput& o, const MatrixInputs& in, const MatrixR
             if (j > 1) line += ";";
             const std::string& ta = At(in.aText, i, j);
             const std::string& tb = At(in.bText, i, j);
-            const bool negative = At(in.b, i, j) < 0.0L;
+            const bool negative = At(BlockB<T>(in), i, j) < 0;
             // A negative b keeps its own minus: a+(-3) is written a-3, a-(-3) in brackets.
             if (subtract)
                 line += negative ? ta + "-(" + tb + ")" : ta + "-" + tb;
@@ -72,8 +75,8 @@ void WriteSumOrDifference(MatrixOutput& o, const MatrixInputs& in, const MatrixR
     out.push_back("");
 
     Lines row;
-    for (const MatrixEntry& e : r.c) {
-        const std::string c = w.nums.g(e.value);
+    for (const MatrixEntryOf<T>& e : r.c) {
+        const std::string c = form.g(e.value);
         o.c.push_back({e.col, e.row, c});
         row.push_back(c);
         if (e.col == in.n) {
@@ -83,9 +86,10 @@ void WriteSumOrDifference(MatrixOutput& o, const MatrixInputs& in, const MatrixR
     }
 }
 
-void WriteProduct(MatrixOutput& o, const MatrixInputs& in, const MatrixResult& r, const MatrixWording& w) {
+template <class Form, class T>
+void WriteProduct(MatrixOutput& o, const MatrixInputs& in, const MatrixResultOf<T>& r, const MatrixWording& w,
+                  const Form& nums) {
     if (!in.read) return;
-    const Numbers& nums = w.nums;
     Lines& out = o.lines;
     WriteTaskHead(out, w);
     WriteListing(out, in.aText, "A", in.m, in.n);
@@ -96,16 +100,16 @@ void WriteProduct(MatrixOutput& o, const MatrixInputs& in, const MatrixResult& r
     out.push_back("");
 
     Block<std::string> c = MakeBlock<std::string>(in.m, in.k);
-    for (const MatrixEntry& e : r.c) {
+    for (const MatrixEntryOf<T>& e : r.c) {
         // The factors as typed, then the products, then their sum.
         std::string factors, products;
         for (int l = 1; l <= in.n; ++l) {
             const std::string& ta = At(in.aText, e.row, l);
             const std::string& tb = At(in.bText, l, e.col);
             if (l > 1) factors += "+";
-            factors += At(in.a, e.row, l) < 0.0L ? "(" + ta + ")" : ta;
-            factors += At(in.b, l, e.col) < 0.0L ? "*(" + tb + ")" : "*" + tb;
-            const Ext prod = e.products[static_cast<std::size_t>(l - 1)];
+            factors += At(BlockA<T>(in), e.row, l) < 0 ? "(" + ta + ")" : ta;
+            factors += At(BlockB<T>(in), l, e.col) < 0 ? "*(" + tb + ")" : "*" + tb;
+            const T& prod = e.products[static_cast<std::size_t>(l - 1)];
             products += l > 1 ? Signed(nums, prod) : nums.g(prod);
         }
         const std::string sum = nums.g(e.value);
@@ -127,8 +131,8 @@ void WriteSquareHead(Lines& out, const MatrixInputs& in, const MatrixWording& w)
 }
 
 // Det(A) with its expansion; false when the determinant was not reached.
-bool WriteDeterminantOf(MatrixOutput& o, const MatrixResult& r, const MatrixWording& w) {
-    const Numbers& nums = w.nums;
+template <class Form, class T>
+bool WriteDeterminantOf(MatrixOutput& o, const MatrixResultOf<T>& r, const Form& nums) {
     DeterminantLines lines;
     if (r.det2) {
         o.lines.push_back(Determinant2Line(nums, "Det(A)", *r.det2));
@@ -148,30 +152,33 @@ bool WriteDeterminantOf(MatrixOutput& o, const MatrixResult& r, const MatrixWord
     return true;
 }
 
-void WriteDeterminantTask(MatrixOutput& o, const MatrixInputs& in, const MatrixResult& r,
-                          const MatrixWording& w) {
+template <class Form, class T>
+void WriteDeterminantTask(MatrixOutput& o, const MatrixInputs& in, const MatrixResultOf<T>& r,
+                          const MatrixWording& w, const Form& form) {
     if (!in.read) return;
     WriteSquareHead(o.lines, in, w);
-    if (WriteDeterminantOf(o, r, w)) o.lines.push_back("");
+    if (WriteDeterminantOf(o, r, form)) o.lines.push_back("");
 }
 
-std::string OneOverLine(const Numbers& nums, Ext d) {
-    return d >= 0.0L ? kOneOver + nums.g(d) + "*" : kMinusOneOver + nums.g(-d) + "*";
+template <class Form, class T> std::string OneOverLine(const Form& nums, const T& d) {
+    const T size = d < 0 ? T(-d) : d;
+    return (d < 0 ? kMinusOneOver : kOneOver) + QuotientPart(size, nums.g(size)) + "*";
 }
 
 // One cofactor block of order 3 or 4: the minor's rows, then its expansion;
 // an odd position negates the minor in brackets.
-void WriteCofactor(Lines& out, const Cofactor& b, int k, const MatrixWording& w) {
+template <class Form, class T>
+void WriteCofactor(Lines& out, const CofactorOf<T>& b, int k, const Form& nums) {
     DeterminantLines e;
     Lines rows;
     std::string formula, products;
     if (b.minor2) {
-        WriteDeterminant2(e, w.nums, *b.minor2);
+        WriteDeterminant2(e, nums, *b.minor2);
         rows = {e[1], e[2]};
         formula = e[3];
         products = e[4];
     } else {
-        WriteDeterminant3(e, w.nums, *b.minor3);
+        WriteDeterminant3(e, nums, *b.minor3);
         rows = {e[1], e[2], e[3]};
         formula = e[6];
         products = e[7];
@@ -186,27 +193,50 @@ void WriteCofactor(Lines& out, const Cofactor& b, int k, const MatrixWording& w)
     if (even)
         out.push_back(label + formula + "=" + products + "=" + e[5]);
     else
-        out.push_back(label + "-(" + formula + ")=-(" + products + ")=" + w.nums.g(b.value));
+        out.push_back(label + "-(" + formula + ")=-(" + products + ")=" + nums.g(b.value));
     out.push_back("");
 }
 
-void WriteInverseTask(MatrixOutput& o, const MatrixInputs& in, const MatrixResult& r,
-                      const MatrixWording& w) {
+// (A*C)[i,j]=a11*c11+...=value, and in decimals the residual after E's entry.
+template <class Form, class T>
+void WriteInverseCheck(Lines& out, const MatrixInputs& in, const MatrixResultOf<T>& r, const MatrixWording& w,
+                       const Form& nums) {
+    if (r.check.empty()) return;
+    out.push_back("");
+    out.push_back(w.messages.text(Line::check_title, "Check:"));
+    out.push_back(w.messages.text(Line::check_inverse, "A*C=E, entry by entry:"));
+    Block<T> c = MakeBlock<T>(in.k, in.k);
+    for (const MatrixEntryOf<T>& e : r.inverse)
+        At(c, e.row, e.col) = e.value;
+    for (const MatrixEntryOf<T>& e : r.check) {
+        std::string line = "(A*C)[" + IntToStr(e.row) + "," + IntToStr(e.col) + "]=";
+        for (int l = 1; l <= in.k; ++l)
+            line += (l > 1 ? "+" : "") + Bracketed(nums, At(BlockA<T>(in), e.row, l)) + "*" +
+                    Bracketed(nums, At(c, l, e.col));
+        line += "=" + nums.g(e.value);
+        if constexpr (std::is_same_v<T, Ext>)
+            line += ", " + w.messages.text(Line::check_residual, "residual") + " " + nums.g(e.residual);
+        out.push_back(line);
+    }
+}
+
+template <class Form, class T>
+void WriteInverseTask(MatrixOutput& o, const MatrixInputs& in, const MatrixResultOf<T>& r,
+                      const MatrixWording& w, const Form& nums) {
     if (!in.read) return;
-    const Numbers& nums = w.nums;
     Lines& out = o.lines;
     const int k = in.k;
     WriteSquareHead(out, in, w);
     out.push_back("C=A^-1=1/Det(A)*B^T,  B=A[dop]");
     out.push_back("");
     out.push_back(w.messages(Line::msg12_inv_determinant));
-    if (!WriteDeterminantOf(o, r, w)) return;
+    if (!WriteDeterminantOf(o, r, nums)) return;
     if (k > 2) out.push_back("");
 
     // B(i,j) as Mat2 shows it, at column j and row i.
     Block<std::string> b = MakeBlock<std::string>(k, k);
     auto cofactorTexts = [&] {
-        for (const Cofactor& c : r.cofactors) {
+        for (const CofactorOf<T>& c : r.cofactors) {
             At(b, c.i, c.j) = nums.g(c.value);
             o.b.push_back({c.j, c.i, At(b, c.i, c.j)});
         }
@@ -226,8 +256,8 @@ void WriteInverseTask(MatrixOutput& o, const MatrixInputs& in, const MatrixResul
         out.push_back("B^T=" + bColumn(1));
         out.push_back("         " + bColumn(2));
     } else {
-        for (const Cofactor& c : r.cofactors)
-            WriteCofactor(out, c, k, w);
+        for (const CofactorOf<T>& c : r.cofactors)
+            WriteCofactor(out, c, k, nums);
         cofactorTexts();
         if (r.cofactors.size() < static_cast<std::size_t>(k * k)) return;
         // The columns of B are the rows of B^T.
@@ -242,7 +272,7 @@ void WriteInverseTask(MatrixOutput& o, const MatrixInputs& in, const MatrixResul
     out.push_back("");
 
     Block<std::string> inv = MakeBlock<std::string>(k, k);
-    for (const MatrixEntry& e : r.inverse) {
+    for (const MatrixEntryOf<T>& e : r.inverse) {
         At(inv, e.row, e.col) = nums.fixed(e.value, 4);
         o.c.push_back({e.col, e.row, At(inv, e.row, e.col)});
     }
@@ -256,27 +286,35 @@ void WriteInverseTask(MatrixOutput& o, const MatrixInputs& in, const MatrixResul
     if (k == 2) {
         out.push_back("C=" + invRow(1));
         out.push_back("   " + invRow(2));
-        return;
+    } else {
+        out.push_back(w.messages(Line::msg16_answer));
+        for (int row = 1; row <= k; ++row)
+            out.push_back((row == 1 ? "C=" : "    ") + invRow(row));
     }
-    out.push_back(w.messages(Line::msg16_answer));
-    for (int row = 1; row <= k; ++row)
-        out.push_back((row == 1 ? "C=" : "    ") + invRow(row));
+    WriteInverseCheck(out, in, r, w, nums);
 }
 
 } // namespace
 
-MatrixOutput WriteMatrix(const MatrixInputs& in, const MatrixResult& r, const MatrixWording& w) {
+template <class Form, class T>
+MatrixOutput WriteMatrix(const MatrixInputs& in, const MatrixResultOf<T>& r, const MatrixWording& w,
+                         const Form& form) {
     MatrixOutput o;
     o.lines.push_back(w.messages(Line::msg11_mat_title));
     switch (in.task) {
     case kAddition:
-    case kSubtraction: WriteSumOrDifference(o, in, r, w); break;
-    case kMultiplication: WriteProduct(o, in, r, w); break;
-    case kDeterminant: WriteDeterminantTask(o, in, r, w); break;
-    case kInverse: WriteInverseTask(o, in, r, w); break;
+    case kSubtraction: WriteSumOrDifference(o, in, r, w, form); break;
+    case kMultiplication: WriteProduct(o, in, r, w, form); break;
+    case kDeterminant: WriteDeterminantTask(o, in, r, w, form); break;
+    case kInverse: WriteInverseTask(o, in, r, w, form); break;
     default: break;
     }
     return o;
 }
+
+template MatrixOutput WriteMatrix(const MatrixInputs&, const MatrixResultOf<Ext>&, const MatrixWording&,
+                                  const Numbers&);
+template MatrixOutput WriteMatrix(const MatrixInputs&, const MatrixResultOf<Rational>&, const MatrixWording&,
+                                  const Fractions&);
 
 } // namespace tc

@@ -12,7 +12,6 @@
 namespace tc {
 
 struct MatrixWording {
-    const Numbers& nums;
     const MessageTable& messages;
     std::string taskName; // the task selector's item, in the language of the list
 };
@@ -29,8 +28,11 @@ struct MatrixOutput {
     std::optional<std::string> det; // DET_A
 };
 
-// Words every step `r` holds; a step that is missing ends the solution there,
+// Words every step `r` holds in the number forms of `form` (Numbers for Ext,
+// Fractions for Rational); a step that is missing ends the solution there,
 // as a failure in it stopped the task.
-MatrixOutput WriteMatrix(const MatrixInputs& in, const MatrixResult& r, const MatrixWording& w);
+template <class Form, class T>
+MatrixOutput WriteMatrix(const MatrixInputs& in, const MatrixResultOf<T>& r, const MatrixWording& w,
+                         const Form& form);
 
 } // namespace tc

@@ -1,5 +1,6 @@
 #include "calc/slae/slae_tab.h"
 
+#include "app/view_options.h"
 #include "calc/common/partial.h"
 #include "calc/common/typed_input.h"
 #include "widgets/names.h"
@@ -127,15 +128,20 @@ void SlaeTab::Sl1Change() {
         tree_.get(name).visible = n >= 4;
 }
 
-void SlaeTab::readInputs(SlaeInputs& in) const {
-    SystemOf<Rational> exact;
+void SlaeTab::readInputs(SlaeInputs& in, bool exact) const {
+    SystemOf<Rational> q;
     for (int c = 1; c <= in.n + 1; ++c)
         for (int r = 1; r <= in.n; ++r) {
             const auto row = static_cast<std::size_t>(r), col = static_cast<std::size_t>(c);
+            // In exact mode a cell may hold a fraction "p/q" too.
+            if (exact) {
+                q[row][col] = ReadExact(grid_->cell(c, r), env_.nums.decimal(), true);
+                continue;
+            }
             in.a[row][col] = ReadCell(env_.nums, *grid_, c, r);
-            exact[row][col] = ReadExactCell(env_.nums, *grid_, c, r);
+            q[row][col] = ReadExactCell(env_.nums, *grid_, c, r);
         }
-    in.exact = exact;
+    in.exact = q;
 }
 
 void SlaeTab::CRunClick() {
@@ -143,14 +149,25 @@ void SlaeTab::CRunClick() {
     for (auto& [name, edit] : results_)
         edit->text.clear();
 
+    const ViewOptions view = ReadViewOptions(tree_);
     SlaeInputs start;
     start.n = equations();
-    const Partial<SlaeInputs> in = SolvePartially(start, [this](SlaeInputs& x) { readInputs(x); });
-    Partial<SlaeResult> solved;
-    if (!in.failure) solved = SolvePartially(SlaeResult{}, [&in](SlaeResult& r) { SolveSlae(in.result, r); });
+    const Partial<SlaeInputs> in =
+        SolvePartially(start, [this, &view](SlaeInputs& x) { readInputs(x, view.exact); });
+    if (view.exact)
+        finish<Rational>(in, Fractions(), view.check);
+    else
+        finish<Ext>(in, env_.nums, view.check);
+}
 
-    const SlaeOutput out = WriteSlae(in.result, !in.failure, solved.result, solved.failure.has_value(),
-                                     env_.nums, env_.messages);
+template <class T, class Form>
+void SlaeTab::finish(const Partial<SlaeInputs>& in, const Form& form, bool check) {
+    Partial<SlaeResultOf<T>> solved;
+    if (!in.failure)
+        solved = SolvePartially(SlaeResultOf<T>{},
+                                [&in, check](SlaeResultOf<T>& r) { SolveSlae(in.result, r, check); });
+    const SlaeOutput out =
+        WriteSlae(in.result, !in.failure, solved.result, solved.failure.has_value(), form, env_.messages);
     frame_.memo.lines = out.lines;
     for (const auto& [name, text] : out.fields)
         for (auto& [field, edit] : results_)

@@ -11,6 +11,7 @@
 
 #include "app/env.h"
 #include "app/tab_frame.h"
+#include "calc/common/partial.h"
 #include "calc/slae/slae_write.h"
 
 namespace tc {
@@ -38,7 +39,9 @@ private:
 
     // Column by column, each from top to bottom: throws at the first cell
     // that is not a number.
-    void readInputs(SlaeInputs& in) const;
+    void readInputs(SlaeInputs& in, bool exact) const;
+    // Solves, words and applies the read system in extended values or exactly.
+    template <class T, class Form> void finish(const Partial<SlaeInputs>& in, const Form& form, bool check);
 
     WidgetTree& tree_;
     Env& env_;

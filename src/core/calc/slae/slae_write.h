@@ -16,9 +16,11 @@ struct SlaeOutput {
     std::vector<std::pair<std::string, std::string>> fields; // field name, text, in the order written
 };
 
-// Words every step `r` holds. `read` tells whether the system was read at
-// all; `stopped` that a failure ended the solver after the steps in `r`.
-SlaeOutput WriteSlae(const SlaeInputs& in, bool read, const SlaeResult& r, bool stopped, const Numbers& nums,
-                     const MessageTable& messages);
+// Words every step `r` holds in the number forms of `form` (Numbers for Ext,
+// Fractions for Rational). `read` tells whether the system was read at all;
+// `stopped` that a failure ended the solver after the steps in `r`.
+template <class Form, class T>
+SlaeOutput WriteSlae(const SlaeInputs& in, bool read, const SlaeResultOf<T>& r, bool stopped,
+                     const Form& form, const MessageTable& messages);
 
 } // namespace tc
