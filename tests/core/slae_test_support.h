@@ -16,7 +16,8 @@ namespace tc::test {
 
 class SlaeHarness {
 public:
-    explicit SlaeHarness(char decimal) : env{Numbers(decimal), {}, host}, tab((AddViewMenu(tree), tree), env) {
+    explicit SlaeHarness(char decimal)
+        : env{Numbers(decimal), {}, host}, tab((AddViewMenu(tree), tree), env) {
         for (int k : {63, 64, 65, 66})
             env.messages.set(k, "<" + std::to_string(k) + ">");
         tab.formCreate();

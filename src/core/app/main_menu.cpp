@@ -61,7 +61,6 @@ void MainWindow::buildMenu() {
         item.shortcut = row.shortcut;
     }
     tree_.get<MenuItem>("N23").checked = true;
-
 }
 
 void MainWindow::setViewOptions(const ViewOptions& options) {
