@@ -35,6 +35,9 @@ public:
         std::function<void()> about;
         // A fault of the program (see reportFault).
         std::function<void(const QString& what)> fault;
+        // Told the View menu's options after the user changed one, so that
+        // the window can remember them for the next run.
+        std::function<void(const ViewOptions& options)> viewChanged;
     };
 
     explicit MainView(Settings settings, QWidget* parent = nullptr);

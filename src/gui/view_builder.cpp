@@ -382,6 +382,7 @@ void MainView::buildMenuItem(const MenuItem& item) {
         return;
     }
     case MenuItemKind::Command:
+    case MenuItemKind::Check:
     case MenuItemKind::Radio: {
         QAction* a =
             parentMenu ? parentMenu->addAction(Q(item.caption)) : menuBar()->addAction(Q(item.caption));
@@ -400,6 +401,16 @@ void MainView::buildMenuItem(const MenuItem& item) {
             auto* group = parentMenu->findChild<QActionGroup*>(QString(), Qt::FindDirectChildrenOnly);
             if (!group) group = new QActionGroup(parentMenu);
             group->addAction(a);
+        }
+        if (item.itemKind == MenuItemKind::Check) {
+            // The model toggles the option; refresh shows its state.
+            a->setCheckable(true);
+            connect(a, &QAction::triggered, this, [this, name] {
+                act([this, name] { model_.menu(name); });
+                if (hooks.viewChanged) hooks.viewChanged(ReadViewOptions(model_.widgets()));
+            });
+            actions_[name] = a;
+            return;
         }
         connect(a, &QAction::triggered, this, [this, name] { act([this, name] { model_.menu(name); }); });
         actions_[name] = a;

@@ -9,6 +9,7 @@
 
 #include "app/about_window.h"
 #include "app/env.h"
+#include "app/view_options.h"
 #include "calc/equation/equation_tab.h"
 #include "calc/matrix/matrix_tab.h"
 #include "calc/slae/slae_tab.h"
@@ -54,6 +55,8 @@ public:
     void moveRow(const std::string& grid, int from, int to);
     void moveColumn(const std::string& grid, int from, int to);
     void setTab(int index); // clicking a tab caption; no handler runs
+    // The View menu's options as the view remembered them (both off until then).
+    void setViewOptions(const ViewOptions& options);
 
     int tab() const { return tab_; }
     bool closed() const { return closed_; }

@@ -138,6 +138,10 @@ void MainWindow::loadLanguage() {
     for (int i = kFirstExtendedLine; i < std::min(language_.count(), kLineCount); ++i)
         extended.push_back(language_.value(i));
     env_.messages.setExtended(std::move(extended));
+
+    tree_.get<MenuItem>(names::NView).caption = env_.messages.text(Line::view_menu, "View");
+    tree_.get<MenuItem>(names::NExact).caption = env_.messages.text(Line::view_exact, "Exact fractions");
+    tree_.get<MenuItem>(names::NCheck).caption = env_.messages.text(Line::view_check, "Check");
 }
 
 // Only the texts that belong to a language change: what the user typed, the

@@ -242,6 +242,13 @@ namespace tc {
     X(eq_biquadratic_substitution) \
     X(eq_biquadratic_back) \
     X(window_save_language_file) \
+    X(view_menu) \
+    X(view_exact) \
+    X(view_check) \
+    X(check_title) \
+    X(check_inverse) \
+    X(check_equations) \
+    X(check_residual) \
     /* lines from 214 on: append new texts here and to every shipped file */
 
 enum class Line : int {
