@@ -3,8 +3,11 @@
 // side lines, angles, the median, height and bisector from A and the centroid,
 // each written out step by step into the memo TM.
 
+#include <array>
+
 #include "app/env.h"
 #include "app/tab_frame.h"
+#include "calc/triangle/triangle_write.h"
 
 namespace tc {
 
@@ -27,10 +30,16 @@ private:
 
     // The compute button's handler.
     void CTr_ButClick();
+    // Empties every result field and the values of the angle grid.
+    void clearResults();
+    void apply(const TriangleOutput& out);
 
     WidgetTree& tree_;
     Env& env_;
     TabFrame frame_;
+    std::array<Edit*, 6> vertexFields_{}; // Ax, Ay, Bx, By, Cx, Cy
+    std::vector<Edit*> resultFields_;
+    Grid* angleGrid_ = nullptr;
 };
 
 } // namespace tc
