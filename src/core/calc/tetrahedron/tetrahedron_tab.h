@@ -6,7 +6,7 @@
 
 #include "app/env.h"
 #include "app/tab_frame.h"
-#include "calc/tetrahedron/solid.h"
+#include "calc/tetrahedron/tetra_write.h"
 
 namespace tc {
 
@@ -26,15 +26,9 @@ public:
 private:
     void buildLayout();
     void CP_ButClick();
-    // The three stages of one computation, in the order they run; each appends
-    // its part of the written solution. A failure stops the computation where it
-    // happens and leaves what was written.
-    void edgesAndPlanes();
-    void angles();
-    void heightsAndVolume();
-
-    void add(std::string line) { frame_.memo.add(std::move(line)); }
-    const std::string& message(int k) const { return env_.messages(k); }
+    // Empties the result cells of every result grid and the volume.
+    void clearResults();
+    void apply(const TetraOutput& out);
 
     WidgetTree& tree_;
     Env& env_;
@@ -46,10 +40,6 @@ private:
     Grid* tham_ = nullptr;
     Grid* tvecH_ = nullptr;
     Edit* vol_ = nullptr;
-
-    // Shared by the stages of one computation and overwritten by the next.
-    Vertices vertices_{};
-    Edges edges_{};
 };
 
 } // namespace tc
