@@ -37,6 +37,8 @@ const ItemRow kItems[] = {
     {"N29", "N9", "Тетраедр", MenuItemKind::Command, ""},
     {"N32", "N9", "СЛАР", MenuItemKind::Command, ""},
     {"N5", "N9", "Квадратне рівняння", MenuItemKind::Command, ""},
+    // The built-in caption of a later item is English until its language line is read.
+    {"NFigure", "N1", "Figure window", MenuItemKind::Command, ""},
     {"N3", "N1", "-", MenuItemKind::Separator, ""},
     {"N26", "N1", "Вихід", MenuItemKind::Command, ""},
     {"N4", "", "Зберегти ", MenuItemKind::Command, "Ctrl+S"},

@@ -55,6 +55,7 @@ void MainWindow::connectCommands() {
         tree_.onClick(button, [this, m] { saveMemo(*m); });
     }
     tree_.onClick("N4", [this] { N4Click(); });
+    connectFigures();
 }
 
 void MainWindow::start() {

@@ -4,8 +4,9 @@
 #include <algorithm>
 
 #include "app/main_window.h"
-#include "i18n/lines.h"
 #include "i18n/language_file.h"
+#include "i18n/lines.h"
+#include "widgets/names.h"
 
 namespace tc {
 
@@ -107,6 +108,12 @@ void MainWindow::loadLanguage() {
     for (int i = kFirstExtendedLine; i < std::min(language_.count(), kLineCount); ++i)
         extended.push_back(language_.value(i));
     env_.messages.setExtended(std::move(extended));
+
+    // Captions of later features, from their optional lines.
+    const std::string figure = env_.messages.text(Line::fig_button, "Figure");
+    for (const char* button : {names::Tr_Figure, names::Tet_Figure})
+        if (Widget* w = tree_.find(button)) w->caption = figure;
+    tree_.get(names::NFigure).caption = env_.messages.text(Line::fig_menu, "Figure window");
 }
 
 // Only the texts that belong to a language change: what the user typed, the

@@ -10,6 +10,7 @@ namespace tc::names {
 // clang-format off
 
 // Main window: menu, tabs and the About window.
+inline constexpr char NFigure[] = "NFigure"; // opens the figure window
 
 // Vector tab.
 
@@ -28,6 +29,7 @@ inline constexpr char aMed[] = "aMed", Med[] = "Med";
 inline constexpr char Ha1[] = "Ha1", H1[] = "H1";
 inline constexpr char aBis[] = "aBis", Bis[] = "Bis";
 inline constexpr char Ix[] = "Ix", Iy[] = "Iy";
+inline constexpr char Tr_Figure[] = "Tr_Figure";
 
 // Tetrahedron tab.
 inline constexpr char TabSheet4[] = "TabSheet4";
@@ -40,6 +42,7 @@ inline constexpr char Phi[] = "Phi";
 inline constexpr char THam[] = "THam";
 inline constexpr char TVec_H[] = "TVec_H";
 inline constexpr char Vol[] = "Vol";
+inline constexpr char Tet_Figure[] = "Tet_Figure";
 
 // Linear-system tab.
 

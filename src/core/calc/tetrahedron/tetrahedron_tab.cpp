@@ -83,6 +83,10 @@ void TetrahedronTab::buildLayout() {
     label.look.pixelSize = kSmallType;
     vol_ = &tree_.add<Edit>(names::Vol, "CVol");
     vol_->geometry = {28, 22, 81, 26};
+    // Opens the figure window, in the free place below the volume; the caption
+    // comes with the language.
+    tree_.addPlain(WidgetKind::Button, names::Tet_Figure, names::TabSheet4, "Figure",
+                   {369, row3 + 64, 115, 30});
 
     const int row4 = heights.geometry.y + heights.geometry.h + 4;
     Widget& kut = AddGroup(tree_, "CKut", "Кути між сторонами (косинуси, градуси)",
@@ -191,6 +195,7 @@ void TetrahedronTab::apply(const TetraOutput& out) {
 
 void TetrahedronTab::CP_ButClick() {
     clearResults();
+    last_.reset();
     TetraInput start;
     for (int c = 1; c <= 4; ++c)
         for (int r = 1; r <= 3; ++r)
@@ -211,6 +216,7 @@ void TetrahedronTab::CP_ButClick() {
         read.rethrow();
     }
     const Partial<TetraResult> solved = SolveTetrahedron(env_.nums, *read.result.vertices);
+    last_ = solved.result;
     apply(WriteTetrahedron(env_, read.result, &solved.result));
     solved.rethrow();
 }

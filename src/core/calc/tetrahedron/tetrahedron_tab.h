@@ -6,6 +6,7 @@
 
 #include "app/env.h"
 #include "app/tab_frame.h"
+#include "calc/tetrahedron/tetra_figure.h"
 #include "calc/tetrahedron/tetra_write.h"
 
 namespace tc {
@@ -22,6 +23,11 @@ public:
     void formCreateResults();
 
     Memo& memo() { return frame_.memo; }
+
+    // The figure of the last computation, `highlight` highlighted.
+    Figure figure(const std::string& highlight) const {
+        return TetrahedronFigure(env_, last_ ? &*last_ : nullptr, highlight);
+    }
 
 private:
     void buildLayout();
@@ -40,6 +46,9 @@ private:
     Grid* tham_ = nullptr;
     Grid* tvecH_ = nullptr;
     Edit* vol_ = nullptr;
+    // What the last computation found, as far as it got; none when its data
+    // could not be read.
+    std::optional<TetraResult> last_;
 };
 
 } // namespace tc

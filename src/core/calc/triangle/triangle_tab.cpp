@@ -18,6 +18,8 @@ TriangleTab::TriangleTab(WidgetTree& tree, Env& env)
     buildLines(results);
     buildCentroid(results);
     placeFrame();
+    // Opens the figure window; the caption comes with the language.
+    tree_.addPlain(WidgetKind::Button, n::Tr_Figure, "CTri", "Figure", {536, 266, 232, 32});
 
     const char* vertices[] = {n::ax, n::ay, n::bx, n::by, n::cx, n::cy};
     for (std::size_t i = 0; i < vertexFields_.size(); ++i)
@@ -53,6 +55,7 @@ void TriangleTab::apply(const TriangleOutput& out) {
 
 void TriangleTab::CTr_ButClick() {
     clearResults();
+    last_.reset();
     TriangleInput start;
     for (std::size_t i = 0; i < vertexFields_.size(); ++i)
         start.typed[i] = vertexFields_[i]->text;
@@ -69,6 +72,7 @@ void TriangleTab::CTr_ButClick() {
     }
     const auto& [a, b, c] = *read.result.vertices;
     const Partial<TriangleResult> solved = SolveTriangle(a, b, c);
+    last_ = solved.result;
     apply(WriteTriangle(env_, read.result, &solved.result));
     solved.rethrow();
 }

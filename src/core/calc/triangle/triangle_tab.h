@@ -7,6 +7,7 @@
 
 #include "app/env.h"
 #include "app/tab_frame.h"
+#include "calc/triangle/triangle_figure.h"
 #include "calc/triangle/triangle_write.h"
 
 namespace tc {
@@ -19,6 +20,11 @@ public:
     void formShow();
 
     Memo& memo() { return frame_.memo; }
+
+    // The figure of the last computation, `highlight` highlighted.
+    Figure figure(const std::string& highlight) const {
+        return TriangleFigure(env_, last_ ? &*last_ : nullptr, highlight);
+    }
 
 private:
     void buildInputs();
@@ -40,6 +46,9 @@ private:
     std::array<Edit*, 6> vertexFields_{}; // Ax, Ay, Bx, By, Cx, Cy
     std::vector<Edit*> resultFields_;
     Grid* angleGrid_ = nullptr;
+    // What the last computation found, as far as it got; none when its data
+    // could not be read.
+    std::optional<TriangleResult> last_;
 };
 
 } // namespace tc
