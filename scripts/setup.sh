@@ -4,7 +4,7 @@
 # tests and screenshots use (Xvfb, a Ukrainian locale with the decimal comma).
 set -euo pipefail
 
-packages=(build-essential cmake qt6-base-dev libgl-dev libgtest-dev libgmock-dev nlohmann-json3-dev
+packages=(build-essential cmake qt6-base-dev qt6-svg-dev libgl-dev libgtest-dev libgmock-dev nlohmann-json3-dev
           libbenchmark-dev locales fonts-liberation fonts-dejavu-core)
 
 missing=()

@@ -11,6 +11,7 @@
 #include <QScreen>
 #include <QTabWidget>
 
+#include "drawing/figure_window.h"
 #include "qt_text.h"
 
 namespace tc::gui {
@@ -63,6 +64,7 @@ MainView::~MainView() {
     QApplication::instance()->removeEventFilter(this);
     delete takeCentralWidget();
     delete about_;
+    delete figure_;
 }
 
 void MainView::start() {
@@ -92,7 +94,29 @@ void MainView::refresh() {
     for (const Widget* w : model_.widgets().all())
         refreshWidget(*w);
     if (tabs_ && tabs_->currentIndex() != model_.tab()) tabs_->setCurrentIndex(model_.tab());
+    // The figure follows the active tab and whatever the action computed.
+    if (figure_ && figure_->isVisible()) figure_->follow(model_.tab());
     refreshing_ = false;
+}
+
+void MainView::showFigure() {
+    if (!figure_) {
+        figure_ = new FigureWindow(model_, this);
+        // Beside the main window, kept on its screen.
+        QRect placed(frameGeometry().topRight() + QPoint(8, 0), figure_->size());
+        if (QScreen* screen = this->screen()) {
+            const QRect area = screen->availableGeometry();
+            placed.moveRight(std::min(placed.right(), area.right()));
+            placed.moveLeft(std::max(placed.left(), area.left()));
+            placed.moveBottom(std::min(placed.bottom(), area.bottom()));
+            placed.moveTop(std::max(placed.top(), area.top()));
+        }
+        figure_->move(placed.topLeft());
+    }
+    figure_->follow(model_.tab());
+    figure_->show();
+    figure_->raise();
+    figure_->activateWindow();
 }
 
 void MainView::showError(const std::string& text) {

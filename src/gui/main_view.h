@@ -18,6 +18,7 @@ class QTabWidget;
 
 namespace tc::gui {
 
+class FigureWindow;
 class GridModel;
 
 class MainView : public QMainWindow, public Host {
@@ -50,6 +51,10 @@ public:
     void showAbout() override;
     std::optional<std::string> askSaveName(const std::string& lastName) override;
     bool confirmReplace(const std::string& path, const std::string& question) override;
+    void showFigure() override;
+
+    // The figure window, once it has been opened.
+    FigureWindow* figureWindow() const { return figure_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -66,6 +71,7 @@ private:
     MainWindow model_;
     QTabWidget* tabs_ = nullptr;
     QDialog* about_ = nullptr;
+    FigureWindow* figure_ = nullptr;
     std::map<std::string, QWidget*> widgets_;
     std::map<std::string, QAction*> actions_;
     std::map<std::string, QMenu*> menus_;
