@@ -294,16 +294,18 @@ private:
     void label(const QPointF& s, const QPointF& inward, const QString& t) {
         const QFontMetricsF metrics(p_.font());
         const QSizeF size(metrics.horizontalAdvance(t) + 4, metrics.height());
-        for (double turn : {0.0, 0.35, -0.35, 0.7, -0.7}) {
-            const QPointF d(inward.x() * std::cos(turn) - inward.y() * std::sin(turn),
-                            inward.x() * std::sin(turn) + inward.y() * std::cos(turn));
-            const double reach =
-                14 + std::fabs(d.x()) * size.width() / 2 + std::fabs(d.y()) * size.height() / 2;
-            const QRectF box(s + d * reach - QPointF(size.width() / 2, size.height() / 2), size);
-            if (crossesSegment(box)) continue;
-            text(s + d * 14, d, t, Mix(paper_, ink_, 0.75), false, 2);
-            return;
-        }
+        for (double distance : {14.0, 30.0, 50.0})
+            for (double turn : {0.0, 0.35, -0.35, 0.7, -0.7}) {
+                const QPointF d(inward.x() * std::cos(turn) - inward.y() * std::sin(turn),
+                                inward.x() * std::sin(turn) + inward.y() * std::cos(turn));
+                const double reach =
+                    distance + std::fabs(d.x()) * size.width() / 2 + std::fabs(d.y()) * size.height() / 2;
+                const QPointF centre = s + d * reach;
+                if (crossesSegment(QRectF(centre - QPointF(size.width() / 2, size.height() / 2), size)))
+                    continue;
+                text(centre, QPointF(), t, Mix(paper_, ink_, 0.75), false, 2);
+                return;
+            }
     }
 
     bool crossesSegment(const QRectF& box) const {

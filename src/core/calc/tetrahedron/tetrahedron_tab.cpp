@@ -186,10 +186,16 @@ void TetrahedronTab::clearResults() {
     vol_->text.clear();
 }
 
+Grid& TetrahedronTab::gridOf(std::string_view name) const {
+    for (Grid* g : {pline_, abc_, phi_, tham_, tvecH_})
+        if (g->name() == name) return *g;
+    throw UsageError("the Tetraedr tab writes no grid \"" + std::string(name) + "\"");
+}
+
 void TetrahedronTab::apply(const TetraOutput& out) {
     frame_.memo.lines = out.lines;
     for (const TetraOutput::Cell& cell : out.cells)
-        tree_.get<Grid>(cell.grid).setCell(cell.col, cell.row, cell.text);
+        gridOf(cell.grid).setCell(cell.col, cell.row, cell.text);
     if (out.volume) vol_->text = *out.volume;
 }
 

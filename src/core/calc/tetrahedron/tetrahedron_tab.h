@@ -4,6 +4,8 @@
 // the angles between edges and between an edge and a face, the heights and the
 // volume, each into its grid or field, and the written solution into Tet_M.
 
+#include <string_view>
+
 #include "app/env.h"
 #include "app/tab_frame.h"
 #include "calc/tetrahedron/tetra_figure.h"
@@ -35,6 +37,8 @@ private:
     // Empties the result cells of every result grid and the volume.
     void clearResults();
     void apply(const TetraOutput& out);
+    // The result grid of that name, from the references held.
+    Grid& gridOf(std::string_view name) const;
 
     WidgetTree& tree_;
     Env& env_;

@@ -27,7 +27,7 @@ TriangleTab::TriangleTab(WidgetTree& tree, Env& env)
     for (const char* name :
          {n::abx,  n::aby,  n::bcx,  n::bcy, n::acx, n::acy, n::AB,   n::BC,  n::AC, n::AB_l,
           n::BC_l, n::AC_l, n::aMed, n::Med, n::Ha1, n::H1,  n::aBis, n::Bis, n::Ix, n::Iy})
-        resultFields_.push_back(&tree_.get<Edit>(name));
+        resultFields_[name] = &tree_.get<Edit>(name);
     angleGrid_ = &tree_.get<Grid>(n::REZ5);
     tree_.onClick(n::CTr_But, [this] { CTr_ButClick(); });
 }
@@ -38,7 +38,7 @@ void TriangleTab::formShow() {
 }
 
 void TriangleTab::clearResults() {
-    for (Edit* field : resultFields_)
+    for (auto& [name, field] : resultFields_)
         field->text.clear();
     // The headings stay: they name the columns, not a result.
     for (int col = 1; col < angleGrid_->cols; ++col)
@@ -48,7 +48,7 @@ void TriangleTab::clearResults() {
 void TriangleTab::apply(const TriangleOutput& out) {
     frame_.memo.lines = out.lines;
     for (const auto& [name, text] : out.fields)
-        tree_.get<Edit>(name).text = text;
+        resultFields_.at(name)->text = text;
     for (const TriangleOutput::Cell& cell : out.angleCells)
         angleGrid_->setCell(cell.col, cell.row, cell.text);
 }

@@ -4,6 +4,7 @@
 // each written out step by step into the memo TM.
 
 #include <array>
+#include <map>
 
 #include "app/env.h"
 #include "app/tab_frame.h"
@@ -43,8 +44,8 @@ private:
     WidgetTree& tree_;
     Env& env_;
     TabFrame frame_;
-    std::array<Edit*, 6> vertexFields_{}; // Ax, Ay, Bx, By, Cx, Cy
-    std::vector<Edit*> resultFields_;
+    std::array<Edit*, 6> vertexFields_{};                    // Ax, Ay, Bx, By, Cx, Cy
+    std::map<std::string, Edit*, std::less<>> resultFields_; // by widget name
     Grid* angleGrid_ = nullptr;
     // What the last computation found, as far as it got; none when its data
     // could not be read.
