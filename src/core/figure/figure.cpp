@@ -23,7 +23,7 @@ void Highlight(Figure& figure, const std::string& element) {
         f.highlighted = !element.empty() && f.element == element;
 }
 
-void DropIfNotFinite(Figure& figure, const std::string& note) {
+void DropIfTooLarge(Figure& figure, const std::string& note) {
     for (const FigurePoint& p : figure.points)
         for (double v : p.at)
             if (!(std::fabs(v) <= kLargestDrawn)) {

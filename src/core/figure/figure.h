@@ -67,6 +67,6 @@ void Highlight(Figure& figure, const std::string& element);
 // A drawing scales its points to the screen, which works with doubles: a
 // coordinate beyond 1E100 in size (or beyond the range of a double, as 1E400
 // is) cannot be drawn. A figure with such a point is emptied and given `note`.
-void DropIfNotFinite(Figure& figure, const std::string& note);
+void DropIfTooLarge(Figure& figure, const std::string& note);
 
 } // namespace tc

@@ -66,7 +66,7 @@ Figure TetrahedronFigure(const Env& env, const TetraResult* result, const std::s
         f.elements.push_back(height);
     }
     Highlight(f, highlight);
-    DropIfNotFinite(f, FigureTooLarge(env));
+    DropIfTooLarge(f, FigureTooLarge(env));
     return f;
 }
 

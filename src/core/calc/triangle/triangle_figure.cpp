@@ -65,7 +65,7 @@ Figure TriangleFigure(const Env& env, const TriangleResult* result, const std::s
              "I"});
     }
     Highlight(f, highlight);
-    DropIfNotFinite(f, FigureTooLarge(env));
+    DropIfTooLarge(f, FigureTooLarge(env));
     return f;
 }
 
