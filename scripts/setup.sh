@@ -5,7 +5,7 @@
 # Qt's own translations (the file dialog and message boxes in Ukrainian and Russian).
 set -euo pipefail
 
-packages=(build-essential cmake qt6-base-dev libgl-dev libgtest-dev libgmock-dev nlohmann-json3-dev
+packages=(build-essential cmake qt6-base-dev qt6-svg-dev libgl-dev libgtest-dev libgmock-dev nlohmann-json3-dev
           libbenchmark-dev libgmp-dev pkg-config locales fonts-liberation fonts-dejavu-core qt6-translations-l10n)
 
 missing=()

@@ -15,6 +15,7 @@
 #include "fit_to_screen.h"
 #include "io/save_text.h"
 #include "key_flow.h"
+#include "drawing/figure_window.h"
 #include "qt_text.h"
 #include "save_dialog.h"
 
@@ -75,6 +76,7 @@ MainView::~MainView() {
     QApplication::instance()->removeEventFilter(this);
     delete takeCentralWidget();
     delete about_;
+    delete figure_;
 }
 
 void MainView::start() {
@@ -125,7 +127,29 @@ void MainView::refresh() {
     for (const Widget* w : model_.widgets().all())
         refreshWidget(*w);
     if (tabs_ && tabs_->currentIndex() != model_.tab()) tabs_->setCurrentIndex(model_.tab());
+    // The figure follows the active tab and whatever the action computed.
+    if (figure_ && figure_->isVisible()) figure_->follow(model_.tab());
     refreshing_ = false;
+}
+
+void MainView::showFigure() {
+    if (!figure_) {
+        figure_ = new FigureWindow(model_, this);
+        // Beside the main window, kept on its screen.
+        QRect placed(frameGeometry().topRight() + QPoint(8, 0), figure_->size());
+        if (QScreen* screen = this->screen()) {
+            const QRect area = screen->availableGeometry();
+            placed.moveRight(std::min(placed.right(), area.right()));
+            placed.moveLeft(std::max(placed.left(), area.left()));
+            placed.moveBottom(std::min(placed.bottom(), area.bottom()));
+            placed.moveTop(std::max(placed.top(), area.top()));
+        }
+        figure_->move(placed.topLeft());
+    }
+    figure_->follow(model_.tab());
+    figure_->show();
+    figure_->raise();
+    figure_->activateWindow();
 }
 
 void MainView::showError(const std::string& text) {

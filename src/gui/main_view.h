@@ -20,6 +20,7 @@ class QTabWidget;
 namespace tc::gui {
 
 class DeferredPages;
+class FigureWindow;
 class GridModel;
 
 class MainView : public QMainWindow, public Host {
@@ -61,6 +62,10 @@ public:
     void showAbout() override;
     std::optional<std::string> askSaveName(const std::string& lastName) override;
     bool confirmReplace(const std::string& path, const std::string& question) override;
+    void showFigure() override;
+
+    // The figure window, once it has been opened.
+    FigureWindow* figureWindow() const { return figure_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -85,6 +90,7 @@ private:
     QTabWidget* tabs_ = nullptr;
     QDialog* about_ = nullptr;
     DeferredPages* deferred_ = nullptr;
+    FigureWindow* figure_ = nullptr;
     std::map<std::string, QWidget*> widgets_;
     std::map<std::string, QAction*> actions_;
     std::map<std::string, QMenu*> menus_;

@@ -214,7 +214,7 @@ private slots:
         view->findChild<QTabWidget*>("Matem")->setCurrentWidget(page);
         auto* compute = page->findChild<QPushButton*>("Mat_But");
         QVERIFY(compute && compute->isVisible());
-        QCOMPARE(compute->text(), QString("Compute"));
+        QCOMPARE(ShownCaption(compute), QString("Compute"));
         QCOMPARE(page->findChild<QTableView*>("Mat1")->model()->index(1, 1).data().toString(), QString("2"));
         QVERIFY(log.errors.isEmpty());
     }

@@ -60,6 +60,7 @@ void MainWindow::connectCommands() {
         tree_.onClick(button, [this, m] { saveMemo(*m); });
     }
     tree_.onClick(names::N4, [this] { N4Click(); });
+    connectFigures();
 }
 
 void MainWindow::start() {

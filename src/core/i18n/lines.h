@@ -249,6 +249,17 @@ namespace tc {
     X(check_inverse) \
     X(check_equations) \
     X(check_residual) \
+    X(fig_button) \
+    X(fig_menu) \
+    X(fig_not_computed) \
+    X(fig_too_large) \
+    X(fig_no_figure) \
+    X(fig_highlight) \
+    X(fig_highlight_none) \
+    X(fig_reset_view) \
+    X(fig_save_png) \
+    X(fig_save_svg) \
+    X(fig_save_failed) \
     /* lines from 214 on: append new texts here and to every shipped file */
 
 enum class Line : int {

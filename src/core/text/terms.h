@@ -27,6 +27,8 @@ inline std::string Bracketed(const std::string& text, Ext x) {
 }
 inline std::string Signed(const std::string& text, Ext x) {
     return x < 0.0L ? text : "+" + text;
+}
+
 // The same rules for other number forms (the exact fractions): `form.g(x)`
 // writes x.
 template <class Form, class T> std::string Bracketed(const Form& form, const T& x) {

@@ -49,6 +49,7 @@ inline constexpr char Button1[] = "Button1";     // closes it
 inline constexpr char NView[] = "NView";   // the View menu
 inline constexpr char NExact[] = "NExact"; // exact fractions, checkable
 inline constexpr char NCheck[] = "NCheck"; // the check step, checkable
+inline constexpr char NFigure[] = "NFigure"; // opens the figure window
 
 // Vector tab.
 inline constexpr char Vector[] = "Vector";       // the page
@@ -88,8 +89,32 @@ inline constexpr char MAT_M[] = "MAT_M";
 inline constexpr char Mat_But[] = "Mat_But";
 
 // Triangle tab.
+inline constexpr char T4[] = "T4";
+inline constexpr char TM[] = "TM";
+inline constexpr char CTr_But[] = "CTr_But";
+inline constexpr char ax[] = "ax", ay[] = "ay", bx[] = "bx", by[] = "by", cx[] = "cx", cy[] = "cy";
+inline constexpr char abx[] = "abx", aby[] = "aby", bcx[] = "bcx", bcy[] = "bcy", acx[] = "acx", acy[] = "acy";
+inline constexpr char AB[] = "AB", BC[] = "BC", AC[] = "AC";
+inline constexpr char AB_l[] = "AB_l", BC_l[] = "BC_l", AC_l[] = "AC_l";
+inline constexpr char REZ5[] = "REZ5";
+inline constexpr char aMed[] = "aMed", Med[] = "Med";
+inline constexpr char Ha1[] = "Ha1", H1[] = "H1";
+inline constexpr char aBis[] = "aBis", Bis[] = "Bis";
+inline constexpr char Ix[] = "Ix", Iy[] = "Iy";
+inline constexpr char Tr_Figure[] = "Tr_Figure";
 
 // Tetrahedron tab.
+inline constexpr char TabSheet4[] = "TabSheet4";
+inline constexpr char Tet_M[] = "Tet_M";
+inline constexpr char CP_But[] = "CP_But";
+inline constexpr char Piram[] = "Piram";
+inline constexpr char PLine[] = "PLine";
+inline constexpr char ABC[] = "ABC";
+inline constexpr char Phi[] = "Phi";
+inline constexpr char THam[] = "THam";
+inline constexpr char TVec_H[] = "TVec_H";
+inline constexpr char Vol[] = "Vol";
+inline constexpr char Tet_Figure[] = "Tet_Figure";
 
 // Linear-system tab.
 inline constexpr char Sl1[] = "Sl1";   // the number of equations

@@ -7,6 +7,7 @@
 
 #include <string_view>
 
+#include "numbers/exact.h"
 #include "numbers/ext.h"
 
 namespace tc {
@@ -15,9 +16,8 @@ namespace tc {
 // separator `decimal`.
 mpq_class ExactDecimal(std::string_view text, char decimal);
 
-// The extended value nearest to `q` (ties to even). A magnitude beyond the
-// extended range fails as an overflow; one below it becomes 0.
-Ext NearestExt(const mpq_class& q);
+// The extended value nearest to `f` (ties to even), as NearestExt of its
+// exact value.
 Ext NearestExt(const mpf_class& f);
 
 // `x` exactly, as a GMP float of `bits` bits of precision.
