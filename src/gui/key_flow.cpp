@@ -94,12 +94,20 @@ std::vector<QWidget*> KeyFlow::tabOrder(QWidget* page) const {
     std::vector<QWidget*> order;
     std::vector<QString> last;
     if (frame) last = {Q(frame->compute), Q(frame->save), Q(frame->exit), Q(frame->memo)};
+    const auto inFrame = [&last](const QWidget* w) {
+        return std::find(last.begin(), last.end(), w->objectName()) != last.end();
+    };
+    // A button of the tab's own (the figure) shows what compute gave: it comes
+    // right after compute, before save and exit.
+    std::vector<QWidget*> ownButtons;
     for (QWidget* w : reachable)
-        if (IsInput(w) && std::find(last.begin(), last.end(), w->objectName()) == last.end())
-            order.push_back(w);
-    for (const QString& name : last)
+        if (IsInput(w) && !inFrame(w)) (qobject_cast<QPushButton*>(w) ? ownButtons : order).push_back(w);
+    for (const QString& name : last) {
         for (QWidget* w : reachable)
             if (w->objectName() == name) order.push_back(w);
+        if (frame && name == Q(frame->compute)) order.insert(order.end(), ownButtons.begin(), ownButtons.end());
+    }
+    if (!frame) order.insert(order.end(), ownButtons.begin(), ownButtons.end());
     return order;
 }
 

@@ -25,8 +25,8 @@ const TabCase kTabs[] = {
      "Mat1",
      "MAT_M",
      {"TMat_task", "M_N", "Mat1", "Mat2", "Mat_R", "Mat_But", "M_Save", "M_But", "MAT_M"}},
-    {2, "ax", "TM", {"ax", "ay", "bx", "by", "cx", "cy", "CTr_But", "CRecord3", "CClose3", "TM"}},
-    {3, "Piram", "Tet_M", {"Piram", "CP_But", "CP_Save", "CP_Close", "Tet_M"}},
+    {2, "ax", "TM", {"ax", "ay", "bx", "by", "cx", "cy", "CTr_But", "Tr_Figure", "CRecord3", "CClose3", "TM"}},
+    {3, "Piram", "Tet_M", {"Piram", "CP_But", "Tet_Figure", "CP_Save", "CP_Close", "Tet_M"}},
     {4, "SLAE", "SLA", {"Sl1", "SLAE", "CRun", "CS_Save", "CS_Close", "SLA"}},
     {5,
      "Eq_e1",
@@ -140,8 +140,10 @@ private slots:
             Find<QAction>(view.get(), language)->trigger();
             for (const TabCase& tab : kTabs) {
                 QSet<QChar> letters;
-                for (qsizetype i = tab.order.size() - 4; i < tab.order.size() - 1; ++i) {
-                    auto* button = Find<QPushButton>(view.get(), qPrintable(tab.order[i]));
+                for (const QString& name : tab.order) {
+                    if (view->model().widgets().get(tc::gui::S(name)).kind() != tc::WidgetKind::Button)
+                        continue; // inputs and the memo
+                    auto* button = Find<QPushButton>(view.get(), qPrintable(name));
                     const QKeySequence mnemonic = QKeySequence::mnemonic(button->text());
                     QVERIFY2(!mnemonic.isEmpty(), qPrintable(button->text()));
                     const QChar letter = button->text().at(button->text().indexOf('&') + 1).toLower();
