@@ -1,5 +1,6 @@
 #include "app/about_window.h"
 
+#include "app/version.h"
 #include "i18n/language_file.h"
 
 namespace tc {
@@ -20,20 +21,21 @@ AboutWindow::AboutWindow(WidgetTree& tree, Env& env)
 void AboutWindow::formCreate(const std::string& fileName, const std::vector<std::string>& languageDirs) {
     info_.clear();
     const LanguageTable table = ReadLanguageFile(fileName, languageDirs);
-    // Lines 207 and 208 introduce the author's and the contact line below them;
-    // the indentation of the three fixed lines is part of the text's look.
+    // Lines 207, 208 and 213 introduce the authors', the licence and the version
+    // line below them; the indentation of the three fixed lines is part of the
+    // text's look.
     for (int line = 200; line <= 206; ++line)
         info_.add(table.value(line));
     info_.add("");
     info_.add(table.value(207));
-    info_.add(std::string(8, ' ') + kAuthor);
+    info_.add(std::string(8, ' ') + kAuthors);
     info_.add("");
     info_.add(table.value(208));
-    info_.add(std::string(8, ' ') + kContact);
+    info_.add(std::string(8, ' ') + kLicence);
     info_.add("");
     for (int line = 209; line <= 213; ++line)
         info_.add(table.value(line));
-    info_.add(std::string(7, ' ') + kWeb);
+    info_.add(std::string(7, ' ') + ProgramVersion());
 }
 
 } // namespace tc
