@@ -5,8 +5,10 @@
 
 namespace tc {
 
-AboutWindow::AboutWindow(WidgetTree& tree, Env& env)
-    : tree_(tree), env_(env), info_([&]() -> Memo& {
+// The window reads nothing from the environment the calculators share: its text
+// comes from its own reading of a language file.
+AboutWindow::AboutWindow(WidgetTree& tree, Env& /*env*/)
+    : info_([&]() -> Memo& {
           Widget& form = tree.addPlain(WidgetKind::Form, "Form1", "", "Про програму", {0, 0, 475, 332});
           form.look.background = 0xC0DCC0;
           form.look.pixelSize = 11;

@@ -32,8 +32,6 @@ public:
     static constexpr const char* kLicence = "GNU General Public License, version 3 or later";
 
 private:
-    WidgetTree& tree_;
-    Env& env_;
     Memo& info_;
 };
 

@@ -33,7 +33,7 @@ private:
     // The number of components: V_N's list position + 2, 2 when none is selected.
     int components() const;
 
-    WidgetTree& tree_;
+    [[maybe_unused]] WidgetTree& tree_; // every widget is held by reference below
     Env& env_;
     TabFrame frame_;
     Combo& task_;   // TVec
