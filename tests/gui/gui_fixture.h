@@ -31,6 +31,17 @@ struct BoxLog {
     QStringList messages;
     int aboutShown = 0;
     std::deque<std::optional<QString>> saveAnswers;
+
+    // The next queued answer of the save dialog; a cancel when none is left.
+    // The answer is rebuilt from its name, not copied as an optional: GCC 12 at
+    // -O2 takes that copy for a read of uninitialised memory.
+    std::optional<QString> nextSaveAnswer() {
+        if (saveAnswers.empty()) return std::nullopt;
+        std::optional<QString> answer;
+        if (saveAnswers.front()) answer.emplace(std::move(*saveAnswers.front()));
+        saveAnswers.pop_front();
+        return answer;
+    }
 };
 
 // A started window whose boxes land in `log`. `languageDirs` are searched
@@ -41,12 +52,7 @@ inline std::unique_ptr<MainView> MakeWindow(BoxLog& log, char decimal = '.',
     view->hooks.error = [&log](const QString& t) { log.errors << t; };
     view->hooks.message = [&log](const QString& t) { log.messages << t; };
     view->hooks.about = [&log] { ++log.aboutShown; };
-    view->hooks.saveName = [&log](const QString&) -> std::optional<QString> {
-        if (log.saveAnswers.empty()) return std::nullopt;
-        auto a = log.saveAnswers.front();
-        log.saveAnswers.pop_front();
-        return a;
-    };
+    view->hooks.saveName = [&log](const QString&) { return log.nextSaveAnswer(); };
     view->hooks.confirmReplace = [](const QString&) { return true; };
     view->start();
     // Without language files in reach, start-up reports them missing; a test

@@ -224,12 +224,12 @@ namespace tc {
     X(about_quadratic) \
     X(about_steps) \
     X(about_author) \
-    X(about_contact) \
+    X(about_licence) \
     X(about_save) \
     X(about_check) \
     X(about_precision) \
-    X(about_feedback) \
-    X(about_web) \
+    X(about_warranty) \
+    X(about_version) \
     X(eq_cubic_reduction) \
     X(eq_cubic_discriminant) \
     X(eq_cubic_q_positive) \
