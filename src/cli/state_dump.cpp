@@ -93,9 +93,11 @@ Json DumpState(const MainWindow& window, const RecordingHost& host) {
 
     Json memos = Json::object(), fields = Json::object(), grids = Json::object(), combos = Json::object(),
          captions = Json::object();
-    std::vector<std::string> hidden;
+    std::vector<std::string> hidden, checked;
     for (const Widget* w : window.widgets().all()) {
         if (!w->visible) hidden.push_back(w->name());
+        if (auto* item = dynamic_cast<const MenuItem*>(w); item && item->itemKind == MenuItemKind::Check && item->checked)
+            checked.push_back(w->name());
         if (HasShownCaption(*w)) captions[w->name()] = w->caption;
         if (auto* m = dynamic_cast<const Memo*>(w)) memos[w->name()] = m->lines;
         if (auto* e = dynamic_cast<const Edit*>(w)) fields[w->name()] = e->text;
@@ -104,6 +106,7 @@ Json DumpState(const MainWindow& window, const RecordingHost& host) {
             combos[w->name()] = {{"index", c->index}, {"text", c->text}, {"items", c->items}};
     }
     std::sort(hidden.begin(), hidden.end());
+    std::sort(checked.begin(), checked.end());
     Json figures = Json::object();
     for (const std::string& name : window.figureNames())
         figures[name] = FigureJson(window.figure(name));
@@ -112,7 +115,7 @@ Json DumpState(const MainWindow& window, const RecordingHost& host) {
         {"closed", window.closed()},   {"tab", window.tab()},          {"language", window.language()},
         {"boxes", std::move(boxes)},   {"memos", std::move(memos)},    {"fields", std::move(fields)},
         {"grids", std::move(grids)},   {"combos", std::move(combos)},  {"captions", std::move(captions)},
-        {"hidden", std::move(hidden)}, {"figures", std::move(figures)}};
+        {"hidden", std::move(hidden)}, {"figures", std::move(figures)}, {"checked", std::move(checked)}};
 }
 
 } // namespace tc::cli
