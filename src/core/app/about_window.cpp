@@ -21,7 +21,11 @@ AboutWindow::AboutWindow(WidgetTree& tree, Env& env)
 
 void AboutWindow::formCreate(const std::string& fileName, const std::vector<std::string>& languageDirs) {
     info_.clear();
-    const LanguageTable table = ReadLanguageFile(fileName, languageDirs);
+    compose(ReadLanguageFile(fileName, languageDirs));
+}
+
+void AboutWindow::compose(const LanguageTable& table) {
+    info_.clear();
     // The author's and the contact line come under the lines that introduce
     // them; the indentation of the three fixed lines is part of the text's look.
     for (int line = LineIndex(Line::about_purpose); line <= LineIndex(Line::about_steps); ++line)
