@@ -6,6 +6,7 @@
 #include <iostream>
 #include <iterator>
 
+#include "app/version.h"
 #include "i18n/language_dirs.h"
 #include "numbers/system_decimal.h"
 #include "scenario.h"
@@ -14,8 +15,13 @@
 namespace {
 
 const char kUsage[] = "usage: tovrincalc-cli [--memo NAME] SCENARIO.json\n"
+                      "Replays a scenario of user actions against the TovrinCALC window logic\n"
+                      "and prints the state the window would then show, as JSON.\n"
                       "  SCENARIO.json  a scenario file, or - for standard input\n"
-                      "  --memo NAME    print only the lines of memo NAME instead of the whole state\n";
+                      "  --memo NAME    print only the lines of memo NAME instead of the whole state\n"
+                      "  -h, --help     print this help and exit\n"
+                      "  --version      print the version and exit\n"
+                      "Exit status: 0 when the scenario ran to its end, 2 when it is unusable.\n";
 
 int Unusable(const std::string& reason) {
     std::cerr << "tovrincalc-cli: " << reason << "\n";
@@ -39,6 +45,10 @@ int main(int argc, char** argv) {
         std::string arg = argv[i];
         if (arg == "--help" || arg == "-h") {
             std::cout << kUsage;
+            return 0;
+        }
+        if (arg == "--version") {
+            std::cout << "tovrincalc-cli " << tc::ProgramVersion() << "\n";
             return 0;
         }
         if (arg == "--memo" && i + 1 < argc) {
@@ -74,7 +84,7 @@ int main(int argc, char** argv) {
         nlohmann::json scenario = tc::cli::ParseScenario(text);
         tc::RecordingHost host;
         tc::Settings settings{tc::cli::ScenarioDecimal(scenario, tc::ProcessDecimalSeparator()),
-                              tc::DefaultLanguageDirs(argv[0])};
+                              tc::DefaultLanguageDirs(tc::ExecutablePath(argv[0]))};
         tc::MainWindow window(host, settings);
         window.start();
         auto actions = scenario.find("actions");

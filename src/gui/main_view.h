@@ -10,6 +10,7 @@
 #include <string>
 
 #include "app/main_window.h"
+#include "qt_translations.h"
 
 class QAction;
 class QDialog;
@@ -18,6 +19,8 @@ class QTabWidget;
 
 namespace tc::gui {
 
+class DeferredPages;
+class FigureWindow;
 class GridModel;
 
 class MainView : public QMainWindow, public Host {
@@ -33,6 +36,9 @@ public:
         std::function<void()> about;
         // A fault of the program (see reportFault).
         std::function<void(const QString& what)> fault;
+        // Told the View menu's options after the user changed one, so that
+        // the window can remember them for the next run.
+        std::function<void(const ViewOptions& options)> viewChanged;
     };
 
     explicit MainView(Settings settings, QWidget* parent = nullptr);
@@ -43,7 +49,11 @@ public:
     void refresh();
 
     MainWindow& model() { return model_; }
-    QDialog* aboutWindow() const { return about_; }
+    // The About window, built now if it has not been shown yet.
+    QDialog* aboutWindow();
+    // Builds the page or window that holds the widget `name` (or the page
+    // `name` itself) if it has not been shown yet, as showing it would.
+    void buildPageOf(const std::string& name);
     Hooks hooks;
 
     // Host
@@ -52,6 +62,10 @@ public:
     void showAbout() override;
     std::optional<std::string> askSaveName(const std::string& lastName) override;
     bool confirmReplace(const std::string& path, const std::string& question) override;
+    void showFigure() override;
+
+    // The figure window, once it has been opened.
+    FigureWindow* figureWindow() const { return figure_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -59,6 +73,7 @@ protected:
 private:
     void build();
     void buildWidget(const Widget& w);
+    void buildLate(const std::vector<const Widget*>& widgets);
     void buildMenuItem(const MenuItem& item);
     void refreshWidget(const Widget& w);
     QWidget* container(const std::string& name) const;
@@ -74,12 +89,15 @@ private:
     MainWindow model_;
     QTabWidget* tabs_ = nullptr;
     QDialog* about_ = nullptr;
+    DeferredPages* deferred_ = nullptr;
+    FigureWindow* figure_ = nullptr;
     std::map<std::string, QWidget*> widgets_;
     std::map<std::string, QAction*> actions_;
     std::map<std::string, QMenu*> menus_;
     std::map<std::string, GridModel*> grids_;
     std::map<std::string, QTabWidget*> pageControls_; // per window: "" for the main window, "Form1"
     bool refreshing_ = false;
+    QtTranslations qtTexts_; // Qt's own texts follow the chosen language
 };
 
 } // namespace tc::gui

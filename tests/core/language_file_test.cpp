@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "i18n/language_dirs.h"
 #include "i18n/language_file.h"
 #include "i18n/line_value.h"
 #include "i18n/system_text.h"
@@ -107,6 +108,24 @@ TEST(LanguageFileName, follows_the_checked_language_item) {
     EXPECT_EQ(LanguageFileName("N23"), "Ukrainian.txt");
     EXPECT_EQ(LanguageFileName("N24"), "Russian.txt");
     EXPECT_EQ(LanguageFileName("N25"), "English.txt");
+}
+
+TEST(DefaultLanguageDirs, go_from_the_program_folder_to_its_install_tree_then_to_the_configured_folder) {
+    const auto dirs = DefaultLanguageDirs("/opt/tovrin/bin/tovrincalc-cli");
+    ASSERT_EQ(dirs.size(), 3u);
+    EXPECT_EQ(dirs[0], "/opt/tovrin/bin");
+    EXPECT_EQ(dirs[1], "/opt/tovrin/share/tovrincalc");
+    // A relative name counts from the current directory.
+    test::ScratchDir here;
+    test::InDirectory cd{here.path()};
+    EXPECT_EQ(DefaultLanguageDirs("bin/tovrincalc")[1],
+              (std::filesystem::current_path() / "share" / "tovrincalc").string());
+    // Without a known executable only the configured folder is left.
+    EXPECT_EQ(DefaultLanguageDirs("").size(), 1u);
+}
+
+TEST(ExecutablePath, names_the_running_program_whatever_it_was_called) {
+    EXPECT_EQ(std::filesystem::path(ExecutablePath("somewhere-else")).filename(), "core_tests");
 }
 
 class ReadLanguageFileTest : public ::testing::Test {

@@ -9,6 +9,7 @@
 
 #include "app/main_window.h"
 #include "app/recording_host.h"
+#include "app/version.h"
 #include "language_test_support.h"
 
 namespace tc {
@@ -55,14 +56,14 @@ std::vector<std::string> AboutLines(const std::string& prefix = "v") {
         lines.push_back(V(i, prefix));
     lines.push_back("");
     lines.push_back(V(207, prefix));
-    lines.push_back(std::string(8, ' ') + AboutWindow::kAuthor);
+    lines.push_back(std::string(8, ' ') + AboutWindow::kAuthors);
     lines.push_back("");
     lines.push_back(V(208, prefix));
-    lines.push_back(std::string(8, ' ') + AboutWindow::kContact);
+    lines.push_back(std::string(8, ' ') + AboutWindow::kLicence);
     lines.push_back("");
     for (int i = 209; i <= 213; ++i)
         lines.push_back(V(i, prefix));
-    lines.push_back(std::string(7, ' ') + AboutWindow::kWeb);
+    lines.push_back(std::string(7, ' ') + ProgramVersion());
     return lines;
 }
 
@@ -335,7 +336,7 @@ TEST_F(LanguageWindowTest, an_about_text_cut_short_keeps_the_lines_before_the_mi
     const auto& info = tree().get<Memo>("InfoM").lines;
     ASSERT_EQ(info.size(), 14u);
     EXPECT_EQ(info[11], "v208");
-    EXPECT_EQ(info[12], std::string(8, ' ') + AboutWindow::kContact);
+    EXPECT_EQ(info[12], std::string(8, ' ') + AboutWindow::kLicence);
     EXPECT_EQ(info[13], "");
 }
 

@@ -92,7 +92,9 @@ const RejectCase kRejectCases[] = {
 class RejectsText : public ::testing::TestWithParam<std::tuple<RejectCase, char>> {};
 
 TEST_P(RejectsText, WithTheWholeTextInTheMessage) {
-    const auto [c, decimal] = GetParam();
+    // Not a structured binding: a lambda may not capture one before C++20.
+    const RejectCase c = std::get<0>(GetParam());
+    const char decimal = std::get<1>(GetParam());
     const std::string text = WithSeparator(c.text, decimal);
     EXPECT_EQ(FailureOf([&] { StrToFloat(text, decimal); }),
               "'" + text + "' is not a valid floating point value");

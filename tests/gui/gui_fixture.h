@@ -3,6 +3,7 @@
 // modal box and dialog answered by the test instead of blocking, and a
 // watchdog that fails the test when an unexpected modal dialog appears.
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
@@ -30,6 +31,17 @@ struct BoxLog {
     QStringList messages;
     int aboutShown = 0;
     std::deque<std::optional<QString>> saveAnswers;
+
+    // The next queued answer of the save dialog; a cancel when none is left.
+    // The answer is rebuilt from its name, not copied as an optional: GCC 12 at
+    // -O2 takes that copy for a read of uninitialised memory.
+    std::optional<QString> nextSaveAnswer() {
+        if (saveAnswers.empty()) return std::nullopt;
+        std::optional<QString> answer;
+        if (saveAnswers.front()) answer.emplace(std::move(*saveAnswers.front()));
+        saveAnswers.pop_front();
+        return answer;
+    }
 };
 
 // A started window whose boxes land in `log`. `languageDirs` are searched
@@ -40,12 +52,7 @@ inline std::unique_ptr<MainView> MakeWindow(BoxLog& log, char decimal = '.',
     view->hooks.error = [&log](const QString& t) { log.errors << t; };
     view->hooks.message = [&log](const QString& t) { log.messages << t; };
     view->hooks.about = [&log] { ++log.aboutShown; };
-    view->hooks.saveName = [&log](const QString&) -> std::optional<QString> {
-        if (log.saveAnswers.empty()) return std::nullopt;
-        auto a = log.saveAnswers.front();
-        log.saveAnswers.pop_front();
-        return a;
-    };
+    view->hooks.saveName = [&log](const QString&) { return log.nextSaveAnswer(); };
     view->hooks.confirmReplace = [](const QString&) { return true; };
     view->start();
     // Without language files in reach, start-up reports them missing; a test
@@ -80,8 +87,10 @@ private:
 };
 
 // The widget `name` of type T below `root`; fails the running test and gives
-// null when there is none.
+// null when there is none. The window builds a page when it first shows it; a
+// page looked up before that is built as showing it would build it.
 template <class T> T* Find(QWidget* root, const char* name) {
+    if (auto* view = qobject_cast<MainView*>(root->window())) view->buildPageOf(name);
     T* w = root->findChild<T*>(QString::fromLatin1(name));
     if (!w) QTest::qFail(qPrintable(QString("no widget ") + name), __FILE__, __LINE__);
     return w;
@@ -96,6 +105,18 @@ inline QStringList ShownMemoLines(QWidget* root, const char* name) {
     for (const std::string& line : SplitLines(memo->toPlainText()))
         lines << Q(line);
     return lines;
+}
+
+// The caption of a button as the user reads it: without the "&" that marks
+// its Alt mnemonic ("&&" shows one "&").
+inline QString ShownCaption(const QAbstractButton* button) {
+    QString shown;
+    const QString text = button->text();
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == QLatin1Char('&') && i + 1 < text.size()) ++i;
+        shown += text[i];
+    }
+    return shown;
 }
 
 // The widgets a tab places itself, as opposed to the parts Qt adds inside them.

@@ -9,6 +9,7 @@
 #include <stdexcept>
 
 #include "gui_fixture.h"
+#include "start_style.h"
 
 using namespace tc::gui::test;
 
@@ -46,6 +47,34 @@ private slots:
             QVERIFY(qAbs(window.center().y() - area.center().y()) <= 1);
         else
             QCOMPARE(window.top(), area.top());
+    }
+
+    void view_options_start_as_given_toggle_and_are_reported_for_the_next_run() {
+        BoxLog log;
+        auto view = MakeWindow(log);
+        std::vector<tc::ViewOptions> reported;
+        view->hooks.viewChanged = [&reported](const tc::ViewOptions& o) { reported.push_back(o); };
+        auto* exact = Find<QAction>(view.get(), "NExact");
+        auto* check = Find<QAction>(view.get(), "NCheck");
+        QVERIFY(exact->isCheckable() && !exact->isChecked() && !check->isChecked());
+        QCOMPARE(exact->text(), QString("Exact fractions")); // no language file in reach
+
+        exact->trigger();
+        QVERIFY(exact->isChecked());
+        QVERIFY(tc::ReadViewOptions(view->model().widgets()).exact);
+        check->trigger();
+        exact->trigger();
+        QVERIFY(!exact->isChecked() && check->isChecked());
+        QCOMPARE(reported.size(), std::size_t{3});
+        QVERIFY(!reported.back().exact && reported.back().check);
+
+        // What the window remembered is shown from the start.
+        tc::gui::MainView again(tc::Settings{'.', {}});
+        again.hooks.error = [](const QString&) {};
+        again.model().setViewOptions({true, false});
+        again.start();
+        QVERIFY(Find<QAction>(&again, "NExact")->isChecked());
+        QVERIFY(!Find<QAction>(&again, "NCheck")->isChecked());
     }
 
     void menu_commands_switch_the_tab_shown() {
@@ -170,6 +199,35 @@ private slots:
         Find<QPushButton>(view.get(), "CBut1")->click();
         QCOMPARE(Find<QLineEdit>(view.get(), "Vec_R")->text(), QString("13.0000"));
         QCOMPARE(faults.size(), 1);
+    }
+
+    // Only the page the window opens on is built at start-up; a page built when
+    // it first shows must show the state the model holds by then.
+    void builds_a_page_when_it_first_shows_with_the_state_of_that_moment() {
+        BoxLog log;
+        auto view = MakeWindow(log, '.', {TOVRIN_LANG_SOURCE_DIR});
+        QVERIFY(view->findChild<QPushButton*>("CBut1"));
+        auto* page = view->findChild<QWidget*>("Matrix");
+        QVERIFY(page);
+        QVERIFY(!page->findChild<QPushButton*>("Mat_But"));
+        view->findChild<QAction*>("N25")->trigger(); // English while the page is hidden
+        view->findChild<QTabWidget*>("Matem")->setCurrentWidget(page);
+        auto* compute = page->findChild<QPushButton*>("Mat_But");
+        QVERIFY(compute && compute->isVisible());
+        QCOMPARE(ShownCaption(compute), QString("Compute"));
+        QCOMPARE(page->findChild<QTableView*>("Mat1")->model()->index(1, 1).data().toString(), QString("2"));
+        QVERIFY(log.errors.isEmpty());
+    }
+
+    // The menu bar's overflow icon is fetched when drawn, and is the style's own.
+    void start_style_gives_the_overflow_icon_of_the_style_it_wraps() {
+        tc::gui::StartStyle style;
+        const auto which = QStyle::SP_ToolBarHorizontalExtensionButton;
+        const QIcon later = style.standardIcon(which);
+        const QIcon own = style.baseStyle()->standardIcon(which);
+        QVERIFY(!later.isNull());
+        QCOMPARE(later.pixmap(16).toImage(), own.pixmap(16).toImage());
+        QCOMPARE(later.availableSizes(), own.availableSizes());
     }
 
     void init() { watchdog_ = std::make_unique<ModalWatchdog>(); }

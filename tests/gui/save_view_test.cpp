@@ -60,10 +60,7 @@ private slots:
         QStringList offered;
         view->hooks.saveName = [&](const QString& last) -> std::optional<QString> {
             offered << last;
-            if (log.saveAnswers.empty()) return std::nullopt;
-            auto a = log.saveAnswers.front();
-            log.saveAnswers.pop_front();
-            return a;
+            return log.nextSaveAnswer();
         };
         log.saveAnswers = {QDir::current().filePath("angle"), std::nullopt};
         QTest::mouseClick(Find<QWidget>(view.get(), "CV_Save"), Qt::LeftButton);

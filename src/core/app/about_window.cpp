@@ -1,13 +1,16 @@
 #include "app/about_window.h"
 
+#include "app/version.h"
 #include "i18n/language_file.h"
 #include "i18n/lines.h"
 #include "widgets/names.h"
 
 namespace tc {
 
-AboutWindow::AboutWindow(WidgetTree& tree, Env& env)
-    : tree_(tree), env_(env), info_([&]() -> Memo& {
+// The window reads nothing from the environment the calculators share: its text
+// comes from its own reading of a language file.
+AboutWindow::AboutWindow(WidgetTree& tree, Env& /*env*/)
+    : info_([&]() -> Memo& {
           Widget& form = tree.addPlain(WidgetKind::Form, names::Form1, "", "Про програму", {0, 0, 475, 332});
           form.look.background = 0xC0DCC0;
           form.look.pixelSize = 11;
@@ -26,20 +29,21 @@ void AboutWindow::formCreate(const std::string& fileName, const std::vector<std:
 
 void AboutWindow::compose(const LanguageTable& table) {
     info_.clear();
-    // The author's and the contact line come under the lines that introduce
-    // them; the indentation of the three fixed lines is part of the text's look.
+    // The authors', the licence and the version line come under the lines that
+    // introduce them; the indentation of the three fixed lines is part of the
+    // text's look.
     for (int line = LineIndex(Line::about_purpose); line <= LineIndex(Line::about_steps); ++line)
         info_.add(table.value(line));
     info_.add("");
     info_.add(table.value(Line::about_author));
-    info_.add(std::string(8, ' ') + kAuthor);
+    info_.add(std::string(8, ' ') + kAuthors);
     info_.add("");
-    info_.add(table.value(Line::about_contact));
-    info_.add(std::string(8, ' ') + kContact);
+    info_.add(table.value(Line::about_licence));
+    info_.add(std::string(8, ' ') + kLicence);
     info_.add("");
-    for (int line = LineIndex(Line::about_save); line <= LineIndex(Line::about_web); ++line)
+    for (int line = LineIndex(Line::about_save); line <= LineIndex(Line::about_version); ++line)
         info_.add(table.value(line));
-    info_.add(std::string(7, ' ') + kWeb);
+    info_.add(std::string(7, ' ') + ProgramVersion());
 }
 
 } // namespace tc

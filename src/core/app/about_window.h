@@ -29,15 +29,14 @@ public:
 
     Memo& info() { return info_; }
 
-    // The fixed lines under the language file's "author" and "contact" lines and
-    // at the end of the text.
-    static constexpr const char* kAuthor = "TovrinCALC team";
-    static constexpr const char* kContact = "info@tovrincalc.org";
-    static constexpr const char* kWeb = "https://tovrincalc.org";
+    // The fixed lines under the language file's "authors" and "licence" lines;
+    // the last line of the text is the program's version (ProgramVersion()).
+    // The project has no e-mail address or web site of its own, so the About
+    // text names none.
+    static constexpr const char* kAuthors = "TovrinCALC developers";
+    static constexpr const char* kLicence = "GNU General Public License, version 3 or later";
 
 private:
-    WidgetTree& tree_;
-    Env& env_;
     Memo& info_;
 };
 

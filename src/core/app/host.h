@@ -24,6 +24,9 @@ public:
     // Asked before the existing file `path` is replaced, with `question` in the
     // current language; true to go on.
     virtual bool confirmReplace(const std::string& path, const std::string& question) = 0;
+    // Opens the figure window, or brings it forward when it is open already; it
+    // is not modal. A host without a screen has nothing to open.
+    virtual void showFigure() {}
 };
 
 // The product title: the task-bar text and the title of every error box.

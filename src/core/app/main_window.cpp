@@ -60,6 +60,7 @@ void MainWindow::connectCommands() {
         tree_.onClick(button, [this, m] { saveMemo(*m); });
     }
     tree_.onClick(names::N4, [this] { N4Click(); });
+    connectFigures();
 }
 
 void MainWindow::start() {
@@ -100,6 +101,7 @@ void MainWindow::menu(const std::string& item) {
     MenuItem& m = tree_.get<MenuItem>(item);
     if (m.itemKind == MenuItemKind::Separator) throw UsageError("\"" + item + "\" is a separator");
     if (closed_) return;
+    if (m.itemKind == MenuItemKind::Check) m.checked = !m.checked;
     if (const Handler* h = tree_.clickHandler(item)) run(*h);
 }
 

@@ -4,15 +4,27 @@
 
 namespace tc {
 
+namespace fs = std::filesystem;
+
 std::vector<std::string> DefaultLanguageDirs(const std::string& executablePath) {
     std::vector<std::string> dirs;
     if (!executablePath.empty()) {
         std::error_code ec;
-        std::filesystem::path exe = std::filesystem::absolute(executablePath, ec);
-        if (!ec) dirs.push_back(exe.parent_path().string());
+        fs::path exe = fs::absolute(executablePath, ec);
+        if (!ec) {
+            const fs::path bin = exe.parent_path();
+            dirs.push_back(bin.string());
+            dirs.push_back((bin / ".." / "share" / "tovrincalc").lexically_normal().string());
+        }
     }
     dirs.emplace_back(TOVRIN_DATA_DIR);
     return dirs;
+}
+
+std::string ExecutablePath(const std::string& argv0) {
+    std::error_code ec;
+    const fs::path self = fs::read_symlink("/proc/self/exe", ec);
+    return ec ? argv0 : self.string();
 }
 
 } // namespace tc

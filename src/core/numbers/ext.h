@@ -4,9 +4,20 @@
 // tc::Failure with the matching message at that very operation; underflow and
 // inexact results pass silently. Values are x87 80-bit long doubles.
 
+#include <limits>
+
 #include "numbers/failure.h"
 
 namespace tc {
+
+// Every written solution, the 18 digits the number forms start from and the
+// overflow limits (1.19E4932) are those of the x87 80-bit format. Where long
+// double is only a double (MSVC, macOS on ARM) or a 128-bit float (Linux on
+// AArch64 or POWER), the results would differ silently: refuse to build instead.
+static_assert(std::numeric_limits<long double>::digits == 64 &&
+                  std::numeric_limits<long double>::max_exponent == 16384,
+              "TovrinCALC needs the x87 80-bit extended long double (64-bit mantissa, 15-bit exponent): "
+              "build for x86 or x86-64 with GCC or Clang");
 
 class Ext {
 public:

@@ -9,6 +9,7 @@
 
 #include "app/env.h"
 #include "numbers/convert.h"
+#include "numbers/exact.h"
 #include "widgets/controls.h"
 #include "widgets/grid.h"
 
@@ -46,6 +47,11 @@ inline Ext ReadCell(const Numbers& nums, const Grid& grid, int col, int row) {
 }
 inline Ext ReadField(const Numbers& nums, const Edit& field) {
     return nums.read(field.text);
+}
+
+// The exact value of cell (`col`, `row`), which ReadCell has read already.
+inline Rational ReadExactCell(const Numbers& nums, const Grid& grid, int col, int row) {
+    return ReadExact(grid.cell(col, row), nums.decimal());
 }
 
 } // namespace tc

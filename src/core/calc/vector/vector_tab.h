@@ -42,7 +42,7 @@ private:
     // the computation that failed wrote, never a result of an earlier one.
     void clearResults();
 
-    WidgetTree& tree_;
+    [[maybe_unused]] WidgetTree& tree_; // every widget is held by reference below
     Env& env_;
     TabFrame frame_;
     Combo& task_;      // TVec

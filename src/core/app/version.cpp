@@ -1,0 +1,10 @@
+#include "app/version.h"
+
+namespace tc {
+
+const char* ProgramVersion() {
+    // Set for this one file only, so that a new version rebuilds nothing else.
+    return TOVRIN_VERSION;
+}
+
+} // namespace tc
