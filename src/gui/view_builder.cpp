@@ -431,8 +431,22 @@ void MainView::refreshWidget(const Widget& w) {
         return;
     }
     auto it = widgets_.find(name);
-    if (it == widgets_.end() || w.kind() == WidgetKind::Form || w.kind() == WidgetKind::Page) return;
+    if (it == widgets_.end()) return;
     QWidget* q = it->second;
+    // A form and a page keep their place; only their captions follow the
+    // language (the About window's title and page).
+    if (w.kind() == WidgetKind::Form) {
+        if (q->windowTitle() != Q(w.caption)) q->setWindowTitle(Q(w.caption));
+        return;
+    }
+    if (w.kind() == WidgetKind::Page) {
+        auto control = pageControls_.find(w.parent());
+        if (control == pageControls_.end()) return;
+        const int index = control->second->indexOf(q);
+        if (index >= 0 && control->second->tabText(index) != Q(w.caption))
+            control->second->setTabText(index, Q(w.caption));
+        return;
+    }
     if (q->geometry() != QRect(w.geometry.x, w.geometry.y, w.geometry.w, w.geometry.h))
         q->setGeometry(w.geometry.x, w.geometry.y, w.geometry.w, w.geometry.h);
     if (q->isVisibleTo(q->parentWidget()) != w.visible) q->setVisible(w.visible);

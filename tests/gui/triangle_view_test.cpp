@@ -113,7 +113,7 @@ private slots:
             CheckTextsFit(page);
         }
         QCOMPARE(Find<QGroupBox>(view.get(), "CLine")->title(),
-                 QString("Equations of the median, altitude, bisector from A"));
+                 QString("Equations of the median, altitude and bisector from A"));
     }
 
     void init() { watchdog_ = std::make_unique<ModalWatchdog>(); }

@@ -24,7 +24,11 @@ AboutWindow::AboutWindow(WidgetTree& tree, Env& /*env*/)
 
 void AboutWindow::formCreate(const std::string& fileName, const std::vector<std::string>& languageDirs) {
     info_.clear();
-    const LanguageTable table = ReadLanguageFile(fileName, languageDirs);
+    compose(ReadLanguageFile(fileName, languageDirs));
+}
+
+void AboutWindow::compose(const LanguageTable& table) {
+    info_.clear();
     // The authors', the licence and the version line come under the lines that
     // introduce them; the indentation of the three fixed lines is part of the
     // text's look.

@@ -1,11 +1,13 @@
 #pragma once
 // The About window `Form1`: a memo with a short text about the program and a
-// button that closes the window. Its text is composed once, at start.
+// button that closes the window. Its text is composed at start and again on
+// each language change.
 
 #include <string>
 #include <vector>
 
 #include "app/env.h"
+#include "i18n/language_table.h"
 #include "widgets/widget_tree.h"
 
 namespace tc {
@@ -21,6 +23,9 @@ public:
     // leaves the lines appended before the first missing one. Both throw the
     // reading failure for the error box.
     void formCreate(const std::string& fileName, const std::vector<std::string>& languageDirs);
+    // Composes the text from the lines of a file already read, as formCreate
+    // does: a language change brings the About text into the new language.
+    void compose(const LanguageTable& table);
 
     Memo& info() { return info_; }
 

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/host.h"
+#include "i18n/fill_places.h"
 #include "i18n/lines.h"
 #include "numbers/convert.h"
 
@@ -30,6 +31,15 @@ public:
     std::string text(Line line, std::string_view fallback) const {
         const auto at = static_cast<size_t>(LineIndex(line) - kFirstExtendedLine);
         return at < extended_.size() ? extended_[at] : std::string(fallback);
+    }
+    // Whether the current file has optional line `line`.
+    bool has(Line line) const {
+        return static_cast<size_t>(LineIndex(line) - kFirstExtendedLine) < extended_.size();
+    }
+    // The text of optional line `line`, or `fallback`, with "%1", "%2", ...
+    // replaced by `args` in one pass (a replacement is never read again).
+    std::string format(Line line, std::string_view fallback, const std::vector<std::string>& args) const {
+        return FillPlaces(text(line, fallback), args);
     }
     // The values of the file's lines from 214 on, in order.
     void setExtended(std::vector<std::string> values) { extended_ = std::move(values); }

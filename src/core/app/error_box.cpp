@@ -8,4 +8,9 @@ std::string ErrorBoxText(const std::string& message) {
     return message;
 }
 
+std::string FailureText(const Failure& failure, const MessageTable& messages) {
+    if (!failure.line() || !messages.has(*failure.line())) return failure.message();
+    return messages.format(*failure.line(), failure.message(), failure.args());
+}
+
 } // namespace tc

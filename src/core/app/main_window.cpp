@@ -66,8 +66,8 @@ void MainWindow::connectCommands() {
 void MainWindow::start() {
     run([this] { FormCreate(); });
     // The About window is created right after the main window, while
-    // "Ukrainian" is still the checked language; a later language change does
-    // not recompose its text.
+    // "Ukrainian" is still the checked language; a language change recomposes
+    // its text.
     run([this] { about_.formCreate(LanguageFileName(language()), settings_.languageDirs); });
     run([this] { FormShow(); });
 }
@@ -93,7 +93,7 @@ void MainWindow::run(const Handler& handler) {
     try {
         handler();
     } catch (const Failure& f) {
-        env_.host.showError(ErrorBoxText(f.message()));
+        env_.host.showError(ErrorBoxText(FailureText(f, env_.messages)));
     }
 }
 

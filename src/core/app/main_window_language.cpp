@@ -80,6 +80,20 @@ const CaptionLine kLaterTabLines[] = {
     {L::exit_button, "Eq_close"},
 };
 
+struct OptionalCaption {
+    Line line;
+    const char* widget;
+    const char* fallback; // the built-in caption, kept by a file without the line
+};
+
+// Captions that had no line before: a file without their lines leaves the
+// built-in texts.
+const OptionalCaption kOptionalCaptions[] = {
+    {L::menu_language, N22, "Lenguage"},         {L::menu_exit, N26, "Вихід"},
+    {L::menu_about, N2, "Про програму"},         {L::about_title, Form1, "Про програму"},
+    {L::about_title, TabSheet1, "Про програму"}, {L::about_close, Button1, "Вихід"},
+};
+
 // Every widget named in these tables exists: an unknown name is a fault of
 // the table and throws.
 void ApplyCaption(const LanguageTable& table, WidgetTree& tree, const CaptionLine& c) {
@@ -138,6 +152,8 @@ void MainWindow::loadLanguage() {
     for (int i = kFirstExtendedLine; i < std::min(language_.count(), kLineCount); ++i)
         extended.push_back(language_.value(i));
     env_.messages.setExtended(std::move(extended));
+    for (const OptionalCaption& c : kOptionalCaptions)
+        tree_.get(c.widget).caption = env_.messages.text(c.line, c.fallback);
 
     tree_.get<MenuItem>(names::NView).caption = env_.messages.text(Line::view_menu, "View");
     tree_.get<MenuItem>(names::NExact).caption = env_.messages.text(Line::view_exact, "Exact fractions");
@@ -149,12 +165,16 @@ void MainWindow::loadLanguage() {
     tree_.get(names::NFigure).caption = env_.messages.text(Line::fig_menu, "Figure window");
 }
 
-// Only the texts that belong to a language change: what the user typed, the
-// grid sizes, the selections, the results and the written solutions stay.
+// Only the texts that belong to a language change, the About text among them:
+// what the user typed, the grid sizes, the selections, the results and the
+// written solutions stay.
 void MainWindow::chooseLanguage(const std::string& item) {
     for (const char* other : {names::N23, names::N24, names::N25})
         tree_.get<MenuItem>(other).checked = item == other;
     loadLanguage();
+    // The About text follows the language too. A file that failed above has
+    // left the text of the language before.
+    about_.compose(language_);
 }
 
 } // namespace tc

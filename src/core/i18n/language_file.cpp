@@ -37,7 +37,9 @@ LanguageTable ReadLanguageFile(const std::string& fileName, const std::vector<st
             return LanguageTable(LanguageLines(*bytes));
     }
     // The current folder's name comes from the file system, in the locale's encoding.
-    throw Failure("Cannot open file \"" + SystemText(here.u8string()) + "\". " + hereReason);
+    const std::string path = SystemText(here.u8string());
+    throw Failure(Line::fail_cannot_open, "Cannot open file \"" + path + "\". " + hereReason,
+                  {path, hereReason});
 }
 
 } // namespace tc

@@ -8,7 +8,9 @@ namespace tc {
 
 const std::string& LanguageTable::line(int index) const {
     if (index < 0 || index >= count())
-        throw Failure("List index out of bounds (" + std::to_string(index) + ")");
+        // The line is named as an editor numbers it, from 1.
+        throw Failure(Line::fail_language_line, "List index out of bounds (" + std::to_string(index) + ")",
+                      {std::to_string(index + 1)});
     return lines_[static_cast<std::size_t>(index)];
 }
 

@@ -260,6 +260,20 @@ namespace tc {
     X(fig_save_png) \
     X(fig_save_svg) \
     X(fig_save_failed) \
+    X(menu_language) \
+    X(menu_exit) \
+    X(menu_about) \
+    X(about_title) \
+    X(about_close) \
+    X(fail_not_a_number) \
+    X(fail_decimal_separator) \
+    X(fail_invalid_operation) \
+    X(fail_division_by_zero) \
+    X(fail_overflow) \
+    X(fail_cannot_open) \
+    X(fail_language_line) \
+    X(fail_cannot_save) \
+    X(place_vector_component) \
     /* lines from 214 on: append new texts here and to every shipped file */
 
 enum class Line : int {

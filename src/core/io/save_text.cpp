@@ -20,7 +20,7 @@ namespace fs = std::filesystem;
 namespace {
 
 [[noreturn]] void Fail(const std::string& path, const std::string& reason) {
-    throw Failure("Cannot save \"" + path + "\": " + reason);
+    throw Failure(Line::fail_cannot_save, "Cannot save \"" + path + "\": " + reason, {path, reason});
 }
 
 [[noreturn]] void FailErrno(const std::string& path, int code) {

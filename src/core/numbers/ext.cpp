@@ -12,8 +12,8 @@ namespace {
 // Testing the values instead of trapping keeps the check deterministic and
 // lets the sanitizer build run the same code.
 Ext Checked(long double result, long double a, long double b) {
-    if (std::isnan(result)) throw Failure(kInvalidOperation);
-    if (std::isinf(result) && std::isfinite(a) && std::isfinite(b)) throw Failure(kOverflow);
+    if (std::isnan(result)) throw InvalidOperation();
+    if (std::isinf(result) && std::isfinite(a) && std::isfinite(b)) throw Overflow();
     return Ext(result);
 }
 
@@ -34,20 +34,20 @@ Ext operator*(Ext a, Ext b) {
 Ext operator/(Ext a, Ext b) {
     // A zero divisor fails before dividing, so no build ever divides by zero.
     if (b.value() == 0.0L) {
-        if (a.value() == 0.0L || std::isnan(a.value())) throw Failure(kInvalidOperation);
-        throw Failure(kDivisionByZero);
+        if (a.value() == 0.0L || std::isnan(a.value())) throw InvalidOperation();
+        throw DivisionByZero();
     }
     return Checked(a.value() / b.value(), a.value(), b.value());
 }
 
 Ext Sqrt(Ext x) {
     // sqrt(-0) is -0 in IEEE 754, so only a value strictly below zero fails.
-    if (std::isnan(x.value()) || x.value() < 0.0L) throw Failure(kInvalidOperation);
+    if (std::isnan(x.value()) || x.value() < 0.0L) throw InvalidOperation();
     return Ext(std::sqrt(x.value()));
 }
 
 Ext ArcTan2(Ext y, Ext x) {
-    if (std::isnan(y.value()) || std::isnan(x.value())) throw Failure(kInvalidOperation);
+    if (std::isnan(y.value()) || std::isnan(x.value())) throw InvalidOperation();
     return Ext(std::atan2(y.value(), x.value()));
 }
 

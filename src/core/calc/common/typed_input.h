@@ -1,9 +1,13 @@
 #pragma once
 // Reading the numbers the user typed. Every typed number of every tab goes
-// through these two functions, so that the failure for a text that is not a
-// number can say which cell or field it came from. Numbers the program reads
-// back from its own texts use Numbers::read directly.
+// through these functions, so that the failure for a text that is not a number
+// can say which cell or field it came from. Numbers the program reads back from
+// its own texts use Numbers::read directly.
 
+#include <string>
+#include <vector>
+
+#include "app/env.h"
 #include "numbers/convert.h"
 #include "numbers/exact.h"
 #include "widgets/controls.h"
@@ -11,13 +15,36 @@
 
 namespace tc {
 
-// The number in cell (`col`, `row`) of `grid`; throws Failure as
-// Numbers::read does for a text that is not a number.
+// Where a typed number sits, as the failure names it: a language line with
+// places for `args` ("vector %1, component %2"), and the English wording for a
+// file without that line.
+struct Place {
+    Line line;
+    const char* fallback;
+    std::vector<std::string> args;
+};
+
+// The number `text`, typed at `place`. A text that is not a number throws
+// Failure: with the current file's line for it, naming the place and, when the
+// text holds the other decimal separator where this one would make it a
+// number, which separator to use; without that line, as Numbers::read throws.
+Ext ReadTyped(const Env& env, const std::string& text, const Place& place);
+
+// The number in cell (`col`, `row`) of `grid`.
+inline Ext ReadCell(const Env& env, const Grid& grid, int col, int row, const Place& place) {
+    return ReadTyped(env, grid.cell(col, row), place);
+}
+
+// The number in the edit field `field`.
+inline Ext ReadField(const Env& env, const Edit& field, const Place& place) {
+    return ReadTyped(env, field.text, place);
+}
+
+// The same for a tab that does not name its cells yet: the failure is the one
+// Numbers::read throws.
 inline Ext ReadCell(const Numbers& nums, const Grid& grid, int col, int row) {
     return nums.read(grid.cell(col, row));
 }
-
-// The number in the edit field `field`; throws as ReadCell does.
 inline Ext ReadField(const Numbers& nums, const Edit& field) {
     return nums.read(field.text);
 }

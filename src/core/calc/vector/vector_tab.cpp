@@ -200,11 +200,19 @@ Partial<VectorInput> VectorTab::readInput() const {
     // A reading failure ends the reading like a solver's failure ends its steps.
     return SolvePartially(std::move(start), [this](VectorInput& in) {
         for (int i = 1; i <= in.n; ++i) {
-            in.a.push_back(ReadCell(env_.nums, table_, i, 1));
+            in.a.push_back(readComponent(i, 1));
             // The norm is of the one vector in row 1: row 2 is not read.
-            if (in.task != vec::kNorm) in.b.push_back(ReadCell(env_.nums, table_, i, 2));
+            if (in.task != vec::kNorm) in.b.push_back(readComponent(i, 2));
         }
     });
+}
+
+Ext VectorTab::readComponent(int component, int row) const {
+    // The row heading names the vector as the tab shows it ("A", "B", or "AB" for the norm).
+    return ReadCell(env_, table_, component, row,
+                    {Line::place_vector_component,
+                     "Vector %1, component %2",
+                     {table_.cell(0, row), std::to_string(component)}});
 }
 
 void VectorTab::clearResults() {

@@ -36,6 +36,8 @@ private:
     int components() const;
     // The typed data of a computation, read in the order its solution reads it.
     Partial<VectorInput> readInput() const;
+    // The number typed as component `component` of the vector in `row`.
+    Ext readComponent(int component, int row) const;
     // Empties the result cells and fields, so that a failure leaves only what
     // the computation that failed wrote, never a result of an earlier one.
     void clearResults();

@@ -1,0 +1,89 @@
+// Failure texts in the current language: the lines from 214 on word them, and a
+// file without those lines keeps the texts the program showed before.
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+
+#include "app/error_box.h"
+#include "app/recording_host.h"
+#include "calc/common/typed_input.h"
+#include "i18n/fill_places.h"
+#include "i18n/language_table.h"
+
+namespace tc {
+namespace {
+
+// The message table as the window fills it from the shipped file `name`.
+MessageTable ShippedMessages(const std::string& name) {
+    std::ifstream in(std::string(TOVRIN_LANG_SOURCE_DIR) + "/" + name, std::ios::binary);
+    const LanguageTable table(LanguageLines(std::string(std::istreambuf_iterator<char>(in), {})));
+    std::vector<std::string> extended;
+    for (int i = kFirstExtendedLine; i < table.count(); ++i)
+        extended.push_back(table.value(i));
+    MessageTable messages;
+    messages.setExtended(std::move(extended));
+    return messages;
+}
+
+const Place kSecondOfB{Line::place_vector_component, "Vector %1, component %2", {"B", "2"}};
+
+std::string NotANumberText(const Env& env, const std::string& text) {
+    try {
+        ReadTyped(env, text, kSecondOfB);
+    } catch (const Failure& f) {
+        return FailureText(f, env.messages);
+    }
+    return "read as a number";
+}
+
+TEST(FillPlaces, fills_each_numbered_place_once_and_leaves_the_rest) {
+    EXPECT_EQ(FillPlaces("%2 after %1", {"a", "b"}), "b after a");
+    // A value holding "%1" is not filled again; a place without a value and a
+    // lone "%" stay.
+    EXPECT_EQ(FillPlaces("%1|%3|100%", {"%1%2", "x"}), "%1%2|%3|100%");
+}
+
+TEST(ReadTyped, without_the_new_lines_fails_as_the_number_reading_does) {
+    RecordingHost host;
+    const Env env{Numbers(','), MessageTable(), host};
+    EXPECT_EQ(NotANumberText(env, "2.5"), "'2.5' is not a valid floating point value");
+    EXPECT_EQ(ReadTyped(env, " 2,5 ", kSecondOfB).value(), 2.5L);
+}
+
+TEST(ReadTyped, with_the_shipped_lines_names_the_place_and_the_separator_to_use) {
+    RecordingHost host;
+    const Env comma{Numbers(','), ShippedMessages("English.txt"), host};
+    EXPECT_EQ(NotANumberText(comma, "2.5"),
+              "Vector B, component 2: '2.5' is not a number. The decimal separator here is ','.");
+    // A text that the other separator would not mend gets no advice.
+    EXPECT_EQ(NotANumberText(comma, "1,000.5"), "Vector B, component 2: '1,000.5' is not a number.");
+    EXPECT_EQ(NotANumberText(comma, "%1x"), "Vector B, component 2: '%1x' is not a number.");
+
+    const Env point{Numbers('.'), ShippedMessages("Ukrainian.txt"), host};
+    EXPECT_EQ(NotANumberText(point, "-2,5e3"),
+              "Вектор B, компонента 2: «-2,5e3» не є числом. Десятковий роздільник тут – «.».");
+}
+
+TEST(FailureText, words_the_arithmetic_and_file_failures_by_their_lines_or_keeps_the_old_text) {
+    const MessageTable none;
+    const MessageTable russian = ShippedMessages("Russian.txt");
+    EXPECT_EQ(ErrorBoxText(FailureText(DivisionByZero(), none)), "Floating point division by zero.");
+    EXPECT_EQ(ErrorBoxText(FailureText(DivisionByZero(), russian)), "Деление на ноль.");
+    EXPECT_EQ(ErrorBoxText(FailureText(InvalidOperation(), none)), "Invalid floating point operation.");
+    EXPECT_EQ(ErrorBoxText(FailureText(Overflow(), russian)), "Результат слишком велик (переполнение).");
+
+    try {
+        LanguageTable().line(200);
+        FAIL() << "no failure";
+    } catch (const Failure& f) {
+        EXPECT_EQ(ErrorBoxText(FailureText(f, none)), "List index out of bounds (200)");
+        EXPECT_EQ(ErrorBoxText(FailureText(f, russian)), "В языковом файле нет строки 201.");
+    }
+    // A failure of no line keeps its own text in every language.
+    EXPECT_EQ(FailureText(Failure("Grid index out of range"), russian), "Grid index out of range");
+}
+
+} // namespace
+} // namespace tc
