@@ -57,11 +57,13 @@ Json DumpState(const MainWindow& window, const RecordingHost& host) {
     }
     std::sort(hidden.begin(), hidden.end());
 
-    return Json{{"closed", window.closed()},       {"tab", window.tab()},
-                {"language", window.language()},   {"boxes", std::move(boxes)},
-                {"memos", std::move(memos)},       {"fields", std::move(fields)},
-                {"grids", std::move(grids)},       {"combos", std::move(combos)},
-                {"captions", std::move(captions)}, {"hidden", std::move(hidden)}};
+    Json state{{"closed", window.closed()},  {"tab", window.tab()},         {"language", window.language()},
+               {"boxes", std::move(boxes)},  {"memos", std::move(memos)},   {"fields", std::move(fields)},
+               {"grids", std::move(grids)},  {"combos", std::move(combos)}, {"captions", std::move(captions)},
+               {"hidden", std::move(hidden)}};
+    // Only after a copy, so that the state of every other run stays as it was.
+    if (host.clipboard) state["clipboard"] = *host.clipboard;
+    return state;
 }
 
 } // namespace tc::cli

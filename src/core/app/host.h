@@ -24,6 +24,18 @@ public:
     // Asked before the existing file `path` is replaced, with `question` in the
     // current language; true to go on.
     virtual bool confirmReplace(const std::string& path, const std::string& question) = 0;
+
+    // The page `html` (titled `title`) as a PDF document of A4 pages with its
+    // fonts embedded: the document's bytes. Only a window can lay out a page;
+    // a view without one throws UsageError.
+    virtual std::string renderPdf(const std::string& html, const std::string& title);
+    // The print dialog, then the page printed; nothing when the user cancels.
+    // A view without a window throws UsageError.
+    virtual void print(const std::string& html, const std::string& title);
+    // Puts `text` on the clipboard.
+    virtual void copyText(const std::string& text);
+    // Today's date as the page shows it (YYYY-MM-DD, local time).
+    virtual std::string today();
 };
 
 // The product title: the task-bar text and the title of every error box.

@@ -38,6 +38,8 @@ const ItemRow kItems[] = {
     {names::N29, names::N9, "Тетраедр", MenuItemKind::Command, ""},
     {names::N32, names::N9, "СЛАР", MenuItemKind::Command, ""},
     {names::N5, names::N9, "Квадратне рівняння", MenuItemKind::Command, ""},
+    {names::NCopy, names::N1, "Copy solution", MenuItemKind::Command, "Ctrl+Shift+C"},
+    {names::NPrint, names::N1, "Print...", MenuItemKind::Command, "Ctrl+P"},
     {names::N3, names::N1, "-", MenuItemKind::Separator, ""},
     {names::N26, names::N1, "Вихід", MenuItemKind::Command, ""},
     {names::N4, "", "Зберегти ", MenuItemKind::Command, "Ctrl+S"},

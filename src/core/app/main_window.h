@@ -15,6 +15,7 @@
 #include "calc/tetrahedron/tetrahedron_tab.h"
 #include "calc/triangle/triangle_tab.h"
 #include "calc/vector/vector_tab.h"
+#include "export/solution_page.h"
 #include "i18n/language_table.h"
 #include "widgets/widget_tree.h"
 
@@ -79,8 +80,15 @@ private:
     void FormShow();
     void loadLanguage();
     void chooseLanguage(const std::string& item);
-    void saveMemo(Memo& memo);
+    void saveMemo(int tab);
     void N4Click();
+
+    // Handing in a solution (main_window_export.cpp).
+    Memo& memoOf(int tab);
+    SolutionPage solutionPage(int tab);
+    void printSolution();
+    void copySolution();
+    void applyExportCaptions();
 
     Settings settings_;
     WidgetTree tree_;

@@ -138,6 +138,7 @@ void MainWindow::loadLanguage() {
     for (int i = kFirstExtendedLine; i < std::min(language_.count(), kLineCount); ++i)
         extended.push_back(language_.value(i));
     env_.messages.setExtended(std::move(extended));
+    applyExportCaptions();
 }
 
 // Only the texts that belong to a language change: what the user typed, the

@@ -230,6 +230,14 @@ namespace tc {
     X(about_precision) \
     X(about_feedback) \
     X(about_web) \
+    X(export_copy_menu) \
+    X(export_print_menu) \
+    X(export_date) \
+    X(export_figure) \
+    X(export_solution) \
+    X(export_filter_text) \
+    X(export_filter_html) \
+    X(export_filter_pdf) \
     /* lines from 214 on: append new texts here and to every shipped file */
 
 enum class Line : int {
