@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Installs what building and testing TovrinCALC needs on Debian 12 or Ubuntu:
 # the compiler and CMake, Qt 6, GoogleTest, nlohmann-json, and what the window
-# tests and screenshots use (Xvfb, a Ukrainian locale with the decimal comma).
+# tests and screenshots use (Xvfb, a Ukrainian locale with the decimal comma,
+# pdftotext to read an exported document back).
 set -euo pipefail
 
 packages=(build-essential cmake qt6-base-dev libgl-dev libgtest-dev libgmock-dev nlohmann-json3-dev
-          libbenchmark-dev locales fonts-liberation fonts-dejavu-core)
+          libbenchmark-dev locales fonts-liberation fonts-dejavu-core poppler-utils)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -13,6 +13,7 @@
 #include <QTabWidget>
 
 #include "qt_text.h"
+#include "save_types.h"
 
 namespace tc::gui {
 
@@ -148,9 +149,10 @@ std::optional<std::string> MainView::askSaveName(const std::string& lastName) {
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     // The program asks its own question before replacing a file.
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    OfferSaveTypes(dialog, model_.env().messages);
     if (!lastName.empty()) dialog.selectFile(Q(lastName));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-    return S(dialog.selectedFiles().front());
+    return S(WithChosenType(dialog, dialog.selectedFiles().front()));
 }
 
 bool MainView::confirmReplace(const std::string& path, const std::string& question) {
