@@ -116,12 +116,18 @@ const std::vector<TabSpec>& Specs() {
            "Eq_i",
            nullptr,
            {},
-           {{"Eq_l1", nullptr, {"Eq_e1"}}, {"Eq_l2", nullptr, {"eq_e2"}}, {"Eq_l3", nullptr, {"Eq_e3"}}}},
+           {{"Eq_l1", nullptr, {"Eq_e1"}},
+            {"Eq_l2", nullptr, {"eq_e2"}},
+            {"Eq_l3", nullptr, {"Eq_e3"}},
+            {"Eq_l4", nullptr, {"Eq_e4"}}}},
           {false,
            "Eq_rez",
            nullptr,
            {},
-           {{"le1", nullptr, {"Eq_X1"}}, {"le2", nullptr, {"Eq_X2"}}, {"le3", nullptr, {"Eq_X3"}}}}}},
+           {{"le1", nullptr, {"Eq_X1"}},
+            {"le2", nullptr, {"Eq_X2"}},
+            {"le3", nullptr, {"Eq_X3"}},
+            {"le4", nullptr, {"Eq_X4"}}}}}},
     };
     return specs;
 }
@@ -186,6 +192,9 @@ std::optional<PageTable> FieldTable(const WidgetTree& tree, const Part& part) {
     table.headCols = 1;
     bool anyValue = false;
     for (const FieldRow& spec : part.rows) {
+        // The fourth coefficient and root exist only where the window solves
+        // cubic equations; a row of widgets the window lacks is left out.
+        if (spec.labelWidget && !tree.find(spec.labelWidget)) continue;
         if (spec.labelWidget && !Shown(tree, spec.labelWidget)) continue;
         std::vector<std::string> row{spec.labelWidget ? RowLabel(tree.get(spec.labelWidget).caption)
                                                       : std::string(spec.labelText)};
