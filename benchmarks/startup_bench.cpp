@@ -31,4 +31,31 @@ void ComputeEveryTab(benchmark::State& state) {
 }
 BENCHMARK(ComputeEveryTab);
 
+// One click on the inverse of order 4 in exact fractions, with its check, on
+// entries of three decimals: the exact arithmetic must stay well under a
+// millisecond per click.
+void ExactInverseOfOrderFour(benchmark::State& state) {
+    tc::RecordingHost host;
+    tc::MainWindow window(host, tc::Settings{'.', {}});
+    window.start();
+    window.menu("NExact");
+    window.menu("NCheck");
+    window.menu("N11");
+    window.menu("N21");
+    window.select("M_N1", 2);
+    const char* entries[4][4] = {{"1.237", "-0.512", "3.141", "0.007"},
+                                 {"2.718", "1.414", "-0.333", "5.001"},
+                                 {"-4.096", "0.125", "1.732", "2.236"},
+                                 {"0.618", "3.003", "-1.999", "0.999"}};
+    for (int i = 0; i < 4; ++i)
+        for (int j = 0; j < 4; ++j)
+            window.setCell("Mat1", j + 1, i + 1, entries[i][j]);
+    for (auto _ : state) {
+        window.click("Mat_But");
+        benchmark::DoNotOptimize(window.widgets().get<tc::Edit>("DET_A").text);
+    }
+    if (!host.boxes.empty()) state.SkipWithError("the inverse failed");
+}
+BENCHMARK(ExactInverseOfOrderFour)->Unit(benchmark::kMicrosecond);
+
 } // namespace

@@ -42,5 +42,5 @@ for target in "${targets[@]}"; do
         echo "fuzz-check: $target failed; the input is in build-fuzz/artifacts/"
         exit 1
     fi
-    grep -E '^#[0-9]+ +DONE' "$work/$target.log" | tail -n 1 || true
+    grep -E '^Done [0-9]+ runs' "$work/$target.log" || true
 done

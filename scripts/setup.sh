@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
 # Installs what building and testing TovrinCALC needs on Debian 12 or Ubuntu:
-# the compiler and CMake, Qt 6, GoogleTest, nlohmann-json, and what the window
+# the compiler and CMake, Qt 6, GoogleTest, nlohmann-json, GMP, and what the window
 # tests and screenshots use (Xvfb, a Ukrainian locale with the decimal comma,
-# pdftotext to read an exported document back).
+# pdftotext to read an exported document back), and
+# Qt's own translations (the file dialog and message boxes in Ukrainian and Russian).
 set -euo pipefail
 
-packages=(build-essential cmake qt6-base-dev libgl-dev libgtest-dev libgmock-dev nlohmann-json3-dev
-          libbenchmark-dev locales fonts-liberation fonts-dejavu-core poppler-utils)
+packages=(build-essential cmake qt6-base-dev qt6-svg-dev libgl-dev libgtest-dev libgmock-dev nlohmann-json3-dev
+          libbenchmark-dev libgmp-dev pkg-config locales fonts-liberation fonts-dejavu-core qt6-translations-l10n
+          poppler-utils)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -32,6 +32,54 @@ Json GridJson(const Grid& g) {
     return Json{{"cols", g.cols}, {"rows", g.rows}, {"cells", std::move(cells)}};
 }
 
+const char* SegmentRoleName(SegmentRole role) {
+    switch (role) {
+    case SegmentRole::Side: return "side";
+    case SegmentRole::Edge: return "edge";
+    case SegmentRole::Median: return "median";
+    case SegmentRole::Height: return "height";
+    case SegmentRole::Bisector: return "bisector";
+    case SegmentRole::Arrow: return "arrow";
+    }
+    return "";
+}
+
+// A figure as the state reports it: "points" and "segments" always; the rest
+// says how they are drawn.
+Json FigureJson(const Figure& f) {
+    Json points = Json::object(), captions = Json::object();
+    for (const FigurePoint& p : f.points) {
+        points[p.label] = p.at;
+        if (!p.caption.empty()) captions[p.label] = p.caption;
+    }
+    Json segments = Json::array(), kinds = Json::array(), segmentCaptions = Json::array(),
+         highlighted = Json::array(), faces = Json::array();
+    for (const FigureSegment& s : f.segments) {
+        segments.push_back({s.from, s.to});
+        kinds.push_back(SegmentRoleName(s.role));
+        segmentCaptions.push_back(s.caption);
+        if (s.highlighted) highlighted.push_back({s.from, s.to});
+    }
+    for (const FigureFace& face : f.faces) {
+        faces.push_back(face.points);
+        if (face.highlighted) highlighted.push_back(face.points);
+    }
+    Json labels = Json::array();
+    for (const FigureLabel& l : f.labels)
+        labels.push_back({{"at", l.at}, {"text", l.text}});
+    return Json{{"points", std::move(points)},
+                {"segments", std::move(segments)},
+                {"dimensions", f.dimensions},
+                {"segment_kinds", std::move(kinds)},
+                {"segment_captions", std::move(segmentCaptions)},
+                {"faces", std::move(faces)},
+                {"captions", std::move(captions)},
+                {"labels", std::move(labels)},
+                {"elements", f.elements},
+                {"highlighted", std::move(highlighted)},
+                {"note", f.note}};
+}
+
 } // namespace
 
 Json DumpState(const MainWindow& window, const RecordingHost& host) {
@@ -56,11 +104,15 @@ Json DumpState(const MainWindow& window, const RecordingHost& host) {
             combos[w->name()] = {{"index", c->index}, {"text", c->text}, {"items", c->items}};
     }
     std::sort(hidden.begin(), hidden.end());
+    Json figures = Json::object();
+    for (const std::string& name : window.figureNames())
+        figures[name] = FigureJson(window.figure(name));
 
-    Json state{{"closed", window.closed()},  {"tab", window.tab()},         {"language", window.language()},
-               {"boxes", std::move(boxes)},  {"memos", std::move(memos)},   {"fields", std::move(fields)},
-               {"grids", std::move(grids)},  {"combos", std::move(combos)}, {"captions", std::move(captions)},
-               {"hidden", std::move(hidden)}};
+    Json state{
+        {"closed", window.closed()},   {"tab", window.tab()},          {"language", window.language()},
+        {"boxes", std::move(boxes)},   {"memos", std::move(memos)},    {"fields", std::move(fields)},
+        {"grids", std::move(grids)},   {"combos", std::move(combos)},  {"captions", std::move(captions)},
+        {"hidden", std::move(hidden)}, {"figures", std::move(figures)}};
     // Only after a copy, so that the state of every other run stays as it was.
     if (host.clipboard) state["clipboard"] = *host.clipboard;
     return state;

@@ -12,7 +12,12 @@
 #include <QScreen>
 #include <QTabWidget>
 
+#include "drawing/figure_window.h"
+#include "fit_to_screen.h"
+#include "io/save_text.h"
+#include "key_flow.h"
 #include "qt_text.h"
+#include "save_dialog.h"
 #include "save_types.h"
 
 namespace tc::gui {
@@ -40,6 +45,8 @@ MainView::MainView(Settings settings, QWidget* parent)
     : QMainWindow(parent), model_(*this, std::move(settings)) {
     build();
     QApplication::instance()->installEventFilter(this);
+    QApplication::instance()->installEventFilter(
+        new KeyFlow(tabs_, [this](const QString& page) { return FindTabFrame(model_.widgets(), S(page)); }));
 }
 
 // The menu's Ctrl shortcuts win over the same keys in a text field: on X11 a
@@ -70,6 +77,7 @@ MainView::~MainView() {
     QApplication::instance()->removeEventFilter(this);
     delete takeCentralWidget();
     delete about_;
+    delete figure_;
 }
 
 void MainView::start() {
@@ -81,6 +89,7 @@ void MainView::start() {
     adjustSize();
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->availableGeometry();
+        FitToScreen(*this, area);
         QRect placed(QPoint(), size());
         placed.moveCenter(area.center());
         move(std::max(placed.left(), area.left()), std::max(placed.top(), area.top()));
@@ -115,10 +124,33 @@ void MainView::reportFault(const std::string& what) {
 
 void MainView::refresh() {
     refreshing_ = true;
+    qtTexts_.follow(model_.language());
     for (const Widget* w : model_.widgets().all())
         refreshWidget(*w);
     if (tabs_ && tabs_->currentIndex() != model_.tab()) tabs_->setCurrentIndex(model_.tab());
+    // The figure follows the active tab and whatever the action computed.
+    if (figure_ && figure_->isVisible()) figure_->follow(model_.tab());
     refreshing_ = false;
+}
+
+void MainView::showFigure() {
+    if (!figure_) {
+        figure_ = new FigureWindow(model_, this);
+        // Beside the main window, kept on its screen.
+        QRect placed(frameGeometry().topRight() + QPoint(8, 0), figure_->size());
+        if (QScreen* screen = this->screen()) {
+            const QRect area = screen->availableGeometry();
+            placed.moveRight(std::min(placed.right(), area.right()));
+            placed.moveLeft(std::max(placed.left(), area.left()));
+            placed.moveBottom(std::min(placed.bottom(), area.bottom()));
+            placed.moveTop(std::max(placed.top(), area.top()));
+        }
+        figure_->move(placed.topLeft());
+    }
+    figure_->follow(model_.tab());
+    figure_->show();
+    figure_->raise();
+    figure_->activateWindow();
 }
 
 void MainView::showError(const std::string& text) {
@@ -141,18 +173,26 @@ void MainView::showAbout() {
 
 std::optional<std::string> MainView::askSaveName(const std::string& lastName) {
     refresh();
-    if (hooks.saveName) {
-        std::optional<QString> answer = hooks.saveName(Q(lastName));
-        return answer ? std::optional<std::string>(S(*answer)) : std::nullopt;
+    QString last = Q(lastName);
+    for (;;) {
+        std::optional<QString> answer;
+        if (hooks.saveName) {
+            answer = hooks.saveName(last);
+        } else {
+            const auto dialog = MakeSaveDialog(this, last);
+            OfferSaveTypes(*dialog, model_.env().messages);
+            if (dialog->exec() == QDialog::Accepted && !dialog->selectedFiles().isEmpty())
+                answer = WithChosenType(*dialog, dialog->selectedFiles().front());
+        }
+        if (!answer || answer->isEmpty()) return std::nullopt;
+        // A language file is never replaced by a solution: the user is told
+        // and chooses again (the program would lose its texts otherwise).
+        if (!IsLanguageFile(TextFileName(S(*answer)), model_.settings().languageDirs)) return S(*answer);
+        showError(model_.env().messages.text(
+            Line::window_save_language_file,
+            "This is a language file of the program: it is not replaced. Choose another name."));
+        last = *answer;
     }
-    QFileDialog dialog(this);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    // The program asks its own question before replacing a file.
-    dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    OfferSaveTypes(dialog, model_.env().messages);
-    if (!lastName.empty()) dialog.selectFile(Q(lastName));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-    return S(WithChosenType(dialog, dialog.selectedFiles().front()));
 }
 
 bool MainView::confirmReplace(const std::string& path, const std::string& question) {

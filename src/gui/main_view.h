@@ -10,6 +10,7 @@
 #include <string>
 
 #include "app/main_window.h"
+#include "qt_translations.h"
 
 class QAction;
 class QDialog;
@@ -20,6 +21,7 @@ class QTabWidget;
 namespace tc::gui {
 
 class DeferredPages;
+class FigureWindow;
 class GridModel;
 
 class MainView : public QMainWindow, public Host {
@@ -37,6 +39,9 @@ public:
         std::function<bool(QPrinter& printer)> print;
         // A fault of the program (see reportFault).
         std::function<void(const QString& what)> fault;
+        // Told the View menu's options after the user changed one, so that
+        // the window can remember them for the next run.
+        std::function<void(const ViewOptions& options)> viewChanged;
     };
 
     explicit MainView(Settings settings, QWidget* parent = nullptr);
@@ -60,6 +65,10 @@ public:
     void showAbout() override;
     std::optional<std::string> askSaveName(const std::string& lastName) override;
     bool confirmReplace(const std::string& path, const std::string& question) override;
+    void showFigure() override;
+
+    // The figure window, once it has been opened.
+    FigureWindow* figureWindow() const { return figure_; }
     // Handing in a solution (export_view.cpp).
     std::string renderPdf(const std::string& html, const std::string& title) override;
     void print(const std::string& html, const std::string& title) override;
@@ -88,12 +97,14 @@ private:
     QTabWidget* tabs_ = nullptr;
     QDialog* about_ = nullptr;
     DeferredPages* deferred_ = nullptr;
+    FigureWindow* figure_ = nullptr;
     std::map<std::string, QWidget*> widgets_;
     std::map<std::string, QAction*> actions_;
     std::map<std::string, QMenu*> menus_;
     std::map<std::string, GridModel*> grids_;
     std::map<std::string, QTabWidget*> pageControls_; // per window: "" for the main window, "Form1"
     bool refreshing_ = false;
+    QtTranslations qtTexts_; // Qt's own texts follow the chosen language
 };
 
 } // namespace tc::gui

@@ -28,8 +28,11 @@
 #include "grid_drag.h"
 #include "grid_model.h"
 #include "main_view.h"
+#include "mnemonics.h"
 #include "one_line.h"
 #include "qt_text.h"
+#include "result_fields.h"
+#include "whole_text.h"
 
 namespace tc::gui {
 
@@ -69,16 +72,17 @@ QFont WindowFont(const char* family, QFont::StyleHint hint, int pixels) {
     return f;
 }
 
-// Cell grids lay their text out 2 pixels from the cell's edges, as the grids
-// the layout was measured with do; the wider margins of the Qt styles cut a
-// value such as -0.1233 in a 55-pixel column. Only the cells are drawn with
+// Cell grids lay their text out 1 pixel from the cell's edges, as narrow as
+// the grids the layout was measured with; the wider margins of the Qt styles
+// cut a value such as -0.1233 in a 55-pixel column, and a vertex such as
+// -12,75 in the 38-pixel cells of the tetrahedron. Only the cells are drawn with
 // the narrower margin: the grid itself keeps the window's style, so its frame
 // and scroll bars measure as everywhere else.
 class CellStyle : public QProxyStyle {
 public:
     CellStyle() : QProxyStyle(QStyleFactory::create(QApplication::style()->name())) {}
     int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override {
-        if (metric == PM_FocusFrameHMargin) return 1; // the text margin is this plus 1
+        if (metric == PM_FocusFrameHMargin) return 0; // the text margin is this plus 1
         return QProxyStyle::pixelMetric(metric, option, widget);
     }
 };
@@ -293,6 +297,7 @@ void MainView::buildWidget(const Widget& w) {
     case WidgetKind::Edit: {
         auto* e = new QLineEdit(container(w.parent()));
         e->setValidator(new OneLine(e));
+        ShowWholeFieldText(e);
         connect(e, &QLineEdit::textEdited, this,
                 [this, name](const QString& t) { act([this, name, t] { model_.setText(name, S(t)); }); });
         q = e;
@@ -301,6 +306,10 @@ void MainView::buildWidget(const Widget& w) {
     case WidgetKind::Memo: {
         auto* m = new QPlainTextEdit(container(w.parent()));
         m->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+        // Lines break between words only, never inside a number or an
+        // exponent; a formula wider than the memo scrolls sideways instead.
+        m->setWordWrapMode(QTextOption::WordWrap);
+        m->setTabChangesFocus(true);
         m->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         connect(m, &QPlainTextEdit::textChanged, this, [this, name, m] {
             if (!refreshing_) model_.setMemo(name, SplitLines(m->toPlainText()));
@@ -333,6 +342,7 @@ void MainView::buildWidget(const Widget& w) {
             view);
         view->setModel(model);
         view->setItemDelegate(new CellDelegate(view));
+        ShowWholeCellText(view);
         view->horizontalHeader()->hide();
         view->verticalHeader()->hide();
         view->verticalHeader()->setMinimumSectionSize(8);
@@ -372,6 +382,7 @@ void MainView::buildMenuItem(const MenuItem& item) {
         return;
     }
     case MenuItemKind::Command:
+    case MenuItemKind::Check:
     case MenuItemKind::Radio: {
         QAction* a =
             parentMenu ? parentMenu->addAction(Q(item.caption)) : menuBar()->addAction(Q(item.caption));
@@ -390,6 +401,16 @@ void MainView::buildMenuItem(const MenuItem& item) {
             auto* group = parentMenu->findChild<QActionGroup*>(QString(), Qt::FindDirectChildrenOnly);
             if (!group) group = new QActionGroup(parentMenu);
             group->addAction(a);
+        }
+        if (item.itemKind == MenuItemKind::Check) {
+            // The model toggles the option; refresh shows its state.
+            a->setCheckable(true);
+            connect(a, &QAction::triggered, this, [this, name] {
+                act([this, name] { model_.menu(name); });
+                if (hooks.viewChanged) hooks.viewChanged(ReadViewOptions(model_.widgets()));
+            });
+            actions_[name] = a;
+            return;
         }
         connect(a, &QAction::triggered, this, [this, name] { act([this, name] { model_.menu(name); }); });
         actions_[name] = a;
@@ -421,7 +442,7 @@ void MainView::refreshWidget(const Widget& w) {
     case WidgetKind::GroupBox:
     case WidgetKind::RadioGroup: static_cast<QGroupBox*>(q)->setTitle(Q(w.caption)); break;
     case WidgetKind::Label: static_cast<QLabel*>(q)->setText(Q(w.caption)); break;
-    case WidgetKind::Button: static_cast<QPushButton*>(q)->setText(Q(w.caption)); break;
+    case WidgetKind::Button: static_cast<QPushButton*>(q)->setText(ButtonText(model_.widgets(), w)); break;
     case WidgetKind::RadioButton: {
         auto* r = static_cast<QRadioButton*>(q);
         r->setText(Q(w.caption));
@@ -439,7 +460,7 @@ void MainView::refreshWidget(const Widget& w) {
             // keeps its cursor at the end of what was written.
             if (!e->hasFocus()) e->setCursorPosition(0);
         }
-        e->setReadOnly(edit.readOnly);
+        e->setReadOnly(edit.readOnly || IsResultField(name));
         break;
     }
     case WidgetKind::Memo: {

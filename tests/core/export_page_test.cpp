@@ -126,5 +126,26 @@ TEST_F(ExportCommandsTest, AnHtmlNameSavesThePageOfTheButtonsTabWithTheReplaceQu
     EXPECT_EQ(dir.names(), std::set<std::string>{file});
 }
 
+TEST_F(ExportCommandsTest, TheTrianglePageDrawsTheFigureOfItsLastComputation) {
+    WorkFolder dir;
+    window.setTab(2);
+    for (const char* name : {"before.html", "after.html"}) {
+        host.saveAnswers.push_back(name);
+        window.menu("N4");
+        window.click("CTr_But");
+    }
+    EXPECT_EQ(ReadBytes("before.html").find("<svg"), std::string::npos);
+    const std::string html = ReadBytes("after.html");
+    const size_t svg = html.find("<svg");
+    ASSERT_NE(svg, std::string::npos);
+    // The sides and the median, altitude and bisector from A; the vertices labelled.
+    size_t lines = 0;
+    for (size_t at = html.find("<line", svg); at != std::string::npos; at = html.find("<line", at + 1))
+        ++lines;
+    EXPECT_GE(lines, 6u);
+    EXPECT_NE(html.find(">A</text>", svg), std::string::npos);
+    EXPECT_LT(svg, html.find("<pre>"));
+}
+
 } // namespace
 } // namespace tc

@@ -4,11 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <array>
 #include <stdexcept>
 
 #include "app/error_box.h"
 #include "app/main_window.h"
 #include "app/recording_host.h"
+#include "app/tab_frame.h"
 
 namespace tc {
 namespace {
@@ -45,6 +47,27 @@ TEST_F(MainWindowTest, tab_captions_are_fixed_in_tab_order) {
     const char* captions[] = {"Vector", "Matrix", "Triangle", "Tetraedr", "SLAE", "Eq"};
     for (int i = 0; i < MainWindow::kTabCount; ++i)
         EXPECT_EQ(tree().get(MainWindow::kPages[i]).caption, captions[i]);
+}
+
+TEST_F(MainWindowTest, every_page_gives_its_memo_and_its_compute_save_and_exit_buttons) {
+    const std::array<std::array<const char*, 4>, MainWindow::kTabCount> frames = {{
+        {"Vec_M", "CBut1", "CV_Save", "CClose"},
+        {"MAT_M", "Mat_But", "M_Save", "M_But"},
+        {"TM", "CTr_But", "CRecord3", "CClose3"},
+        {"Tet_M", "CP_But", "CP_Save", "CP_Close"},
+        {"SLA", "CRun", "CS_Save", "CS_Close"},
+        {"Eq_M", "Eq_Run", "Eq_Save", "Eq_close"},
+    }};
+    for (int i = 0; i < MainWindow::kTabCount; ++i) {
+        const auto frame = FindTabFrame(tree(), MainWindow::kPages[i]);
+        ASSERT_TRUE(frame) << MainWindow::kPages[i];
+        EXPECT_EQ(frame->memo, frames[i][0]);
+        EXPECT_EQ(frame->compute, frames[i][1]);
+        EXPECT_EQ(frame->save, frames[i][2]);
+        EXPECT_EQ(frame->exit, frames[i][3]);
+    }
+    EXPECT_FALSE(FindTabFrame(tree(), "CBut1"));
+    EXPECT_FALSE(FindTabFrame(tree(), "no such page"));
 }
 
 TEST_F(MainWindowTest, submenus_and_tab_commands_bring_their_tab_forward) {

@@ -57,7 +57,8 @@ TEST_P(MatrixSumTest, a_bad_cell_stops_after_the_listings_and_names_the_first_on
         expected.push_back(l);
     EXPECT_EQ(memo(), expected);
     EXPECT_EQ(errors(), Lines{"'a21' is not a valid floating point value."});
-    EXPECT_EQ(grid("Mat_R").cell(1, 1), "old");
+    // The result of an earlier computation is cleared first.
+    EXPECT_EQ(grid("Mat_R").cell(1, 1), "");
 }
 
 TEST_P(MatrixSumTest, the_other_separator_is_not_a_number) {
@@ -85,7 +86,7 @@ TEST_P(MatrixSumTest, an_overflow_stops_in_the_row_it_happens_with_the_cells_bef
     compute();
     EXPECT_EQ(errors(), Lines{"Floating point overflow."});
     EXPECT_EQ(memo().back(), "(2;4)");
-    EXPECT_EQ(block("Mat_R", 2, 2), (Rows{{"2", "4"}, {"7", "old"}}));
+    EXPECT_EQ(block("Mat_R", 2, 2), (Rows{{"2", "4"}, {"7", ""}}));
 }
 
 using MatrixProductTest = MatrixTabTest;
@@ -154,7 +155,7 @@ TEST_P(MatrixProductTest, a_bad_cell_of_b_stops_before_the_task_head) {
     compute();
     EXPECT_EQ(memo(), Lines{msg(11)});
     EXPECT_EQ(errors(), Lines{"'' is not a valid floating point value."});
-    EXPECT_EQ(grid("Mat_R").cell(1, 1), "old");
+    EXPECT_EQ(grid("Mat_R").cell(1, 1), "");
 }
 
 TEST_P(MatrixProductTest, an_overflowing_product_stops_its_element_with_earlier_elements_written) {

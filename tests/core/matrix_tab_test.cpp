@@ -120,15 +120,31 @@ TEST_F(MatrixLayoutTest, the_menu_commands_choose_each_task_and_reconfigure_the_
     EXPECT_EQ(field("I0"), "2");
 }
 
-TEST_F(MatrixLayoutTest, changing_the_task_keeps_grid_sizes_contents_and_the_memo) {
+TEST_F(MatrixLayoutTest, changing_the_task_shows_the_sizes_it_computes_and_keeps_contents_and_the_memo) {
     size(3, 4);
     compute();
     const Lines before = memo();
+    // The inverse starts at order 2: every grid it uses shows order 2.
     task(kInverse);
-    EXPECT_EQ(shape("Mat1"), sized(4, 3));
-    EXPECT_EQ(shape("Mat_R"), sized(4, 3));
+    EXPECT_EQ(shape("Mat1"), sized(2, 2));
+    EXPECT_EQ(shape("Mat2"), sized(2, 2));
+    EXPECT_EQ(shape("Mat_R"), sized(2, 2));
     EXPECT_EQ(memo(), before);
     EXPECT_EQ(grid("Mat1").cell(2, 2), "7");
+
+    // Back to the sum: A of 3 rows and 4 columns, as the size selector says.
+    task(kAdd);
+    for (const char* g : {"Mat1", "Mat2", "Mat_R"})
+        EXPECT_EQ(shape(g), sized(4, 3)) << g;
+
+    // The product after the determinant offers B's columns again, starting at two.
+    task(kDet);
+    EXPECT_EQ(shape("Mat1"), sized(2, 2));
+    task(kMultiply);
+    EXPECT_EQ(combo("M_N1").items, (Lines{"4x2", "4x3", "4x4"}));
+    EXPECT_EQ(shape("Mat1"), sized(4, 3));
+    EXPECT_EQ(shape("Mat2"), sized(2, 4));
+    EXPECT_EQ(shape("Mat_R"), sized(2, 3));
 }
 
 TEST_F(MatrixLayoutTest, typing_a_task_name_counts_as_the_first_task) {

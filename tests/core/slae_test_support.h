@@ -16,7 +16,8 @@ namespace tc::test {
 
 class SlaeHarness {
 public:
-    explicit SlaeHarness(char decimal) : env{Numbers(decimal), {}, host}, tab(tree, env) {
+    explicit SlaeHarness(char decimal)
+        : env{Numbers(decimal), {}, host}, tab((AddViewMenu(tree), tree), env) {
         for (int k : {63, 64, 65, 66})
             env.messages.set(k, "<" + std::to_string(k) + ">");
         tab.formCreate();
@@ -46,6 +47,16 @@ public:
     const std::vector<std::string>& memo() { return tree.get<Memo>("SLA").lines; }
     std::string& field(const std::string& name) { return tree.get<Edit>(name).text; }
     bool shown(const std::string& name) { return tree.get(name).visible; }
+
+    // The View menu's options, which the tab reads as it computes (both off).
+    static void AddViewMenu(WidgetTree& t) {
+        t.add<MenuItem>("NExact", "", MenuItemKind::Check);
+        t.add<MenuItem>("NCheck", "", MenuItemKind::Check);
+    }
+    void toggle(const char* item) {
+        MenuItem& m = tree.get<MenuItem>(item);
+        m.checked = !m.checked;
+    }
 
     RecordingHost host;
     Env env;

@@ -75,9 +75,8 @@ TEST_F(TetrahedronTabTest, echoes_the_cells_as_typed_and_computes_from_their_val
     EXPECT_EQ(vol(), "60");
 }
 
-TEST_F(TetrahedronTabTest, a_cell_that_is_no_number_stops_before_any_grid_changes) {
+TEST_F(TetrahedronTabTest, a_cell_that_is_no_number_stops_before_any_grid_is_written) {
     window.click("CP_But");
-    const Cells pline = row("PLine", 1), abc = column("ABC", 1, 0, 3), phi = row("Phi", 1);
     // A new A changes every result; the last coordinate read is the bad one.
     setVertex(1, "1", "1", "1");
     setVertex(4, "3", "2", "x");
@@ -85,10 +84,16 @@ TEST_F(TetrahedronTabTest, a_cell_that_is_no_number_stops_before_any_grid_change
     EXPECT_EQ(errors(), (Cells{"'x' is not a valid floating point value."}));
     // With no language file the three heading lines are entry 44, a blank and entry 2.
     EXPECT_EQ(memo(), (Cells{"", "", ""}));
-    EXPECT_EQ(row("PLine", 1), pline);
-    EXPECT_EQ(column("ABC", 1, 0, 3), abc);
-    EXPECT_EQ(row("Phi", 1), phi);
-    EXPECT_EQ(vol(), "60");
+    // No result of the previous tetrahedron stays beside the new data; the
+    // headings do.
+    EXPECT_EQ(row("PLine", 1), Cells(5, ""));
+    EXPECT_EQ(column("ABC", 1, 0, 3), Cells(4, ""));
+    EXPECT_EQ(row("Phi", 1), Cells(12, ""));
+    EXPECT_EQ(row("THam", 2), Cells(12, ""));
+    EXPECT_EQ(column("TVec_H", 1, 0, 3), Cells(4, ""));
+    EXPECT_EQ(grid("PLine").cell(0, 1), "AB");
+    EXPECT_EQ(grid("Phi").cell(0, 1), "cos(phi)");
+    EXPECT_EQ(vol(), "");
 
     setVertex(4, "3", "2", "");
     window.click("CP_But");

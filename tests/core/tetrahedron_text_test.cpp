@@ -13,8 +13,17 @@ const Point3 A{7, -2, -3}, B{-4, 2, 1}, C{2, 4, 6}, D{3, 2, -5};
 const Numbers dot('.');
 const Numbers comma(',');
 
+// The texts of the edge from `start` to `end` as the solution measures it.
+EdgeTexts EdgeOf(const Numbers& nums, const Point3& start, const Point3& end) {
+    return EdgeText(nums, start, end, MeasureEdge(start, end));
+}
+
+PlaneTexts PlaneOf(const Numbers& nums, const Point3& p1, const Point3& p2, const Point3& p3) {
+    return PlaneText(nums, MeasurePlane(p1, p2, p3));
+}
+
 TEST(TetraEdgeText, a_zero_start_coordinate_has_no_sign_part_and_opens_its_line_term_bare) {
-    const EdgeTexts t = EdgeText(dot, {0, 0, 0}, {2, -3, 4});
+    const EdgeTexts t = EdgeOf(dot, {0, 0, 0}, {2, -3, 4});
     EXPECT_EQ(t.vector, "(2;-3;4)=(2;-3;4)");
     // x/ for x, but (y)/ and (z)/ for the other two.
     EXPECT_EQ(t.line, "x/2=(y)/(-3)=(z)/4");
@@ -22,14 +31,14 @@ TEST(TetraEdgeText, a_zero_start_coordinate_has_no_sign_part_and_opens_its_line_
 }
 
 TEST(TetraEdgeText, a_coincident_end_gives_a_zero_vector_and_length) {
-    const EdgeTexts t = EdgeText(dot, A, A);
+    const EdgeTexts t = EdgeOf(dot, A, A);
     EXPECT_EQ(t.vector, "(7-7;-2+2;-3+3)=(0;0;0)");
     EXPECT_EQ(t.length, "(0^2+0^2+0^2)^(1/2)=(0+0+0)^(1/2)=(0)^(1/2)=0.0000");
     EXPECT_EQ(t.line, "(x-7)/0=(y+2)/0=(z+3)/0");
 }
 
 TEST(TetraEdgeText, writes_the_users_decimal_separator) {
-    const EdgeTexts t = EdgeText(comma, {0.5L, -1.5L, 0}, {2, 1, 0.25L});
+    const EdgeTexts t = EdgeOf(comma, {0.5L, -1.5L, 0}, {2, 1, 0.25L});
     EXPECT_EQ(t.vector, "(2-0,5;1+1,5;0,25)=(1,5;2,5;0,25)");
     EXPECT_EQ(t.line, "(x-0,5)/1,5=(y+1,5)/2,5=(z)/0,25");
     EXPECT_EQ(t.length, "(1,5^2+2,5^2+0,25^2)^(1/2)=(2,25+6,25+0,0625)^(1/2)=(8,5625)^(1/2)=2,9262");
@@ -37,39 +46,43 @@ TEST(TetraEdgeText, writes_the_users_decimal_separator) {
 
 TEST(TetraPlaneText, leaves_out_zero_terms_so_a_zero_x_coefficient_opens_with_plus) {
     // u = (0;2;3), v = (1;0;0): normal (0;3;-2) through (1;1;1).
-    const PlaneTexts t = PlaneText(dot, {1, 1, 1}, {1, 3, 4}, {2, 1, 1});
+    const PlaneTexts t = PlaneOf(dot, {1, 1, 1}, {1, 3, 4}, {2, 1, 1});
     EXPECT_EQ(t.equation, "+3y-2z-1=0");
     EXPECT_EQ(t.a, "0");
     // A plane through the origin has no constant term.
-    EXPECT_EQ(PlaneText(dot, {0, 0, 0}, {0, 0, 1}, {1, 0, 0}).equation, "+1y=0");
+    EXPECT_EQ(PlaneOf(dot, {0, 0, 0}, {0, 0, 1}, {1, 0, 0}).equation, "+1y=0");
     // Three collinear points have no normal: nothing but "=0" is left.
-    const PlaneTexts line = PlaneText(dot, {0, 0, 0}, {1, 1, 1}, {2, 2, 2});
+    const PlaneTexts line = PlaneOf(dot, {0, 0, 0}, {1, 1, 1}, {2, 2, 2});
     EXPECT_EQ(line.equation, "=0");
     EXPECT_EQ(line.a + line.b + line.c, "000");
 }
 
 TEST(TetraPlaneText, normal_is_read_back_from_its_fifteen_digit_texts) {
     // Thirds make coefficients with more digits than the texts keep.
-    const PlaneTexts t = PlaneText(dot, {0, 0, 0}, {1.0L / 3, 1, 0}, {0, 1.0L / 3, 1});
+    const PlaneTexts t = PlaneOf(dot, {0, 0, 0}, {1.0L / 3, 1, 0}, {0, 1.0L / 3, 1});
     EXPECT_EQ(t.a, "1");
     EXPECT_EQ(t.b, "-0.333333333333333");
     const Point3 n = NormalFromText(dot, t);
     EXPECT_EQ(n.y.value(), -0.333333333333333L);
     EXPECT_NE(n.y.value(), -1.0L / 3);
     // The comma texts read back with the comma.
-    EXPECT_EQ(
-        NormalFromText(comma, PlaneText(comma, {0, 0, 0}, {1.0L / 3, 1, 0}, {0, 1.0L / 3, 1})).y.value(),
-        -0.333333333333333L);
+    EXPECT_EQ(NormalFromText(comma, PlaneOf(comma, {0, 0, 0}, {1.0L / 3, 1, 0}, {0, 1.0L / 3, 1})).y.value(),
+              -0.333333333333333L);
 }
 
 TEST(TetraTriangleArea, is_half_the_cross_product_in_four_decimals) {
-    EXPECT_EQ(TriangleArea(comma, C - B, D - B), "36,6776");
-    EXPECT_EQ(TriangleArea(dot, {1, 1, 1}, {2, 2, 2}), "0.0000");
+    EXPECT_EQ(comma.fixed(TriangleArea(C - B, D - B), 4), "36,6776");
+    EXPECT_EQ(TriangleArea({1, 1, 1}, {2, 2, 2}).value(), 0.0L);
 }
 
 // The length as the edge table holds it.
 Ext Length(const Point3& v) {
     return Sqrt(v.x * v.x + v.y * v.y + v.z * v.z);
+}
+
+// The angle between an edge and a face, measured and worded.
+EdgeFaceTexts EdgeFaceAngle(const Numbers& nums, const Point3& n, const Point3& e, Ext length) {
+    return EdgeFaceText(nums, n, e, length, MeasureEdgeFace(n, e, length));
 }
 
 TEST(TetraEdgeAngle, converts_with_pi_at_full_precision) {

@@ -3,6 +3,7 @@
 // modal box and dialog answered by the test instead of blocking, and a
 // watchdog that fails the test when an unexpected modal dialog appears.
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
@@ -98,6 +99,18 @@ inline QStringList ShownMemoLines(QWidget* root, const char* name) {
     for (const std::string& line : SplitLines(memo->toPlainText()))
         lines << Q(line);
     return lines;
+}
+
+// The caption of a button as the user reads it: without the "&" that marks
+// its Alt mnemonic ("&&" shows one "&").
+inline QString ShownCaption(const QAbstractButton* button) {
+    QString shown;
+    const QString text = button->text();
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == QLatin1Char('&') && i + 1 < text.size()) ++i;
+        shown += text[i];
+    }
+    return shown;
 }
 
 // The widgets a tab places itself, as opposed to the parts Qt adds inside them.

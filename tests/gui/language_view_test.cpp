@@ -30,7 +30,7 @@ QStringList TabCaptions(QWidget* view) {
 QString Text(tc::gui::MainView* view, const char* name) {
     view->buildPageOf(name); // a button of a page not shown yet
     if (auto* menu = view->findChild<QMenu*>(name)) return menu->title();
-    if (auto* button = view->findChild<QPushButton*>(name)) return button->text();
+    if (auto* button = view->findChild<QPushButton*>(name)) return ShownCaption(button);
     return Find<QAction>(view, name)->text();
 }
 

@@ -49,6 +49,34 @@ private slots:
             QCOMPARE(window.top(), area.top());
     }
 
+    void view_options_start_as_given_toggle_and_are_reported_for_the_next_run() {
+        BoxLog log;
+        auto view = MakeWindow(log);
+        std::vector<tc::ViewOptions> reported;
+        view->hooks.viewChanged = [&reported](const tc::ViewOptions& o) { reported.push_back(o); };
+        auto* exact = Find<QAction>(view.get(), "NExact");
+        auto* check = Find<QAction>(view.get(), "NCheck");
+        QVERIFY(exact->isCheckable() && !exact->isChecked() && !check->isChecked());
+        QCOMPARE(exact->text(), QString("Exact fractions")); // no language file in reach
+
+        exact->trigger();
+        QVERIFY(exact->isChecked());
+        QVERIFY(tc::ReadViewOptions(view->model().widgets()).exact);
+        check->trigger();
+        exact->trigger();
+        QVERIFY(!exact->isChecked() && check->isChecked());
+        QCOMPARE(reported.size(), std::size_t{3});
+        QVERIFY(!reported.back().exact && reported.back().check);
+
+        // What the window remembered is shown from the start.
+        tc::gui::MainView again(tc::Settings{'.', {}});
+        again.hooks.error = [](const QString&) {};
+        again.model().setViewOptions({true, false});
+        again.start();
+        QVERIFY(Find<QAction>(&again, "NExact")->isChecked());
+        QVERIFY(!Find<QAction>(&again, "NCheck")->isChecked());
+    }
+
     void menu_commands_switch_the_tab_shown() {
         BoxLog log;
         auto view = MakeWindow(log);
@@ -186,7 +214,7 @@ private slots:
         view->findChild<QTabWidget*>("Matem")->setCurrentWidget(page);
         auto* compute = page->findChild<QPushButton*>("Mat_But");
         QVERIFY(compute && compute->isVisible());
-        QCOMPARE(compute->text(), QString("Compute"));
+        QCOMPARE(ShownCaption(compute), QString("Compute"));
         QCOMPARE(page->findChild<QTableView*>("Mat1")->model()->index(1, 1).data().toString(), QString("2"));
         QVERIFY(log.errors.isEmpty());
     }

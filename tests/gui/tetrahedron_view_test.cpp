@@ -86,8 +86,10 @@ private slots:
         QTest::mouseClick(Find<QPushButton>(view.get(), "CP_But"), Qt::LeftButton);
         QCOMPARE(log.errors, QStringList{"'-5.0' is not a valid floating point value."});
         QCOMPARE(MemoLines(view.get()), (QStringList{"", "", ""}));
-        QCOMPARE(Find<QLineEdit>(view.get(), "Vol")->text(), volume);
-        QCOMPARE(Cell(view.get(), "PLine", 1, 1), QString("-4,5"));
+        // The results of the previous vertices are gone, not shown beside the new ones.
+        QVERIFY(!volume.isEmpty());
+        QCOMPARE(Find<QLineEdit>(view.get(), "Vol")->text(), QString());
+        QCOMPARE(Cell(view.get(), "PLine", 1, 1), QString());
     }
 
     void grids_volume_and_memo_fit_the_page_uncut() {

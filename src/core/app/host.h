@@ -24,6 +24,9 @@ public:
     // Asked before the existing file `path` is replaced, with `question` in the
     // current language; true to go on.
     virtual bool confirmReplace(const std::string& path, const std::string& question) = 0;
+    // Opens the figure window, or brings it forward when it is open already; it
+    // is not modal. A host without a screen has nothing to open.
+    virtual void showFigure() {}
 
     // The page `html` (titled `title`) as a PDF document of A4 pages with its
     // fonts embedded: the document's bytes. Only a window can lay out a page;

@@ -38,6 +38,8 @@ const ItemRow kItems[] = {
     {names::N29, names::N9, "Тетраедр", MenuItemKind::Command, ""},
     {names::N32, names::N9, "СЛАР", MenuItemKind::Command, ""},
     {names::N5, names::N9, "Квадратне рівняння", MenuItemKind::Command, ""},
+    // The built-in caption of a later item is English until its language line is read.
+    {names::NFigure, names::N1, "Figure window", MenuItemKind::Command, ""},
     {names::NCopy, names::N1, "Copy solution", MenuItemKind::Command, "Ctrl+Shift+C"},
     {names::NPrint, names::N1, "Print...", MenuItemKind::Command, "Ctrl+P"},
     {names::N3, names::N1, "-", MenuItemKind::Separator, ""},
@@ -47,6 +49,9 @@ const ItemRow kItems[] = {
     {names::N23, names::N22, "Ukrainian", MenuItemKind::Radio, "Ctrl+U"},
     {names::N24, names::N22, "Russian", MenuItemKind::Radio, "Ctrl+R"},
     {names::N25, names::N22, "English", MenuItemKind::Radio, "Ctrl+E"},
+    {names::NView, "", "View", MenuItemKind::Submenu, ""},
+    {names::NExact, names::NView, "Exact fractions", MenuItemKind::Check, ""},
+    {names::NCheck, names::NView, "Check", MenuItemKind::Check, ""},
     {names::Info1, "", "Довідка", MenuItemKind::Submenu, ""},
     {names::N2, names::Info1, "Про програму", MenuItemKind::Command, ""},
 };
@@ -60,6 +65,11 @@ void MainWindow::buildMenu() {
         item.shortcut = row.shortcut;
     }
     tree_.get<MenuItem>(names::N23).checked = true;
+}
+
+void MainWindow::setViewOptions(const ViewOptions& options) {
+    tree_.get<MenuItem>(names::NExact).checked = options.exact;
+    tree_.get<MenuItem>(names::NCheck).checked = options.check;
 }
 
 } // namespace tc

@@ -57,6 +57,7 @@ void MainWindow::connectCommands() {
     for (int tab = 0; tab < kTabCount; ++tab)
         tree_.onClick(saves[tab], [this, tab] { saveMemo(tab); });
     tree_.onClick(names::N4, [this] { N4Click(); });
+    connectFigures();
     tree_.onClick(names::NCopy, [this] { copySolution(); });
     tree_.onClick(names::NPrint, [this] { printSolution(); });
 }
@@ -99,6 +100,7 @@ void MainWindow::menu(const std::string& item) {
     MenuItem& m = tree_.get<MenuItem>(item);
     if (m.itemKind == MenuItemKind::Separator) throw UsageError("\"" + item + "\" is a separator");
     if (closed_) return;
+    if (m.itemKind == MenuItemKind::Check) m.checked = !m.checked;
     if (const Handler* h = tree_.clickHandler(item)) run(*h);
 }
 

@@ -3,12 +3,14 @@
 // The Qt window and the scenario runner are views of it: they pass the user's
 // actions in through the methods below and show what the tree then holds.
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "app/about_window.h"
 #include "app/env.h"
+#include "app/view_options.h"
 #include "calc/equation/equation_tab.h"
 #include "calc/matrix/matrix_tab.h"
 #include "calc/slae/slae_tab.h"
@@ -55,6 +57,18 @@ public:
     void moveRow(const std::string& grid, int from, int to);
     void moveColumn(const std::string& grid, int from, int to);
     void setTab(int index); // clicking a tab caption; no handler runs
+    // The View menu's options as the view remembered them (both off until then).
+    void setViewOptions(const ViewOptions& options);
+
+    // The figures the window can show, by name ("triangle", "tetrahedron"),
+    // each drawn from the last computation of its tab.
+    std::vector<std::string> figureNames() const;
+    // The figure `name` with `highlight` highlighted; UsageError for an
+    // unknown name.
+    Figure figure(const std::string& name, const std::string& highlight = "") const;
+    // The name of the figure that tab `index` shows, or "" when it shows none;
+    // the figure window follows the active tab.
+    std::string figureOfTab(int index) const;
 
     int tab() const { return tab_; }
     bool closed() const { return closed_; }
@@ -62,6 +76,7 @@ public:
     std::string language() const;
     const WidgetTree& widgets() const { return tree_; }
     const Env& env() const { return env_; }
+    const Settings& settings() const { return settings_; }
 
     static constexpr int kTabCount = 6;
     // Page names in tab order.
@@ -82,6 +97,15 @@ private:
     void chooseLanguage(const std::string& item);
     void saveMemo(int tab);
     void N4Click();
+    void connectFigures();
+
+    // Each figure: its name, its tab and how it is drawn.
+    struct FigureSource {
+        std::string name;
+        int tab;
+        std::function<Figure(const std::string& highlight)> draw;
+    };
+    std::vector<FigureSource> figures_;
 
     // Handing in a solution (main_window_export.cpp).
     Memo& memoOf(int tab);

@@ -27,6 +27,19 @@ SolutionPage MainWindow::solutionPage(int tab) {
     page.figureHeading = m.text(Line::export_figure, "Figure");
     page.solutionHeading = m.text(Line::export_solution, "Solution");
     FillTabContent(tree_, tab, page);
+    // The figure of the tab's last computation, as the figure window draws it.
+    if (const std::string name = figureOfTab(tab); !name.empty()) {
+        const Figure shown = figure(name);
+        if (shown.drawable()) {
+            PageFigure& drawn = page.figure.emplace();
+            drawn.dimensions = shown.dimensions;
+            for (const FigurePoint& p : shown.points)
+                drawn.points.push_back({p.label, p.at.size() > 0 ? p.at[0] : 0.0L,
+                                        p.at.size() > 1 ? p.at[1] : 0.0L, p.at.size() > 2 ? p.at[2] : 0.0L});
+            for (const FigureSegment& s : shown.segments)
+                drawn.segments.emplace_back(s.from, s.to);
+        }
+    }
     page.lines = memoOf(tab).lines;
     return page;
 }

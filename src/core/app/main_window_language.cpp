@@ -138,6 +138,15 @@ void MainWindow::loadLanguage() {
     for (int i = kFirstExtendedLine; i < std::min(language_.count(), kLineCount); ++i)
         extended.push_back(language_.value(i));
     env_.messages.setExtended(std::move(extended));
+
+    tree_.get<MenuItem>(names::NView).caption = env_.messages.text(Line::view_menu, "View");
+    tree_.get<MenuItem>(names::NExact).caption = env_.messages.text(Line::view_exact, "Exact fractions");
+    tree_.get<MenuItem>(names::NCheck).caption = env_.messages.text(Line::view_check, "Check");
+    // Captions of later features, from their optional lines.
+    const std::string figure = env_.messages.text(Line::fig_button, "Figure");
+    for (const char* button : {names::Tr_Figure, names::Tet_Figure})
+        if (Widget* w = tree_.find(button)) w->caption = figure;
+    tree_.get(names::NFigure).caption = env_.messages.text(Line::fig_menu, "Figure window");
     applyExportCaptions();
 }
 

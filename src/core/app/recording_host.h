@@ -24,6 +24,7 @@ public:
     void showError(const std::string& text) override { boxes.push_back({Box::Kind::Error, text}); }
     void showMessage(const std::string& text) override { boxes.push_back({Box::Kind::Message, text}); }
     void showAbout() override { ++aboutShown; }
+    void showFigure() override { ++figureShown; }
     std::optional<std::string> askSaveName(const std::string& lastName) override {
         offeredNames.push_back(lastName);
         if (saveAnswers.empty()) return std::nullopt;
@@ -41,6 +42,7 @@ public:
 
     std::vector<Box> boxes;
     int aboutShown = 0;
+    int figureShown = 0;
     std::deque<std::optional<std::string>> saveAnswers; // nullopt: the user cancels
     std::vector<std::string> offeredNames;
     std::vector<std::string> replaceQuestions;

@@ -2,6 +2,7 @@
 // The parts every tab has: its page, its explanation memo and the compute,
 // save and exit buttons. Each calculator adds its own widgets around them.
 
+#include <optional>
 #include <string>
 
 #include "widgets/widget_tree.h"
@@ -30,6 +31,15 @@ struct TabFrame {
 // Adds the frame with a default placement: the memo on the right half, the
 // buttons in a row at the bottom left. Calculators move them where they fit.
 TabFrame AddTabFrame(WidgetTree& tree, const TabFrameParts& parts);
+
+// The names of a tab's frame parts, read back from the tree: the views use
+// them for the keyboard (Enter computes; the buttons and the memo close the
+// tab order). Null when `page` is no page or lacks a part: AddTabFrame puts
+// the memo and the three buttons on the page before any other memo or button.
+struct TabFrameNames {
+    std::string memo, compute, save, exit;
+};
+std::optional<TabFrameNames> FindTabFrame(const WidgetTree& tree, const std::string& page);
 
 // Size of a page's client area, in pixels.
 inline constexpr int kPageWidth = 792;

@@ -126,8 +126,7 @@ std::string EscapeHtml(std::string_view text) {
 std::string FigureSvg(const PageFigure& figure) {
     // Points in a plane are drawn as they are; in space, in the oblique view
     // where depth (y) goes up and to the right at half length.
-    const bool solid = std::any_of(figure.points.begin(), figure.points.end(),
-                                   [](const PageFigure::Point& p) { return p.z != 0; });
+    const bool solid = figure.dimensions == 3;
     const long double slant = solid ? 0.5L * std::sqrt(0.5L) : 0;
     std::map<std::string, std::pair<long double, long double>> at;
     std::vector<std::pair<std::string, std::pair<long double, long double>>> shown;

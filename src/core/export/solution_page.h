@@ -21,9 +21,10 @@ struct PageTable {
     int headCols = 0;
 };
 
-// A figure drawn from points and the segments between them. Points in space
-// (three coordinates) are drawn in an oblique projection.
+// A figure drawn from points and the segments between them. A figure in
+// space (three dimensions) is drawn in an oblique projection.
 struct PageFigure {
+    int dimensions = 2;
     struct Point {
         std::string label;
         long double x = 0, y = 0, z = 0;

@@ -37,7 +37,7 @@ LanguageTable ReadLanguageFile(const std::string& fileName, const std::vector<st
             return LanguageTable(LanguageLines(*bytes));
     }
     // The current folder's name comes from the file system, in the locale's encoding.
-    throw Failure("Cannot open file \"" + SystemText(here.string()) + "\". " + hereReason);
+    throw Failure("Cannot open file \"" + SystemText(here.u8string()) + "\". " + hereReason);
 }
 
 } // namespace tc

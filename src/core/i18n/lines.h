@@ -230,6 +230,36 @@ namespace tc {
     X(about_precision) \
     X(about_feedback) \
     X(about_web) \
+    X(eq_cubic_reduction) \
+    X(eq_cubic_discriminant) \
+    X(eq_cubic_q_positive) \
+    X(eq_cubic_one_real_root) \
+    X(eq_cubic_q_zero) \
+    X(eq_cubic_double_root) \
+    X(eq_cubic_triple_root) \
+    X(eq_cubic_q_negative) \
+    X(eq_cubic_three_real_roots) \
+    X(eq_biquadratic_substitution) \
+    X(eq_biquadratic_back) \
+    X(window_save_language_file) \
+    X(view_menu) \
+    X(view_exact) \
+    X(view_check) \
+    X(check_title) \
+    X(check_inverse) \
+    X(check_equations) \
+    X(check_residual) \
+    X(fig_button) \
+    X(fig_menu) \
+    X(fig_not_computed) \
+    X(fig_too_large) \
+    X(fig_no_figure) \
+    X(fig_highlight) \
+    X(fig_highlight_none) \
+    X(fig_reset_view) \
+    X(fig_save_png) \
+    X(fig_save_svg) \
+    X(fig_save_failed) \
     X(export_copy_menu) \
     X(export_print_menu) \
     X(export_date) \

@@ -1,9 +1,10 @@
 #pragma once
-// Determinants of order 2, 3 and 4 together with the pieces of their written
-// solution: the rows of the matrix, the expansion with the numbers put in, the
-// values of the products and the determinant itself. Shared by the Matrix tab
-// (determinant and inverse) and the linear-system tab; they touch no widget and
-// keep no state.
+// The written solution of determinants of order 2, 3 and 4: the rows of the
+// matrix, the expansion with the numbers put in, the values of the products and
+// the determinant itself, worded from the solved values (calc/common/
+// determinants.h). Shared by the Matrix tab (determinant and inverse) and the
+// linear-system tab; they touch no widget and keep no state. Each
+// DeterminantNText(lines, nums, entries...) solves and writes in one go.
 //
 // Every number in the texts is in the general number form with the separator of
 // `nums`, except entry 9 of the order-4 expansion. Rows are written "|a,b,c|":
@@ -13,6 +14,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "calc/common/determinants.h"
 #include "numbers/convert.h"
 
 namespace tc {
@@ -45,6 +47,15 @@ private:
 //   5     the value
 // Returns the value a11*a22 - a12*a21.
 Ext Determinant2Text(DeterminantLines& lines, const Numbers& nums, Ext a11, Ext a12, Ext a21, Ext a22);
+// The same entries for |p q; r s| solved already, in the number forms of
+// `form` (Numbers for Ext, Fractions for Rational).
+template <class Form, class T>
+void WriteDeterminant2(DeterminantLines& lines, const Form& form, const Det2Of<T>& d);
+// |p q; r s| on one line under `label`: "D=2*7-3*5=14-15=-1". The first factor
+// bare, the others in parentheses when negative; the second product written as
+// -r*q with its sign ("+0" for zero).
+template <class Form, class T>
+std::string Determinant2Line(const Form& form, const std::string& label, const Det2Of<T>& d);
 
 // Order 3 by the rule of Sarrus, entries 1-7:
 //   1-3   the rows
@@ -55,9 +66,8 @@ Ext Determinant2Text(DeterminantLines& lines, const Numbers& nums, Ext a11, Ext 
 // Returns the value, summed left to right over the six products.
 Ext Determinant3Text(DeterminantLines& lines, const Numbers& nums, Ext a11, Ext a12, Ext a13, Ext a21,
                      Ext a22, Ext a23, Ext a31, Ext a32, Ext a33);
-
-// The 16 entries of an order-4 matrix, row by row: a11, a12, a13, a14, a21, ...
-using Matrix4 = std::array<Ext, 16>;
+template <class Form, class T>
+void WriteDeterminant3(DeterminantLines& lines, const Form& form, const Det3Of<T>& d);
 
 // Order 4 by expansion along the first row, entries 1-9:
 //   1-4   the rows
@@ -71,5 +81,7 @@ using Matrix4 = std::array<Ext, 16>;
 // solution shows it. Returns the value D those minors give, at full precision:
 // the number whose general form ends entry 8, not the rounded entry 9.
 Ext Determinant4Text(DeterminantLines& lines, const Numbers& nums, const Matrix4& a);
+template <class Form, class T>
+void WriteDeterminant4(DeterminantLines& lines, const Form& form, const Det4Of<T>& d);
 
 } // namespace tc

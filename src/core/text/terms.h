@@ -29,4 +29,13 @@ inline std::string Signed(const std::string& text, Ext x) {
     return x < 0.0L ? text : "+" + text;
 }
 
+// The same rules for other number forms (the exact fractions): `form.g(x)`
+// writes x.
+template <class Form, class T> std::string Bracketed(const Form& form, const T& x) {
+    return x < 0 ? "(" + form.g(x) + ")" : form.g(x);
+}
+template <class Form, class T> std::string Signed(const Form& form, const T& x) {
+    return x < 0 ? form.g(x) : "+" + form.g(x);
+}
+
 } // namespace tc

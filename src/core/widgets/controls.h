@@ -41,7 +41,8 @@ public:
     void type(std::string t);
 };
 
-enum class MenuItemKind { Submenu, Command, Radio, Separator };
+// Check: an item that turns an option on or off, each choice toggling it.
+enum class MenuItemKind { Submenu, Command, Radio, Separator, Check };
 
 class MenuItem : public Widget {
 public:
@@ -49,7 +50,7 @@ public:
         : Widget(std::move(name), WidgetKind::MenuItem, std::move(parent)), itemKind(kindOfItem) {}
     MenuItemKind itemKind;
     std::string shortcut; // "Ctrl+S" and the like; empty for none
-    bool checked = false; // radio items
+    bool checked = false; // radio and check items
 };
 
 class RadioButton : public Widget {

@@ -48,6 +48,10 @@ inline constexpr char Form1[] = "Form1";         // its form
 inline constexpr char TabSheet1[] = "TabSheet1"; // its one page
 inline constexpr char InfoM[] = "InfoM";         // the About text
 inline constexpr char Button1[] = "Button1";     // closes it
+inline constexpr char NView[] = "NView";   // the View menu
+inline constexpr char NExact[] = "NExact"; // exact fractions, checkable
+inline constexpr char NCheck[] = "NCheck"; // the check step, checkable
+inline constexpr char NFigure[] = "NFigure"; // opens the figure window
 
 // Vector tab.
 inline constexpr char Vector[] = "Vector";       // the page
@@ -70,14 +74,87 @@ inline constexpr char CV_Save[] = "CV_Save";     // save the written solution
 inline constexpr char CClose[] = "CClose";       // exit
 
 // Matrix tab.
+inline constexpr char TMat_task[] = "TMat_task"; // the task selector
+inline constexpr char M_N[] = "M_N";             // the size of A
+inline constexpr char M_N1[] = "M_N1";           // the columns of B; the order
+inline constexpr char M_A[] = "M_A";
+inline constexpr char M_B[] = "M_B";
+inline constexpr char M_D[] = "M_D";
+inline constexpr char Mat1[] = "Mat1";           // A
+inline constexpr char Mat2[] = "Mat2";           // B; the cofactors of the inverse
+inline constexpr char Mat_R[] = "Mat_R";         // the result C
+inline constexpr char DET_A[] = "DET_A";
+inline constexpr char M_M[] = "M_M";             // hidden: the rows of A
+inline constexpr char N_N[] = "N_N";             // hidden: the columns of A
+inline constexpr char I0[] = "I0";               // hidden: the task number
+inline constexpr char MAT_M[] = "MAT_M";
+inline constexpr char Mat_But[] = "Mat_But";
 
 // Triangle tab.
+inline constexpr char T4[] = "T4";
+inline constexpr char TM[] = "TM";
+inline constexpr char CTr_But[] = "CTr_But";
+inline constexpr char ax[] = "ax", ay[] = "ay", bx[] = "bx", by[] = "by", cx[] = "cx", cy[] = "cy";
+inline constexpr char abx[] = "abx", aby[] = "aby", bcx[] = "bcx", bcy[] = "bcy", acx[] = "acx", acy[] = "acy";
+inline constexpr char AB[] = "AB", BC[] = "BC", AC[] = "AC";
+inline constexpr char AB_l[] = "AB_l", BC_l[] = "BC_l", AC_l[] = "AC_l";
+inline constexpr char REZ5[] = "REZ5";
+inline constexpr char aMed[] = "aMed", Med[] = "Med";
+inline constexpr char Ha1[] = "Ha1", H1[] = "H1";
+inline constexpr char aBis[] = "aBis", Bis[] = "Bis";
+inline constexpr char Ix[] = "Ix", Iy[] = "Iy";
+inline constexpr char Tr_Figure[] = "Tr_Figure";
 
 // Tetrahedron tab.
+inline constexpr char TabSheet4[] = "TabSheet4";
+inline constexpr char Tet_M[] = "Tet_M";
+inline constexpr char CP_But[] = "CP_But";
+inline constexpr char Piram[] = "Piram";
+inline constexpr char PLine[] = "PLine";
+inline constexpr char ABC[] = "ABC";
+inline constexpr char Phi[] = "Phi";
+inline constexpr char THam[] = "THam";
+inline constexpr char TVec_H[] = "TVec_H";
+inline constexpr char Vol[] = "Vol";
+inline constexpr char Tet_Figure[] = "Tet_Figure";
 
 // Linear-system tab.
+inline constexpr char Sl1[] = "Sl1";   // the number of equations
+inline constexpr char SLAE[] = "SLAE"; // the coefficients and right-hand sides
+inline constexpr char SLA[] = "SLA";
+inline constexpr char CRun[] = "CRun";
+inline constexpr char DD[] = "DD";
+inline constexpr char DDx1[] = "DDx1";
+inline constexpr char DDx2[] = "DDx2";
+inline constexpr char DDx3[] = "DDx3";
+inline constexpr char DDx4[] = "DDx4";
+inline constexpr char x1[] = "x1";
+inline constexpr char x2[] = "x2";
+inline constexpr char x3[] = "x3";
+inline constexpr char x4[] = "x4";
 
 // Equation tab.
+inline constexpr char eq1[] = "eq1"; // quadratic kind
+inline constexpr char eq2[] = "eq2"; // cubic kind
+inline constexpr char eq3[] = "eq3"; // biquadratic kind
+inline constexpr char Eq_Run[] = "Eq_Run";
+inline constexpr char Eq_Variant[] = "Eq_Variant";
+inline constexpr char Eq_e1[] = "Eq_e1";
+inline constexpr char eq_e2[] = "eq_e2";
+inline constexpr char Eq_e3[] = "Eq_e3";
+inline constexpr char Eq_e4[] = "Eq_e4";
+inline constexpr char Eq_l1[] = "Eq_l1";
+inline constexpr char Eq_l2[] = "Eq_l2";
+inline constexpr char Eq_l3[] = "Eq_l3";
+inline constexpr char Eq_l4[] = "Eq_l4";
+inline constexpr char Eq_X1[] = "Eq_X1";
+inline constexpr char Eq_X2[] = "Eq_X2";
+inline constexpr char Eq_X3[] = "Eq_X3";
+inline constexpr char Eq_X4[] = "Eq_X4";
+inline constexpr char le1[] = "le1";
+inline constexpr char le2[] = "le2";
+inline constexpr char le3[] = "le3";
+inline constexpr char le4[] = "le4";
 
 // clang-format on
 

@@ -5,6 +5,7 @@
 // back from its own texts use Numbers::read directly.
 
 #include "numbers/convert.h"
+#include "numbers/exact.h"
 #include "widgets/controls.h"
 #include "widgets/grid.h"
 
@@ -19,6 +20,11 @@ inline Ext ReadCell(const Numbers& nums, const Grid& grid, int col, int row) {
 // The number in the edit field `field`; throws as ReadCell does.
 inline Ext ReadField(const Numbers& nums, const Edit& field) {
     return nums.read(field.text);
+}
+
+// The exact value of cell (`col`, `row`), which ReadCell has read already.
+inline Rational ReadExactCell(const Numbers& nums, const Grid& grid, int col, int row) {
+    return ReadExact(grid.cell(col, row), nums.decimal());
 }
 
 } // namespace tc

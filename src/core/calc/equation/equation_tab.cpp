@@ -1,31 +1,48 @@
 #include "calc/equation/equation_tab.h"
 
+#include "widgets/names.h"
+
 namespace tc {
 
 namespace {
 
 constexpr unsigned kNavy = 0x000080;
 
-// The coefficient inputs and the equation label: hidden together when the
-// cubic or biquadratic kind is chosen, shown together for the quadratic one.
-const char* const kInputs[] = {"Eq_e1", "eq_e2", "Eq_e3", "Eq_l1", "Eq_l2", "Eq_l3", "Eq_Variant"};
+const char* const kForms[] = {"A*x^2+B*x+C=0", "A*x^3+B*x^2+C*x+D=0", "A*x^4+B*x^2+C=0"};
+
+size_t Index(EquationKind kind) {
+    return static_cast<size_t>(kind);
+}
 
 } // namespace
 
 EquationTab::EquationTab(WidgetTree& tree, Env& env)
     : tree_(tree), env_(env),
-      frame_(AddTabFrame(tree, {"Eq", "Eq", "Eq_M", "Eq_Run", "Eq_Save", "Зберегти", "Eq_close", true})) {
-    addWidgets();
-    tree_.onClick("eq1", [this] { eq1Click(); });
-    tree_.onClick("eq2", [this] { eq2Click(); });
-    tree_.onClick("eq3", [this] { eq3Click(); });
-    tree_.onClick("Eq_Run", [this] { Eq_RunClick(); });
+      frame_(AddTabFrame(tree, {"Eq", "Eq", "Eq_M", "Eq_Run", "Eq_Save", "Зберегти", "Eq_close", true})),
+      variant_((addWidgets(), tree.get(names::Eq_Variant))) {
+    coefficients_ = {&tree_.get<Edit>(names::Eq_e1), &tree_.get<Edit>(names::eq_e2),
+                     &tree_.get<Edit>(names::Eq_e3), &tree_.get<Edit>(names::Eq_e4)};
+    coefficientLabels_ = {&tree_.get(names::Eq_l1), &tree_.get(names::Eq_l2), &tree_.get(names::Eq_l3),
+                          &tree_.get(names::Eq_l4)};
+    roots_ = {&tree_.get<Edit>(names::Eq_X1), &tree_.get<Edit>(names::Eq_X2), &tree_.get<Edit>(names::Eq_X3),
+              &tree_.get<Edit>(names::Eq_X4)};
+    rootLabels_ = {&tree_.get(names::le1), &tree_.get(names::le2), &tree_.get(names::le3),
+                   &tree_.get(names::le4)};
+    // The coefficients each kind starts with: (x+2)(x+3), (x-1)(x-2)(x-3) and
+    // (x^2-1)(x^2-4).
+    typed_ = {{{"1", "5", "6", ""}, {"1", "-6", "11", "-6"}, {"1", "-5", "4", ""}}};
+    showKind();
+    tree_.onClick(names::eq1, [this] { choose(EquationKind::Quadratic); });
+    tree_.onClick(names::eq2, [this] { choose(EquationKind::Cubic); });
+    tree_.onClick(names::eq3, [this] { choose(EquationKind::Biquadratic); });
+    tree_.onClick(names::Eq_Run, [this] { Eq_RunClick(); });
 }
 
 // Geometry in pixels, relative to the parent. The left column holds the kind,
 // the inputs and the results inside `eq_g`; the memo fills the right half and
 // the buttons sit below the column. `eq_g` stays clear of the memo and the
-// buttons so that it never lies over them.
+// buttons so that it never lies over them. It has no caption, but Qt keeps
+// room for one at its top, so its first child starts below that.
 void EquationTab::addWidgets() {
     frame_.memo.geometry = {400, 8, 384, 576};
 
@@ -33,40 +50,39 @@ void EquationTab::addWidgets() {
 
     // An empty frame drawn round the radio buttons, which belong to `eq_g` so
     // that they form one group.
-    tree_.addPlain(WidgetKind::RadioGroup, "EQG", "eq_g", "Виберіть рівняння", {8, 8, 372, 124});
-    const char* kinds[][2] = {{"eq1", "Квадратне"}, {"eq2", "Кубічне"}, {"eq3", "Біквадратне"}};
+    tree_.addPlain(WidgetKind::RadioGroup, "EQG", "eq_g", "Виберіть рівняння", {8, 18, 372, 114});
+    const char* kinds[][2] = {
+        {names::eq1, "Квадратне"}, {names::eq2, "Кубічне"}, {names::eq3, "Біквадратне"}};
     for (int k = 0; k < 3; ++k) {
         auto& radio = tree_.add<RadioButton>(kinds[k][0], "eq_g");
         radio.caption = kinds[k][1];
-        radio.geometry = {24, 36 + 30 * k, 240, 26};
+        radio.geometry = {24, 44 + 28 * k, 240, 26};
     }
-    tree_.get<RadioButton>("eq1").checked = true;
+    tree_.get<RadioButton>(names::eq1).checked = true;
 
-    tree_.addPlain(WidgetKind::GroupBox, "Eq_i", "eq_g", "Введіть дані", {8, 142, 372, 214});
+    tree_.addPlain(WidgetKind::GroupBox, "Eq_i", "eq_g", "Введіть дані", {8, 136, 372, 228});
     Widget& variant =
-        tree_.addPlain(WidgetKind::Label, "Eq_Variant", "Eq_i", "A*x^2+B*x+C=0", {16, 30, 340, 40});
+        tree_.addPlain(WidgetKind::Label, names::Eq_Variant, "Eq_i", kForms[0], {16, 24, 340, 40});
     variant.look = {true, 28, kNavy, 0};
-    const char* coefficients[][4] = {
-        {"Eq_l1", "A=", "Eq_e1", "1"}, {"Eq_l2", "B=", "eq_e2", "5"}, {"Eq_l3", "C=", "Eq_e3", "6"}};
-    for (int k = 0; k < 3; ++k) {
-        const int y = 86 + 40 * k;
+    const char* coefficients[][3] = {{names::Eq_l1, "A=", names::Eq_e1},
+                                     {names::Eq_l2, "B=", names::eq_e2},
+                                     {names::Eq_l3, "C=", names::Eq_e3},
+                                     {names::Eq_l4, "D=", names::Eq_e4}};
+    for (int k = 0; k < 4; ++k) {
+        const int y = 68 + 38 * k;
         tree_.addPlain(WidgetKind::Label, coefficients[k][0], "Eq_i", coefficients[k][1], {16, y, 36, 28});
-        auto& edit = tree_.add<Edit>(coefficients[k][2], "Eq_i");
-        edit.geometry = {56, y, 200, 28};
-        edit.text = coefficients[k][3];
+        tree_.add<Edit>(coefficients[k][2], "Eq_i").geometry = {56, y, 200, 28};
     }
 
-    tree_.addPlain(WidgetKind::GroupBox, "Eq_rez", "eq_g", "Результат", {8, 366, 372, 166});
-    const char* roots[][3] = {
-        {"le1", "X[1]=", "Eq_X1"}, {"le2", "X[2]=", "Eq_X2"}, {"le3", "X[3]=", "Eq_X3"}};
-    for (int k = 0; k < 3; ++k) {
-        const int y = 34 + 40 * k;
-        Widget& label =
-            tree_.addPlain(WidgetKind::Label, roots[k][0], "Eq_rez", roots[k][1], {16, y, 56, 28});
-        auto& edit = tree_.add<Edit>(roots[k][2], "Eq_rez");
-        edit.geometry = {76, y, 280, 28};
-        // The third root is there for the cubic kind, which is never solved.
-        label.visible = edit.visible = k < 2;
+    tree_.addPlain(WidgetKind::GroupBox, "Eq_rez", "eq_g", "Результат", {8, 368, 372, 170});
+    const char* roots[][3] = {{names::le1, "X[1]=", names::Eq_X1},
+                              {names::le2, "X[2]=", names::Eq_X2},
+                              {names::le3, "X[3]=", names::Eq_X3},
+                              {names::le4, "X[4]=", names::Eq_X4}};
+    for (int k = 0; k < 4; ++k) {
+        const int y = 28 + 35 * k;
+        tree_.addPlain(WidgetKind::Label, roots[k][0], "Eq_rez", roots[k][1], {16, y, 56, 28});
+        tree_.add<Edit>(roots[k][2], "Eq_rez").geometry = {76, y, 280, 28};
     }
 
     frame_.compute.geometry = {8, 552, 120, 32};
@@ -74,20 +90,27 @@ void EquationTab::addWidgets() {
     frame_.exit.geometry = {272, 552, 120, 32};
 }
 
-void EquationTab::showInputs(bool shown) {
-    for (const char* name : kInputs)
-        tree_.get(name).visible = shown;
+void EquationTab::showKind() {
+    const auto& typed = typed_[Index(kind_)];
+    for (size_t k = 0; k < 4; ++k) {
+        coefficients_[k]->text = typed[k];
+        coefficients_[k]->visible = coefficientLabels_[k]->visible = k < coefficientCount();
+        roots_[k]->visible = rootLabels_[k]->visible = k < rootCount();
+    }
+    variant_.caption = kForms[Index(kind_)];
 }
 
-void EquationTab::eq1Click() {
-    tree_.get("le3").visible = false;
-    tree_.get("Eq_X3").visible = false;
-    showInputs(true);
-}
-
-void EquationTab::eq2Click() {
-    env_.host.showMessage(env_.messages(76));
-    showInputs(false);
+// Choosing another kind keeps what was typed for the kind left and brings
+// back what was typed for the kind chosen; the roots and the solution of the
+// kind left are cleared, as they belong to another equation.
+void EquationTab::choose(EquationKind kind) {
+    if (kind == kind_) return;
+    auto& typed = typed_[Index(kind_)];
+    for (size_t k = 0; k < 4; ++k)
+        typed[k] = coefficients_[k]->text;
+    kind_ = kind;
+    showKind();
+    clearResults();
 }
 
 } // namespace tc

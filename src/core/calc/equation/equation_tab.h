@@ -1,12 +1,20 @@
 #pragma once
-// The Eq tab: the quadratic equation A*x^2+B*x+C=0 with real or complex roots
-// and its written solution. The cubic and biquadratic kinds are offered but
-// only answered with a message.
+// The Eq tab: the quadratic equation A*x^2+B*x+C=0, the cubic equation
+// A*x^3+B*x^2+C*x+D=0 and the biquadratic equation A*x^4+B*x^2+C=0, each
+// with its roots and its written solution.
+
+#include <array>
+#include <string>
+#include <vector>
 
 #include "app/env.h"
 #include "app/tab_frame.h"
+#include "calc/equation/equation_inputs.h"
+#include "widgets/controls.h"
 
 namespace tc {
+
+enum class EquationKind { Quadratic, Cubic, Biquadratic };
 
 class EquationTab {
 public:
@@ -18,23 +26,38 @@ private:
     void addWidgets();
 
     // Handlers.
-    void eq1Click();
-    void eq2Click();
-    void eq3Click() { eq2Click(); } // the biquadratic kind is answered as the cubic one
+    void choose(EquationKind kind); // eq1, eq2 and eq3
     void Eq_RunClick();
 
-    // The steps of Eq_RunClick once the coefficients are read.
-    void writeRealRoots(double a, double b, double c);
-    void writeDoubleRoot(double a, double b, double c);
-    void writeComplexRoots(double a, double b, double c);
+    // The number of coefficients and of roots of the kind shown.
+    size_t coefficientCount() const { return kind_ == EquationKind::Cubic ? 4 : 3; }
+    size_t rootCount() const {
+        return kind_ == EquationKind::Quadratic ? 2 : kind_ == EquationKind::Cubic ? 3 : 4;
+    }
+    // The inputs, the equation label and the root fields of the kind shown.
+    void showKind();
 
-    // The coefficient inputs and the equation label, shown only for the
-    // quadratic kind.
-    void showInputs(bool shown);
+    void clearResults();
+    void solveQuadratic();
+    void solveCubic();
+    void solveBiquadratic();
+    // The root fields take `roots` in order; the rest stay empty.
+    void showRoots(const std::vector<std::string>& roots);
+    // Reads the coefficients of the kind shown; false, after the message box,
+    // when A is zero.
+    bool readCoefficients(std::vector<Coefficient>& out);
 
     WidgetTree& tree_;
     Env& env_;
     TabFrame frame_;
+    Widget& variant_;
+    std::array<Edit*, 4> coefficients_{};
+    std::array<Widget*, 4> coefficientLabels_{};
+    std::array<Edit*, 4> roots_{};
+    std::array<Widget*, 4> rootLabels_{};
+    EquationKind kind_ = EquationKind::Quadratic;
+    // What each kind's coefficient fields held when another kind was chosen.
+    std::array<std::array<std::string, 4>, 3> typed_;
 };
 
 } // namespace tc

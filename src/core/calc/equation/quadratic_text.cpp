@@ -1,67 +1,123 @@
 #include "calc/equation/quadratic_text.h"
 
+#include "text/terms.h"
+
 namespace tc {
 
 namespace {
-
-// A number below zero is written in parentheses; zero and positive numbers bare.
-std::string Bracketed(const Numbers& n, Ext v) {
-    return v < 0.0L ? "(" + n.g(v) + ")" : n.g(v);
-}
 
 // The divisor of both root formulas: "(2*a)=" or, for a negative a, "(2*(a))=".
 std::string Divisor(const Numbers& n, Ext a) {
     return "(2*" + Bracketed(n, a) + ")=";
 }
 
-Ext Signed(char sign, Ext v) {
-    return sign == '-' ? -v : v;
-}
-
 } // namespace
 
-Ext Discriminant(Ext a, Ext b, Ext c) {
-    return b * b - 4.0L * a * c;
-}
+const std::string kStepGap(11, ' ');
 
-Ext NegatedDiscriminant(Ext a, Ext b, Ext c) {
-    return 4.0L * a * c - b * b;
-}
-
-std::string DiscriminantText(const Numbers& n, Ext a, Ext b, Ext c) {
+std::string DiscriminantText(const Numbers& n, Ext a, Ext b, Ext c, Ext d) {
     std::string t = "D=";
     t += Bracketed(n, b) + "*" + Bracketed(n, b) + "-4*";
     t += Bracketed(n, a) + "*";
     t += Bracketed(n, c) + "=";
-    t += n.g(Discriminant(a, b, c));
+    t += n.g(d);
     return t;
 }
 
-std::string RealRootText(const Numbers& n, char sign, Ext a, Ext b, Ext c) {
-    const Ext root = Sqrt(Discriminant(a, b, c));
+std::string RealRootText(const Numbers& n, char sign, Ext a, Ext b, const RealRootPair& roots) {
     std::string t = "(";
     t += n.g(-b);
     t += sign;
-    t += n.g(root);
+    t += n.g(roots.r);
     t += ")/";
     t += Divisor(n, a);
-    t += n.g((-b + Signed(sign, root)) / (2.0L * a));
+    t += n.g(sign == '+' ? roots.x1 : roots.x2);
     return t;
 }
 
-std::string ComplexRootText(const Numbers& n, char sign, Ext a, Ext b, Ext c) {
-    const Ext s = Sqrt(NegatedDiscriminant(a, b, c));
+std::string ComplexRootText(const Numbers& n, char sign, Ext a, Ext b, const ComplexRootPair& roots) {
     std::string t = "(";
     t += n.g(-b);
     t += sign;
-    t += n.g(s);
+    t += n.g(roots.s);
     t += "*i)/";
     t += Divisor(n, a);
-    t += n.g(-b / (2.0L * a));
+    t += n.g(roots.re);
     t += sign;
-    t += n.g(s / (2.0L * a));
+    t += n.g(roots.im);
     t += "*i";
     return t;
+}
+
+std::vector<std::string> QuadraticSteps(const MessageTable& m, const Numbers& n, const QuadraticSolution& s,
+                                        const std::string& root) {
+    const std::string x1 = root + "[1]=", x2 = root + "[2]=";
+    std::vector<std::string> lines;
+    lines.push_back(m(Line::msg69_discriminant));
+    lines.push_back("              D=b*b-4*a*c");
+    lines.push_back(kStepGap);
+    lines.push_back(DiscriminantText(n, s.a, s.b, s.c, s.d));
+    lines.push_back(kStepGap);
+    switch (s.kind) {
+    case QuadraticCase::TwoReal:
+        lines.push_back(m(Line::msg70_d_positive));
+        lines.push_back(m(Line::msg71_two_real_roots));
+        lines.push_back("");
+        lines.push_back(x1 + "(-b+sqrt(D))/(2*a)=" + RealRootText(n, '+', s.a, s.b, *s.real));
+        lines.push_back(x2 + "(-b-sqrt(D))/(2*a)=" + RealRootText(n, '-', s.a, s.b, *s.real));
+        break;
+    case QuadraticCase::Double:
+        lines.push_back(m(Line::msg72_d_zero));
+        lines.push_back(m(Line::msg73_equal_roots));
+        lines.push_back(kStepGap);
+        lines.push_back(x1 + "(-b)/(2*a)=" + RealRootText(n, '+', s.a, s.b, *s.real));
+        lines.push_back(x2 + "(-b)/(2*a)=" + RealRootText(n, '-', s.a, s.b, *s.real));
+        break;
+    case QuadraticCase::Complex:
+        lines.push_back(m(Line::msg74_d_negative));
+        lines.push_back(m(Line::msg75_complex_roots));
+        lines.push_back(kStepGap);
+        lines.push_back(x1 + "(-b+sqrt(-D)*i)/(2*a)=" + ComplexRootText(n, '+', s.a, s.b, *s.complex));
+        lines.push_back(x2 + "(-b-sqrt(-D)*i)/(2*a)=" + ComplexRootText(n, '-', s.a, s.b, *s.complex));
+        break;
+    }
+    return lines;
+}
+
+std::vector<std::string> WriteQuadratic(const MessageTable& m, const Numbers& n,
+                                        const std::vector<std::string>& typed, const QuadraticSolution& s) {
+    std::vector<std::string> lines;
+    lines.push_back("***    " + m(Line::msg68_quadratic_equation) + "   ***");
+    lines.push_back(typed.at(0) + "*x^2+" + typed.at(1) + "*x+ " + typed.at(2) + "=0");
+    lines.push_back(kStepGap);
+    for (std::string& line : QuadraticSteps(m, n, s, "X"))
+        lines.push_back(std::move(line));
+    return lines;
+}
+
+std::string ComplexField(const Numbers& n, Ext re, char sign, Ext im) {
+    return n.general(re, 5) + sign + n.general(im, 5) + "*i";
+}
+
+std::string RootText(const Numbers& n, const Root& x) {
+    if (!x.complex) return n.g(x.re);
+    return n.g(x.re) + Signed(n, x.im) + "*i";
+}
+
+std::string RootField(const Numbers& n, const Root& x) {
+    if (!x.complex) return n.general(x.re, 8);
+    return x.im < 0.0L ? ComplexField(n, x.re, '-', -x.im) : ComplexField(n, x.re, '+', x.im);
+}
+
+std::vector<std::string> QuadraticRootFields(const Numbers& n, const QuadraticSolution& s) {
+    switch (s.kind) {
+    case QuadraticCase::TwoReal: return {n.general(s.real->x1, 8), n.general(s.real->x2, 8)};
+    case QuadraticCase::Double: return {n.general(s.vertex, 5), n.general(s.vertex, 5)};
+    case QuadraticCase::Complex:
+        return {ComplexField(n, s.complex->re, '+', s.complex->im),
+                ComplexField(n, s.complex->re, '-', s.complex->im)};
+    }
+    return {};
 }
 
 } // namespace tc

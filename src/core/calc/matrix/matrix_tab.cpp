@@ -1,5 +1,10 @@
 #include "calc/matrix/matrix_tab.h"
 
+#include "app/view_options.h"
+#include "calc/common/partial.h"
+#include "calc/common/typed_input.h"
+#include "widgets/names.h"
+
 namespace tc {
 
 namespace {
@@ -42,6 +47,16 @@ Edit& AddHiddenCount(WidgetTree& tree, const char* name, int x) {
     return e;
 }
 
+// The hidden size fields hold the order the size selector chose, 2 to 4 (a
+// matrix of one row or column still computes). Anything else can only come
+// from outside the window and would ask for grids of any size: refuse it as
+// the grids refuse an index they do not have.
+int ReadOrder(const Edit& edit) {
+    const int value = StrToInt(edit.text);
+    if (value < 1 || value > 4) throw Failure("Grid index out of range");
+    return value;
+}
+
 int Position(const Combo& c) {
     return c.index < 0 ? 0 : c.index;
 }
@@ -52,14 +67,14 @@ MatrixTab::MatrixTab(WidgetTree& tree, Env& env)
     : tree_(tree), env_(env),
       frame_(
           AddTabFrame(tree, {"Matrix", "Matrix", "MAT_M", "Mat_But", "M_Save", "Записати", "M_But", false})),
-      page_(buildWidgets()) {
-    tree_.onChange("TMat_task", [this] { TMat_taskChange(); });
-    tree_.onChange("M_N", [this] { M_NChange(); });
-    tree_.onChange("M_N1", [this] { M_N1Change(); });
-    tree_.onClick("Mat_But", [this] { Mat_ButClick(); });
+      w_((buildWidgets(), LookUp(tree))) {
+    tree_.onChange(names::TMat_task, [this] { TMat_taskChange(); });
+    tree_.onChange(names::M_N, [this] { M_NChange(); });
+    tree_.onChange(names::M_N1, [this] { M_N1Change(); });
+    tree_.onClick(names::Mat_But, [this] { Mat_ButClick(); });
 }
 
-MatrixPage MatrixTab::buildWidgets() {
+void MatrixTab::buildWidgets() {
     WidgetTree& t = tree_;
     // One frame holds everything; the memo and the buttons belong to the tab
     // frame, so they sit on the page at the places their group boxes give them.
@@ -104,9 +119,9 @@ MatrixPage MatrixTab::buildWidgets() {
     Grid& a = AddMatrixGrid(t, "Mat1", "CMat_A");
     a.look.color = kBlue;
     t.addPlain(WidgetKind::GroupBox, "CMat_B", "CMat_Frame", "", {368, 88, 369, 193});
-    Grid& b = AddMatrixGrid(t, "Mat2", "CMat_B");
+    AddMatrixGrid(t, "Mat2", "CMat_B");
     t.addPlain(WidgetKind::GroupBox, "CMat_C", "CMat_Frame", "", {8, 287, 281, 226});
-    Grid& c = AddMatrixGrid(t, "Mat_R", "CMat_C");
+    AddMatrixGrid(t, "Mat_R", "CMat_C");
     t.addPlain(WidgetKind::Label, "M_D", "CMat_C", "Det(A)=", {8, 158, 56, 20}).visible = false;
     Edit& det = t.add<Edit>("DET_A", "CMat_C");
     det.geometry = {64, 155, 121, 25};
@@ -126,12 +141,27 @@ MatrixPage MatrixTab::buildWidgets() {
     AddHiddenCount(t, "M_M", 700);
     AddHiddenCount(t, "N_N", 720);
     AddHiddenCount(t, "I0", 740);
+}
 
-    return {a, b, c, frame_.memo, det, task, env_};
+MatrixTab::Widgets MatrixTab::LookUp(const WidgetTree& t) {
+    using namespace names;
+    return {t.get<Grid>(Mat1),
+            t.get<Grid>(Mat2),
+            t.get<Grid>(Mat_R),
+            t.get<Edit>(DET_A),
+            t.get<Combo>(TMat_task),
+            t.get<Combo>(M_N),
+            t.get<Combo>(M_N1),
+            t.get(M_A),
+            t.get(M_B),
+            t.get(M_D),
+            t.get<Edit>(M_M),
+            t.get<Edit>(N_N),
+            t.get<Edit>(I0)};
 }
 
 void MatrixTab::formCreate() {
-    const std::pair<Grid*, const char*> grids[] = {{&page_.a, "A"}, {&page_.b, "B"}, {&page_.c, "C"}};
+    const std::pair<Grid*, const char*> grids[] = {{&w_.a, "A"}, {&w_.b, "B"}, {&w_.c, "C"}};
     for (const auto& [g, corner] : grids) {
         // Numbers for every row and column a grid can grow to, so they show as it grows.
         for (int i = 1; i <= 4; ++i) {
@@ -141,140 +171,246 @@ void MatrixTab::formCreate() {
         g->setCell(0, 0, corner);
         g->setColWidth(0, 20);
     }
-    page_.a.setCell(1, 1, "2");
-    page_.a.setCell(2, 1, "5");
-    page_.a.setCell(1, 2, "3");
-    page_.a.setCell(2, 2, "7");
-    page_.b.setCell(1, 1, "9");
-    page_.b.setCell(2, 1, "5");
-    page_.b.setCell(1, 2, "4");
-    page_.b.setCell(2, 2, "11");
+    w_.a.setCell(1, 1, "2");
+    w_.a.setCell(2, 1, "5");
+    w_.a.setCell(1, 2, "3");
+    w_.a.setCell(2, 2, "7");
+    w_.b.setCell(1, 1, "9");
+    w_.b.setCell(2, 1, "5");
+    w_.b.setCell(1, 2, "4");
+    w_.b.setCell(2, 2, "11");
 }
 
 void MatrixTab::TMat_taskChange() {
-    const int t = Position(page_.task) + 2;
-    Edit& i0 = tree_.get<Edit>("I0");
-    i0.text = IntToStr(t);
+    const int t = Position(w_.task) + 2;
+    w_.taskNumber.text = IntToStr(t);
 
-    Widget& labelA = tree_.get("M_A");
-    Widget& labelB = tree_.get("M_B");
-    Widget& sizeA = tree_.get("M_N");
-    Combo& second = tree_.get<Combo>("M_N1");
-    Widget& labelDet = tree_.get("M_D");
-    labelA.caption = "A";
-    labelB.caption = "B";
-    labelA.visible = true;
-    sizeA.visible = true;
-    labelDet.visible = false;
-    page_.det.visible = false;
-    second.geometry.x = 116;
+    w_.labelA.caption = "A";
+    w_.labelB.caption = "B";
+    w_.labelA.visible = true;
+    w_.sizeA.visible = true;
+    w_.labelDet.visible = false;
+    w_.det.visible = false;
+    w_.second.geometry.x = 116;
 
     switch (t) {
     case kAddition:
     case kSubtraction:
-        page_.a.visible = page_.b.visible = page_.c.visible = true;
-        second.visible = labelB.visible = false;
+        w_.a.visible = w_.b.visible = w_.c.visible = true;
+        w_.second.visible = w_.labelB.visible = false;
         break;
     case kMultiplication:
-        page_.a.visible = page_.b.visible = page_.c.visible = true;
-        second.visible = labelB.visible = true;
+        w_.a.visible = w_.b.visible = w_.c.visible = true;
+        w_.second.visible = w_.labelB.visible = true;
         break;
     case kDeterminant:
     case kInverse:
-        page_.a.visible = second.visible = labelA.visible = true;
-        sizeA.visible = labelB.visible = false;
+        w_.a.visible = w_.second.visible = w_.labelA.visible = true;
+        w_.sizeA.visible = w_.labelB.visible = false;
         // The inverse shows the cofactors in Mat2 and the result in Mat_R.
-        page_.b.visible = page_.c.visible = t == kInverse;
-        second.text = "2x2";
-        second.items = {"2x2", "3x3", "4x4"};
-        second.index = -1;
-        labelDet.visible = page_.det.visible = true;
+        w_.b.visible = w_.c.visible = t == kInverse;
+        w_.second.text = "2x2";
+        w_.second.items = {"2x2", "3x3", "4x4"};
+        w_.second.index = -1;
+        w_.labelDet.visible = w_.det.visible = true;
         // The order takes the place of the size of A.
-        second.geometry.x = 21;
+        w_.second.geometry.x = 21;
+        break;
+    default: break;
+    }
+    showComputedSizes(t);
+}
+
+void MatrixTab::showComputedSizes(int t) {
+    // What is shown is what is computed: each grid the new task uses takes
+    // the size its computation will read (no 3x3 grid while its top-left 2x2
+    // block is inverted).
+    const int m = ReadOrder(w_.rows), n = ReadOrder(w_.cols);
+    switch (t) {
+    case kAddition:
+    case kSubtraction:
+        Reshape(w_.a, n, m);
+        Reshape(w_.b, n, m);
+        Reshape(w_.c, n, m);
+        break;
+    case kMultiplication: {
+        // Back from the determinant or the inverse the list offers orders:
+        // offer B's columns again.
+        const std::string rows = IntToStr(n);
+        if (w_.second.items != std::vector<std::string>{rows + "x2", rows + "x3", rows + "x4"})
+            offerProductColumns(n);
+        const int k = Position(w_.second) + 2;
+        Reshape(w_.a, n, m);
+        Reshape(w_.b, k, n);
+        Reshape(w_.c, k, m);
+        break;
+    }
+    case kDeterminant: Reshape(w_.a, 2, 2); break;
+    case kInverse:
+        Reshape(w_.a, 2, 2);
+        Reshape(w_.b, 2, 2);
+        Reshape(w_.c, 2, 2);
         break;
     default: break;
     }
 }
 
+void MatrixTab::offerProductColumns(int n) {
+    // The column count of B is offered with the row count it must have; the list
+    // is new, so nothing is selected and the product is computed with two columns.
+    const std::string rows = IntToStr(n);
+    w_.second.text = rows + "x2";
+    w_.second.items = {rows + "x2", rows + "x3", rows + "x4"};
+    w_.second.index = -1;
+}
+
 void MatrixTab::M_NChange() {
     static const int kRows[] = {2, 2, 2, 3, 3, 3, 4, 4, 4};
     static const int kCols[] = {2, 3, 4, 2, 3, 4, 2, 3, 4};
-    const Combo& sizeA = tree_.get<Combo>("M_N");
-    const size_t s = static_cast<size_t>(Position(sizeA));
-    Edit& rowsEdit = tree_.get<Edit>("M_M");
-    Edit& colsEdit = tree_.get<Edit>("N_N");
-    rowsEdit.text = IntToStr(kRows[s]);
-    colsEdit.text = IntToStr(kCols[s]);
+    const size_t s = static_cast<size_t>(Position(w_.sizeA));
+    w_.rows.text = IntToStr(kRows[s]);
+    w_.cols.text = IntToStr(kCols[s]);
 
-    const int m = StrToInt(rowsEdit.text), n = StrToInt(colsEdit.text);
-    const int t = StrToInt(tree_.get<Edit>("I0").text);
-    Reshape(page_.a, n, m);
-    Reshape(page_.b, n, m);
-    if (t == kAddition || t == kSubtraction) Reshape(page_.c, n, m);
+    const int m = StrToInt(w_.rows.text), n = StrToInt(w_.cols.text);
+    const int t = StrToInt(w_.taskNumber.text);
+    Reshape(w_.a, n, m);
+    Reshape(w_.b, n, m);
+    if (t == kAddition || t == kSubtraction) Reshape(w_.c, n, m);
     if (t == kMultiplication) {
         // B starts with two columns: as many rows as A has columns.
-        Reshape(page_.a, n, m);
-        Reshape(page_.b, 2, n);
-        Reshape(page_.c, 2, m);
+        Reshape(w_.a, n, m);
+        Reshape(w_.b, 2, n);
+        Reshape(w_.c, 2, m);
     }
-
-    // The column count of B is offered with the row count it must have; the list
-    // is new, so nothing is selected and the product is computed with two columns.
-    Combo& second = tree_.get<Combo>("M_N1");
-    const std::string rows = IntToStr(n);
-    second.text = rows + "x2";
-    second.items = {rows + "x2", rows + "x3", rows + "x4"};
-    second.index = -1;
+    offerProductColumns(n);
 }
-
-namespace {
-
-// The hidden size fields hold the order the size selector chose, 2 to 4 (a
-// matrix of one row or column still computes). Anything else can only come
-// from outside the window and would ask for grids of any size: refuse it as
-// the grids refuse an index they do not have.
-int ReadOrder(const Edit& edit) {
-    const int value = StrToInt(edit.text);
-    if (value < 1 || value > 4) throw Failure("Grid index out of range");
-    return value;
-}
-
-} // namespace
 
 void MatrixTab::M_N1Change() {
-    const Combo& second = tree_.get<Combo>("M_N1");
     // Typed text selects nothing; the grids then show what the computation will
     // use: two columns of B, or order 2.
-    const int k = second.index < 0 ? 2 : second.index + 2;
-    const int m = ReadOrder(tree_.get<Edit>("M_M")), n = ReadOrder(tree_.get<Edit>("N_N"));
-    Reshape(page_.b, k, n);
-    Reshape(page_.c, k, m);
+    const int k = w_.second.index < 0 ? 2 : w_.second.index + 2;
+    const int m = ReadOrder(w_.rows), n = ReadOrder(w_.cols);
+    Reshape(w_.b, k, n);
+    Reshape(w_.c, k, m);
     // The task comes from the selector itself here; with nothing selected it is
     // neither the determinant nor the inverse, just as I0 then holds 2.
-    const int t = page_.task.index + 2;
-    if (t == kDeterminant) Reshape(page_.a, k, k);
+    const int t = w_.task.index + 2;
+    if (t == kDeterminant) Reshape(w_.a, k, k);
     if (t == kInverse) {
-        Reshape(page_.a, k, k);
-        Reshape(page_.b, k, k);
-        Reshape(page_.c, k, k);
+        Reshape(w_.a, k, k);
+        Reshape(w_.b, k, k);
+        Reshape(w_.c, k, k);
     }
+}
+
+void MatrixTab::clearResults(int task) {
+    auto clear = [](Grid& g) {
+        for (int col = 1; col <= 4; ++col)
+            for (int row = 1; row <= 4; ++row)
+                g.setCell(col, row, "");
+    };
+    if (task == kDeterminant || task == kInverse) w_.det.text.clear();
+    if (task != kDeterminant) clear(w_.c);
+    if (task == kInverse) clear(w_.b);
+}
+
+void MatrixTab::readInputs(MatrixInputs& in, bool exact) const {
+    if (in.task < kAddition || in.task > kInverse) return; // I0 names no task: nothing to read
+    const bool square = in.task == kDeterminant || in.task == kInverse;
+    in.aRows = square ? in.k : in.m;
+    in.aCols = square ? in.k : in.n;
+    in.bRows = in.task == kMultiplication ? in.n : square ? 0 : in.m;
+    in.bCols = in.task == kMultiplication ? in.k : square ? 0 : in.n;
+    in.aText = MakeBlock<std::string>(in.aRows, in.aCols);
+    in.bText = MakeBlock<std::string>(in.bRows, in.bCols);
+    in.a = MakeBlock<Ext>(in.aRows, in.aCols);
+    in.b = MakeBlock<Ext>(in.bRows, in.bCols);
+    for (int i = 1; i <= in.aRows; ++i)
+        for (int j = 1; j <= in.aCols; ++j)
+            At(in.aText, i, j) = w_.a.cell(j, i);
+    for (int i = 1; i <= in.bRows; ++i)
+        for (int j = 1; j <= in.bCols; ++j)
+            At(in.bText, i, j) = w_.b.cell(j, i);
+
+    // Column by column; the first cell that holds no number stops the task.
+    // In exact mode a cell may hold a fraction "p/q" too.
+    const Numbers& nums = env_.nums;
+    in.qa = MakeBlock<Rational>(in.aRows, in.aCols);
+    in.qb = MakeBlock<Rational>(in.bRows, in.bCols);
+    auto readA = [&](int i, int j) {
+        if (exact)
+            At(in.qa, i, j) = ReadExact(w_.a.cell(j, i), nums.decimal(), true);
+        else
+            At(in.a, i, j) = ReadCell(nums, w_.a, j, i);
+    };
+    auto readB = [&](int i, int j) {
+        if (exact)
+            At(in.qb, i, j) = ReadExact(w_.b.cell(j, i), nums.decimal(), true);
+        else
+            At(in.b, i, j) = ReadCell(nums, w_.b, j, i);
+    };
+    if (in.task == kAddition || in.task == kSubtraction) {
+        // A and B side by side, entry by entry.
+        for (int j = 1; j <= in.n; ++j)
+            for (int i = 1; i <= in.m; ++i) {
+                readA(i, j);
+                readB(i, j);
+            }
+    } else {
+        for (int j = 1; j <= in.aCols; ++j)
+            for (int i = 1; i <= in.aRows; ++i)
+                readA(i, j);
+        for (int j = 1; j <= in.bCols; ++j)
+            for (int i = 1; i <= in.bRows; ++i)
+                readB(i, j);
+    }
+    if (!exact && (in.task == kDeterminant || in.task == kInverse))
+        for (int i = 1; i <= in.k; ++i)
+            for (int j = 1; j <= in.k; ++j)
+                in.exactA.push_back(ReadExactCell(nums, w_.a, j, i));
+    in.read = true;
+}
+
+void MatrixTab::apply(const MatrixOutput& out) {
+    frame_.memo.lines = out.lines;
+    for (const CellText& c : out.c)
+        w_.c.setCell(c.col, c.row, c.text);
+    for (const CellText& b : out.b)
+        w_.b.setCell(b.col, b.row, b.text);
+    if (out.det) w_.det.text = *out.det;
 }
 
 void MatrixTab::Mat_ButClick() {
-    const int m = ReadOrder(tree_.get<Edit>("M_M"));
-    const int n = ReadOrder(tree_.get<Edit>("N_N"));
-    const int t = StrToInt(tree_.get<Edit>("I0").text);
-    const int k = Position(tree_.get<Combo>("M_N1")) + 2;
-    page_.memo.clear();
-    page_.memo.add(env_.messages(11));
-    switch (t) {
-    case kAddition: return AddOrSubtract(page_, m, n, false);
-    case kSubtraction: return AddOrSubtract(page_, m, n, true);
-    case kMultiplication: return Multiply(page_, m, n, k);
-    case kDeterminant: return DeterminantTask(page_, k);
-    case kInverse: return InverseTask(page_, k);
-    default: return;
-    }
+    MatrixInputs start;
+    start.m = ReadOrder(w_.rows);
+    start.n = ReadOrder(w_.cols);
+    start.task = StrToInt(w_.taskNumber.text);
+    start.k = Position(w_.second) + 2;
+    if (start.k > 4) return; // the lists offer two to four columns, orders 2 to 4
+    clearResults(start.task);
+
+    const ViewOptions view = ReadViewOptions(tree_);
+    const Partial<MatrixInputs> in =
+        SolvePartially(std::move(start), [this, &view](MatrixInputs& x) { readInputs(x, view.exact); });
+    const size_t item = static_cast<size_t>(in.result.task - 2);
+    const MatrixWording wording{env_.messages,
+                                item < w_.task.items.size() ? w_.task.items[item] : std::string()};
+    if (view.exact)
+        finish<Rational>(in, wording, Fractions(), view.check);
+    else
+        finish<Ext>(in, wording, env_.nums, view.check);
+}
+
+template <class T, class Form>
+void MatrixTab::finish(const Partial<MatrixInputs>& in, const MatrixWording& wording, const Form& form,
+                       bool check) {
+    Partial<MatrixResultOf<T>> solved;
+    if (in.result.read)
+        solved = SolvePartially(MatrixResultOf<T>{},
+                                [&in, check](MatrixResultOf<T>& r) { SolveMatrix(in.result, r, check); });
+    apply(WriteMatrix(in.result, solved.result, wording, form));
+    in.rethrow();
+    solved.rethrow();
 }
 
 } // namespace tc

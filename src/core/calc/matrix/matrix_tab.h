@@ -5,7 +5,8 @@
 
 #include "app/env.h"
 #include "app/tab_frame.h"
-#include "calc/matrix/matrix_tasks.h"
+#include "calc/common/partial.h"
+#include "calc/matrix/matrix_write.h"
 
 namespace tc {
 
@@ -20,7 +21,24 @@ public:
     Memo& memo() { return frame_.memo; }
 
 private:
-    MatrixPage buildWidgets();
+    // The tab's widgets, looked up once by their names.
+    struct Widgets {
+        Grid& a;        // Mat1, the matrix A as typed
+        Grid& b;        // Mat2, the matrix B; the cofactors in the inverse task
+        Grid& c;        // Mat_R, the result C
+        Edit& det;      // DET_A
+        Combo& task;    // TMat_task: its items name the tasks in the memo
+        Combo& sizeA;   // M_N
+        Combo& second;  // M_N1: the columns of B, or the order
+        Widget& labelA; // M_A
+        Widget& labelB; // M_B
+        Widget& labelDet;
+        Edit& rows;       // M_M, hidden: the rows of A
+        Edit& cols;       // N_N, hidden: the columns of A
+        Edit& taskNumber; // I0, hidden: selector position + 2
+    };
+    void buildWidgets();
+    static Widgets LookUp(const WidgetTree& tree);
 
     // The handlers of the tab's selectors and of its compute button.
     void TMat_taskChange();
@@ -28,10 +46,24 @@ private:
     void M_N1Change();
     void Mat_ButClick();
 
+    // Gives each grid task `t` uses the size its computation reads.
+    void showComputedSizes(int t);
+    // The number list of B's columns offered for A of n columns.
+    void offerProductColumns(int n);
+    // Empties what the computation of `task` writes.
+    void clearResults(int task);
+    // The typed texts of the task's blocks, then their numbers (throws at the
+    // first cell that holds no number, leaving `in.read` false).
+    void readInputs(MatrixInputs& in, bool exact) const;
+    // Solves, words and applies the read task in extended values or exactly.
+    template <class T, class Form>
+    void finish(const Partial<MatrixInputs>& in, const MatrixWording& wording, const Form& form, bool check);
+    void apply(const MatrixOutput& out);
+
     WidgetTree& tree_;
     Env& env_;
     TabFrame frame_;
-    MatrixPage page_;
+    Widgets w_;
 };
 
 } // namespace tc

@@ -1,5 +1,10 @@
 #include "calc/slae/slae_tab.h"
 
+#include "app/view_options.h"
+#include "calc/common/partial.h"
+#include "calc/common/typed_input.h"
+#include "widgets/names.h"
+
 #include <string>
 
 namespace tc {
@@ -25,8 +30,11 @@ SlaeTab::SlaeTab(WidgetTree& tree, Env& env)
       frame_(
           AddTabFrame(tree, {"TabSheet5", "SLAE", "SLA", "CRun", "CS_Save", "Зберегти", "CS_Close", false})) {
     buildWidgets();
-    tree_.onChange("Sl1", [this] { Sl1Change(); });
-    tree_.onClick("CRun", [this] { CRunClick(); });
+    using namespace names;
+    for (const char* name : {DD, DDx1, DDx2, DDx3, DDx4, x1, x2, x3, x4})
+        results_.emplace_back(name, &tree_.get<Edit>(name));
+    tree_.onChange(names::Sl1, [this] { Sl1Change(); });
+    tree_.onClick(names::CRun, [this] { CRunClick(); });
 }
 
 void SlaeTab::buildWidgets() {
@@ -120,29 +128,52 @@ void SlaeTab::Sl1Change() {
         tree_.get(name).visible = n >= 4;
 }
 
-void SlaeTab::CRunClick() {
-    Memo& m = frame_.memo;
-    m.clear();
-    m.add(env_.messages(63));
-    m.add("");
-
-    const int n = equations();
-    // Column by column, each from top to bottom: the first cell that is not a
-    // number is the one reported, and nothing has been written yet.
-    System a{};
-    for (int c = 1; c <= n + 1; ++c)
-        for (int r = 1; r <= n; ++r)
-            a[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)] = env_.nums.read(grid_->cell(c, r));
-
-    switch (n) {
-    case 2: solve2(a); break;
-    case 3: solve3(a); break;
-    default: solve4(a); break;
-    }
+void SlaeTab::readInputs(SlaeInputs& in, bool exact) const {
+    SystemOf<Rational> q;
+    for (int c = 1; c <= in.n + 1; ++c)
+        for (int r = 1; r <= in.n; ++r) {
+            const auto row = static_cast<std::size_t>(r), col = static_cast<std::size_t>(c);
+            // In exact mode a cell may hold a fraction "p/q" too.
+            if (exact) {
+                q[row][col] = ReadExact(grid_->cell(c, r), env_.nums.decimal(), true);
+                continue;
+            }
+            in.a[row][col] = ReadCell(env_.nums, *grid_, c, r);
+            q[row][col] = ReadExactCell(env_.nums, *grid_, c, r);
+        }
+    in.exact = q;
 }
 
-Edit& SlaeTab::field(const std::string& name) const {
-    return tree_.get<Edit>(name);
+void SlaeTab::CRunClick() {
+    // No result of an earlier system may stand beside this one's.
+    for (auto& [name, edit] : results_)
+        edit->text.clear();
+
+    const ViewOptions view = ReadViewOptions(tree_);
+    SlaeInputs start;
+    start.n = equations();
+    const Partial<SlaeInputs> in =
+        SolvePartially(start, [this, &view](SlaeInputs& x) { readInputs(x, view.exact); });
+    if (view.exact)
+        finish<Rational>(in, Fractions(), view.check);
+    else
+        finish<Ext>(in, env_.nums, view.check);
+}
+
+template <class T, class Form>
+void SlaeTab::finish(const Partial<SlaeInputs>& in, const Form& form, bool check) {
+    Partial<SlaeResultOf<T>> solved;
+    if (!in.failure)
+        solved = SolvePartially(SlaeResultOf<T>{},
+                                [&in, check](SlaeResultOf<T>& r) { SolveSlae(in.result, r, check); });
+    const SlaeOutput out =
+        WriteSlae(in.result, !in.failure, solved.result, solved.failure.has_value(), form, env_.messages);
+    frame_.memo.lines = out.lines;
+    for (const auto& [name, text] : out.fields)
+        for (auto& [field, edit] : results_)
+            if (field == name) edit->text = text;
+    in.rethrow();
+    solved.rethrow();
 }
 
 } // namespace tc

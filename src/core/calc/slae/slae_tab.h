@@ -5,12 +5,14 @@
 // `DD`, `DDx1`..`DDx4`, the unknowns to `x1`..`x4` and the written solution to
 // the memo `SLA`.
 
-#include <array>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "app/env.h"
 #include "app/tab_frame.h"
-#include "numbers/ext.h"
+#include "calc/common/partial.h"
+#include "calc/slae/slae_write.h"
 
 namespace tc {
 
@@ -24,12 +26,7 @@ public:
 
     Memo& memo() { return frame_.memo; }
 
-    static constexpr int kMaxEquations = 4;
-
 private:
-    // a[r][c], r = 1..n, c = 1..n+1 (column n+1 holds the right-hand sides).
-    using System = std::array<std::array<Ext, kMaxEquations + 2>, kMaxEquations + 1>;
-
     void buildWidgets();
     void addResultRow(const char* group, const char* label, const char* caption, const char* field, int row);
 
@@ -40,21 +37,19 @@ private:
     void Sl1Change();
     void CRunClick();
 
-    // The system as the first n equations, between its heading (entry 65) and
-    // the heading of the determinants (entry 66).
-    void writeSystem(const System& a, int n);
-    // The three ways of writing the solution (slae_cramer.cpp).
-    void solve2(const System& a);
-    void solve3(const System& a);
-    void solve4(const System& a);
-
-    Edit& field(const std::string& name) const;
+    // Column by column, each from top to bottom: throws at the first cell
+    // that is not a number.
+    void readInputs(SlaeInputs& in, bool exact) const;
+    // Solves, words and applies the read system in extended values or exactly.
+    template <class T, class Form> void finish(const Partial<SlaeInputs>& in, const Form& form, bool check);
 
     WidgetTree& tree_;
     Env& env_;
     TabFrame frame_;
     Combo* sl1_ = nullptr;
     Grid* grid_ = nullptr;
+    // The result fields DD, DDx1..DDx4, x1..x4, by name.
+    std::vector<std::pair<std::string, Edit*>> results_;
 };
 
 } // namespace tc

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "numbers/convert.h"
+#include "numbers/exact.h"
 
 namespace tc {
 
@@ -14,7 +15,12 @@ namespace tc {
 // then "=" and the right-hand side: 2, 0, -1.5 | 4 gives "2x1-1.5x3=4" and
 // 0, 3 | -1 gives "+3x2=-1". A row of zero coefficients reads "0=" and the
 // right-hand side, so every line states what the equation demands.
-std::string EquationLine(const Numbers& nums, const std::vector<Ext>& coefficients, Ext rhs);
+// `form` writes the numbers: Numbers for Ext, Fractions for Rational.
+template <class Form, class T>
+std::string EquationLineOf(const Form& form, const std::vector<T>& coefficients, const T& rhs);
+inline std::string EquationLine(const Numbers& nums, const std::vector<Ext>& coefficients, Ext rhs) {
+    return EquationLineOf<Numbers, Ext>(nums, coefficients, rhs);
+}
 
 struct Cramer2 {
     std::string line;

@@ -2,21 +2,9 @@
 
 #include "calc/tetrahedron/tetra_text.h"
 
+#include "text/terms.h"
+
 namespace tc {
-
-namespace {
-
-// An edge component as a factor: bracketed when negative.
-std::string Factor(const Numbers& nums, Ext e) {
-    return e < 0.0L ? "(" + nums.g(e) + ")" : nums.g(e);
-}
-
-// "+79*" or "-46*": a normal component after the first carries its own sign.
-std::string Coefficient(const Numbers& nums, Ext n) {
-    return n < 0.0L ? nums.g(n) + "*" : "+" + nums.g(n) + "*";
-}
-
-} // namespace
 
 Ext Degrees(Ext radians) {
     return radians / Pi() * 180.0L;
@@ -27,7 +15,7 @@ EdgeAngleValue EdgeAngle(const Point3& u, const Point3& v, Ext lengthU, Ext leng
     return {cos, Degrees(ArcCos(cos))};
 }
 
-EdgeFaceTexts EdgeFaceAngle(const Numbers& nums, const Point3& n, const Point3& e, Ext lengthE) {
+EdgeFaceValue MeasureEdgeFace(const Point3& n, const Point3& e, Ext lengthE) {
     const Ext dot = n.x * e.x + n.y * e.y + n.z * e.z;
     const Ext nsq = n.x * n.x + n.y * n.y + n.z * n.z;
     const Ext normal = Sqrt(nsq);
@@ -38,20 +26,25 @@ EdgeFaceTexts EdgeFaceAngle(const Numbers& nums, const Point3& n, const Point3& 
     Ext sin = dot / (normal * lengthE);
     if (sin > 1.0L) sin = 1.0L;
     if (sin < -1.0L) sin = -1.0L;
+    return {dot, nsq, normal, sin, Degrees(ArcSin(sin))};
+}
 
+EdgeFaceTexts EdgeFaceText(const Numbers& nums, const Point3& n, const Point3& e, Ext lengthE,
+                           const EdgeFaceValue& value) {
+    const Ext dot = value.dot, nsq = value.nsq, normal = value.normal, sin = value.sin;
     EdgeFaceTexts t;
     // Nx is written bare even when negative: it opens the sum.
-    t.dot = nums.g(n.x) + "*" + Factor(nums, e.x) + Coefficient(nums, n.y) + Factor(nums, e.y) +
-            Coefficient(nums, n.z) + Factor(nums, e.z) + "=" + nums.g(dot);
+    t.dot = nums.g(n.x) + "*" + Bracketed(nums, e.x) + Signed(nums, n.y) + "*" + Bracketed(nums, e.y) +
+            Signed(nums, n.z) + "*" + Bracketed(nums, e.z) + "=" + nums.g(dot);
 
     t.normalLength = n.x < 0.0L ? "((" + nums.g(n.x) + ")^2+" : "(" + nums.g(n.x) + "^2+";
-    t.normalLength += Factor(nums, n.y) + "^2+";
-    t.normalLength += Factor(nums, n.z) + "^2)^(1/2)=";
+    t.normalLength += Bracketed(nums, n.y) + "^2+";
+    t.normalLength += Bracketed(nums, n.z) + "^2)^(1/2)=";
     t.normalLength += "(" + nums.g(nsq) + ")^(1/2)=" + nums.fixed(normal, 4);
 
     t.sineValue = nums.fixed(sin, 4);
     t.sine = nums.g(dot) + "/(" + nums.fixed(normal, 4) + "*" + nums.fixed(lengthE, 4) + ")=" + t.sineValue;
-    t.degrees = nums.fixed(Degrees(ArcSin(sin)), 4);
+    t.degrees = nums.fixed(value.degrees, 4);
     return t;
 }
 

@@ -2,6 +2,8 @@
 
 #include "calc/tetrahedron/tetra_text.h"
 
+#include "text/terms.h"
+
 namespace tc {
 
 namespace {
@@ -21,11 +23,6 @@ std::string Opening(const Numbers& nums, const char* axis, Ext start, const std:
     return zeroOpening;
 }
 
-// A direction component, bracketed when negative.
-std::string Direction(const Numbers& nums, Ext d) {
-    return d < 0.0L ? "(" + nums.g(d) + ")" : nums.g(d);
-}
-
 // A term of a plane equation: "+79y", "-46z", nothing for a zero coefficient.
 std::string Term(const Numbers& nums, Ext k, const char* variable) {
     if (k < 0.0L) return nums.g(k) + variable;
@@ -35,8 +32,27 @@ std::string Term(const Numbers& nums, Ext k, const char* variable) {
 
 } // namespace
 
-EdgeTexts EdgeText(const Numbers& nums, const Point3& start, const Point3& end) {
-    const Point3 d = end - start;
+Edge MeasureEdge(const Point3& start, const Point3& end) {
+    Edge e{end - start, {}, {}, {}, {}, {}};
+    e.xx = e.v.x * e.v.x;
+    e.yy = e.v.y * e.v.y;
+    e.zz = e.v.z * e.v.z;
+    e.sum = e.xx + e.yy + e.zz;
+    e.length = Sqrt(e.sum);
+    return e;
+}
+
+Plane MeasurePlane(const Point3& p1, const Point3& p2, const Point3& p3) {
+    const Point3 u = p2 - p1, v = p3 - p1;
+    const Ext a = u.y * v.z - u.z * v.y;
+    const Ext b = u.z * v.x - u.x * v.z;
+    const Ext c = u.x * v.y - u.y * v.x;
+    const Ext d = -(a * p1.x + b * p1.y + c * p1.z);
+    return {p1, a, b, c, d};
+}
+
+EdgeTexts EdgeText(const Numbers& nums, const Point3& start, const Point3& end, const Edge& e) {
+    const Point3& d = e.v;
     EdgeTexts t;
 
     t.vector = "(" + nums.g(end.x) + Minus(nums, start.x) + ";" + nums.g(end.y) + Minus(nums, start.y) + ";" +
@@ -44,28 +60,21 @@ EdgeTexts EdgeText(const Numbers& nums, const Point3& start, const Point3& end) 
                nums.g(d.z) + ")";
 
     // A zero start reads "x/" for x but "(y)/" and "(z)/" for the others.
-    t.line = Opening(nums, "x", start.x, "x/") + Direction(nums, d.x) + "=";
-    t.line += Opening(nums, "y", start.y, "(y)/") + Direction(nums, d.y) + "=";
-    t.line += Opening(nums, "z", start.z, "(z)/") + Direction(nums, d.z);
+    t.line = Opening(nums, "x", start.x, "x/") + Bracketed(nums, d.x) + "=";
+    t.line += Opening(nums, "y", start.y, "(y)/") + Bracketed(nums, d.y) + "=";
+    t.line += Opening(nums, "z", start.z, "(z)/") + Bracketed(nums, d.z);
 
-    const Ext xx = d.x * d.x, yy = d.y * d.y, zz = d.z * d.z;
-    const Ext sum = xx + yy + zz;
     t.length = d.x < 0.0L ? "((" + nums.g(d.x) + ")^2+" : "(" + nums.g(d.x) + "^2+";
-    t.length += Direction(nums, d.y) + "^2+";
-    t.length += Direction(nums, d.z) + "^2)^(1/2)=";
-    t.length += "(" + nums.g(xx) + "+" + nums.g(yy) + "+" + nums.g(zz) + ")^(1/2)=";
-    t.length += "(" + nums.g(sum) + ")^(1/2)=";
-    t.length += nums.fixed(Sqrt(sum), 4);
+    t.length += Bracketed(nums, d.y) + "^2+";
+    t.length += Bracketed(nums, d.z) + "^2)^(1/2)=";
+    t.length += "(" + nums.g(e.xx) + "+" + nums.g(e.yy) + "+" + nums.g(e.zz) + ")^(1/2)=";
+    t.length += "(" + nums.g(e.sum) + ")^(1/2)=";
+    t.length += nums.fixed(e.length, 4);
     return t;
 }
 
-PlaneTexts PlaneText(const Numbers& nums, const Point3& p1, const Point3& p2, const Point3& p3) {
-    const Point3 u = p2 - p1, v = p3 - p1;
-    const Ext a = u.y * v.z - u.z * v.y;
-    const Ext b = u.z * v.x - u.x * v.z;
-    const Ext c = u.x * v.y - u.y * v.x;
-    const Ext d = -(a * p1.x + b * p1.y + c * p1.z);
-
+PlaneTexts PlaneText(const Numbers& nums, const Plane& plane) {
+    const Ext a = plane.a, b = plane.b, c = plane.c, d = plane.d;
     PlaneTexts t;
     // The first term has no "+": with A = 0 the equation may begin with one.
     t.equation = a != 0.0L ? nums.g(a) + "x" : "";
@@ -82,11 +91,11 @@ Point3 NormalFromText(const Numbers& nums, const PlaneTexts& plane) {
     return {nums.read(plane.a), nums.read(plane.b), nums.read(plane.c)};
 }
 
-std::string TriangleArea(const Numbers& nums, const Point3& u, const Point3& v) {
+Ext TriangleArea(const Point3& u, const Point3& v) {
     const Ext d1 = u.y * v.z - u.z * v.y;
     const Ext d2 = u.x * v.z - u.z * v.x;
     const Ext d3 = u.x * v.y - u.y * v.x;
-    return nums.fixed(Sqrt(d1 * d1 + d2 * d2 + d3 * d3) / 2.0L, 4);
+    return Sqrt(d1 * d1 + d2 * d2 + d3 * d3) / 2.0L;
 }
 
 } // namespace tc

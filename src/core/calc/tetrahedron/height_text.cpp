@@ -2,6 +2,8 @@
 
 #include "calc/tetrahedron/tetra_text.h"
 
+#include "text/terms.h"
+
 namespace tc {
 
 namespace {
@@ -13,15 +15,11 @@ std::string Opening(const Numbers& nums, const std::string& axis, Ext v) {
     return axis + "/";
 }
 
-std::string Direction(const Numbers& nums, Ext n) {
-    return n < 0.0L ? "(" + nums.g(n) + ")" : nums.g(n);
-}
-
 } // namespace
 
 std::string HeightText(const Numbers& nums, const Point3& n, const Point3& vertex) {
-    return Opening(nums, "x", vertex.x) + Direction(nums, n.x) + "=" + Opening(nums, "y", vertex.y) +
-           Direction(nums, n.y) + "=" + Opening(nums, "z", vertex.z) + Direction(nums, n.z);
+    return Opening(nums, "x", vertex.x) + Bracketed(nums, n.x) + "=" + Opening(nums, "y", vertex.y) +
+           Bracketed(nums, n.y) + "=" + Opening(nums, "z", vertex.z) + Bracketed(nums, n.z);
 }
 
 Ext TetraVolume(const Point3& ab, const Point3& ac, const Point3& ad) {

@@ -17,24 +17,23 @@ struct EdgeTexts {
     std::string line;   // the canonical equation of the line through the edge
 };
 
-// The texts of the edge from `start` to `end`.
-EdgeTexts EdgeText(const Numbers& nums, const Point3& start, const Point3& end);
+// The texts of the edge `e` from `start` to `end`.
+EdgeTexts EdgeText(const Numbers& nums, const Point3& start, const Point3& end, const Edge& e);
 
 struct PlaneTexts {
     std::string equation; // "Ax+By+Cz+D=0", terms with a zero coefficient left out
     std::string a, b, c;  // the normal's coefficients
 };
 
-// The plane through three points, its normal being (p2 - p1) x (p3 - p1).
-PlaneTexts PlaneText(const Numbers& nums, const Point3& p1, const Point3& p2, const Point3& p3);
+// The texts of a plane.
+PlaneTexts PlaneText(const Numbers& nums, const Plane& plane);
 
 // The normal as the later stages use it: read back from the coefficient texts,
 // so it carries at most 15 significant digits.
 Point3 NormalFromText(const Numbers& nums, const PlaneTexts& plane);
 
-// Half the length of u x v, in fixed-4: the area of the triangle the two edge
-// vectors span.
-std::string TriangleArea(const Numbers& nums, const Point3& u, const Point3& v);
+// Half the length of u x v: the area of the triangle the two edge vectors span.
+Ext TriangleArea(const Point3& u, const Point3& v);
 
 struct EdgeAngleValue {
     Ext cos;
@@ -54,10 +53,9 @@ struct EdgeFaceTexts {
     std::string degrees;      // the angle in degrees in fixed-4
 };
 
-// The signed angle between an edge e and a face with normal n: its sine is
-// n.e / (|n| |e|), positive when the edge leaves the face on the normal's side.
-// A zero normal fails as 0/0.
-EdgeFaceTexts EdgeFaceAngle(const Numbers& nums, const Point3& n, const Point3& e, Ext lengthE);
+// The texts of the angle `value` between the edge e and the face with normal n.
+EdgeFaceTexts EdgeFaceText(const Numbers& nums, const Point3& n, const Point3& e, Ext lengthE,
+                           const EdgeFaceValue& value);
 
 // The canonical equation of the line through `vertex` with direction `n`.
 std::string HeightText(const Numbers& nums, const Point3& n, const Point3& vertex);

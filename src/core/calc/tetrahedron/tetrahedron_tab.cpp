@@ -1,5 +1,8 @@
 #include "calc/tetrahedron/tetrahedron_tab.h"
 
+#include "calc/common/typed_input.h"
+#include "widgets/names.h"
+
 namespace tc {
 
 namespace {
@@ -41,11 +44,12 @@ const char* const kFaceNames[4] = {"ABC", "ABD", "ACD", "BCD"};
 } // namespace
 
 TetrahedronTab::TetrahedronTab(WidgetTree& tree, Env& env)
-    : tree_(tree), env_(env), frame_(AddTabFrame(tree, {"TabSheet4", "Tetraedr", "Tet_M", "CP_But", "CP_Save",
-                                                        "Записати", "CP_Close", false})) {
+    : tree_(tree), env_(env),
+      frame_(AddTabFrame(tree, {names::TabSheet4, "Tetraedr", names::Tet_M, names::CP_But, "CP_Save",
+                                "Записати", "CP_Close", false})) {
     buildLayout();
     frame_.memo.lines = {""};
-    tree_.onClick("CP_But", [this] { CP_ButClick(); });
+    tree_.onClick(names::CP_But, [this] { CP_ButClick(); });
 }
 
 void TetrahedronTab::buildLayout() {
@@ -53,44 +57,48 @@ void TetrahedronTab::buildLayout() {
     // volume; right column: the explanation and the buttons; along the bottom the
     // two wide angle grids.
     Widget& stor = AddGroup(tree_, "CStor", "Сторони тетраедра", {4, 2, 476, BoxHeight(7, kRowHeight)});
-    pline_ = &AddGrid(tree_, "PLine", stor, 6, 7);
+    pline_ = &AddGrid(tree_, names::PLine, stor, 6, 7);
     pline_->defaultColWidth = 55;
 
     const int row2 = stor.geometry.y + stor.geometry.h + 4;
     Widget& versh = AddGroup(tree_, "CVersh", "Вершини тетраедра", {4, row2, 192, BoxHeight(4, kRowHeight)});
-    piram_ = &AddGrid(tree_, "Piram", versh, 5, 4);
+    piram_ = &AddGrid(tree_, names::Piram, versh, 5, 4);
     piram_->editable = true;
     piram_->defaultColWidth = 38;
     piram_->setColWidth(0, 24);
 
     Widget& pl = AddGroup(tree_, "CPl", "Рівняння площин тетраедра та їх площі ",
                           {200, row2, 284, BoxHeight(4, kRowHeight)});
-    abc_ = &AddGrid(tree_, "ABC", pl, 3, 4);
+    abc_ = &AddGrid(tree_, names::ABC, pl, 3, 4);
     abc_->fixedRows = 0;
 
     const int row3 = versh.geometry.y + versh.geometry.h + 4;
     Widget& heights =
         AddGroup(tree_, "TVecH", "Рівняння висот, проведених з вершин", {4, row3, 361, BoxHeight(4, 23)});
-    tvecH_ = &AddGrid(tree_, "TVec_H", heights, 3, 4);
+    tvecH_ = &AddGrid(tree_, names::TVec_H, heights, 3, 4);
     tvecH_->fixedRows = 0;
 
     AddGroup(tree_, "CVol", "Об'єм тетраедра", {369, row3, 115, 56});
     Widget& label = tree_.addPlain(WidgetKind::Label, "Label5", "CVol", "V=", {kMargin, 26, 20, 20});
     label.look.pixelSize = kSmallType;
-    vol_ = &tree_.add<Edit>("Vol", "CVol");
+    vol_ = &tree_.add<Edit>(names::Vol, "CVol");
     vol_->geometry = {28, 22, 81, 26};
+    // Opens the figure window, in the free place below the volume; the caption
+    // comes with the language.
+    tree_.addPlain(WidgetKind::Button, names::Tet_Figure, names::TabSheet4, "Figure",
+                   {369, row3 + 64, 115, 30});
 
     const int row4 = heights.geometry.y + heights.geometry.h + 4;
     Widget& kut = AddGroup(tree_, "CKut", "Кути між сторонами (косинуси, градуси)",
                            {4, row4, 784, BoxHeight(3, kRowHeight)});
-    phi_ = &AddGrid(tree_, "Phi", kut, 13, 3);
+    phi_ = &AddGrid(tree_, names::Phi, kut, 13, 3);
     phi_->defaultColWidth = 58;
 
     // Thirteen columns of 70 are wider than the page: this grid scrolls sideways.
     const int row5 = kut.geometry.y + kut.geometry.h + 4;
     Widget& alpha = AddGroup(tree_, "CT_Alpha", "Кути між сторонами і вершинами",
                              {4, row5, 784, BoxHeight(3, kRowHeight, 16)});
-    tham_ = &AddGrid(tree_, "THam", alpha, 13, 3);
+    tham_ = &AddGrid(tree_, names::THam, alpha, 13, 3);
     tham_->defaultColWidth = 70;
 
     frame_.memo.geometry = {492, 2, 296, row3 + 80};
@@ -161,10 +169,62 @@ void TetrahedronTab::formCreateResults() {
         t.setCell(c, 0, angleNames[c - 1]);
 }
 
+void TetrahedronTab::clearResults() {
+    // Heading cells name the rows and columns and stay.
+    for (int r = 1; r <= 6; ++r)
+        for (int c = 1; c <= 5; ++c)
+            pline_->setCell(c, r, "");
+    for (int r = 0; r < 4; ++r) {
+        abc_->setCell(1, r, "");
+        abc_->setCell(2, r, "");
+        tvecH_->setCell(1, r, "");
+    }
+    for (Grid* angles : {phi_, tham_})
+        for (int c = 1; c <= 12; ++c)
+            for (int r = 1; r <= 2; ++r)
+                angles->setCell(c, r, "");
+    vol_->text.clear();
+}
+
+Grid& TetrahedronTab::gridOf(std::string_view name) const {
+    for (Grid* g : {pline_, abc_, phi_, tham_, tvecH_})
+        if (g->name() == name) return *g;
+    throw UsageError("the Tetraedr tab writes no grid \"" + std::string(name) + "\"");
+}
+
+void TetrahedronTab::apply(const TetraOutput& out) {
+    frame_.memo.lines = out.lines;
+    for (const TetraOutput::Cell& cell : out.cells)
+        gridOf(cell.grid).setCell(cell.col, cell.row, cell.text);
+    if (out.volume) vol_->text = *out.volume;
+}
+
 void TetrahedronTab::CP_ButClick() {
-    edgesAndPlanes();
-    angles();
-    heightsAndVolume();
+    clearResults();
+    last_.reset();
+    TetraInput start;
+    for (int c = 1; c <= 4; ++c)
+        for (int r = 1; r <= 3; ++r)
+            start.typed[static_cast<std::size_t>(c - 1)][static_cast<std::size_t>(r - 1)] =
+                piram_->cell(c, r);
+    // Every coordinate is read before anything else is written, so a cell
+    // that is no number leaves the grids empty.
+    const Partial<TetraInput> read = SolvePartially(start, [this](TetraInput& in) {
+        Vertices v;
+        for (int c = 1; c <= 4; ++c)
+            v[static_cast<std::size_t>(c - 1)] = {ReadCell(env_.nums, *piram_, c, 1),
+                                                  ReadCell(env_.nums, *piram_, c, 2),
+                                                  ReadCell(env_.nums, *piram_, c, 3)};
+        in.vertices = v;
+    });
+    if (read.failure) {
+        apply(WriteTetrahedron(env_, read.result, nullptr));
+        read.rethrow();
+    }
+    const Partial<TetraResult> solved = SolveTetrahedron(env_.nums, *read.result.vertices);
+    last_ = solved.result;
+    apply(WriteTetrahedron(env_, read.result, &solved.result));
+    solved.rethrow();
 }
 
 } // namespace tc

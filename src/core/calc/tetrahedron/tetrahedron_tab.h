@@ -4,9 +4,12 @@
 // the angles between edges and between an edge and a face, the heights and the
 // volume, each into its grid or field, and the written solution into Tet_M.
 
+#include <string_view>
+
 #include "app/env.h"
 #include "app/tab_frame.h"
-#include "calc/tetrahedron/solid.h"
+#include "calc/tetrahedron/tetra_figure.h"
+#include "calc/tetrahedron/tetra_write.h"
 
 namespace tc {
 
@@ -23,18 +26,19 @@ public:
 
     Memo& memo() { return frame_.memo; }
 
+    // The figure of the last computation, `highlight` highlighted.
+    Figure figure(const std::string& highlight) const {
+        return TetrahedronFigure(env_, last_ ? &*last_ : nullptr, highlight);
+    }
+
 private:
     void buildLayout();
     void CP_ButClick();
-    // The three stages of one computation, in the order they run; each appends
-    // its part of the written solution. A failure stops the computation where it
-    // happens and leaves what was written.
-    void edgesAndPlanes();
-    void angles();
-    void heightsAndVolume();
-
-    void add(std::string line) { frame_.memo.add(std::move(line)); }
-    const std::string& message(int k) const { return env_.messages(k); }
+    // Empties the result cells of every result grid and the volume.
+    void clearResults();
+    void apply(const TetraOutput& out);
+    // The result grid of that name, from the references held.
+    Grid& gridOf(std::string_view name) const;
 
     WidgetTree& tree_;
     Env& env_;
@@ -46,10 +50,9 @@ private:
     Grid* tham_ = nullptr;
     Grid* tvecH_ = nullptr;
     Edit* vol_ = nullptr;
-
-    // Shared by the stages of one computation and overwritten by the next.
-    Vertices vertices_{};
-    Edges edges_{};
+    // What the last computation found, as far as it got; none when its data
+    // could not be read.
+    std::optional<TetraResult> last_;
 };
 
 } // namespace tc

@@ -5,6 +5,7 @@
 // vertex inputs.
 
 #include "calc/triangle/triangle_tab.h"
+#include "widgets/names.h"
 
 namespace tc {
 
@@ -51,18 +52,18 @@ constexpr int kLineWidth = 244;   // a line's equation with 4-decimal numbers
 } // namespace
 
 void TriangleTab::buildInputs() {
-    tree_.addPlain(WidgetKind::GroupBox, "CTV", "T4", "Вершини трикутника", {8, 2, 426, 56});
+    tree_.addPlain(WidgetKind::GroupBox, "CTV", names::T4, "Вершини трикутника", {8, 2, 426, 56});
     // The example triangle A(1;1), B(2;1), C(1;2).
     Row(tree_, "CTV", 8, 24)
         .label("Tr_LA", "A(", 18)
-        .edit("ax", kCoordWidth, "1")
-        .edit("ay", kCoordWidth, "1")
+        .edit(names::ax, kCoordWidth, "1")
+        .edit(names::ay, kCoordWidth, "1")
         .label("Tr_LB", "), B(", 32)
-        .edit("bx", kCoordWidth, "2")
-        .edit("by", kCoordWidth, "1")
+        .edit(names::bx, kCoordWidth, "2")
+        .edit(names::by, kCoordWidth, "1")
         .label("Tr_LC", "), C(", 32)
-        .edit("cx", kCoordWidth, "1")
-        .edit("cy", kCoordWidth, "2")
+        .edit(names::cx, kCoordWidth, "1")
+        .edit(names::cy, kCoordWidth, "2")
         .label("Tr_LEnd", ")", 8);
 }
 
@@ -70,29 +71,32 @@ void TriangleTab::buildSides(Widget& results) {
     tree_.addPlain(WidgetKind::GroupBox, "CLength", results.name(), "Довжини сторін", {8, 20, 760, 112});
     Row(tree_, "CLength", 8, 24)
         .label("Tr_LAB", "AB(", 28)
-        .edit("abx", kPartWidth)
-        .edit("aby", kPartWidth)
+        .edit(names::abx, kPartWidth)
+        .edit(names::aby, kPartWidth)
         .label("Tr_LBC", "),BC(", 38)
-        .edit("bcx", kPartWidth)
-        .edit("bcy", kPartWidth)
+        .edit(names::bcx, kPartWidth)
+        .edit(names::bcy, kPartWidth)
         .label("Tr_LAC", "), AC(", 42)
-        .edit("acx", kPartWidth)
-        .edit("acy", kPartWidth);
+        .edit(names::acx, kPartWidth)
+        .edit(names::acy, kPartWidth);
     Row(tree_, "CLength", 8, 52)
         .label("Tr_LlenAB", "),|AB|=", 50)
-        .edit("AB", kNumberWidth)
+        .edit(names::AB, kNumberWidth)
         .skip(8)
         .label("Tr_LlenBC", "|BC|=", 40)
-        .edit("BC", kNumberWidth)
+        .edit(names::BC, kNumberWidth)
         .skip(8)
         .label("Tr_LlenAC", "|AC|=", 40)
-        .edit("AC", kNumberWidth);
-    Row(tree_, "CLength", 8, 80).edit("AB_l", kLineWidth).edit("BC_l", kLineWidth).edit("AC_l", kLineWidth);
+        .edit(names::AC, kNumberWidth);
+    Row(tree_, "CLength", 8, 80)
+        .edit(names::AB_l, kLineWidth)
+        .edit(names::BC_l, kLineWidth)
+        .edit(names::AC_l, kLineWidth);
 }
 
 void TriangleTab::buildAngles(Widget& results) {
     // Cosines and angles; its headings are written by the first computation.
-    Grid& grid = tree_.add<Grid>("REZ5", results.name(), 7, 2);
+    Grid& grid = tree_.add<Grid>(names::REZ5, results.name(), 7, 2);
     grid.defaultColWidth = 106;
     grid.geometry = {8, 138, 746, 52};
 }
@@ -104,21 +108,24 @@ void TriangleTab::buildLines(Widget& results) {
     constexpr int kEquationWidth = 360;
     Row(tree_, "CLine", 8, 24)
         .label("Tr_LM", "M=", 24)
-        .edit("aMed", kLengthWidth)
-        .edit("Med", kEquationWidth);
-    Row(tree_, "CLine", 8, 52).label("Tr_LH", "H=", 24).edit("Ha1", kLengthWidth).edit("H1", kEquationWidth);
+        .edit(names::aMed, kLengthWidth)
+        .edit(names::Med, kEquationWidth);
+    Row(tree_, "CLine", 8, 52)
+        .label("Tr_LH", "H=", 24)
+        .edit(names::Ha1, kLengthWidth)
+        .edit(names::H1, kEquationWidth);
     Row(tree_, "CLine", 8, 80)
         .label("Tr_LBis", "B=", 24)
-        .edit("aBis", kLengthWidth)
-        .edit("Bis", kEquationWidth);
+        .edit(names::aBis, kLengthWidth)
+        .edit(names::Bis, kEquationWidth);
 }
 
 void TriangleTab::buildCentroid(Widget& results) {
     tree_.addPlain(WidgetKind::GroupBox, "CCentre", results.name(), "Центр ваги", {536, 196, 232, 56});
     Row(tree_, "CCentre", 8, 24)
         .label("Tr_LI", "I(", 12)
-        .edit("Ix", 96)
-        .edit("Iy", 96)
+        .edit(names::Ix, 96)
+        .edit(names::Iy, 96)
         .label("Tr_LIEnd", ")", 8);
 }
 

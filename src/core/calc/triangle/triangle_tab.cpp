@@ -1,38 +1,80 @@
 #include "calc/triangle/triangle_tab.h"
 
-#include "calc/triangle/triangle_run.h"
+#include "calc/common/typed_input.h"
+#include "widgets/names.h"
 
 namespace tc {
 
+namespace n = names;
+
 TriangleTab::TriangleTab(WidgetTree& tree, Env& env)
-    : tree_(tree), env_(env),
-      frame_(
-          AddTabFrame(tree, {"T4", "Triangle", "TM", "CTr_But", "CRecord3", "Записати", "CClose3", false})) {
+    : tree_(tree), env_(env), frame_(AddTabFrame(tree, {n::T4, "Triangle", n::TM, n::CTr_But, "CRecord3",
+                                                        "Записати", "CClose3", false})) {
     buildInputs();
     // The caption follows the Vector tab's result group.
-    Widget& results = tree_.addPlain(WidgetKind::GroupBox, "CTri", "T4", "Результат", {8, 60, 776, 318});
+    Widget& results = tree_.addPlain(WidgetKind::GroupBox, "CTri", n::T4, "Результат", {8, 60, 776, 318});
     buildSides(results);
     buildAngles(results);
     buildLines(results);
     buildCentroid(results);
     placeFrame();
-    tree_.onClick("CTr_But", [this] { CTr_ButClick(); });
+    // Opens the figure window; the caption comes with the language.
+    tree_.addPlain(WidgetKind::Button, n::Tr_Figure, "CTri", "Figure", {536, 266, 232, 32});
+
+    const char* vertices[] = {n::ax, n::ay, n::bx, n::by, n::cx, n::cy};
+    for (std::size_t i = 0; i < vertexFields_.size(); ++i)
+        vertexFields_[i] = &tree_.get<Edit>(vertices[i]);
+    for (const char* name :
+         {n::abx,  n::aby,  n::bcx,  n::bcy, n::acx, n::acy, n::AB,   n::BC,  n::AC, n::AB_l,
+          n::BC_l, n::AC_l, n::aMed, n::Med, n::Ha1, n::H1,  n::aBis, n::Bis, n::Ix, n::Iy})
+        resultFields_[name] = &tree_.get<Edit>(name);
+    angleGrid_ = &tree_.get<Grid>(n::REZ5);
+    tree_.onClick(n::CTr_But, [this] { CTr_ButClick(); });
 }
 
 void TriangleTab::formShow() {
     // Below the grid's two rows, so it shows only if the grid ever grows.
-    tree_.get<Grid>("REZ5").setCell(0, 2, "cos(alpha)");
+    angleGrid_->setCell(0, 2, "cos(alpha)");
+}
+
+void TriangleTab::clearResults() {
+    for (auto& [name, field] : resultFields_)
+        field->text.clear();
+    // The headings stay: they name the columns, not a result.
+    for (int col = 1; col < angleGrid_->cols; ++col)
+        angleGrid_->setCell(col, 1, "");
+}
+
+void TriangleTab::apply(const TriangleOutput& out) {
+    frame_.memo.lines = out.lines;
+    for (const auto& [name, text] : out.fields)
+        resultFields_.at(name)->text = text;
+    for (const TriangleOutput::Cell& cell : out.angleCells)
+        angleGrid_->setCell(cell.col, cell.row, cell.text);
 }
 
 void TriangleTab::CTr_ButClick() {
-    TriangleRun run(tree_, env_, frame_.memo);
-    run.startAndInputs();
-    run.sides();
-    run.angles();
-    run.median();
-    run.height();
-    run.bisector();
-    run.centroid();
+    clearResults();
+    last_.reset();
+    TriangleInput start;
+    for (std::size_t i = 0; i < vertexFields_.size(); ++i)
+        start.typed[i] = vertexFields_[i]->text;
+    // Read in field order, so the first bad field is the one reported.
+    const Partial<TriangleInput> read = SolvePartially(start, [this](TriangleInput& in) {
+        std::array<Ext, 6> v;
+        for (std::size_t i = 0; i < v.size(); ++i)
+            v[i] = ReadField(env_.nums, *vertexFields_[i]);
+        in.vertices = std::array<Point2, 3>{Point2{v[0], v[1]}, Point2{v[2], v[3]}, Point2{v[4], v[5]}};
+    });
+    if (read.failure) {
+        apply(WriteTriangle(env_, read.result, nullptr));
+        read.rethrow();
+    }
+    const auto& [a, b, c] = *read.result.vertices;
+    const Partial<TriangleResult> solved = SolveTriangle(a, b, c);
+    last_ = solved.result;
+    apply(WriteTriangle(env_, read.result, &solved.result));
+    solved.rethrow();
 }
 
 } // namespace tc

@@ -3,8 +3,13 @@
 // side lines, angles, the median, height and bisector from A and the centroid,
 // each written out step by step into the memo TM.
 
+#include <array>
+#include <map>
+
 #include "app/env.h"
 #include "app/tab_frame.h"
+#include "calc/triangle/triangle_figure.h"
+#include "calc/triangle/triangle_write.h"
 
 namespace tc {
 
@@ -17,6 +22,11 @@ public:
 
     Memo& memo() { return frame_.memo; }
 
+    // The figure of the last computation, `highlight` highlighted.
+    Figure figure(const std::string& highlight) const {
+        return TriangleFigure(env_, last_ ? &*last_ : nullptr, highlight);
+    }
+
 private:
     void buildInputs();
     void buildSides(Widget& results);
@@ -27,10 +37,19 @@ private:
 
     // The compute button's handler.
     void CTr_ButClick();
+    // Empties every result field and the values of the angle grid.
+    void clearResults();
+    void apply(const TriangleOutput& out);
 
     WidgetTree& tree_;
     Env& env_;
     TabFrame frame_;
+    std::array<Edit*, 6> vertexFields_{};                    // Ax, Ay, Bx, By, Cx, Cy
+    std::map<std::string, Edit*, std::less<>> resultFields_; // by widget name
+    Grid* angleGrid_ = nullptr;
+    // What the last computation found, as far as it got; none when its data
+    // could not be read.
+    std::optional<TriangleResult> last_;
 };
 
 } // namespace tc

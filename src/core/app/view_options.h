@@ -1,0 +1,20 @@
+#pragma once
+// The options of the View menu: exact fractions and the check step. The menu
+// items' checked state is the one place they live; every tab that offers
+// them reads them here when it computes.
+
+#include "widgets/names.h"
+#include "widgets/widget_tree.h"
+
+namespace tc {
+
+struct ViewOptions {
+    bool exact = false; // NExact: exact fractions instead of decimals
+    bool check = false; // NCheck: each solution ends with its check
+};
+
+inline ViewOptions ReadViewOptions(const WidgetTree& tree) {
+    return {tree.get<MenuItem>(names::NExact).checked, tree.get<MenuItem>(names::NCheck).checked};
+}
+
+} // namespace tc

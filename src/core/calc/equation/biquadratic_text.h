@@ -1,0 +1,13 @@
+#pragma once
+// The written solution of a biquadratic equation: the equation, the
+// quadratic in t=x^2 solved as the quadratic kind writes it (roots T[1] and
+// T[2]), and x=+-sqrt(t) for each root t.
+
+#include "calc/equation/biquadratic_solver.h"
+#include "calc/equation/quadratic_text.h"
+
+namespace tc {
+
+EquationText WriteBiquadratic(const MessageTable& m, const Numbers& n, const BiquadraticSolution& s);
+
+} // namespace tc

@@ -1,0 +1,23 @@
+#pragma once
+// The coefficients of an equation as the user typed them and as the equation
+// keeps them.
+
+#include <string>
+#include <vector>
+
+#include "numbers/convert.h"
+#include "widgets/controls.h"
+
+namespace tc {
+
+struct Coefficient {
+    std::string text; // as typed, for the line that echoes the equation
+    double value;     // the number the equation is solved with
+};
+
+// The coefficients in the order of `fields`, each read as typed and stored as
+// a 64-bit double. All are read before any is judged, so a text that is no
+// number fails first; so does a value beyond the double range (an overflow).
+std::vector<Coefficient> ReadCoefficients(const Numbers& n, const std::vector<const Edit*>& fields);
+
+} // namespace tc

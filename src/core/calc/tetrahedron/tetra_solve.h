@@ -1,0 +1,45 @@
+#pragma once
+// The Tetraedr tab's mathematics without widgets or texts: one result with
+// every value the written solution shows, in the order it shows them. Each
+// list fills as far as the computation got; a failure leaves the rest empty
+// (see calc/common/partial.h).
+
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "calc/common/partial.h"
+#include "calc/tetrahedron/solid.h"
+#include "calc/tetrahedron/tetra_text.h"
+#include "numbers/convert.h"
+
+namespace tc {
+
+// The data as the tab reads it: the cells of each vertex (x, y, z) as typed,
+// for the echo, and the vertices once all twelve are read.
+struct TetraInput {
+    std::array<std::array<std::string, 3>, 4> typed;
+    std::optional<Vertices> vertices;
+};
+
+struct TetraResult {
+    Vertices vertices{};
+    std::vector<Edge> edges;                   // AB, AC, AD, BC, CD, BD
+    std::vector<Plane> planes;                 // ABC, ABD, ACD, BCD
+    std::vector<Ext> areas;                    // in the same order
+    std::vector<EdgeAngleValue> edgeAngles;    // the twelve angles of the grid Phi
+    std::vector<Point3> faceNormals;           // per face of tetra::kFaceEdges, as its texts show it
+    std::vector<EdgeFaceValue> edgeFaceAngles; // the twelve angles of the grid THam
+    std::vector<Point3> heightNormals;         // H(A)..H(D), as the plane texts show them
+    std::optional<Ext> volume;
+
+    // All six edges measured: the lengths and angles can use the edge table.
+    bool hasAllEdges() const { return edges.size() == 6; }
+};
+
+// Solves the tetrahedron. `nums` reads the face normals back from their
+// written 15-digit texts, as the solution computes with what it shows.
+Partial<TetraResult> SolveTetrahedron(const Numbers& nums, const Vertices& vertices);
+
+} // namespace tc

@@ -1,0 +1,31 @@
+#pragma once
+// Words a Tetraedr computation: the memo lines of its written solution and the
+// texts of its result grids and the volume field, from the data as read and
+// the solver's result. Only what the solver finished is written; the writing
+// stops where the first missing value would stand, so a failure leaves what
+// the solution had shown up to it.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/env.h"
+#include "calc/tetrahedron/tetra_solve.h"
+
+namespace tc {
+
+struct TetraOutput {
+    std::vector<std::string> lines;
+    struct Cell {
+        const char* grid;
+        int col, row;
+        std::string text;
+    };
+    std::vector<Cell> cells;
+    std::optional<std::string> volume;
+};
+
+// `result` is null when the data could not be read.
+TetraOutput WriteTetrahedron(const Env& env, const TetraInput& input, const TetraResult* result);
+
+} // namespace tc

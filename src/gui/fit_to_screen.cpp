@@ -1,0 +1,50 @@
+#include "fit_to_screen.h"
+
+#include <QApplication>
+#include <QLayout>
+#include <QMainWindow>
+#include <QScrollArea>
+#include <QStyle>
+
+namespace tc::gui {
+
+namespace {
+
+// The window's title bar and borders, which the available area must hold as
+// well. Before the window is first shown its frame is unknown: then a title
+// bar and thin borders are assumed.
+QSize FrameExtent(const QMainWindow& window) {
+    const QSize frame = window.frameGeometry().size() - window.geometry().size();
+    if (frame.width() > 0 || frame.height() > 0) return frame;
+    const QStyle* style = window.style();
+    const int border = 2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth);
+    return {border + 8, style->pixelMetric(QStyle::PM_TitleBarHeight) + border + 8};
+}
+
+} // namespace
+
+bool FitToScreen(QMainWindow& window, const QRect& available) {
+    if (window.centralWidget() && qobject_cast<QScrollArea*>(window.centralWidget())) return true;
+    const QSize full = window.sizeHint();
+    const QSize room = available.size() - FrameExtent(window);
+    if (full.width() <= room.width() && full.height() <= room.height()) return false;
+
+    auto* scroll = new QScrollArea;
+    scroll->setObjectName(QStringLiteral("FitScroll"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidget(window.takeCentralWidget());
+    scroll->setWidgetResizable(false);
+    window.setCentralWidget(scroll);
+    // The window may be made larger again, up to its full size.
+    window.layout()->setSizeConstraint(QLayout::SetDefaultConstraint);
+    window.setMinimumSize(0, 0);
+    window.setMaximumSize(full);
+    window.resize(full.boundedTo(room));
+    // Tab, Shift+Tab and the mnemonics move the focus; it is scrolled into view.
+    QObject::connect(qApp, &QApplication::focusChanged, scroll, [scroll](QWidget*, QWidget* now) {
+        if (now && scroll->widget() && scroll->widget()->isAncestorOf(now)) scroll->ensureWidgetVisible(now);
+    });
+    return true;
+}
+
+} // namespace tc::gui

@@ -1,0 +1,19 @@
+#pragma once
+// Alt mnemonics for the buttons. The model keeps the captions as the language
+// file gives them; only the window marks a letter of each, so that Alt and
+// that letter presses the button.
+
+#include <QString>
+
+#include "widgets/widget_tree.h"
+
+namespace tc::gui {
+
+// The text the window shows on `button`: its caption with one letter marked
+// by "&" (and a "&" of the caption itself doubled). The buttons of a page or
+// of a second window get different letters, taken in the order the buttons
+// were created: the first letter of a word where it is free, otherwise any
+// free letter; a caption without a free letter gets none.
+QString ButtonText(const WidgetTree& tree, const Widget& button);
+
+} // namespace tc::gui

@@ -1,0 +1,33 @@
+#include "qt_translations.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+namespace tc::gui {
+
+QtTranslations::QtTranslations(QString folder)
+    : folder_(folder.isEmpty() ? QLibraryInfo::path(QLibraryInfo::TranslationsPath) : std::move(folder)) {}
+
+QtTranslations::~QtTranslations() {
+    if (translator_) QCoreApplication::removeTranslator(translator_.get());
+}
+
+void QtTranslations::follow(const std::string& item) {
+    const QString language = item == "N24"   ? QStringLiteral("ru")
+                             : item == "N25" ? QStringLiteral("en")
+                                             : QStringLiteral("uk");
+    if (language == chosen_) return;
+    chosen_ = language;
+    if (translator_) QCoreApplication::removeTranslator(translator_.get());
+    translator_.reset();
+    shown_ = QStringLiteral("en");
+    if (language == QLatin1String("en")) return;
+    auto translator = std::make_unique<QTranslator>();
+    if (!translator->load(QStringLiteral("qtbase_") + language, folder_)) return;
+    QCoreApplication::installTranslator(translator.get());
+    translator_ = std::move(translator);
+    shown_ = language;
+}
+
+} // namespace tc::gui

@@ -1,0 +1,46 @@
+#include "save_dialog.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+#include "i18n/language_file.h"
+#include "qt_text.h"
+
+namespace tc::gui {
+
+QString DocumentsFolder() {
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!documents.isEmpty() && QFileInfo(documents).isDir()) return documents;
+    return QDir::homePath();
+}
+
+std::unique_ptr<QFileDialog> MakeSaveDialog(QWidget* parent, const QString& lastName) {
+    auto dialog = std::make_unique<QFileDialog>(parent);
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    dialog->setOption(QFileDialog::DontConfirmOverwrite);
+    dialog->setDirectory(DocumentsFolder());
+    if (!lastName.isEmpty()) {
+        const QFileInfo last(lastName);
+        if (last.isAbsolute() && last.dir().exists()) dialog->setDirectory(last.dir());
+        dialog->selectFile(last.fileName());
+    }
+    return dialog;
+}
+
+bool IsLanguageFile(const std::string& path, const std::vector<std::string>& languageDirs) {
+    const QFileInfo target(Q(path));
+    bool named = false;
+    for (const char* item : {"N23", "N24", "N25"})
+        named = named || target.fileName().compare(Q(LanguageFileName(item)), Qt::CaseInsensitive) == 0;
+    if (!named) return false;
+    const QString folder = QDir(target.absolutePath()).canonicalPath();
+    if (folder.isEmpty()) return false; // no such folder: nothing there to replace
+    if (folder == QDir::current().canonicalPath()) return true;
+    for (const std::string& dir : languageDirs)
+        if (folder == QDir(Q(dir)).canonicalPath()) return true;
+    return false;
+}
+
+} // namespace tc::gui

@@ -1,0 +1,170 @@
+// The figure window: opened from the tabs, following the active tab and each
+// computation, painting the vertices where its projection puts them, turning,
+// zooming, highlighting and saving the picture.
+
+#include <QAction>
+#include <QComboBox>
+#include <QFile>
+#include <QImage>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QWheelEvent>
+
+#include "drawing/figure_canvas.h"
+#include "drawing/figure_window.h"
+#include "gui_fixture.h"
+
+using namespace tc::gui::test;
+using tc::gui::FigureCanvas;
+using tc::gui::FigureWindow;
+
+namespace {
+
+void ShowTab(tc::gui::MainView* view, int index) {
+    Find<QTabWidget>(view, "Matem")->setCurrentIndex(index);
+}
+
+void Click(tc::gui::MainView* view, const char* button) {
+    QTest::mouseClick(Find<QPushButton>(view, button), Qt::LeftButton);
+}
+
+// How far two colours are apart, channel by channel.
+int Distance(const QColor& a, const QColor& b) {
+    return std::max(
+        {std::abs(a.red() - b.red()), std::abs(a.green() - b.green()), std::abs(a.blue() - b.blue())});
+}
+
+} // namespace
+
+class FigureViewTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void one_window_follows_the_active_tab_and_each_computation() {
+        BoxLog log;
+        auto view = MakeWindow(log);
+        QVERIFY(!view->figureWindow());
+        ShowTab(view.get(), 2);
+        Click(view.get(), "Tr_Figure");
+        FigureWindow* window = view->figureWindow();
+        QVERIFY(window);
+        QVERIFY(window->isVisible());
+        QCOMPARE(window->windowModality(), Qt::NonModal);
+        QCOMPARE(window->canvas()->figure().note, std::string("Compute to see the figure."));
+
+        Click(view.get(), "CTr_But");
+        QCOMPARE(window->canvas()->figure().points.size(), 7u);
+        QCOMPARE(window->highlightList()->count(), 4); // nothing, AM, AH, AK
+
+        ShowTab(view.get(), 1);
+        QCOMPARE(window->canvas()->figure().note, std::string("This tab has no figure."));
+        QVERIFY(!window->highlightList()->isEnabled());
+        ShowTab(view.get(), 3);
+        Click(view.get(), "CP_But");
+        QCOMPARE(window->canvas()->figure().dimensions, 3);
+        QCOMPARE(window->canvas()->figure().segments.size(), 10u);
+
+        // The menu item and the other tab's button bring back the same window.
+        Find<QAction>(view.get(), "NFigure")->trigger();
+        Click(view.get(), "Tet_Figure");
+        QCOMPARE(view->figureWindow(), window);
+        QVERIFY(log.errors.isEmpty());
+    }
+
+    void vertices_land_where_the_projection_puts_them() {
+        BoxLog log;
+        auto view = MakeWindow(log);
+        ShowTab(view.get(), 2);
+        Click(view.get(), "CTr_But");
+        Click(view.get(), "Tr_Figure");
+        FigureCanvas* canvas = view->figureWindow()->canvas();
+        canvas->resize(420, 320);
+        const QColor ink = canvas->palette().color(QPalette::Text);
+        const QColor paper = canvas->palette().color(QPalette::Base);
+        for (int tab : {2, 3}) {
+            ShowTab(view.get(), tab);
+            if (tab == 3) Click(view.get(), "CP_But");
+            const QImage image = canvas->grab().toImage();
+            const tc::gui::FigureProjection projection = canvas->projection();
+            int vertices = 0;
+            for (const tc::FigurePoint& p : canvas->figure().points) {
+                if (p.role != tc::PointRole::Vertex) continue;
+                ++vertices;
+                const QPoint at = projection.map(p.at).toPoint();
+                QVERIFY2(QRect(QPoint(), image.size() / image.devicePixelRatio()).contains(at),
+                         p.label.c_str());
+                const QColor shown = image.pixelColor(at * image.devicePixelRatio());
+                QVERIFY2(Distance(shown, ink) < 40, p.label.c_str());
+                QVERIFY(Distance(shown, paper) > 100);
+            }
+            QCOMPARE(vertices, tab == 2 ? 3 : 4);
+        }
+    }
+
+    void a_solid_turns_zooms_and_resets_and_a_pick_highlights() {
+        BoxLog log;
+        auto view = MakeWindow(log);
+        ShowTab(view.get(), 3);
+        Click(view.get(), "CP_But");
+        Click(view.get(), "Tet_Figure");
+        FigureWindow* window = view->figureWindow();
+        FigureCanvas* canvas = window->canvas();
+        const double yaw = canvas->view().yaw;
+        QTest::mousePress(canvas, Qt::LeftButton, {}, QPoint(100, 100));
+        QMouseEvent drag(QEvent::MouseMove, QPointF(160, 110), canvas->mapToGlobal(QPointF(160, 110)),
+                         Qt::NoButton, Qt::LeftButton, {});
+        QApplication::sendEvent(canvas, &drag);
+        QVERIFY(canvas->view().yaw > yaw);
+        QWheelEvent wheel(QPointF(50, 50), canvas->mapToGlobal(QPointF(50, 50)), QPoint(), QPoint(0, 120),
+                          Qt::NoButton, {}, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(canvas, &wheel);
+        QVERIFY(canvas->view().zoom > 1.0);
+        QTest::mouseClick(Find<QPushButton>(window, "FigureReset"), Qt::LeftButton);
+        QCOMPARE(canvas->view().yaw, yaw);
+        QCOMPARE(canvas->view().zoom, 1.0);
+
+        QComboBox* list = window->highlightList();
+        list->setCurrentIndex(list->findText("BCD"));
+        const tc::Figure& shown = canvas->figure();
+        QVERIFY(shown.faces[3].highlighted);
+        QVERIFY(!shown.faces[0].highlighted);
+        // A computation keeps the pick.
+        Click(view.get(), "CP_But");
+        QVERIFY(canvas->figure().faces[3].highlighted);
+    }
+
+    void the_picture_saves_as_png_and_svg_and_a_failed_save_is_reported() {
+        BoxLog log;
+        auto view = MakeWindow(log);
+        ShowTab(view.get(), 2);
+        Click(view.get(), "CTr_But");
+        Click(view.get(), "Tr_Figure");
+        FigureWindow* window = view->figureWindow();
+        window->canvas()->resize(300, 200);
+        QTemporaryDir dir;
+        QStringList failed;
+        window->showError = [&failed](const QString& path) { failed << path; };
+        QString answer = dir.filePath("triangle");
+        window->askFileName = [&answer](const QString&) { return std::optional<QString>(answer); };
+
+        QTest::mouseClick(Find<QPushButton>(window, "FigurePng"), Qt::LeftButton);
+        const QImage png(dir.filePath("triangle.png"));
+        QVERIFY(!png.isNull());
+        QVERIFY(png.width() >= 600);
+        QTest::mouseClick(Find<QPushButton>(window, "FigureSvg"), Qt::LeftButton);
+        QFile svg(dir.filePath("triangle.svg"));
+        QVERIFY(svg.open(QIODevice::ReadOnly));
+        const QByteArray text = svg.readAll();
+        QVERIFY(text.contains("<svg"));
+        QVERIFY(text.contains("A(1; 1)"));
+        QVERIFY(failed.isEmpty());
+
+        answer = dir.filePath("no/such/folder/picture.svg");
+        QTest::mouseClick(Find<QPushButton>(window, "FigureSvg"), Qt::LeftButton);
+        QVERIFY(!window->savePng(dir.filePath("no/such/folder/picture.png")));
+        QCOMPARE(failed.size(), 2);
+    }
+};
+
+QTEST_MAIN(FigureViewTest)
+#include "figure_view_test.moc"

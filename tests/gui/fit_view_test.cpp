@@ -1,0 +1,153 @@
+// The window on a small screen, and numbers shown whole: result fields, cells
+// and the memo's line breaks.
+
+#include <QAction>
+#include <QHelpEvent>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTabWidget>
+#include <QTextBlock>
+#include <QTextLayout>
+#include <QToolTip>
+
+#include "fit_to_screen.h"
+#include "gui_fixture.h"
+
+using namespace tc::gui::test;
+
+namespace {
+
+const char* const kFrameButtons[6][3] = {
+    {"CBut1", "CV_Save", "CClose"},    {"Mat_But", "M_Save", "M_But"},  {"CTr_But", "CRecord3", "CClose3"},
+    {"CP_But", "CP_Save", "CP_Close"}, {"CRun", "CS_Save", "CS_Close"}, {"Eq_Run", "Eq_Save", "Eq_close"},
+};
+
+// The tetrahedron of a student's exercise, with decimal commas.
+void ComputeDecimalTetrahedron(tc::gui::MainView& view) {
+    const char* vertices[4][3] = {{"-12,75", "3,5", "0,25"},
+                                  {"4,125", "-7,5", "11,75"},
+                                  {"2,5", "-0,75", "6"},
+                                  {"-3,25", "9,5", "-5,5"}};
+    for (int c = 1; c <= 4; ++c)
+        for (int r = 1; r <= 3; ++r)
+            view.model().setCell("Piram", c, r, vertices[c - 1][r - 1]);
+    Find<QAction>(&view, "N29")->trigger();
+    Find<QPushButton>(&view, "CP_But")->click();
+    QApplication::processEvents();
+}
+
+bool InNumber(QChar c) {
+    return c.isDigit() || c == QLatin1Char(',') || c == QLatin1Char('.');
+}
+
+} // namespace
+
+class FitViewTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // QT_SCALE_FACTOR=2 on a 1280x1024 screen leaves 640x512 for the window.
+    void on_a_small_screen_the_tabs_scroll_and_every_button_is_in_reach() {
+        BoxLog log;
+        auto view = MakeWindow(log);
+        // On the test screen (1280x1024) nothing changes.
+        QVERIFY(!tc::gui::FitToScreen(*view, QGuiApplication::primaryScreen()->availableGeometry()));
+        QCOMPARE(view->centralWidget()->size(), QSize(800, 623));
+
+        const QRect small(0, 0, 640, 512);
+        QVERIFY(tc::gui::FitToScreen(*view, small));
+        QApplication::processEvents();
+        QVERIFY(view->width() <= small.width() && view->height() <= small.height());
+        auto* scroll = qobject_cast<QScrollArea*>(view->centralWidget());
+        QVERIFY(scroll);
+        view->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(view.get()));
+        auto* tabs = Find<QTabWidget>(view.get(), "Matem");
+        for (int tab = 0; tab < 6; ++tab) {
+            tabs->setCurrentIndex(tab);
+            for (const char* name : kFrameButtons[tab]) {
+                auto* button = Find<QPushButton>(view.get(), name);
+                button->setFocus(Qt::TabFocusReason);
+                QApplication::processEvents();
+                const QRect shown(button->mapTo(scroll->viewport(), QPoint()), button->size());
+                QVERIFY2(scroll->viewport()->rect().contains(shown), name);
+            }
+        }
+        // The page scrolls back up as the keyboard goes to the first choice.
+        auto* first = Find<QWidget>(view.get(), "eq1");
+        first->setFocus(Qt::TabFocusReason);
+        QApplication::processEvents();
+        QVERIFY(scroll->viewport()->rect().contains(
+            QRect(first->mapTo(scroll->viewport(), QPoint()), first->size())));
+    }
+
+    void results_and_cells_show_their_whole_numbers() {
+        BoxLog log;
+        auto view = MakeWindow(log, ',');
+        ComputeDecimalTetrahedron(*view);
+        QVERIFY(log.errors.isEmpty());
+
+        // The volume shrinks to fit its field, and tells its whole text on hover.
+        auto* vol = Find<QLineEdit>(view.get(), "Vol");
+        QCOMPARE(vol->text(), QString("36,4466145833333"));
+        QVERIFY(vol->isReadOnly());
+        QVERIFY(vol->fontMetrics().horizontalAdvance(vol->text()) + 4 <= vol->width());
+        QCOMPARE(vol->toolTip(), vol->text());
+        // A field the user types into keeps its font.
+        Find<QAction>(view.get(), "N28")->trigger();
+        auto* ax = Find<QLineEdit>(view.get(), "ax");
+        QTest::keyClicks(ax, QString("1234567890").repeated(5));
+        QCOMPARE(ax->font(), Find<QLineEdit>(view.get(), "ay")->font());
+
+        // A typed vertex fits its cell: drawn with eliding, it looks as drawn
+        // without (an elided text would end in "…").
+        Find<QAction>(view.get(), "N29")->trigger();
+        auto* piram = Find<QTableView>(view.get(), "Piram");
+        const QModelIndex vertex = piram->model()->index(1, 1);
+        QCOMPARE(vertex.data().toString(), QString("-12,75"));
+        piram->setCurrentIndex(piram->model()->index(0, 0));
+        const QImage elided = piram->viewport()->grab(piram->visualRect(vertex)).toImage();
+        piram->setTextElideMode(Qt::ElideNone);
+        const QImage clipped = piram->viewport()->grab(piram->visualRect(vertex)).toImage();
+        piram->setTextElideMode(Qt::ElideRight);
+        QVERIFY(elided == clipped);
+
+        // An elided cell shows its whole text as a tooltip.
+        auto* edges = Find<QTableView>(view.get(), "PLine");
+        Find<QAction>(view.get(), "N29")->trigger();
+        QApplication::processEvents();
+        const QModelIndex line = edges->model()->index(1, 5);
+        const QString whole = line.data().toString();
+        QVERIFY(edges->fontMetrics().horizontalAdvance(whole) > edges->columnWidth(5));
+        const QPoint at = edges->visualRect(line).center();
+        QHelpEvent help(QEvent::ToolTip, at, edges->viewport()->mapToGlobal(at));
+        QApplication::sendEvent(edges->viewport(), &help);
+        QTRY_COMPARE(QToolTip::text(), whole);
+        QToolTip::hideText();
+    }
+
+    // Seen: "(15" / "3)^(1/2)" and "^(1/" / "2)" at the memo's edge.
+    void the_memo_never_breaks_a_line_inside_a_number_or_an_exponent() {
+        BoxLog log;
+        auto view = MakeWindow(log, ',');
+        ComputeDecimalTetrahedron(*view);
+        auto* memo = Find<QPlainTextEdit>(view.get(), "Tet_M");
+        int breaks = 0;
+        for (QTextBlock block = memo->document()->begin(); block.isValid(); block = block.next()) {
+            const QString text = block.text();
+            for (int k = 1; k < block.layout()->lineCount(); ++k, ++breaks) {
+                const int at = block.layout()->lineAt(k).textStart();
+                QVERIFY2(!(InNumber(text[at - 1]) && InNumber(text[at])), qPrintable(text));
+                for (qsizetype e = text.indexOf("^("); e >= 0; e = text.indexOf("^(", e + 1))
+                    QVERIFY2(at <= e || at > text.indexOf(')', e), qPrintable(text));
+            }
+        }
+        QVERIFY(breaks > 0);
+        // The longest formula, wider than the memo, is reached by scrolling sideways.
+        QVERIFY(memo->horizontalScrollBar()->maximum() > 0);
+    }
+};
+
+QTEST_MAIN(FitViewTest)
+#include "fit_view_test.moc"

@@ -1,0 +1,167 @@
+// The keyboard alone: Enter computes, Tab walks each tab as inputs -> compute
+// -> save -> exit -> memo, and Alt mnemonics press the buttons.
+
+#include <QAction>
+#include <QComboBox>
+#include <QTabBar>
+#include <QTabWidget>
+
+#include "gui_fixture.h"
+
+using namespace tc::gui::test;
+
+namespace {
+
+struct TabCase {
+    int index;
+    const char* input; // a field or grid the user types into
+    const char* memo;
+    QStringList order; // the walk of Tab
+};
+
+const TabCase kTabs[] = {
+    {0, "Vec_Table", "Vec_M", {"TVec", "V_N", "Vec_Table", "CBut1", "CV_Save", "CClose", "Vec_M"}},
+    {1,
+     "Mat1",
+     "MAT_M",
+     {"TMat_task", "M_N", "Mat1", "Mat2", "Mat_R", "Mat_But", "M_Save", "M_But", "MAT_M"}},
+    {2, "ax", "TM", {"ax", "ay", "bx", "by", "cx", "cy", "CTr_But", "CRecord3", "CClose3", "TM"}},
+    {3, "Piram", "Tet_M", {"Piram", "CP_But", "CP_Save", "CP_Close", "Tet_M"}},
+    {4, "SLAE", "SLA", {"Sl1", "SLAE", "CRun", "CS_Save", "CS_Close", "SLA"}},
+    {5,
+     "Eq_e1",
+     "Eq_M",
+     {"eq1", "eq2", "eq3", "Eq_e1", "eq_e2", "Eq_e3", "Eq_Run", "Eq_Save", "Eq_close", "Eq_M"}},
+};
+
+QWidget* ShowTab(tc::gui::MainView* view, int index) {
+    Find<QTabWidget>(view, "Matem")->setCurrentIndex(index);
+    view->activateWindow();
+    if (!QTest::qWaitForWindowActive(view)) qWarning("the window is not active");
+    return Find<QTabWidget>(view, "Matem")->currentWidget();
+}
+
+// Puts the focus into `input`; a grid opens the editor of its first typed cell.
+QWidget* FocusInput(QWidget* view, const char* input) {
+    auto* w = Find<QWidget>(view, input);
+    w->setFocus(Qt::TabFocusReason);
+    if (auto* grid = qobject_cast<QTableView*>(w)) {
+        grid->setCurrentIndex(grid->model()->index(1, 1));
+        QApplication::processEvents();
+    }
+    return QApplication::focusWidget();
+}
+
+// The named control of `page` that is or holds the focus; empty when the
+// focus is outside the page.
+QString FocusedControl(QWidget* page) {
+    if (!page->isAncestorOf(QApplication::focusWidget())) return QString();
+    for (QWidget* w = QApplication::focusWidget(); w && w != page; w = w->parentWidget())
+        if (!w->objectName().isEmpty() && w->parentWidget() &&
+            !qobject_cast<QTableView*>(w->parentWidget()) && !qobject_cast<QComboBox*>(w->parentWidget()) &&
+            w->objectName() != QLatin1String("qt_scrollarea_viewport"))
+            return w->objectName();
+    return QString();
+}
+
+} // namespace
+
+class KeyboardViewTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void enter_and_ctrl_enter_in_an_input_compute_the_tab() {
+        ModalWatchdog watchdog;
+        BoxLog log;
+        auto view = MakeWindow(log);
+        for (const TabCase& tab : kTabs) {
+            for (Qt::KeyboardModifier mod : {Qt::NoModifier, Qt::ControlModifier}) {
+                ShowTab(view.get(), tab.index);
+                Find<QPlainTextEdit>(view.get(), tab.memo)->clear();
+                QWidget* focus = FocusInput(view.get(), tab.input);
+                QVERIFY2(focus, tab.input);
+                QTest::keyClick(focus, mod == Qt::NoModifier ? Qt::Key_Return : Qt::Key_Enter, mod);
+                QVERIFY2(ShownMemoLines(view.get(), tab.memo).size() > 2, tab.memo);
+            }
+        }
+        QVERIFY(log.errors.isEmpty());
+    }
+
+    // The first Enter in a size selector takes the typed size; the next one computes.
+    void enter_takes_a_typed_size_before_it_computes() {
+        BoxLog log;
+        auto view = MakeWindow(log);
+        ShowTab(view.get(), 0);
+        auto* size = Find<QComboBox>(view.get(), "V_N");
+        size->setFocus();
+        size->lineEdit()->selectAll();
+        QTest::keyClicks(size->lineEdit(), "3");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(view->model().widgets().get<tc::Combo>("V_N").index, 1);
+        QCOMPARE(Find<QTableView>(view.get(), "Vec_Table")->model()->columnCount(), 4);
+        QVERIFY(ShownMemoLines(view.get(), "Vec_M").join("").isEmpty());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QVERIFY(!ShownMemoLines(view.get(), "Vec_M").join("").isEmpty() || !log.errors.isEmpty());
+    }
+
+    // Tab goes through every cell of a grid, then on; the memo hands Tab on to
+    // the tab captions, which hand it back to the first input.
+    void tab_walks_inputs_compute_save_exit_and_memo() {
+        BoxLog log;
+        auto view = MakeWindow(log);
+        for (const TabCase& tab : kTabs) {
+            QWidget* page = ShowTab(view.get(), tab.index);
+            Find<QWidget>(view.get(), qPrintable(tab.order.front()))->setFocus(Qt::TabFocusReason);
+            QStringList walked = {FocusedControl(page)};
+            for (int presses = 0; presses < 100; ++presses) {
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+                const QString now = FocusedControl(page);
+                if (now.isEmpty()) break; // left the page: the tab captions
+                if (now != walked.back()) walked << now;
+            }
+            QCOMPARE(walked, tab.order);
+            auto* bar = Find<QTabWidget>(view.get(), "Matem")->tabBar();
+            QCOMPARE(QApplication::focusWidget(), bar);
+            QTest::keyClick(bar, Qt::Key_Tab);
+            QCOMPARE(FocusedControl(page), tab.order.front());
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+            QCOMPARE(QApplication::focusWidget(), bar);
+            QTest::keyClick(bar, Qt::Key_Backtab, Qt::ShiftModifier);
+            QCOMPARE(FocusedControl(page), tab.order.back());
+        }
+        // The memo kept its text: no Tab character went in.
+        QVERIFY(!Find<QPlainTextEdit>(view.get(), "Vec_M")->toPlainText().contains('\t'));
+    }
+
+    void every_button_of_a_page_has_its_own_mnemonic_in_every_language() {
+        BoxLog log;
+        auto view = MakeWindow(log, '.', {TOVRIN_LANG_SOURCE_DIR});
+        for (const char* language : {"N23", "N24", "N25"}) {
+            Find<QAction>(view.get(), language)->trigger();
+            for (const TabCase& tab : kTabs) {
+                QSet<QChar> letters;
+                for (qsizetype i = tab.order.size() - 4; i < tab.order.size() - 1; ++i) {
+                    auto* button = Find<QPushButton>(view.get(), qPrintable(tab.order[i]));
+                    const QKeySequence mnemonic = QKeySequence::mnemonic(button->text());
+                    QVERIFY2(!mnemonic.isEmpty(), qPrintable(button->text()));
+                    const QChar letter = button->text().at(button->text().indexOf('&') + 1).toLower();
+                    QVERIFY2(!letters.contains(letter), qPrintable(button->text()));
+                    letters << letter;
+                    // The model's caption, which the runner shows, has no mark.
+                    QCOMPARE(
+                        tc::gui::Q(view->model().widgets().get(tc::gui::S(button->objectName())).caption),
+                        ShownCaption(button));
+                }
+            }
+        }
+        // Alt+C presses "Compute" of the shown tab only.
+        ShowTab(view.get(), 4);
+        QCOMPARE(Find<QPushButton>(view.get(), "CRun")->text(), QString("&Compute"));
+        QTest::keyClick(view.get(), Qt::Key_C, Qt::AltModifier);
+        QTRY_VERIFY(ShownMemoLines(view.get(), "SLA").size() > 2); // the button shows its press first
+        QVERIFY(ShownMemoLines(view.get(), "Vec_M").join("").isEmpty());
+    }
+};
+
+QTEST_MAIN(KeyboardViewTest)
+#include "keyboard_view_test.moc"
