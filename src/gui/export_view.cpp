@@ -4,12 +4,16 @@
 #include <QBuffer>
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QImage>
 #include <QPageLayout>
 #include <QPageSize>
+#include <QPainter>
 #include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QSvgRenderer>
 #include <QTextDocument>
+#include <QUrl>
 
 #include "main_view.h"
 #include "numbers/failure.h"
@@ -20,12 +24,32 @@ namespace tc::gui {
 namespace {
 
 // The page laid out for paper: A4 with margins of 15 mm. Qt embeds the
-// glyphs of the fonts it uses, so Cyrillic shows on any reader.
+// glyphs of the fonts it uses, so Cyrillic shows on any reader. A text
+// document draws no inline SVG: the figure goes in as a picture of it.
 void PrintPage(const std::string& html, QPagedPaintDevice& device) {
     device.setPageSize(QPageSize(QPageSize::A4));
     device.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
     QTextDocument document;
-    document.setHtml(Q(html));
+    QString page = Q(html);
+    const QString end = QStringLiteral("</svg>");
+    const qsizetype from = page.indexOf(QLatin1String("<svg")), to = page.indexOf(end);
+    if (from >= 0 && to > from) {
+        QSvgRenderer figure(page.mid(from, to + end.size() - from).toUtf8());
+        const QSize size = figure.defaultSize();
+        QImage picture(size * 3, QImage::Format_RGB32);
+        picture.fill(Qt::white);
+        QPainter painter(&picture);
+        figure.render(&painter);
+        painter.end();
+        const QUrl name(QStringLiteral("tovrin-figure.png"));
+        document.addResource(QTextDocument::ImageResource, name, picture);
+        page.replace(from, to + end.size() - from,
+                     QStringLiteral("<img src=\"%1\" width=\"%2\" height=\"%3\"/>")
+                         .arg(name.toString())
+                         .arg(size.width())
+                         .arg(size.height()));
+    }
+    document.setHtml(page);
     document.print(&device);
 }
 

@@ -135,6 +135,16 @@ private slots:
         QVERIFY(pdf.contains("/MediaBox [0 0 595"));
     }
 
+    void the_triangle_document_holds_the_figure_as_a_picture() {
+        BoxLog log;
+        auto view = MakeWindow(log);
+        view->model().click("CTr_But");
+        log.saveAnswers.push_back(QString("triangle.pdf"));
+        view->model().click("CRecord3");
+        QVERIFY2(log.errors.isEmpty(), qPrintable(log.errors.join("; ")));
+        QVERIFY(Bytes("triangle.pdf").contains("/Subtype /Image"));
+    }
+
     void ctrl_p_prints_the_page_of_the_tab_in_front() {
         BoxLog log;
         auto view = MakeWindow(log);
