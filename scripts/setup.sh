@@ -2,16 +2,16 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what building and testing TovrinCALC needs on Debian 12 or Ubuntu:
 # the compiler and CMake, Qt 6, GoogleTest, nlohmann-json, GMP, what the window
-# tests and screenshots use (Xvfb, a Ukrainian locale with the decimal comma),
-# Qt's own translations (the file dialog and message boxes in Ukrainian and
-# Russian), and what making and checking the Debian package uses
-# (dpkg-shlibdeps, file, the desktop entry and AppStream validators, groff for
-# the manual pages).
+# tests and screenshots use (Xvfb, a Ukrainian locale with the decimal comma,
+# pdftotext to read an exported document back), Qt's own translations (the
+# file dialog and message boxes in Ukrainian and Russian), and what making and
+# checking the Debian package uses (dpkg-shlibdeps, file, the desktop entry and
+# AppStream validators, groff for the manual pages).
 set -euo pipefail
 
 packages=(build-essential cmake qt6-base-dev qt6-svg-dev libgl-dev libgtest-dev libgmock-dev nlohmann-json3-dev
           libbenchmark-dev libgmp-dev pkg-config locales fonts-liberation fonts-dejavu-core qt6-translations-l10n
-          dpkg-dev file desktop-file-utils appstream groff-base)
+          dpkg-dev file desktop-file-utils appstream groff-base poppler-utils)
 
 missing=()
 for p in "${packages[@]}"; do

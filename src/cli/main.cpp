@@ -2,6 +2,7 @@
 // without a display and prints the state the window would then show.
 
 #include <clocale>
+#include <cstdlib>
 #include <fstream>
 #include <iostream>
 #include <iterator>
@@ -83,6 +84,7 @@ int main(int argc, char** argv) {
     try {
         nlohmann::json scenario = tc::cli::ParseScenario(text);
         tc::RecordingHost host;
+        host.date = tc::cli::ScenarioDate(scenario, std::getenv("TOVRIN_DATE"));
         tc::Settings settings{tc::cli::ScenarioDecimal(scenario, tc::ProcessDecimalSeparator()),
                               tc::DefaultLanguageDirs(tc::ExecutablePath(argv[0]))};
         tc::MainWindow window(host, settings);

@@ -132,4 +132,11 @@ char ScenarioDecimal(const Json& scenario, char fallback) {
     return it->get<std::string>()[0];
 }
 
+std::string ScenarioDate(const Json& scenario, const char* fallback) {
+    auto it = scenario.find("date");
+    if (it == scenario.end()) return fallback ? fallback : "";
+    if (!it->is_string()) throw UsageError("\"date\" must be a text");
+    return it->get<std::string>();
+}
+
 } // namespace tc::cli

@@ -23,4 +23,8 @@ void RunActions(const nlohmann::json& actions, MainWindow& window, RecordingHost
 // The decimal separator a scenario asks for, or `fallback` when it names none.
 char ScenarioDecimal(const nlohmann::json& scenario, char fallback);
 
+// The date saved pages show: the scenario's "date", else `fallback` (the
+// environment's TOVRIN_DATE); empty for today. Any text is taken as it is.
+std::string ScenarioDate(const nlohmann::json& scenario, const char* fallback);
+
 } // namespace tc::cli

@@ -111,11 +111,14 @@ Json DumpState(const MainWindow& window, const RecordingHost& host) {
     for (const std::string& name : window.figureNames())
         figures[name] = FigureJson(window.figure(name));
 
-    return Json{
+    Json state{
         {"closed", window.closed()},   {"tab", window.tab()},          {"language", window.language()},
         {"boxes", std::move(boxes)},   {"memos", std::move(memos)},    {"fields", std::move(fields)},
         {"grids", std::move(grids)},   {"combos", std::move(combos)},  {"captions", std::move(captions)},
         {"hidden", std::move(hidden)}, {"figures", std::move(figures)}, {"checked", std::move(checked)}};
+    // Only after a copy, so that the state of every other run stays as it was.
+    if (host.clipboard) state["clipboard"] = *host.clipboard;
+    return state;
 }
 
 } // namespace tc::cli

@@ -8,7 +8,8 @@ namespace tc::gui {
 // Tab after the last cell of a row goes on to the next row's first cell, not
 // into its heading, and the arrow keys stop at the headings. Typing while a
 // heading is current does nothing; it must not send the cursor to another row
-// whose heading starts with the typed character.
+// whose heading starts with the typed character. The selected cells copy as
+// rows of tab-separated text, which pastes into a spreadsheet.
 class CellGrid : public QTableView {
 public:
     using QTableView::QTableView;
@@ -16,6 +17,11 @@ public:
 protected:
     QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
     void keyboardSearch(const QString&) override {}
+    // Ctrl+C copies the selected cells as tab-separated text (grid_copy.cpp).
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void copySelection();
 };
 
 } // namespace tc::gui

@@ -12,12 +12,13 @@
 #include <QScreen>
 #include <QTabWidget>
 
+#include "drawing/figure_window.h"
 #include "fit_to_screen.h"
 #include "io/save_text.h"
 #include "key_flow.h"
-#include "drawing/figure_window.h"
 #include "qt_text.h"
 #include "save_dialog.h"
+#include "save_types.h"
 
 namespace tc::gui {
 
@@ -179,8 +180,9 @@ std::optional<std::string> MainView::askSaveName(const std::string& lastName) {
             answer = hooks.saveName(last);
         } else {
             const auto dialog = MakeSaveDialog(this, last);
+            OfferSaveTypes(*dialog, model_.env().messages);
             if (dialog->exec() == QDialog::Accepted && !dialog->selectedFiles().isEmpty())
-                answer = dialog->selectedFiles().front();
+                answer = WithChosenType(*dialog, dialog->selectedFiles().front());
         }
         if (!answer || answer->isEmpty()) return std::nullopt;
         // A language file is never replaced by a solution: the user is told

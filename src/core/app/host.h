@@ -27,6 +27,18 @@ public:
     // Opens the figure window, or brings it forward when it is open already; it
     // is not modal. A host without a screen has nothing to open.
     virtual void showFigure() {}
+
+    // The page `html` (titled `title`) as a PDF document of A4 pages with its
+    // fonts embedded: the document's bytes. Only a window can lay out a page;
+    // a view without one throws UsageError.
+    virtual std::string renderPdf(const std::string& html, const std::string& title);
+    // The print dialog, then the page printed; nothing when the user cancels.
+    // A view without a window throws UsageError.
+    virtual void print(const std::string& html, const std::string& title);
+    // Puts `text` on the clipboard.
+    virtual void copyText(const std::string& text);
+    // Today's date as the page shows it (YYYY-MM-DD, local time).
+    virtual std::string today();
 };
 
 // The product title: the task-bar text and the title of every error box.

@@ -40,6 +40,8 @@ const ItemRow kItems[] = {
     {names::N5, names::N9, "Квадратне рівняння", MenuItemKind::Command, ""},
     // The built-in caption of a later item is English until its language line is read.
     {names::NFigure, names::N1, "Figure window", MenuItemKind::Command, ""},
+    {names::NCopy, names::N1, "Copy solution", MenuItemKind::Command, "Ctrl+Shift+C"},
+    {names::NPrint, names::N1, "Print...", MenuItemKind::Command, "Ctrl+P"},
     {names::N3, names::N1, "-", MenuItemKind::Separator, ""},
     {names::N26, names::N1, "Вихід", MenuItemKind::Command, ""},
     {names::N4, "", "Зберегти ", MenuItemKind::Command, "Ctrl+S"},

@@ -52,15 +52,14 @@ void MainWindow::connectCommands() {
     tree_.onClick(names::N2, [this] { env_.host.showAbout(); });
     tree_.onClick(names::Button1, [] {}); // closes the About window; the view hides it
 
-    const std::pair<const char*, Memo*> saves[] = {
-        {names::CV_Save, &vector_.memo()}, {"M_Save", &matrix_.memo()}, {"CRecord3", &triangle_.memo()},
-        {"CP_Save", &tetrahedron_.memo()}, {"CS_Save", &slae_.memo()},  {"Eq_Save", &equation_.memo()}};
-    for (const auto& [button, memo] : saves) {
-        Memo* m = memo;
-        tree_.onClick(button, [this, m] { saveMemo(*m); });
-    }
+    // Each tab's own save button, in tab order.
+    const char* saves[kTabCount] = {names::CV_Save, "M_Save", "CRecord3", "CP_Save", "CS_Save", "Eq_Save"};
+    for (int tab = 0; tab < kTabCount; ++tab)
+        tree_.onClick(saves[tab], [this, tab] { saveMemo(tab); });
     tree_.onClick(names::N4, [this] { N4Click(); });
     connectFigures();
+    tree_.onClick(names::NCopy, [this] { copySolution(); });
+    tree_.onClick(names::NPrint, [this] { printSolution(); });
 }
 
 void MainWindow::start() {
@@ -202,9 +201,7 @@ void MainWindow::setTask(const std::string& selector, int index) {
 }
 
 void MainWindow::N4Click() {
-    Memo* memos[kTabCount] = {&vector_.memo(),      &matrix_.memo(), &triangle_.memo(),
-                              &tetrahedron_.memo(), &slae_.memo(),   &equation_.memo()};
-    saveMemo(*memos[tab_]);
+    saveMemo(tab_);
 }
 
 } // namespace tc

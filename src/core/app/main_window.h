@@ -17,6 +17,7 @@
 #include "calc/tetrahedron/tetrahedron_tab.h"
 #include "calc/triangle/triangle_tab.h"
 #include "calc/vector/vector_tab.h"
+#include "export/solution_page.h"
 #include "i18n/language_table.h"
 #include "widgets/widget_tree.h"
 
@@ -94,7 +95,7 @@ private:
     void FormShow();
     void loadLanguage();
     void chooseLanguage(const std::string& item);
-    void saveMemo(Memo& memo);
+    void saveMemo(int tab);
     void N4Click();
     void connectFigures();
 
@@ -105,6 +106,13 @@ private:
         std::function<Figure(const std::string& highlight)> draw;
     };
     std::vector<FigureSource> figures_;
+
+    // Handing in a solution (main_window_export.cpp).
+    Memo& memoOf(int tab);
+    SolutionPage solutionPage(int tab);
+    void printSolution();
+    void copySolution();
+    void applyExportCaptions();
 
     Settings settings_;
     WidgetTree tree_;

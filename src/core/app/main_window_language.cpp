@@ -163,6 +163,7 @@ void MainWindow::loadLanguage() {
     for (const char* button : {names::Tr_Figure, names::Tet_Figure})
         if (Widget* w = tree_.find(button)) w->caption = figure;
     tree_.get(names::NFigure).caption = env_.messages.text(Line::fig_menu, "Figure window");
+    applyExportCaptions();
 }
 
 // Only the texts that belong to a language change, the About text among them:

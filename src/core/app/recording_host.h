@@ -37,6 +37,8 @@ public:
         boxes.push_back({Box::Kind::Question, question});
         return replaceAnswer;
     }
+    void copyText(const std::string& text) override { clipboard = text; }
+    std::string today() override { return date.empty() ? Host::today() : date; }
 
     std::vector<Box> boxes;
     int aboutShown = 0;
@@ -45,6 +47,8 @@ public:
     std::vector<std::string> offeredNames;
     std::vector<std::string> replaceQuestions;
     bool replaceAnswer = true;
+    std::optional<std::string> clipboard; // what the last copy put there
+    std::string date;                     // the date pages show; empty for today
 };
 
 } // namespace tc

@@ -274,6 +274,14 @@ namespace tc {
     X(fail_language_line) \
     X(fail_cannot_save) \
     X(place_vector_component) \
+    X(export_copy_menu) \
+    X(export_print_menu) \
+    X(export_date) \
+    X(export_figure) \
+    X(export_solution) \
+    X(export_filter_text) \
+    X(export_filter_html) \
+    X(export_filter_pdf) \
     /* lines from 214 on: append new texts here and to every shipped file */
 
 enum class Line : int {

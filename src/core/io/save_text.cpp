@@ -261,9 +261,12 @@ bool CheckSaveTarget(const std::string& path) {
 }
 
 void SaveLines(const std::string& path, const std::vector<std::string>& lines, FileOps& ops) {
+    SaveBytes(path, FileText(lines), ops);
+}
+
+void SaveBytes(const std::string& path, const std::string& text, FileOps& ops) {
     const fs::path target = Resolve(path);
     const fs::file_status existing = Inspect(target, path);
-    const std::string text = FileText(lines);
     // A rename would give this name a file of its own and part it from the
     // file's other names, which would keep the old text.
     const bool linked = fs::exists(existing) && LinkCount(target) > 1;

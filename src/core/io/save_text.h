@@ -37,6 +37,10 @@ bool CheckSaveTarget(const std::string& path);
 void SaveLines(const std::string& path, const std::vector<std::string>& lines,
                FileOps& ops = SystemFileOps());
 
+// Writes `bytes` to `path` as they are, with everything SaveLines promises:
+// the one safe way every kind of saved file (text, page, document) takes.
+void SaveBytes(const std::string& path, const std::string& bytes, FileOps& ops = SystemFileOps());
+
 // The question asked before an existing file is replaced: `wording` with its
 // first "%s" replaced by `path`; an empty wording (no language file read) gives
 // the English question.

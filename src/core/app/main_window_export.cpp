@@ -1,0 +1,68 @@
+// Handing in a tab's solution: the page it makes, printing and copying.
+
+#include "app/main_window.h"
+#include "export/tab_content.h"
+#include "widgets/names.h"
+
+namespace tc {
+
+Memo& MainWindow::memoOf(int tab) {
+    Memo* memos[kTabCount] = {&vector_.memo(),      &matrix_.memo(), &triangle_.memo(),
+                              &tetrahedron_.memo(), &slae_.memo(),   &equation_.memo()};
+    return *memos[tab];
+}
+
+SolutionPage MainWindow::solutionPage(int tab) {
+    const std::string item = language();
+    SolutionPage page;
+    page.lang = item == names::N24 ? "ru" : item == names::N25 ? "en" : "uk";
+    page.date = env_.host.today();
+    const MessageTable& m = env_.messages;
+    page.dateHeading = m.text(Line::export_date, "Date:");
+    // The tabs' own group captions for data and results, when a file gave them.
+    const auto line = [this](Line l) { return LineIndex(l) < language_.count() ? language_.value(l) : ""; };
+    const std::string data = line(Line::data_group), result = line(Line::result_group);
+    page.inputsHeading = data.empty() ? "Data" : data;
+    page.resultsHeading = result.empty() ? "Result" : result;
+    page.figureHeading = m.text(Line::export_figure, "Figure");
+    page.solutionHeading = m.text(Line::export_solution, "Solution");
+    FillTabContent(tree_, tab, page);
+    // The figure of the tab's last computation, as the figure window draws it.
+    if (const std::string name = figureOfTab(tab); !name.empty()) {
+        const Figure shown = figure(name);
+        if (shown.drawable()) {
+            PageFigure& drawn = page.figure.emplace();
+            drawn.dimensions = shown.dimensions;
+            for (const FigurePoint& p : shown.points)
+                drawn.points.push_back({p.label, p.at.size() > 0 ? p.at[0] : 0.0L,
+                                        p.at.size() > 1 ? p.at[1] : 0.0L, p.at.size() > 2 ? p.at[2] : 0.0L});
+            for (const FigureSegment& s : shown.segments)
+                drawn.segments.emplace_back(s.from, s.to);
+        }
+    }
+    page.lines = memoOf(tab).lines;
+    return page;
+}
+
+void MainWindow::printSolution() {
+    const SolutionPage page = solutionPage(tab_);
+    env_.host.print(HtmlPage(page), page.title);
+}
+
+void MainWindow::copySolution() {
+    // The memo's own text: its lines, each but the last ended by a line break.
+    const std::vector<std::string>& lines = memoOf(tab_).lines;
+    std::string text;
+    for (size_t i = 0; i < lines.size(); ++i)
+        text += (i ? "\n" : "") + lines[i];
+    env_.host.copyText(text);
+}
+
+// The new commands have no built-in caption of another language: a file
+// without their lines shows them in English.
+void MainWindow::applyExportCaptions() {
+    tree_.get(names::NCopy).caption = env_.messages.text(Line::export_copy_menu, "Copy solution");
+    tree_.get(names::NPrint).caption = env_.messages.text(Line::export_print_menu, "Print...");
+}
+
+} // namespace tc
