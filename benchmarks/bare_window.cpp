@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The floor of the start-up benchmark: the least a Qt 6 program with the
 // window's shape does before its window maps. A main window of the same size
 // as TovrinCALC's, holding a tab widget with six empty tabs, and nothing else.

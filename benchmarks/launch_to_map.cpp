@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times one launch of a Qt program under an X server: from just before the
 // fork to the moment the server maps a top-level window of the new process
 // (matched by _NET_WM_PID, which Qt sets before it maps), and the CPU time

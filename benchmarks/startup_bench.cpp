@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How long the window logic takes to start and to answer a click. Run with
 // build-release: cmake -DTOVRIN_BUILD_BENCHMARKS=ON, then bin/tovrin_bench.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Loads arbitrary bytes as the language file (any encoding, line breaks, NUL
 // bytes, huge lines, short files), applies it to the window and runs one task
 // (chosen by the file's size, so that each is reached), so that each kind of

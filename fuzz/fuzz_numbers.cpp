@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reads arbitrary bytes as a typed number with either decimal separator, and
 // as the raw bits of an extended value; every number form the program writes
 // must read back, and the forms that keep 18 digits must come back close.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reads arbitrary bytes as a scenario and replays it against the window, as
 // the scenario runner does: either the scenario is refused as unusable or its
 // whole state is printed, and nothing else may happen.

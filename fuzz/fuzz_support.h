@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the window-level fuzz targets share: a private working folder, and a
 // host that keeps every save inside it.

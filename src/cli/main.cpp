@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tovrincalc-cli: replays a scenario of user actions against the main window
 // without a display and prints the state the window would then show.
 

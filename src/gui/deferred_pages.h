@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The widgets of a tab page, and those of a second window, are built when the
 // page or the window first shows, not at start-up: start-up builds only the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Handing in a solution from the window: the page as a PDF document, printed,
 // and texts put on the clipboard.
 

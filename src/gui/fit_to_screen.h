@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Keeping every button of the window within reach on a small screen (or under
 // a large scale factor, such as QT_SCALE_FACTOR=2 on a 1280x1024 screen).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Copying a grid's selection: the smallest rectangle round the selected
 // cells, row by row, cells the selection leaves out empty.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Dragging a row or column of a grid by its heading cell, as in the grids the
 // program was designed around: press on a heading cell, release over another

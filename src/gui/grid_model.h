@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A Qt table model over a cell grid of the core. The grid itself stays the
 // truth: edits go to the main window model, and `sync` shows what it holds.

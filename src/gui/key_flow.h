@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The keyboard inside the tabs, as a student works through one: data are
 // typed, Enter computes, and Tab walks a tab as

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Qt window: a thin view of the main window model. Each signal calls the
 // model's action, then every widget shows what the model holds (also after a

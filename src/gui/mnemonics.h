@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Alt mnemonics for the buttons. The model keeps the captions as the language
 // file gives them; only the window marks a letter of each, so that Alt and

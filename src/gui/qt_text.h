@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one place that converts between the core's UTF-8 texts and Qt's strings.
 

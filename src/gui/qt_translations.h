@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Qt's own texts (the buttons and titles of the file dialog and the message
 // boxes, the edit menus of the fields) in the language the user chose.

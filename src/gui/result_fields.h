@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The single-line fields that show results. The window shows them read-only:
 // the keyboard walk of a tab passes over them (a click still selects their

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The kinds of file the save dialog offers: a text (the default), a web page
 // and a PDF document. A typed ending chooses the kind; a name without one

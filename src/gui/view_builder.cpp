@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Building the Qt widgets from the model's widget tree, and showing the tree's
 // state in them.
 

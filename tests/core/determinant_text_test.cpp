@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Determinant expansions of order 2, 3 and 4: every entry of the written
 // solution, the sign rules of the products and terms, and the value.
 

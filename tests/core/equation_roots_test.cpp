@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The cubic and biquadratic solvers over many coefficient sets: every root
 // satisfies its equation, roots known from the factors come out to the last
 // digit with their multiplicity, and the case follows the roots' kind.

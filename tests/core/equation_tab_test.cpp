@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Eq tab: the kinds of equation, the written solution of a quadratic
 // equation in each of its three cases, and the ways a computation stops.
 

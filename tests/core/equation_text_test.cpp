@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The written steps of the quadratic formula and the 64-bit storage of the
 // equation's values.
 

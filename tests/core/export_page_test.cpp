@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Handing in a solution: which kind of file a name asks for, the page's
 // escaping and parts, and the commands that copy, print and save as a page.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Failure texts in the current language: the lines from 214 on word them, and a
 // file without those lines keeps the texts the program showed before.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The figures of the Triangle and Tetraedr tabs as the core works them out:
 // where the feet of the lines from A fall, which segments and faces there are,
 // and what a failed or missing computation leaves to draw.

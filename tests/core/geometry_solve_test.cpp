@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The solvers of the Triangle and Tetraedr tabs as values: what a computation
 // finds, and how far a failure lets it get.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Moving a grid's rows and columns by their heading cells.
 
 #include <gtest/gtest.h>

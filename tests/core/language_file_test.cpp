@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading language files: line breaks, the end at a NUL byte, the two encodings,
 // line values, and where a file is looked for.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The three language files that ship with the program: complete, line for
 // line alike, and worded so that the entries joined with fixed fragments
 // read as one line.

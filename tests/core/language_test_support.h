@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Helpers shared by the language tests: scratch folders, language files written
 // byte for byte, and a current directory that the tests control.

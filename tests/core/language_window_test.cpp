@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window and the About window under language files: where each line
 // lands, what a missing or short file leaves behind, and what a language
 // change keeps.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's frame: start-up state, menu navigation, exit commands and
 // the way failures reach the error box.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sum, difference and product of two matrices: the written solutions of the
 // worked examples, the sign rules, and where a bad cell or an overflow stops.
 

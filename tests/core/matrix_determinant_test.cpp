@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The determinant task: the order-2 line written by the tab, the order-3 and
 // order-4 expansions, DET_A, and where a bad cell stops it.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The inverse by cofactors: the written derivation, the cofactors in Mat2,
 // C in Mat_R checked against A by multiplying back, and the singular cases.
 

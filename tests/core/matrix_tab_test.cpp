@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Matrix tab's widgets, its start-up contents, and what the task and size
 // selectors do to the grids, the hidden state and each other.
 

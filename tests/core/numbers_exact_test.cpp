@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Exact values of typed numbers and the extended values nearest to exact ones.
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Checked extended-precision arithmetic.
 
 #include <gtest/gtest.h>

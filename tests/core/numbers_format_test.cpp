@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The number forms of results and written solutions.
 
 #include <gtest/gtest.h>

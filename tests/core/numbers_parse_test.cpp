@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading numbers typed into cells and fields.
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Number texts that do not depend on the C library's locale.
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The seven save commands: which memo each writes, the dialog's name, the
 // replace question, cancelling, and failures reaching the error box.
 

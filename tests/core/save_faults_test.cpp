@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saving under faults: each file-system call a save makes is made to fail in
 // turn (a full disk, a failed write, sync, close, rename, read). Whatever
 // fails, the target holds either its old text untouched or the complete new

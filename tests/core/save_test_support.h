@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A fresh working folder for tests that write files: created empty under the
 // system's temporary folder, made the current directory for the test, and

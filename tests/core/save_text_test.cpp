@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writing a written solution to a file: the file name, the bytes, and what a
 // failed save leaves behind.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Four equations: the determinants come from the order-4 expansion, the fields
 // show them with 4 decimals, and the unknowns divide the full values.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Cramer's rule on the SLAE tab: the written solution, the determinant and
 // unknown fields for 2, 3 and 4 equations, and how a run ends on bad input or
 // a singular system.

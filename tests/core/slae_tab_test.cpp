@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The SLAE tab's layout: its start-up state, the grid shape for 2, 3 and 4
 // equations, which result fields show, and that typed cells survive a change of
 // the number of equations.

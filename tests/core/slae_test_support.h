@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The SLAE tab on its own, with the message entries it writes set to visible
 // markers so that the tests see where each one lands. The main window's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The equation lines and the order-2 Cramer lines of the linear-system solution.
 
 #include <gtest/gtest.h>

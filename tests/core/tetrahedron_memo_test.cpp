@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the message-table entries stand in the Tetraedr tab's explanation:
 // alone on their lines, or joined with literal fragments.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Tetraedr tab driven as the user drives it: start-up state, the example
 // computation, failures and the decimal separators.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The text operations of the Tetraedr tab, on the example tetrahedron
 // A(7;-2;-3), B(-4;2;1), C(2;4;6), D(3;2;-5) and on the edge cases of their
 // sign rules.

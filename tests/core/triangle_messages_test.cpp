@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which message entry stands where in the Triangle tab's written solution.
 // The other triangle tests run without a language file, where every entry is
 // empty; here each language-file line reads "v<line>", so a line taken from the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Triangle tab driven through the main window: the start-up triangle in
 // full, the special lines of vertical and horizontal sides, negative
 // coordinates, both decimal separators and the failures. No language file is

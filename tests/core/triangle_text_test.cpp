@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The segment and angle texts of the Triangle tab: every entry, the sign
 // rules, the special lines and the failures.
 

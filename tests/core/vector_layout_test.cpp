@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Vector tab's start-up state and how the task and size selectors
 // reconfigure it.
 

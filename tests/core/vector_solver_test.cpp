@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The vector solver's steps where a failure stops it: what it finished is
 // kept, and the failure comes at the component where the solution meets it.
 

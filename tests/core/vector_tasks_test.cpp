@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The written solutions of the seven vector tasks: the worked examples with
 // both decimal separators, the sign rules, the number of components, and the
 // failures that stop a computation part way.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A main window started as the program starts it, with no language file in
 // reach, and what it shows read back. The tab tests drive it the way a user

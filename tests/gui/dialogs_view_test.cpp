@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The save dialog's folder, language files kept from being replaced, and Qt's
 // own texts (dialog buttons, box titles) in the chosen language.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Eq tab in the real window: the kind buttons, the message box they show
 // and the inputs they hide, and a computation shown in the fields and memo.
 

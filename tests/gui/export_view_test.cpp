@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Handing in a solution from the window: the page of every tab read back as
 // XML, the PDF document and the printout made offscreen, and copying.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The figure window: opened from the tabs, following the active tab and each
 // computation, painting the vertices where its projection puts them, turning,
 // zooming, highlighting and saving the picture.

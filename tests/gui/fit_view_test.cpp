@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window on a small screen, and numbers shown whole: result fields, cells
 // and the memo's line breaks.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Shared set-up of the window tests: the real window, offscreen, with every
 // modal box and dialog answered by the test instead of blocking, and a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The keyboard alone: Enter computes, Tab walks each tab as inputs -> compute
 // -> save -> exit -> memo, and Alt mnemonics press the buttons.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real window switching languages from the keyboard, and its texts when no
 // language file can be found.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real window: menu navigation, shortcuts and the exit commands.
 
 #include <QAction>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real Matrix tab, driven through the menu, the selectors, the grid cells
 // and the compute button as a user drives it.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saving from the real window: Ctrl+S and the tab buttons, the dialog answered
 // by the test, the replace question, cancelling and the error box.
 

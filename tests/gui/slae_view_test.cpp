@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real SLAE tab: choosing the number of equations, typing a system into
 // the grid, computing, and what the window then shows.
 

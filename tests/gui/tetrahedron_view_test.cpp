@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Tetraedr tab in the real window: the compute button, typed vertices,
 // the error box, and a layout in which nothing is cut off.
 

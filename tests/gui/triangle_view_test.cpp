@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real Triangle tab: typing vertices, computing, what the fields, the grid
 // and the memo then show, the error box, and a layout in which nothing is cut
 // or covered.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real window while the user types: what is typed in a cell or a list box
 // reaches the model as it is typed, the cursor stays where it was, and nothing
 // breaks when the grid changes size under an open editor or the window closes

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real window's Vector tab: typing into the grid, computing, the error box,
 // and a layout in which nothing is cut or covered.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Replays one golden scenario through tovrincalc-cli and compares the printed
 // state with the scenario's "expect" object. Objects in "expect" are matched
 // key by key (keys it leaves out are not checked); lists and texts must match

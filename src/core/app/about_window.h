@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The About window `Form1`: a memo with a short text about the program and a
 // button that closes the window. Its text is composed at start and again on

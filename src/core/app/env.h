@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What every calculator needs besides its widgets, handed in as values: the
 // number forms with the user's decimal separator, the message table and the

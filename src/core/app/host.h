@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the model asks of the view that shows it: the modal boxes and dialogs.
 // The Qt window shows real ones; the scenario runner records them and answers

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main menu of the window: items, nesting, shortcuts and built-in captions.
 
 #include "app/main_window.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window `Mat` as a model: every widget's state and every handler.
 // The Qt window and the scenario runner are views of it: they pass the user's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Handing in a tab's solution: the page it makes, printing and copying.
 
 #include "app/main_window.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The figures of the main window: which tab draws which figure, and the
 // commands that open the figure window.
 

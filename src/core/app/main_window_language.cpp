@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Loading the language file chosen by the checked language item and applying
 // it to the captions, the task selectors and the message table.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saving a tab's written solution: as a text, a page or a document.
 
 #include "app/main_window.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A host without a screen: it records every box it is asked to show and
 // answers the save dialog from a queue of prepared answers. The scenario

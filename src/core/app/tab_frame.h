@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The parts every tab has: its page, its explanation memo and the compute,
 // save and exit buttons. Each calculator adds its own widgets around them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The options of the View menu: exact fractions and the check step. The menu
 // items' checked state is the one place they live; every tab that offers

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A tab's solution as a page to hand in: what the page holds, as plain texts,
 // and the writer that turns it into one self-contained HTML page. The window

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What of a tab goes on its handed-in page: the task, the inputs and the
 // results as tables, read from the widgets the tab shows them in.

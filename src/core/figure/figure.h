@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a figure shows, worked out from a tab's last computation: labelled
 // points, the segments and faces between them and short texts beside them.

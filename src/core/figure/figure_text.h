@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The few texts every figure writes: coordinates, lengths, angles and the
 // notes shown when there is nothing to draw.

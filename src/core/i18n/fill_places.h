@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Texts of a language file with places for values: "%1", "%2", ... stand for
 // the values in order, so that a translation may put them in its own order.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The lines of a language file, addressed by their zero-based position. A line's
 // key (the text before its first "=") is only a note for translators: the

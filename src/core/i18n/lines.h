@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every line of a language file by its meaning. The names are the keys the
 // shipped files give their lines (the text before the first "="), so a grep for

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Texts that come from the system rather than from the program or the user:
 // file names read from the file system and the system's reasons for a failure.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Language files come as UTF-8 or, when made for the original Windows program,
 // as single-byte text in code page 1251. Inside the program every text is UTF-8.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The file system calls that saving makes, behind one seam: the program uses
 // the system's own, and tests put in ones that fail at any chosen call (a full

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reading a small file that anyone may have put in place of the expected one:
 // only a regular file of a bounded size is read, and opening never waits (a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "io/save_kind.h"
 
 #include "io/save_text.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Saving a written solution as a text file. Names are UTF-8 texts; a relative
 // name is taken relative to the current directory.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reading numbers from texts and writing numbers as texts. Nothing here looks at
 // the C library's locale: the decimal separator is always passed in.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Exact rational numbers (GMP) beside the extended values: the exact value of
 // a typed number, the extended value nearest to an exact one, and the exact

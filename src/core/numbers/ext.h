@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Checked extended-precision arithmetic. Every operation that would be an
 // invalid operation, a division by zero or an overflow on the FPU throws a

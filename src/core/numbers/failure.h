@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A failure ends the running handler: whatever the handler wrote before stays,
 // and the window reports the message in the error box.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The written solution of determinants of order 2, 3 and 4: the rows of the
 // matrix, the expansion with the numbers put in, the values of the products and

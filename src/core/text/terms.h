@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The small rules by which every written solution puts a number into a formula.
 // One home for each rule, so that all tabs write a number the same way.

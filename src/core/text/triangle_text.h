@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The segment and angle texts that the Triangle tab quotes in its written
 // solution and result fields, worded from the measured values. They keep no

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A cell grid addressed (column, row) from 0. Like the grids the program was
 // designed around, it keeps the texts of cells outside its current size: they

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The glossary of the form: every widget name the window logic uses, once.
 // These names are the contract between the model, the Qt window (object names)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The state of one window widget as the program sees it. The window and the
 // scenario runner only show this state; every handler reads and writes it here.

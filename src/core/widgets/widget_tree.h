@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // All widgets of a window, owned in creation order and found by name, with the
 // handlers their events run. The window and the runner walk this tree to show

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The drawing area of the figure window: paints a figure, turns a solid when
 // dragged, zooms on the wheel.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Paints a figure of the core into any painter: the window's canvas, a PNG
 // image or an SVG file. Colours follow the palette it is given.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where a figure's points land on the screen. A plane figure keeps its
 // proportions (one scale for x and y) and fits the area with a margin; a solid

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The figure window: one per main window, not modal, resizable. It shows the
 // figure of the active tab (a note on tabs without one) and is told to follow

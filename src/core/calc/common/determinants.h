@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Determinants of order 2, 3 and 4 with every intermediate value their written
 // solution shows. Pure computations: no texts, no widgets. Shared by the Matrix

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a solver hands back: the result with every step it finished, and the
 // failure that stopped it, if one did. A failure ends the handler, but what the

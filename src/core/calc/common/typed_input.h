@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reading the numbers the user typed. Every typed number of every tab goes
 // through these functions, so that the failure for a text that is not a number

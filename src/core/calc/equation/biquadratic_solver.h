@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The biquadratic equation A*x^4+B*x^2+C=0: t=x^2 turns it into the quadratic
 // A*t^2+B*t+C=0, solved as the quadratic kind solves it, and each root t

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The written solution of a biquadratic equation: the equation, the
 // quadratic in t=x^2 solved as the quadratic kind writes it (roots T[1] and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The cubic equation A*x^3+B*x^2+C*x+D=0. The substitution x=t-B/(3A) gives
 // the reduced equation t^3+p*t+q=0, whose discriminant Q=(q/2)^2+(p/3)^3

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "calc/equation/cubic_text.h"
 
 #include "calc/equation/fallback_texts.h"

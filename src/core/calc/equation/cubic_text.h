@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The written solution of a cubic equation: the equation, the reduction with
 // p, q and B/(3A) put in, the discriminant Q, the case that applies and each

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The equation keeps its coefficients as 64-bit doubles
 // while everything it shows is computed in extended precision. Converting an

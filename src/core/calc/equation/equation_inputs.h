@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The coefficients of an equation as the user typed them and as the equation
 // keeps them.

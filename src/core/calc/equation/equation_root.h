@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A root of a polynomial equation: real, or one of a complex conjugate pair.
 

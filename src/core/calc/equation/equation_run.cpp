@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Eq_RunClick: the equation solved and written out step by step.
 
 #include "calc/equation/biquadratic_text.h"

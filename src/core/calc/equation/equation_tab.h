@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Eq tab: the quadratic equation A*x^2+B*x+C=0, the cubic equation
 // A*x^3+B*x^2+C*x+D=0 and the biquadratic equation A*x^4+B*x^2+C=0, each

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Exact arithmetic on the typed coefficients. Every typed number is a finite
 // decimal and so an exact rational; sums and products of them stay exact, and

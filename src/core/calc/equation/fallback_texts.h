@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The English texts of the Eq tab's cubic and biquadratic lines, shown when
 // the language file has no such line.

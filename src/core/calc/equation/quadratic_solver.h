@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The quadratic equation A*x^2+B*x+C=0 solved by the quadratic formula. No
 // widget and no text here: the solution holds every value the written

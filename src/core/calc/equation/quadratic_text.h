@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The written solution of the quadratic formula for A*x^2+B*x+C=0: the
 // discriminant with the coefficients put in, the case that applies and the

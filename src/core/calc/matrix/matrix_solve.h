@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Matrix tab's computations, apart from the widgets and the wording: what
 // a task reads (MatrixInputs), what it computes step by step (MatrixResult),

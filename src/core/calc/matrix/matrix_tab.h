@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Matrix tab: sum, difference and product of two matrices, the
 // determinant and the inverse of a square matrix, each with its written

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The written solution of the Matrix tab: the memo lines and the texts of the
 // result cells and of DET_A, worded from a solved task.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The linear system by Cramer's rule, apart from the widgets and the wording:
 // the system as read (SlaeInputs), every value its written solution shows

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The SLAE tab: a system of 2, 3 or 4 linear equations solved by Cramer's rule.
 // The user picks the number of equations in `Sl1`, types the coefficients and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Texts of the linear-system solution that do not depend on the widgets: the
 // equations as the user's numbers give them and the order-2 Cramer lines.

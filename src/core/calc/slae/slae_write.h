@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The written solution of the linear system: the memo lines and the texts of
 // the determinant and unknown fields, worded from a solved system.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Angles between two edges and between an edge and a face.
 
 #include "calc/tetrahedron/tetra_text.h"

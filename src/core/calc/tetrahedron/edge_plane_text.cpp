@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Edges, face planes and face areas.
 
 #include "calc/tetrahedron/tetra_text.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Heights and the volume.
 
 #include "calc/tetrahedron/tetra_text.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Points and edge vectors in space, and the tables one computation of the
 // Tetraedr tab shares between its stages.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "calc/tetrahedron/tetra_figure.h"
 
 #include "calc/tetrahedron/tetra_tables.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The figure of a Tetraedr computation: the solid ABCD with its six edges and
 // four faces, and the heights from each vertex to the foot on the opposite

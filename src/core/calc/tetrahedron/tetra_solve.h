@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Tetraedr tab's mathematics without widgets or texts: one result with
 // every value the written solution shows, in the order it shows them. Each

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Which vertices and edges each part of a Tetraedr computation takes, in the
 // order of the grids and of the written solution. The solver and the writer

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The text operations of the Tetraedr tab. Each computes one quantity and, in
 // the same pass, the texts the written solution quotes. They touch no widget

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "calc/tetrahedron/tetra_write.h"
 
 #include "calc/tetrahedron/tetra_tables.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Words a Tetraedr computation: the memo lines of its written solution and the
 // texts of its result grids and the volume field, from the data as read and

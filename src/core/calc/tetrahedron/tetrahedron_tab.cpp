@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "calc/tetrahedron/tetrahedron_tab.h"
 
 #include "calc/common/typed_input.h"

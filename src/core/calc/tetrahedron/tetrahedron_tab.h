@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Tetraedr tab: a tetrahedron given by its four vertices. One click of the
 // compute button writes the edges with their lines, the face planes and areas,

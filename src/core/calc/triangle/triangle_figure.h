@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The figure of a Triangle computation: the triangle ABC, the median AM, the
 // height AH and the bisector AK from A with their feet on BC, the centroid I,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The plane measurements the Triangle tab is made of: a segment between two
 // points and the angle between two vectors, with every intermediate value the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The widgets of the Triangle tab and where they sit. Coordinates are pixels
 // relative to the parent page or group box; a group box's caption takes the
 // top 20 pixels. The result grid REZ5 needs almost the whole width, so the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Triangle tab's mathematics without widgets or texts: the vertices as
 // read, and one result with every value the written solution shows, step by

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Triangle tab: a plane triangle from its three vertices, with its sides,
 // side lines, angles, the median, height and bisector from A and the centroid,

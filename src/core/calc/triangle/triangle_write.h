@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Words a Triangle computation: the memo lines of its written solution and the
 // texts of its result fields and grid, from the data as read and the solver's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Vector tab's data in the order the written solution uses it: what the
 // user typed (VectorInput) and every value the solution shows (VectorSteps).

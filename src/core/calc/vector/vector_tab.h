@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Vector tab: two vectors A and B of 2 to 5 components, seven tasks
 // (addition, subtraction, scalar product, length of AB, norm, angle,

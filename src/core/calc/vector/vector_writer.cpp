@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "calc/vector/vector_writer.h"
 
 #include "text/terms.h"
