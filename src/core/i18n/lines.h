@@ -260,6 +260,7 @@ namespace tc {
     X(fig_save_png) \
     X(fig_save_svg) \
     X(fig_save_failed) \
+    X(eq_check_vieta) \
     /* lines from 214 on: append new texts here and to every shipped file */
 
 enum class Line : int {
