@@ -65,5 +65,26 @@ TEST(VectorSolver, the_norm_takes_row_a_alone) {
     EXPECT_TRUE(r.result.b.empty());
 }
 
+// In exact fractions the components and squares never overflow; only the
+// root, an extended value, can. A reading failure stops the exact solver where
+// it stops the decimal one.
+TEST(VectorSolver, exact_components_are_kept_before_an_unreadable_cell_and_an_overflowing_root) {
+    VectorInput in;
+    in.task = vec::kAddition;
+    in.n = 2;
+    in.exactA = {Rational(1, 2), Rational(1, 3)};
+    in.exactB = {Rational(1, 3)};
+    auto r = SolveVectorExact({in, Failure("'x'")});
+    EXPECT_EQ(r.failure ? r.failure->what() : "no failure", std::string("'x'"));
+    EXPECT_EQ(r.result.c, (std::vector<Rational>{Rational(5, 6)}));
+
+    in.exactA = {ReadExact("1E3000", '.'), 0};
+    in.exactB = {0, Rational(-1, 4)};
+    r = SolveVectorExact({in, std::nullopt});
+    EXPECT_EQ(r.failure ? r.failure->what() : "no failure", std::string(kOverflow));
+    EXPECT_EQ(r.result.c.back(), Rational(-1, 4));
+    EXPECT_FALSE(r.result.modulus);
+}
+
 } // namespace
 } // namespace tc

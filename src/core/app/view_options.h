@@ -14,7 +14,9 @@ struct ViewOptions {
     bool check = false; // NCheck: each solution ends with its check
 };
 
+// A tab built on its own, without the main window's menu, has both off.
 inline ViewOptions ReadViewOptions(const WidgetTree& tree) {
+    if (!tree.find(names::NExact) || !tree.find(names::NCheck)) return {};
     return {tree.get<MenuItem>(names::NExact).checked, tree.get<MenuItem>(names::NCheck).checked};
 }
 

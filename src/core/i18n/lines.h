@@ -283,6 +283,7 @@ namespace tc {
     X(export_filter_text) \
     X(export_filter_html) \
     X(export_filter_pdf) \
+    X(eq_check_vieta) \
     /* lines from 214 on: append new texts here and to every shipped file */
 
 enum class Line : int {

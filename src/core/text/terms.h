@@ -6,6 +6,7 @@
 #include <string>
 
 #include "numbers/convert.h"
+#include "numbers/exact.h"
 
 namespace tc {
 
@@ -28,6 +29,12 @@ inline std::string Bracketed(const std::string& text, Ext x) {
 }
 inline std::string Signed(const std::string& text, Ext x) {
     return x < 0.0L ? text : "+" + text;
+}
+inline std::string Bracketed(const std::string& text, const Rational& x) {
+    return x < 0 ? "(" + text + ")" : text;
+}
+inline std::string Signed(const std::string& text, const Rational& x) {
+    return x < 0 ? text : "+" + text;
 }
 
 // The same rules for other number forms (the exact fractions): `form.g(x)`

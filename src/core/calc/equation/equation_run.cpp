@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Eq_RunClick: the equation solved and written out step by step.
 
+#include "app/view_options.h"
 #include "calc/equation/biquadratic_text.h"
 #include "calc/equation/cubic_text.h"
 #include "calc/equation/equation_inputs.h"
@@ -46,6 +47,11 @@ void EquationTab::solveQuadratic() {
     const QuadraticSolution s = SolveQuadratic(k[0].value, k[1].value, k[2].value);
     frame_.memo.lines = WriteQuadratic(env_.messages, env_.nums, {k[0].text, k[1].text, k[2].text}, s);
     showRoots(QuadraticRootFields(env_.nums, s));
+    if (!ReadViewOptions(tree_).check) return;
+    // The roots stand already; a failure of the check's arithmetic leaves them.
+    const std::vector<std::string> check = WriteVietaCheck(env_.messages, env_.nums, s, CheckVieta(s));
+    frame_.memo.lines.push_back(kStepGap);
+    frame_.memo.lines.insert(frame_.memo.lines.end(), check.begin(), check.end());
 }
 
 void EquationTab::solveCubic() {

@@ -62,4 +62,20 @@ QuadraticSolution SolveQuadratic(Ext a, Ext b, Ext c) {
     return s;
 }
 
+VietaCheck CheckVieta(const QuadraticSolution& s) {
+    VietaCheck v;
+    if (s.complex) {
+        v.sum = s.complex->re + s.complex->re;
+        v.product = s.complex->re * s.complex->re + s.complex->im * s.complex->im;
+    } else {
+        v.sum = s.real->x1 + s.real->x2;
+        v.product = s.real->x1 * s.real->x2;
+    }
+    v.minusBOverA = -s.b / s.a;
+    v.cOverA = s.c / s.a;
+    v.sumResidual = v.sum - v.minusBOverA;
+    v.productResidual = v.product - v.cOverA;
+    return v;
+}
+
 } // namespace tc

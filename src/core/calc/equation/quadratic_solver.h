@@ -34,6 +34,15 @@ struct QuadraticSolution {
     Ext vertex;                             // -b/(2a): the double root as the field shows it
 };
 
+// The check of the roots by Vieta's formulas: their sum against -b/a and their
+// product against c/a, with what is left of each (the residual). For a
+// complex pair re +- im*i the sum is 2*re and the product re^2+im^2.
+struct VietaCheck {
+    Ext sum, minusBOverA, sumResidual;
+    Ext product, cOverA, productResidual;
+};
+VietaCheck CheckVieta(const QuadraticSolution& s);
+
 // The discriminant b*b-4*a*c and the square-root argument 4*a*c-b*b of the
 // complex case, evaluated in the order the written solution shows them.
 Ext Discriminant(Ext a, Ext b, Ext c);

@@ -121,4 +121,28 @@ std::vector<std::string> QuadraticRootFields(const Numbers& n, const QuadraticSo
     return {};
 }
 
+std::vector<std::string> WriteVietaCheck(const MessageTable& m, const Numbers& n, const QuadraticSolution& s,
+                                         const VietaCheck& v) {
+    // The two roots as terms: a complex root stands in brackets, a real one
+    // as a later term of the sum or a factor of the product.
+    std::string first, plusSecond, timesSecond;
+    if (s.complex) {
+        first = "(" + n.g(s.complex->re) + Signed(n, s.complex->im) + "*i)";
+        const std::string second = "(" + n.g(s.complex->re) + Signed(n, -s.complex->im) + "*i)";
+        plusSecond = "+" + second;
+        timesSecond = "*" + second;
+    } else {
+        first = n.g(s.real->x1);
+        plusSecond = Signed(n, s.real->x2);
+        timesSecond = "*" + Bracketed(n, s.real->x2);
+    }
+    const std::string residual = ", " + m.text(Line::check_residual, "residual") + " ";
+    return {m.text(Line::check_title, "Check:"),
+            m.text(Line::eq_check_vieta, "The roots put into Vieta's formulas x1+x2=-B/A, x1*x2=C/A:"),
+            "X[1]+X[2]=" + first + plusSecond + "=" + n.g(v.sum) + ", -B/A=" + n.g(v.minusBOverA) + residual +
+                n.g(v.sumResidual),
+            "X[1]*X[2]=" + first + timesSecond + "=" + n.g(v.product) + ", C/A=" + n.g(v.cOverA) + residual +
+                n.g(v.productResidual)};
+}
+
 } // namespace tc

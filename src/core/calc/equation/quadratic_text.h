@@ -37,6 +37,12 @@ std::vector<std::string> QuadraticSteps(const MessageTable& m, const Numbers& n,
 std::vector<std::string> WriteQuadratic(const MessageTable& m, const Numbers& n,
                                         const std::vector<std::string>& typed, const QuadraticSolution& s);
 
+// The check block: the roots put into Vieta's formulas, each with the value
+// the coefficients give and the residual, e.g.
+// "X[1]+X[2]=3+2=5, -B/A=5, residual 0".
+std::vector<std::string> WriteVietaCheck(const MessageTable& m, const Numbers& n, const QuadraticSolution& s,
+                                         const VietaCheck& v);
+
 // The texts of the two root fields: 8 significant digits for two distinct real
 // roots, 5 for a double root and for each part of a complex root.
 std::vector<std::string> QuadraticRootFields(const Numbers& n, const QuadraticSolution& s);

@@ -11,62 +11,88 @@ using Values = std::vector<Ext>;
 
 // Component i (0-based) of a row as read; past the components read, the
 // failure that stopped the reading.
-Ext Operand(const Partial<VectorInput>& input, const Values& row, int i) {
+template <class Num>
+const Num& Operand(const Partial<VectorInput>& input, const std::vector<Num>& row, int i) {
     if (i < static_cast<int>(row.size())) return row[static_cast<size_t>(i)];
     input.rethrow();
     throw std::logic_error("vector component " + std::to_string(i + 1) + " was never read");
 }
 
 // Sum from 0 in the order 1..n.
-Ext Sum(const Values& values) {
-    Ext sum = 0.0L;
-    for (Ext v : values)
+template <class Num> Num Sum(const std::vector<Num>& values) {
+    Num sum = 0;
+    for (const Num& v : values)
         sum += v;
     return sum;
 }
 
-LengthSteps<Ext> LengthOf(const Values& v) {
-    LengthSteps<Ext> length;
-    for (Ext x : v)
+// The root of a sum of squares, irrational in general: an extended value
+// either way (an exact sum is taken as its nearest extended value).
+Ext RootOf(Ext sum) {
+    return Sqrt(sum);
+}
+Ext RootOf(const Rational& sum) {
+    return Sqrt(NearestExt(sum));
+}
+
+template <class Num> LengthSteps<Num> LengthOf(const std::vector<Num>& v) {
+    LengthSteps<Num> length;
+    for (const Num& x : v)
         length.squares.push_back(x * x);
     length.sum = Sum(length.squares);
-    length.root = Sqrt(length.sum);
+    length.root = RootOf(length.sum);
     return length;
 }
 
 // c_i = op(a_i, b_i), each component as soon as a_i and b_i are taken.
-template <class Op> void Componentwise(const Partial<VectorInput>& input, VectorResult& r, Op op) {
+template <class Num, class Op>
+void Componentwise(const Partial<VectorInput>& input, const std::vector<Num>& a, const std::vector<Num>& b,
+                   VectorSteps<Num>& r, Op op) {
     for (int i = 0; i < input.result.n; ++i) {
-        r.a.push_back(Operand(input, input.result.a, i));
-        r.b.push_back(Operand(input, input.result.b, i));
+        r.a.push_back(Operand(input, a, i));
+        r.b.push_back(Operand(input, b, i));
         r.c.push_back(op(r.a.back(), r.b.back()));
     }
 }
 
+// The four tasks whose results are rational, in the number type `Num` of the
+// rows `a` and `b`. Returns false for the other tasks.
+template <class Num>
+bool SolveRational(const Partial<VectorInput>& input, const std::vector<Num>& a, const std::vector<Num>& b,
+                   VectorSteps<Num>& r) {
+    switch (input.result.task) {
+    case vec::kAddition:
+        Componentwise(input, a, b, r, [](const Num& x, const Num& y) { return Num(x + y); });
+        r.modulus = LengthOf(r.c);
+        return true;
+    case vec::kSubtraction:
+        Componentwise(input, a, b, r, [](const Num& x, const Num& y) { return Num(x - y); });
+        r.modulus = LengthOf(r.c);
+        return true;
+    case vec::kScalarProduct:
+        Componentwise(input, a, b, r, [](const Num& x, const Num& y) { return Num(x * y); });
+        r.product = Sum(r.c);
+        return true;
+    case vec::kNorm:
+        for (int i = 0; i < input.result.n; ++i)
+            r.a.push_back(Operand(input, a, i));
+        r.lengthA = LengthOf(r.a);
+        return true;
+    default: return false;
+    }
+}
+
 void Products(const Partial<VectorInput>& input, VectorResult& r) {
-    Componentwise(input, r, [](Ext a, Ext b) { return a * b; });
+    Componentwise(input, input.result.a, input.result.b, r, [](Ext a, Ext b) { return a * b; });
     r.product = Sum(r.c);
 }
 
 void Solve(const Partial<VectorInput>& input, const Numbers& nums, VectorResult& r) {
+    if (SolveRational(input, input.result.a, input.result.b, r)) return;
     switch (input.result.task) {
-    case vec::kAddition:
-        Componentwise(input, r, [](Ext a, Ext b) { return a + b; });
-        r.modulus = LengthOf(r.c);
-        return;
-    case vec::kSubtraction:
-        Componentwise(input, r, [](Ext a, Ext b) { return a - b; });
-        r.modulus = LengthOf(r.c);
-        return;
     case vec::kLength: // the vector AB from point A to point B
-        Componentwise(input, r, [](Ext a, Ext b) { return b - a; });
+        Componentwise(input, input.result.a, input.result.b, r, [](Ext a, Ext b) { return b - a; });
         r.modulus = LengthOf(r.c);
-        return;
-    case vec::kScalarProduct: Products(input, r); return;
-    case vec::kNorm:
-        for (int i = 0; i < input.result.n; ++i)
-            r.a.push_back(Operand(input, input.result.a, i));
-        r.lengthA = LengthOf(r.a);
         return;
     case vec::kAngle: {
         Products(input, r);
@@ -85,6 +111,7 @@ void Solve(const Partial<VectorInput>& input, const Numbers& nums, VectorResult&
         // A zero vector B makes this 0/0, an invalid operation.
         r.projection = *r.product / r.lengthB->root;
         return;
+    default: return;
     }
 }
 
@@ -92,6 +119,13 @@ void Solve(const Partial<VectorInput>& input, const Numbers& nums, VectorResult&
 
 Partial<VectorResult> SolveVector(const Partial<VectorInput>& input, const Numbers& nums) {
     return SolvePartially(VectorResult{}, [&](VectorResult& r) { Solve(input, nums, r); });
+}
+
+Partial<VectorSteps<Rational>> SolveVectorExact(const Partial<VectorInput>& input) {
+    return SolvePartially(VectorSteps<Rational>{}, [&](VectorSteps<Rational>& r) {
+        if (!SolveRational(input, input.result.exactA, input.result.exactB, r))
+            throw std::logic_error("the vector task has no exact solution");
+    });
 }
 
 } // namespace tc

@@ -15,4 +15,15 @@ namespace tc {
 // with. Returns the steps finished and the failure that stopped the solver.
 Partial<VectorResult> SolveVector(const Partial<VectorInput>& input, const Numbers& nums);
 
+// The same in exact fractions, from the exact components of `input`, for the
+// addition, subtraction, scalar product and norm (whose results are rational;
+// the lengths' roots stay extended values).
+Partial<VectorSteps<Rational>> SolveVectorExact(const Partial<VectorInput>& input);
+
+// Whether `task` has an exact solution.
+inline bool HasExactSolution(vec::Task task) {
+    return task == vec::kAddition || task == vec::kSubtraction || task == vec::kScalarProduct ||
+           task == vec::kNorm;
+}
+
 } // namespace tc

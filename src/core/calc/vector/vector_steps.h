@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "numbers/exact.h"
 #include "numbers/ext.h"
 
 namespace tc {
@@ -27,6 +28,9 @@ struct VectorInput {
     std::string taskName;                  // the selected task as the selector lists it
     std::vector<std::string> textA, textB; // components 1..n as typed
     std::vector<Ext> a, b;                 // the components read so far
+    // In exact fractions (addition, subtraction, scalar product and norm
+    // only): the exact components read so far, in place of `a` and `b`.
+    std::vector<Rational> exactA, exactB;
 };
 
 // |v| = (v_1^2+...+v_n^2)^(1/2): the squares, their sum from 0 in the order

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "calc/vector/vector_tab.h"
 
+#include "app/view_options.h"
 #include "calc/common/typed_input.h"
 #include "calc/vector/vector_solver.h"
 #include "calc/vector/vector_writer.h"
@@ -188,7 +189,7 @@ void VectorTab::TVecChange() {
     }
 }
 
-Partial<VectorInput> VectorTab::readInput() const {
+Partial<VectorInput> VectorTab::readInput(bool exact) const {
     VectorInput start;
     start.task = task();
     start.n = components();
@@ -199,11 +200,18 @@ Partial<VectorInput> VectorTab::readInput() const {
         start.textB.push_back(table_.cell(i, 2));
     }
     // A reading failure ends the reading like a solver's failure ends its steps.
-    return SolvePartially(std::move(start), [this](VectorInput& in) {
+    return SolvePartially(std::move(start), [this, exact](VectorInput& in) {
         for (int i = 1; i <= in.n; ++i) {
-            in.a.push_back(readComponent(i, 1));
             // The norm is of the one vector in row 1: row 2 is not read.
-            if (in.task != vec::kNorm) in.b.push_back(readComponent(i, 2));
+            const bool readB = in.task != vec::kNorm;
+            if (exact) {
+                // In exact fractions a cell may hold "p/q" too.
+                in.exactA.push_back(ReadExact(table_.cell(i, 1), env_.nums.decimal(), true));
+                if (readB) in.exactB.push_back(ReadExact(table_.cell(i, 2), env_.nums.decimal(), true));
+                continue;
+            }
+            in.a.push_back(readComponent(i, 1));
+            if (readB) in.b.push_back(readComponent(i, 2));
         }
     });
 }
@@ -225,19 +233,30 @@ void VectorTab::clearResults() {
 
 void VectorTab::CBut1Click() {
     clearResults();
-    const Partial<VectorInput> input = readInput();
-    const Partial<VectorResult> solved = SolveVector(input, env_.nums);
-    VectorOutput out = WriteVector(input.result, solved.result, env_.nums, env_.messages);
+    // The length, the angle and the projection are irrational in general:
+    // they keep their decimals in exact mode too.
+    const bool exact = ReadViewOptions(tree_).exact && HasExactSolution(task());
+    const Partial<VectorInput> input = readInput(exact);
+    if (exact) {
+        const Partial<VectorSteps<Rational>> solved = SolveVectorExact(input);
+        show(WriteVector(input.result, solved.result, Fractions(), env_.nums, env_.messages));
+        solved.rethrow();
+    } else {
+        const Partial<VectorResult> solved = SolveVector(input, env_.nums);
+        show(WriteVector(input.result, solved.result, env_.nums, env_.messages));
+        solved.rethrow();
+    }
+    // The solver takes every component read, so it has met any reading failure already.
+    input.rethrow();
+}
 
+void VectorTab::show(VectorOutput out) {
     Memo& memo = frame_.memo;
     memo.lines = std::move(out.lines);
     for (size_t i = 0; i < out.cells.size(); ++i)
         result_.setCell(static_cast<int>(i) + 1, 1, std::move(out.cells[i]));
     if (out.value) value_.text = std::move(*out.value);
     if (out.phi) phi_.text = std::move(*out.phi);
-    solved.rethrow();
-    // The solver takes every component read, so it has met any reading failure already.
-    input.rethrow();
 }
 
 } // namespace tc

@@ -8,6 +8,7 @@
 #include "app/tab_frame.h"
 #include "calc/common/partial.h"
 #include "calc/vector/vector_steps.h"
+#include "calc/vector/vector_writer.h"
 
 namespace tc {
 
@@ -36,14 +37,17 @@ private:
     // The number of components: V_N's list position + 2, 2 when none is selected.
     int components() const;
     // The typed data of a computation, read in the order its solution reads it.
-    Partial<VectorInput> readInput() const;
+    // `exact`: in exact fractions, which may be typed as "p/q" too.
+    Partial<VectorInput> readInput(bool exact) const;
+    // Applies the written solution and the result texts to the widgets.
+    void show(VectorOutput out);
     // The number typed as component `component` of the vector in `row`.
     Ext readComponent(int component, int row) const;
     // Empties the result cells and fields, so that a failure leaves only what
     // the computation that failed wrote, never a result of an earlier one.
     void clearResults();
 
-    [[maybe_unused]] WidgetTree& tree_; // every widget is held by reference below
+    WidgetTree& tree_; // the View menu; every widget of the tab is held by reference below
     Env& env_;
     TabFrame frame_;
     Combo& task_;      // TVec

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "calc/vector/vector_writer.h"
 
+#include <type_traits>
+
 #include "text/terms.h"
 
 namespace tc {
@@ -8,12 +10,17 @@ namespace tc {
 namespace {
 
 using Texts = std::vector<std::string>;
-using Values = std::vector<Ext>;
 
-class Writer {
+// Writes the steps in the number type `Num` (Ext or Rational) with the number
+// forms `Form` (Numbers or Fractions); the roots of lengths, the cosine and
+// the projection are extended values and always written by `nums`.
+template <class Num, class Form> class Writer {
 public:
-    Writer(const VectorInput& in, const VectorResult& r, const Numbers& nums, const MessageTable& messages)
-        : in_(in), r_(r), nums_(nums), messages_(messages) {}
+    using Values = std::vector<Num>;
+
+    Writer(const VectorInput& in, const VectorSteps<Num>& r, const Form& form, const Numbers& nums,
+           const MessageTable& messages)
+        : in_(in), r_(r), form_(form), nums_(nums), messages_(messages) {}
 
     VectorOutput write();
 
@@ -25,18 +32,26 @@ private:
     void difference(const char* head, bool bMinusA);
     void scalarProduct();
     void modulus(const char* head);
-    void rowLength(const char* head, const Texts& texts, const Values& x, const LengthSteps<Ext>& length,
+    void rowLength(const char* head, const Texts& texts, const Values& x, const LengthSteps<Num>& length,
                    int decimals);
     void angle();
     void projection();
     std::string joined(const Values& values, const char* separator) const;
 
     const VectorInput& in_;
-    const VectorResult& r_;
+    const VectorSteps<Num>& r_;
+    const Form& form_;
     const Numbers& nums_;
     const MessageTable& messages_;
     VectorOutput out_;
 };
+
+// A typed component raised to a power: in brackets when negative, and a typed
+// fraction too, "(1/2)^2", which bare would square its denominator alone.
+template <class Num> std::string PowerBase(const std::string& text, const Num& x) {
+    if (text.find('/') != std::string::npos && !(x < 0)) return "(" + text + ")";
+    return Bracketed(text, x);
+}
 
 // Texts joined by ";".
 std::string JoinedTexts(const Texts& texts) {
@@ -48,11 +63,12 @@ std::string JoinedTexts(const Texts& texts) {
     return joined;
 }
 
-std::string Writer::joined(const Values& values, const char* separator) const {
+template <class Num, class Form>
+std::string Writer<Num, Form>::joined(const Values& values, const char* separator) const {
     std::string joined;
     for (size_t i = 0; i < values.size(); ++i) {
         if (i > 0) joined += separator;
-        joined += nums_.g(values[i]);
+        joined += form_.g(values[i]);
     }
     return joined;
 }
@@ -60,7 +76,7 @@ std::string Writer::joined(const Values& values, const char* separator) const {
 // The data as typed: "A(...)" and "B(...)" (five blanks before the letter for
 // the addition, four otherwise; only "AB(...)" from row 1 for the norm), then
 // a blank line.
-void Writer::data() {
+template <class Num, class Form> void Writer<Num, Form>::data() {
     if (in_.task == vec::kNorm) {
         add("    AB(" + JoinedTexts(in_.textA) + ")");
     } else {
@@ -73,7 +89,7 @@ void Writer::data() {
 
 // "A+B=(" a_1 "+" b_1 ";" ... ")=(" c_1 ";" ... ")", the components as typed;
 // a negative b_i brings its own minus sign.
-void Writer::sum() {
+template <class Num, class Form> void Writer<Num, Form>::sum() {
     std::string line = "A+B=(";
     for (int i = 0; i < in_.n; ++i) {
         if (i > 0) line += ";";
@@ -88,7 +104,7 @@ void Writer::sum() {
 
 // "<head>=(" p_1 "-" q_1 ";" ... ")=(" c_1 ";" ... ")" for c = p - q with
 // p = A, q = B, or p = B, q = A when `bMinusA`; q_i in brackets when negative.
-void Writer::difference(const char* head, bool bMinusA) {
+template <class Num, class Form> void Writer<Num, Form>::difference(const char* head, bool bMinusA) {
     const Texts& p = bMinusA ? in_.textB : in_.textA;
     const Texts& q = bMinusA ? in_.textA : in_.textB;
     const Values& qValues = bMinusA ? r_.a : r_.b;
@@ -108,7 +124,7 @@ void Writer::difference(const char* head, bool bMinusA) {
 
 // "A*B=" a_1 "*" b_1 "+" ... "=" c_1 "+" ... "=" A*B, with b_i in brackets
 // when negative.
-void Writer::scalarProduct() {
+template <class Num, class Form> void Writer<Num, Form>::scalarProduct() {
     std::string line = "A*B=";
     for (size_t i = 0; i < r_.c.size(); ++i) {
         if (i > 0) line += "+";
@@ -119,18 +135,18 @@ void Writer::scalarProduct() {
     line += "=";
     line += joined(r_.c, "+");
     line += "=";
-    line += nums_.g(*r_.product);
+    line += form_.g(*r_.product);
     add(line);
 }
 
 // "<head>=(" c_1^2 "+" ... ")^(1/2)=(" sum ")^(1/2)=" root, of a result vector.
-void Writer::modulus(const char* head) {
-    const LengthSteps<Ext>& m = *r_.modulus;
+template <class Num, class Form> void Writer<Num, Form>::modulus(const char* head) {
+    const LengthSteps<Num>& m = *r_.modulus;
     std::string line = head;
     line += "=(";
     line += joined(m.squares, "+");
     line += ")^(1/2)=(";
-    line += nums_.g(m.sum);
+    line += form_.g(m.sum);
     line += ")^(1/2)=";
     line += nums_.fixed(m.root, 6);
     add(line);
@@ -138,13 +154,14 @@ void Writer::modulus(const char* head) {
 
 // "<head>=(" x_1 "^2+" ... ")^(1/2)=(" x_1^2 "+" ... ")^(1/2)=" root, of a
 // typed vector: x_i as typed, in brackets when negative.
-void Writer::rowLength(const char* head, const Texts& texts, const Values& x, const LengthSteps<Ext>& length,
-                       int decimals) {
+template <class Num, class Form>
+void Writer<Num, Form>::rowLength(const char* head, const Texts& texts, const Values& x,
+                                  const LengthSteps<Num>& length, int decimals) {
     std::string line = head;
     line += "=(";
     for (size_t i = 0; i < x.size(); ++i) {
         if (i > 0) line += "+";
-        line += Bracketed(texts[i], x[i]);
+        line += PowerBase(texts[i], x[i]);
         line += "^2";
     }
     line += ")^(1/2)=(";
@@ -154,7 +171,7 @@ void Writer::rowLength(const char* head, const Texts& texts, const Values& x, co
     add(line);
 }
 
-void Writer::angle() {
+template <class Num, class Form> void Writer<Num, Form>::angle() {
     message(Line::msg03_angle_formula);
     add("    cos(phi)=A*B/(|A|*|B|) ");
     message(Line::msg04_where_scalar);
@@ -183,7 +200,7 @@ void Writer::angle() {
     out_.phi = nums_.fixed(*r_.phi, 3);
 }
 
-void Writer::projection() {
+template <class Num, class Form> void Writer<Num, Form>::projection() {
     message(Line::msg08_projection_formula);
     add("    Pr[A/B]=A*B/|B| ");
     message(Line::msg04_where_scalar);
@@ -203,15 +220,15 @@ void Writer::projection() {
     out_.value = nums_.fixed(*r_.projection, 3);
 }
 
-VectorOutput Writer::write() {
+template <class Num, class Form> VectorOutput Writer<Num, Form>::write() {
     message(Line::msg01_vec_title);
     add("");
     add(in_.taskName);
     add("");
     message(Line::msg02_given);
     data();
-    for (Ext c : r_.c)
-        out_.cells.push_back(nums_.g(c));
+    for (const Num& c : r_.c)
+        out_.cells.push_back(form_.g(c));
 
     // The result vector's line needs all its components.
     const bool whole = static_cast<int>(r_.c.size()) == in_.n;
@@ -228,7 +245,7 @@ VectorOutput Writer::write() {
     case vec::kScalarProduct:
         if (r_.product) {
             scalarProduct();
-            out_.value = nums_.g(*r_.product);
+            out_.value = form_.g(*r_.product);
         }
         break;
     case vec::kNorm:
@@ -237,8 +254,12 @@ VectorOutput Writer::write() {
             out_.value = nums_.fixed(r_.lengthA->root, 4);
         }
         break;
-    case vec::kAngle: angle(); break;
-    case vec::kProjection: projection(); break;
+    case vec::kAngle:
+        if constexpr (std::is_same_v<Num, Ext>) angle();
+        break;
+    case vec::kProjection:
+        if constexpr (std::is_same_v<Num, Ext>) projection();
+        break;
     }
     if (r_.modulus) {
         modulus(in_.task == vec::kAddition ? "|A+B|" : in_.task == vec::kSubtraction ? "|A-B|" : "|AB|");
@@ -251,7 +272,12 @@ VectorOutput Writer::write() {
 
 VectorOutput WriteVector(const VectorInput& input, const VectorResult& result, const Numbers& nums,
                          const MessageTable& messages) {
-    return Writer(input, result, nums, messages).write();
+    return Writer<Ext, Numbers>(input, result, nums, nums, messages).write();
+}
+
+VectorOutput WriteVector(const VectorInput& input, const VectorSteps<Rational>& result, const Fractions& form,
+                         const Numbers& nums, const MessageTable& messages) {
+    return Writer<Rational, Fractions>(input, result, form, nums, messages).write();
 }
 
 } // namespace tc

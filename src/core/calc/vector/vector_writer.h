@@ -26,4 +26,9 @@ struct VectorOutput {
 VectorOutput WriteVector(const VectorInput& input, const VectorResult& result, const Numbers& nums,
                          const MessageTable& messages);
 
+// The same for steps in exact fractions: every value of the steps as its
+// reduced fraction by `form`, the roots of the lengths in decimals by `nums`.
+VectorOutput WriteVector(const VectorInput& input, const VectorSteps<Rational>& result, const Fractions& form,
+                         const Numbers& nums, const MessageTable& messages);
+
 } // namespace tc
