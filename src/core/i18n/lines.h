@@ -260,6 +260,7 @@ namespace tc {
     X(fig_save_png) \
     X(fig_save_svg) \
     X(fig_save_failed) \
+    X(fig_vec_no_drawing) \
     /* lines from 214 on: append new texts here and to every shipped file */
 
 enum class Line : int {

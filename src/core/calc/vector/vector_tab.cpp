@@ -80,6 +80,10 @@ void AddWidgets(WidgetTree& tree) {
     Edit& phi = tree.add<Edit>(phi1, CVec_Rez);
     phi.geometry = {104, 128, 160, 28};
     phi.visible = false;
+
+    // Opens the figure window; the caption comes with the language. It sits
+    // under the results, in the free space above the frame's buttons.
+    tree.addPlain(WidgetKind::Button, Vec_Figure, names::Vector, "Figure", {8, 372, 120, 30});
 }
 
 } // namespace
@@ -226,6 +230,7 @@ void VectorTab::CBut1Click() {
         result_.setCell(static_cast<int>(i) + 1, 1, std::move(out.cells[i]));
     if (out.value) value_.text = std::move(*out.value);
     if (out.phi) phi_.text = std::move(*out.phi);
+    last_ = VectorComputed{input.result.task, input.result.n, solved.result};
     solved.rethrow();
     // The solver takes every component read, so it has met any reading failure already.
     input.rethrow();
