@@ -21,12 +21,18 @@ struct TabCase {
 };
 
 const TabCase kTabs[] = {
-    {0, "Vec_Table", "Vec_M", {"TVec", "V_N", "Vec_Table", "CBut1", "CV_Save", "CClose", "Vec_M"}},
+    {0,
+     "Vec_Table",
+     "Vec_M",
+     {"TVec", "V_N", "Vec_Table", "CBut1", "Vec_Figure", "CV_Save", "CClose", "Vec_M"}},
     {1,
      "Mat1",
      "MAT_M",
      {"TMat_task", "M_N", "Mat1", "Mat2", "Mat_R", "Mat_But", "M_Save", "M_But", "MAT_M"}},
-    {2, "ax", "TM", {"ax", "ay", "bx", "by", "cx", "cy", "CTr_But", "Tr_Figure", "CRecord3", "CClose3", "TM"}},
+    {2,
+     "ax",
+     "TM",
+     {"ax", "ay", "bx", "by", "cx", "cy", "CTr_But", "Tr_Figure", "CRecord3", "CClose3", "TM"}},
     {3, "Piram", "Tet_M", {"Piram", "CP_But", "Tet_Figure", "CP_Save", "CP_Close", "Tet_M"}},
     {4, "SLAE", "SLA", {"Sl1", "SLAE", "CRun", "CS_Save", "CS_Close", "SLA"}},
     {5,

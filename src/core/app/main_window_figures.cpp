@@ -11,7 +11,8 @@ namespace tc {
 void MainWindow::connectFigures() {
     figures_.push_back({"triangle", 2, [this](const std::string& h) { return triangle_.figure(h); }});
     figures_.push_back({"tetrahedron", 3, [this](const std::string& h) { return tetrahedron_.figure(h); }});
-    for (const char* opener : {names::NFigure, names::Tr_Figure, names::Tet_Figure})
+    figures_.push_back({"vector", 0, [this](const std::string& h) { return vector_.figure(h); }});
+    for (const char* opener : {names::NFigure, names::Tr_Figure, names::Tet_Figure, names::Vec_Figure})
         tree_.onClick(opener, [this] { env_.host.showFigure(); });
 }
 

@@ -161,7 +161,7 @@ void MainWindow::loadLanguage() {
     tree_.get<MenuItem>(names::NCheck).caption = env_.messages.text(Line::view_check, "Check");
     // Captions of later features, from their optional lines.
     const std::string figure = env_.messages.text(Line::fig_button, "Figure");
-    for (const char* button : {names::Tr_Figure, names::Tet_Figure})
+    for (const char* button : {names::Tr_Figure, names::Tet_Figure, names::Vec_Figure})
         if (Widget* w = tree_.find(button)) w->caption = figure;
     tree_.get(names::NFigure).caption = env_.messages.text(Line::fig_menu, "Figure window");
     applyExportCaptions();

@@ -284,6 +284,7 @@ namespace tc {
     X(export_filter_html) \
     X(export_filter_pdf) \
     X(eq_check_vieta) \
+    X(fig_vec_no_drawing) \
     /* lines from 214 on: append new texts here and to every shipped file */
 
 enum class Line : int {

@@ -69,6 +69,7 @@ inline constexpr char Vec_lab[] = "Vec_lab";     // label of the scalar result
 inline constexpr char Vec_R[] = "Vec_R";         // the scalar result
 inline constexpr char phi_l[] = "phi_l";         // label of the angle
 inline constexpr char phi1[] = "phi1";           // the angle in degrees
+inline constexpr char Vec_Figure[] = "Vec_Figure"; // opens the figure window
 inline constexpr char Vec_M[] = "Vec_M";         // the written solution
 inline constexpr char CBut1[] = "CBut1";         // compute
 inline constexpr char CV_Save[] = "CV_Save";     // save the written solution

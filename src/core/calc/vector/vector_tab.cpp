@@ -82,6 +82,10 @@ void AddWidgets(WidgetTree& tree) {
     Edit& phi = tree.add<Edit>(phi1, CVec_Rez);
     phi.geometry = {104, 128, 160, 28};
     phi.visible = false;
+
+    // Opens the figure window; the caption comes with the language. It sits
+    // under the results, in the free space above the frame's buttons.
+    tree.addPlain(WidgetKind::Button, Vec_Figure, names::Vector, "Figure", {8, 372, 120, 30});
 }
 
 } // namespace
@@ -240,10 +244,14 @@ void VectorTab::CBut1Click() {
     if (exact) {
         const Partial<VectorSteps<Rational>> solved = SolveVectorExact(input);
         show(WriteVector(input.result, solved.result, Fractions(), env_.nums, env_.messages));
+        // The figure is drawn from decimal steps; in exact fractions it waits
+        // for a decimal computation.
+        last_.reset();
         solved.rethrow();
     } else {
         const Partial<VectorResult> solved = SolveVector(input, env_.nums);
         show(WriteVector(input.result, solved.result, env_.nums, env_.messages));
+        last_ = VectorComputed{input.result.task, input.result.n, solved.result};
         solved.rethrow();
     }
     // The solver takes every component read, so it has met any reading failure already.

@@ -7,6 +7,7 @@
 #include "app/env.h"
 #include "app/tab_frame.h"
 #include "calc/common/partial.h"
+#include "calc/vector/vector_figure.h"
 #include "calc/vector/vector_steps.h"
 #include "calc/vector/vector_writer.h"
 
@@ -24,6 +25,11 @@ public:
     void formCreate();
 
     Memo& memo() { return frame_.memo; }
+
+    // The figure of the last computation, `highlight` highlighted.
+    Figure figure(const std::string& highlight) const {
+        return VectorFigure(env_, last_ ? &*last_ : nullptr, highlight);
+    }
 
     // The handlers, named after the widget and its event.
     void TVecChange();
@@ -58,6 +64,8 @@ private:
     Edit& value_;      // Vec_R
     Widget& phiLabel_; // phi_l
     Edit& phi_;        // phi1
+    // What the last computation took and found, as far as it got.
+    std::optional<VectorComputed> last_;
 };
 
 } // namespace tc
