@@ -274,6 +274,11 @@ namespace tc {
     X(fail_language_line) \
     X(fail_cannot_save) \
     X(place_vector_component) \
+    X(place_matrix_entry) \
+    X(place_system_coefficient) \
+    X(place_system_constant) \
+    X(place_vertex_coordinate) \
+    X(place_equation_coefficient) \
     /* lines from 214 on: append new texts here and to every shipped file */
 
 enum class Line : int {
