@@ -279,6 +279,8 @@ namespace tc {
     X(place_system_constant) \
     X(place_vertex_coordinate) \
     X(place_equation_coefficient) \
+    X(slae_no_unique_solution) \
+    X(matrix_no_inverse) \
     /* lines from 214 on: append new texts here and to every shipped file */
 
 enum class Line : int {
