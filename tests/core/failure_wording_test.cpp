@@ -82,6 +82,11 @@ TEST(FailureText, words_the_arithmetic_and_file_failures_by_their_lines_or_keeps
         EXPECT_EQ(ErrorBoxText(FailureText(f, none)), "List index out of bounds (200)");
         EXPECT_EQ(ErrorBoxText(FailureText(f, russian)), "В языковом файле нет строки 201.");
     }
+    // A zero determinant says what it means where the file has the line, and
+    // fails as the division did where it has not.
+    const Failure singular = DivisionByZero().reworded(Line::matrix_no_inverse);
+    EXPECT_EQ(FailureText(singular, none), "Floating point division by zero");
+    EXPECT_EQ(FailureText(singular, russian), "Определитель равен нулю: матрица не имеет обратной.");
     // A failure of no line keeps its own text in every language.
     EXPECT_EQ(FailureText(Failure("Grid index out of range"), russian), "Grid index out of range");
 }

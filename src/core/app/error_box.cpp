@@ -10,8 +10,9 @@ std::string ErrorBoxText(const std::string& message) {
 }
 
 std::string FailureText(const Failure& failure, const MessageTable& messages) {
-    if (!failure.line() || !messages.has(*failure.line())) return failure.message();
-    return messages.format(*failure.line(), failure.message(), failure.args());
+    for (const std::optional<Line>& line : {failure.line(), failure.fallbackLine()})
+        if (line && messages.has(*line)) return messages.format(*line, failure.message(), failure.args());
+    return failure.message();
 }
 
 } // namespace tc

@@ -285,6 +285,13 @@ namespace tc {
     X(export_filter_pdf) \
     X(eq_check_vieta) \
     X(fig_vec_no_drawing) \
+    X(place_matrix_entry) \
+    X(place_system_coefficient) \
+    X(place_system_constant) \
+    X(place_vertex_coordinate) \
+    X(place_equation_coefficient) \
+    X(slae_no_unique_solution) \
+    X(matrix_no_inverse) \
     /* lines from 214 on: append new texts here and to every shipped file */
 
 enum class Line : int {

@@ -25,11 +25,21 @@ public:
     const std::string& message() const { return message_; }
     const std::optional<Line>& line() const { return line_; }
     const std::vector<std::string>& args() const { return args_; }
+    // The line that words the failure when the file lacks line(), if any.
+    const std::optional<Line>& fallbackLine() const { return fallbackLine_; }
+    // The same failure worded by `line` where the file has it, and as before
+    // where it does not.
+    Failure reworded(Line line) const {
+        Failure f(line, message_, args_);
+        f.fallbackLine_ = line_;
+        return f;
+    }
 
 private:
     std::string message_;
     std::optional<Line> line_;
     std::vector<std::string> args_;
+    std::optional<Line> fallbackLine_;
 };
 
 // The messages of the arithmetic failures, as the error box shows them.

@@ -11,6 +11,7 @@
 
 #include "numbers/exact.h"
 #include "numbers/ext.h"
+#include "numbers/failure.h"
 
 namespace tc {
 
@@ -77,5 +78,17 @@ inline const Rational& AsWritten(const Rational& v) {
 // anything else over 0 a division by zero.
 Ext Divide(Ext a, Ext b);
 Rational Divide(const Rational& a, const Rational& b);
+
+// a / det, where det is the determinant of a system or of a matrix to invert:
+// a zero det fails as Divide does, worded by `line` (no unique solution, no
+// inverse) where the language file has it.
+template <class T> T DivideByDeterminant(const T& a, const T& det, Line line) {
+    try {
+        return Divide(a, det);
+    } catch (const Failure& f) {
+        if (!(det == T(0))) throw;
+        throw f.reworded(line);
+    }
+}
 
 } // namespace tc

@@ -25,6 +25,11 @@ struct Place {
     std::vector<std::string> args;
 };
 
+// A vertex coordinate of a figure: "Vertex B, coordinate y".
+inline Place VertexPlace(const std::string& vertex, const std::string& axis) {
+    return {Line::place_vertex_coordinate, "Vertex %1, coordinate %2", {vertex, axis}};
+}
+
 // The number `text`, typed at `place`. A text that is not a number throws
 // Failure: with the current file's line for it, naming the place and, when the
 // text holds the other decimal separator where this one would make it a

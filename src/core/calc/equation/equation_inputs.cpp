@@ -6,10 +6,14 @@
 
 namespace tc {
 
-std::vector<Coefficient> ReadCoefficients(const Numbers& n, const std::vector<const Edit*>& fields) {
+std::vector<Coefficient> ReadCoefficients(const Env& env, const std::vector<const Edit*>& fields) {
     std::vector<Coefficient> out;
-    for (const Edit* field : fields)
-        out.push_back({field->text, StoreDouble(ReadField(n, *field))});
+    // The fields are the coefficients A, B, C, D in that order, as their labels say.
+    char letter = 'A';
+    for (const Edit* field : fields) {
+        const Place place{Line::place_equation_coefficient, "Coefficient %1", {std::string(1, letter++)}};
+        out.push_back({field->text, StoreDouble(ReadField(env, *field, place))});
+    }
     return out;
 }
 

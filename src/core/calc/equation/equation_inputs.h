@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "app/env.h"
 #include "numbers/convert.h"
 #include "widgets/controls.h"
 
@@ -19,6 +20,6 @@ struct Coefficient {
 // The coefficients in the order of `fields`, each read as typed and stored as
 // a 64-bit double. All are read before any is judged, so a text that is no
 // number fails first; so does a value beyond the double range (an overflow).
-std::vector<Coefficient> ReadCoefficients(const Numbers& n, const std::vector<const Edit*>& fields);
+std::vector<Coefficient> ReadCoefficients(const Env& env, const std::vector<const Edit*>& fields);
 
 } // namespace tc

@@ -34,7 +34,7 @@ void EquationTab::Eq_RunClick() {
 
 bool EquationTab::readCoefficients(std::vector<Coefficient>& out) {
     // All are read before a zero leading coefficient is answered.
-    out = ReadCoefficients(env_.nums, std::vector<const Edit*>(coefficients_.begin(),
+    out = ReadCoefficients(env_, std::vector<const Edit*>(coefficients_.begin(),
                                                                coefficients_.begin() + coefficientCount()));
     if (out[0].value != 0) return true;
     env_.host.showMessage(env_.messages(Line::msg67_a_is_zero));

@@ -90,7 +90,7 @@ template <class T> void SolveInverse(const MatrixInputs& in, MatrixResultOf<T>& 
         for (int i = 1; i <= 2; ++i)
             for (int j = 1; j <= 2; ++j) {
                 const T& b = r.cofactors[static_cast<std::size_t>(2 * (j - 1) + i - 1)].value;
-                r.inverse.push_back({i, j, {}, Divide(b, r.det)});
+                r.inverse.push_back({i, j, {}, DivideByDeterminant(b, r.det, Line::matrix_no_inverse)});
             }
         return;
     }
@@ -114,7 +114,8 @@ template <class T> void SolveInverse(const MatrixInputs& in, MatrixResultOf<T>& 
     for (int c = 1; c <= k; ++c)
         for (int row = 1; row <= k; ++row) {
             const T& b = r.cofactors[static_cast<std::size_t>(k * (c - 1) + row - 1)].value;
-            r.inverse.push_back({row, c, {}, Divide(AsWritten(b), r.det)});
+            r.inverse.push_back(
+                {row, c, {}, DivideByDeterminant(AsWritten(b), r.det, Line::matrix_no_inverse)});
         }
 }
 

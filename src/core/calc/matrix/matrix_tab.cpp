@@ -62,6 +62,11 @@ int Position(const Combo& c) {
     return c.index < 0 ? 0 : c.index;
 }
 
+// Entry (`row`, `col`) of the matrix called `name`.
+Place entryPlace(const char* name, int row, int col) {
+    return {Line::place_matrix_entry, "Matrix %1, row %2, column %3", {name, IntToStr(row), IntToStr(col)}};
+}
+
 } // namespace
 
 MatrixTab::MatrixTab(WidgetTree& tree, Env& env)
@@ -342,13 +347,13 @@ void MatrixTab::readInputs(MatrixInputs& in, bool exact) const {
         if (exact)
             At(in.qa, i, j) = ReadExact(w_.a.cell(j, i), nums.decimal(), true);
         else
-            At(in.a, i, j) = ReadCell(nums, w_.a, j, i);
+            At(in.a, i, j) = ReadCell(env_, w_.a, j, i, entryPlace("A", i, j));
     };
     auto readB = [&](int i, int j) {
         if (exact)
             At(in.qb, i, j) = ReadExact(w_.b.cell(j, i), nums.decimal(), true);
         else
-            At(in.b, i, j) = ReadCell(nums, w_.b, j, i);
+            At(in.b, i, j) = ReadCell(env_, w_.b, j, i, entryPlace("B", i, j));
     };
     if (in.task == kAddition || in.task == kSubtraction) {
         // A and B side by side, entry by entry.

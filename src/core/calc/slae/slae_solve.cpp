@@ -7,6 +7,8 @@ namespace tc {
 
 namespace {
 
+constexpr Line kNoSolution = Line::slae_no_unique_solution;
+
 template <class T> std::vector<T> Matrix(const SlaeInputs& in, int k) {
     return CramerMatrix(SystemIn<T>(in), in.n, k);
 }
@@ -46,8 +48,8 @@ template <class T> void SolveSlae(const SlaeInputs& in, SlaeResultOf<T>& r, bool
             r.det2.push_back(d);
         }
         const T& d = r.det2[0].value;
-        const T x1 = Divide(r.det2[1].value, d);
-        const T x2 = Divide(r.det2[2].value, d);
+        const T x1 = DivideByDeterminant(r.det2[1].value, d, kNoSolution);
+        const T x2 = DivideByDeterminant(r.det2[2].value, d, kNoSolution);
         r.x = {x1, x2};
         break;
     }
@@ -60,7 +62,7 @@ template <class T> void SolveSlae(const SlaeInputs& in, SlaeResultOf<T>& r, bool
         }
         r.dRead = AsWritten(r.det3[0].value);
         for (std::size_t k = 1; k <= 3; ++k)
-            r.x.push_back(Divide(AsWritten(r.det3[k].value), *r.dRead));
+            r.x.push_back(DivideByDeterminant(AsWritten(r.det3[k].value), *r.dRead, kNoSolution));
         break;
     }
     default: {
@@ -75,7 +77,7 @@ template <class T> void SolveSlae(const SlaeInputs& in, SlaeResultOf<T>& r, bool
             // The determinant fields show 4 decimals only; dividing those would
             // fail for a regular system whose D is below 0.00005 and lose digits
             // of every other one, so the unknowns divide the full values.
-            if (k > 0) r.x.push_back(Divide(r.det4.back().value, r.det4[0].value));
+            if (k > 0) r.x.push_back(DivideByDeterminant(r.det4.back().value, r.det4[0].value, kNoSolution));
         }
         break;
     }

@@ -24,6 +24,15 @@ constexpr int kGridDefaultCol = 55;
 constexpr const char* kThirdUnknown[] = {"Dx3l", "DDx3", "x3l", "x3"};
 constexpr const char* kFourthUnknown[] = {"Dx4l", "DDx4", "x4l", "x4"};
 
+// Cell (`col`, `row`) of a system of `n` equations: a coefficient, or in
+// the last column the free term.
+Place cellPlace(int col, int row, int n) {
+    if (col > n) return {Line::place_system_constant, "Equation %1, free term", {std::to_string(row)}};
+    return {Line::place_system_coefficient,
+            "Equation %1, coefficient of %2",
+            {std::to_string(row), "x" + std::to_string(col)}};
+}
+
 } // namespace
 
 SlaeTab::SlaeTab(WidgetTree& tree, Env& env)
@@ -139,7 +148,7 @@ void SlaeTab::readInputs(SlaeInputs& in, bool exact) const {
                 q[row][col] = ReadExact(grid_->cell(c, r), env_.nums.decimal(), true);
                 continue;
             }
-            in.a[row][col] = ReadCell(env_.nums, *grid_, c, r);
+            in.a[row][col] = ReadCell(env_, *grid_, c, r, cellPlace(c, r, in.n));
             q[row][col] = ReadExactCell(env_.nums, *grid_, c, r);
         }
     in.exact = q;

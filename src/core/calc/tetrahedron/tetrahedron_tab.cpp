@@ -211,11 +211,14 @@ void TetrahedronTab::CP_ButClick() {
     // Every coordinate is read before anything else is written, so a cell
     // that is no number leaves the grids empty.
     const Partial<TetraInput> read = SolvePartially(start, [this](TetraInput& in) {
+        // The headings name the vertex (column) and the axis (row) of a cell.
+        auto readCoordinate = [this](int c, int r) {
+            return ReadCell(env_, *piram_, c, r, VertexPlace(piram_->cell(c, 0), piram_->cell(0, r)));
+        };
         Vertices v;
         for (int c = 1; c <= 4; ++c)
-            v[static_cast<std::size_t>(c - 1)] = {ReadCell(env_.nums, *piram_, c, 1),
-                                                  ReadCell(env_.nums, *piram_, c, 2),
-                                                  ReadCell(env_.nums, *piram_, c, 3)};
+            v[static_cast<std::size_t>(c - 1)] = {readCoordinate(c, 1), readCoordinate(c, 2),
+                                                  readCoordinate(c, 3)};
         in.vertices = v;
     });
     if (read.failure) {

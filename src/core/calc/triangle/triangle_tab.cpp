@@ -8,6 +8,12 @@ namespace tc {
 
 namespace n = names;
 
+namespace {
+// The vertex fields hold x and y of A, B and C in this order.
+const char* const kVertexNames[] = {"A", "B", "C"};
+const char* const kAxisNames[] = {"x", "y"};
+} // namespace
+
 TriangleTab::TriangleTab(WidgetTree& tree, Env& env)
     : tree_(tree), env_(env), frame_(AddTabFrame(tree, {n::T4, "Triangle", n::TM, n::CTr_But, "CRecord3",
                                                         "Записати", "CClose3", false})) {
@@ -64,7 +70,7 @@ void TriangleTab::CTr_ButClick() {
     const Partial<TriangleInput> read = SolvePartially(start, [this](TriangleInput& in) {
         std::array<Ext, 6> v;
         for (std::size_t i = 0; i < v.size(); ++i)
-            v[i] = ReadField(env_.nums, *vertexFields_[i]);
+            v[i] = ReadField(env_, *vertexFields_[i], VertexPlace(kVertexNames[i / 2], kAxisNames[i % 2]));
         in.vertices = std::array<Point2, 3>{Point2{v[0], v[1]}, Point2{v[2], v[3]}, Point2{v[4], v[5]}};
     });
     if (read.failure) {
