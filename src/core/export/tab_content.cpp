@@ -192,15 +192,15 @@ std::optional<PageTable> FieldTable(const WidgetTree& tree, const Part& part) {
     }
     table.headCols = 1;
     bool anyValue = false;
-    for (const FieldRow& spec : part.rows) {
+    for (const FieldRow& fieldRow : part.rows) {
         // The fourth coefficient and root exist only where the window solves
         // cubic equations; a row of widgets the window lacks is left out.
-        if (spec.labelWidget && !tree.find(spec.labelWidget)) continue;
-        if (spec.labelWidget && !Shown(tree, spec.labelWidget)) continue;
-        std::vector<std::string> row{spec.labelWidget ? RowLabel(tree.get(spec.labelWidget).caption)
-                                                      : std::string(spec.labelText)};
+        if (fieldRow.labelWidget && !tree.find(fieldRow.labelWidget)) continue;
+        if (fieldRow.labelWidget && !Shown(tree, fieldRow.labelWidget)) continue;
+        std::vector<std::string> row{fieldRow.labelWidget ? RowLabel(tree.get(fieldRow.labelWidget).caption)
+                                                      : std::string(fieldRow.labelText)};
         bool shown = true;
-        for (const char* field : spec.fields) {
+        for (const char* field : fieldRow.fields) {
             const Edit& edit = tree.get<Edit>(field);
             shown = shown && edit.visible;
             row.push_back(edit.text);
@@ -219,17 +219,17 @@ void FillTabContent(const WidgetTree& tree, int tab, SolutionPage& page) {
     const std::vector<TabSpec>& specs = Specs();
     if (tab < 0 || tab >= static_cast<int>(specs.size()))
         throw std::logic_error("no tab " + std::to_string(tab));
-    const TabSpec& spec = specs[static_cast<size_t>(tab)];
+    const TabSpec& tabParts = specs[static_cast<size_t>(tab)];
     // "Vectors: Addition", "Quadratic A*x^2+B*x+C=0".
-    page.title = spec.heading ? Trimmed(tree.get(spec.heading).caption) : std::string();
+    page.title = tabParts.heading ? Trimmed(tree.get(tabParts.heading).caption) : std::string();
     const auto add = [&page](const std::string& part, const char* separator) {
         if (part.empty()) return;
         if (!page.title.empty()) page.title += separator;
         page.title += part;
     };
-    if (spec.task) add(Trimmed(TaskText(tree, spec.task)), ": ");
-    if (spec.detail) add(Trimmed(tree.get(spec.detail).caption), " ");
-    for (const Part& part : spec.parts) {
+    if (tabParts.task) add(Trimmed(TaskText(tree, tabParts.task)), ": ");
+    if (tabParts.detail) add(Trimmed(tree.get(tabParts.detail).caption), " ");
+    for (const Part& part : tabParts.parts) {
         std::optional<PageTable> table = part.grid ? GridTable(tree, part) : FieldTable(tree, part);
         if (!table) continue;
         if (part.caption) table->caption = RowLabel(tree.get(part.caption).caption);
