@@ -93,19 +93,14 @@ void FigureWindow::redraw() {
 
 bool FigureWindow::savePng(const QString& path) {
     const qreal ratio = std::max<qreal>(2.0, devicePixelRatioF());
-    if (canvas_->image(ratio).save(path, "PNG")) return true;
-    if (showError)
-        showError(path);
-    else
-        QMessageBox::warning(
-            this, windowTitle(),
-            Q(model_.env().messages.text(Line::fig_save_failed, "The figure could not be saved:")) +
-                QStringLiteral("\n") + path);
-    return false;
+    return canvas_->image(ratio).save(path, "PNG") || saveFailed(path);
 }
 
 bool FigureWindow::saveSvg(const QString& path) {
-    if (canvas_->saveSvg(path, windowTitle())) return true;
+    return canvas_->saveSvg(path, windowTitle()) || saveFailed(path);
+}
+
+bool FigureWindow::saveFailed(const QString& path) {
     if (showError)
         showError(path);
     else

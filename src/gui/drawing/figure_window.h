@@ -41,6 +41,8 @@ public:
     std::function<void(const QString& text)> showError;
 
 private:
+    // Tells the user that the figure could not be saved to `path`; returns false.
+    bool saveFailed(const QString& path);
     void applyTexts();
     void redraw();
     void saveAs(bool svg);
