@@ -187,21 +187,11 @@ private slots:
                  cell(1, 1) + "\t2.5\n" + cell(2, 1) + "\t" + cell(2, 2) + "\n");
     }
 
-    void init() {
-        work_ = std::make_unique<QTemporaryDir>();
-        QVERIFY(work_->isValid());
-        QVERIFY(QDir::setCurrent(work_->path()));
-        watchdog_ = std::make_unique<ModalWatchdog>();
-    }
-    void cleanup() {
-        watchdog_.reset();
-        QDir::setCurrent(QDir::tempPath());
-        work_.reset();
-    }
+    void init() { QVERIFY(workspace_.enter()); }
+    void cleanup() { workspace_.leave(); }
 
 private:
-    std::unique_ptr<QTemporaryDir> work_;
-    std::unique_ptr<ModalWatchdog> watchdog_;
+    Workspace workspace_;
 };
 
 QTEST_MAIN(ExportViewTest)

@@ -7,6 +7,8 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
+#include <QTemporaryDir>
 #include <QDialog>
 #include <QGroupBox>
 #include <QLabel>
@@ -85,6 +87,29 @@ public:
 
 private:
     QTimer timer_;
+};
+
+// A fresh working folder and a watchdog for each test function of a test that
+// saves files: enter() in init(), leave() in cleanup().
+class Workspace {
+public:
+    bool enter() {
+        work_ = std::make_unique<QTemporaryDir>();
+        if (!work_->isValid() || !QDir::setCurrent(work_->path())) return false;
+        watchdog_ = std::make_unique<ModalWatchdog>();
+        return true;
+    }
+    // For a test that expects a modal window of its own.
+    void stopWatchdog() { watchdog_.reset(); }
+    void leave() {
+        watchdog_.reset();
+        QDir::setCurrent(QDir::tempPath());
+        work_.reset();
+    }
+
+private:
+    std::unique_ptr<QTemporaryDir> work_;
+    std::unique_ptr<ModalWatchdog> watchdog_;
 };
 
 // The widget `name` of type T below `root`; fails the running test and gives

@@ -78,7 +78,7 @@ private slots:
         BoxLog log;
         auto view = MakeWindow(log);
         QVERIFY(QTest::qWaitForWindowActive(view.get()));
-        watchdog_.reset(); // the real About window is expected here
+        workspace_.stopWatchdog(); // the real About window is expected here
         view->hooks.about = nullptr;
         int asked = 0;
         view->hooks.saveName = [&asked](const QString&) -> std::optional<QString> {
@@ -103,21 +103,11 @@ private slots:
         QVERIFY(log.errors.isEmpty());
     }
 
-    void init() {
-        work_ = std::make_unique<QTemporaryDir>();
-        QVERIFY(work_->isValid());
-        QVERIFY(QDir::setCurrent(work_->path()));
-        watchdog_ = std::make_unique<ModalWatchdog>();
-    }
-    void cleanup() {
-        watchdog_.reset();
-        QDir::setCurrent(QDir::tempPath());
-        work_.reset();
-    }
+    void init() { QVERIFY(workspace_.enter()); }
+    void cleanup() { workspace_.leave(); }
 
 private:
-    std::unique_ptr<QTemporaryDir> work_;
-    std::unique_ptr<ModalWatchdog> watchdog_;
+    Workspace workspace_;
 };
 
 QTEST_MAIN(SaveViewTest)
