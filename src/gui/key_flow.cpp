@@ -68,6 +68,15 @@ int Position(const std::vector<QWidget*>& walk, const QWidget* focus) {
     return -1;
 }
 
+// +1 for a key that turns to the next tab, -1 for the previous one, else 0.
+int TabTurn(int key, Qt::KeyboardModifiers mods) {
+    if (mods == Qt::ControlModifier && (key == Qt::Key_Tab || key == Qt::Key_PageDown)) return 1;
+    if (mods == Qt::ControlModifier && key == Qt::Key_PageUp) return -1;
+    if (mods == (Qt::ControlModifier | Qt::ShiftModifier) && (key == Qt::Key_Tab || key == Qt::Key_Backtab))
+        return -1;
+    return 0;
+}
+
 // Gives `control` the focus as Tab (or Shift+Tab) does; a grid is entered at
 // its first typed cell (at its last one, going back).
 void Enter(QWidget* control, bool forward) {
@@ -106,10 +115,24 @@ std::vector<QWidget*> KeyFlow::tabOrder(QWidget* page) const {
     for (const QString& name : last) {
         for (QWidget* w : reachable)
             if (w->objectName() == name) order.push_back(w);
-        if (frame && name == Q(frame->compute)) order.insert(order.end(), ownButtons.begin(), ownButtons.end());
+        if (frame && name == Q(frame->compute))
+            order.insert(order.end(), ownButtons.begin(), ownButtons.end());
     }
     if (!frame) order.insert(order.end(), ownButtons.begin(), ownButtons.end());
     return order;
+}
+
+void KeyFlow::focusFirstTyped(QWidget* page) const {
+    if (!page) return;
+    for (QWidget* w : tabOrder(page)) {
+        if (!qobject_cast<QLineEdit*>(w) && !qobject_cast<QAbstractItemView*>(w)) continue;
+        // A grid opens the cell's editor when its cursor moves there; the
+        // editor, not the grid, must then hold the focus, or the first key
+        // typed is lost.
+        w->setFocus(Qt::OtherFocusReason);
+        if (auto* view = qobject_cast<QAbstractItemView*>(w)) view->setCurrentIndex(TypedCells(view).front());
+        return;
+    }
 }
 
 bool KeyFlow::eventFilter(QObject* watched, QEvent* event) {
@@ -124,6 +147,17 @@ bool KeyFlow::eventFilter(QObject* watched, QEvent* event) {
     const bool backward =
         key->key() == Qt::Key_Backtab || (key->key() == Qt::Key_Tab && mods == Qt::ShiftModifier);
     const bool enterKey = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+
+    // Ctrl+Tab and Ctrl+PgDn (Ctrl+Shift+Tab, Ctrl+PgUp back) turn the tabs
+    // from wherever the cursor is, as in any program with tabs: a grid would
+    // take Ctrl+Tab as a step to the next cell. The cursor lands where the
+    // new tab is typed into first.
+    const int turn = TabTurn(key->key(), mods);
+    if (turn && tabs_->isAncestorOf(focus) && tabs_->count() > 0) {
+        tabs_->setCurrentIndex((tabs_->currentIndex() + turn + tabs_->count()) % tabs_->count());
+        focusFirstTyped(tabs_->currentWidget());
+        return true;
+    }
 
     // From the tab captions Tab goes into the shown page, Shift+Tab to its memo.
     if (focus == tabs_->tabBar() && (forward || backward) && tabs_->currentWidget()) {

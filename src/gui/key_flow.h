@@ -7,6 +7,8 @@
 // runs the tab's compute button, and Enter on a focused button presses it.
 // Tab moves through the cells of a grid the user types into and, after its
 // last cell, on to the next control; the memo never takes a Tab character.
+// Ctrl+Tab / Ctrl+PgDn and Ctrl+Shift+Tab / Ctrl+PgUp turn the tabs from
+// anywhere in them, landing in the new tab's first input.
 // Results (read-only fields, grids that take no typing) are left out of the
 // Tab walk; a click still puts the focus there for copying.
 
@@ -31,6 +33,9 @@ public:
 
     // The widgets Tab visits on `page`, in order (without the tab bar).
     std::vector<QWidget*> tabOrder(QWidget* page) const;
+    // Puts the focus where the student types first on `page`: its first field
+    // or grid cell (not a selector), so that typing and Enter work at once.
+    void focusFirstTyped(QWidget* page) const;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -11,6 +11,7 @@
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QScreen>
+#include <QShowEvent>
 #include <QTabWidget>
 
 #include "drawing/figure_window.h"
@@ -46,8 +47,9 @@ MainView::MainView(Settings settings, QWidget* parent)
     : QMainWindow(parent), model_(*this, std::move(settings)) {
     build();
     QApplication::instance()->installEventFilter(this);
-    QApplication::instance()->installEventFilter(
-        new KeyFlow(tabs_, [this](const QString& page) { return FindTabFrame(model_.widgets(), S(page)); }));
+    keyFlow_ =
+        new KeyFlow(tabs_, [this](const QString& page) { return FindTabFrame(model_.widgets(), S(page)); });
+    QApplication::instance()->installEventFilter(keyFlow_);
 }
 
 // The menu's Ctrl shortcuts win over the same keys in a text field: on X11 a
@@ -94,6 +96,17 @@ void MainView::start() {
         QRect placed(QPoint(), size());
         placed.moveCenter(area.center());
         move(std::max(placed.left(), area.left()), std::max(placed.top(), area.top()));
+    }
+}
+
+void MainView::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    // The cursor waits in the first cell: a student types the data and presses
+    // Enter without reaching for the mouse. (Only a shown page knows which of
+    // its controls Tab can reach.)
+    if (!event->spontaneous() && !focusPlaced_) {
+        focusPlaced_ = true;
+        keyFlow_->focusFirstTyped(tabs_->currentWidget());
     }
 }
 

@@ -24,6 +24,7 @@ namespace tc::gui {
 class DeferredPages;
 class FigureWindow;
 class GridModel;
+class KeyFlow;
 
 class MainView : public QMainWindow, public Host {
     Q_OBJECT
@@ -77,6 +78,7 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void build();
@@ -96,6 +98,8 @@ private:
 
     MainWindow model_;
     QTabWidget* tabs_ = nullptr;
+    KeyFlow* keyFlow_ = nullptr;
+    bool focusPlaced_ = false;
     QDialog* about_ = nullptr;
     DeferredPages* deferred_ = nullptr;
     FigureWindow* figure_ = nullptr;

@@ -3,15 +3,6 @@
 
 namespace tc::gui {
 
-QString Lines(const std::vector<std::string>& lines) {
-    // Every line ends with a break, as in a memo's text: so an empty last line
-    // of the memo stays a line, and the box shows one empty line after it.
-    QString text;
-    for (const std::string& line : lines)
-        text += Q(line) + QLatin1Char('\n');
-    return text;
-}
-
 std::vector<std::string> SplitLines(const QString& text) {
     std::vector<std::string> lines;
     // An empty text box holds no line; the empty line a box shows after a final

@@ -16,7 +16,6 @@ inline std::string S(const QString& s) {
     QByteArray utf8 = s.toUtf8();
     return std::string(utf8.constData(), static_cast<size_t>(utf8.size()));
 }
-QString Lines(const std::vector<std::string>& lines);
 std::vector<std::string> SplitLines(const QString& text);
 
 } // namespace tc::gui

@@ -29,6 +29,7 @@
 #include "grid_drag.h"
 #include "grid_model.h"
 #include "main_view.h"
+#include "memo_view.h"
 #include "mnemonics.h"
 #include "one_line.h"
 #include "qt_text.h"
@@ -305,15 +306,9 @@ void MainView::buildWidget(const Widget& w) {
         break;
     }
     case WidgetKind::Memo: {
-        auto* m = new QPlainTextEdit(container(w.parent()));
-        m->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-        // Lines break between words only, never inside a number or an
-        // exponent; a formula wider than the memo scrolls sideways instead.
-        m->setWordWrapMode(QTextOption::WordWrap);
-        m->setTabChangesFocus(true);
-        m->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        auto* m = new MemoView(container(w.parent()));
         connect(m, &QPlainTextEdit::textChanged, this, [this, name, m] {
-            if (!refreshing_) model_.setMemo(name, SplitLines(m->toPlainText()));
+            if (!refreshing_) model_.setMemo(name, m->lines());
         });
         q = m;
         break;
@@ -479,11 +474,9 @@ void MainView::refreshWidget(const Widget& w) {
         break;
     }
     case WidgetKind::Memo: {
-        auto* m = static_cast<QPlainTextEdit*>(q);
         // Text the user typed holds the memo's lines already, with or without a
         // final line break; setting it again would throw the cursor to the start.
-        const auto& lines = static_cast<const Memo&>(w).lines;
-        if (SplitLines(m->toPlainText()) != lines) m->setPlainText(Lines(lines));
+        static_cast<MemoView*>(q)->show(static_cast<const Memo&>(w).lines);
         break;
     }
     case WidgetKind::Combo: {

@@ -3,6 +3,7 @@
 // and the memo's line breaks.
 
 #include <QAction>
+#include <QClipboard>
 #include <QHelpEvent>
 #include <QScreen>
 #include <QScrollArea>
@@ -38,8 +39,12 @@ void ComputeDecimalTetrahedron(tc::gui::MainView& view) {
     QApplication::processEvents();
 }
 
-bool InNumber(QChar c) {
-    return c.isDigit() || c == QLatin1Char(',') || c == QLatin1Char('.');
+// A memo's lines as its text: each line ends with a break.
+std::string Joined(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines)
+        text += line + "\n";
+    return text;
 }
 
 } // namespace
@@ -128,8 +133,8 @@ private slots:
         QToolTip::hideText();
     }
 
-    // Seen: "(15" / "3)^(1/2)" and "^(1/" / "2)" at the memo's edge.
-    void the_memo_never_breaks_a_line_inside_a_number_or_an_exponent() {
+    // Seen: "(15" / "3)^(1/2)", "^(1/" / "2)" and "(Bz-" / "Az)" at the memo's edge.
+    void the_memo_breaks_lines_only_at_spaces() {
         BoxLog log;
         auto view = MakeWindow(log, ',');
         ComputeDecimalTetrahedron(*view);
@@ -139,14 +144,44 @@ private slots:
             const QString text = block.text();
             for (int k = 1; k < block.layout()->lineCount(); ++k, ++breaks) {
                 const int at = block.layout()->lineAt(k).textStart();
-                QVERIFY2(!(InNumber(text[at - 1]) && InNumber(text[at])), qPrintable(text));
-                for (qsizetype e = text.indexOf("^("); e >= 0; e = text.indexOf("^(", e + 1))
-                    QVERIFY2(at <= e || at > text.indexOf(')', e), qPrintable(text));
+                QVERIFY2(text[at - 1].isSpace(), qPrintable(tc::gui::WithoutJoiners(text)));
             }
         }
         QVERIFY(breaks > 0);
         // The longest formula, wider than the memo, is reached by scrolling sideways.
         QVERIFY(memo->horizontalScrollBar()->maximum() > 0);
+    }
+
+    // What keeps a formula whole is the view's own: the model, a copy and the
+    // keys see the text as written.
+    void the_memo_hands_on_its_text_as_written() {
+        BoxLog log;
+        auto view = MakeWindow(log, ',');
+        ComputeDecimalTetrahedron(*view);
+        auto* memo = Find<QPlainTextEdit>(view.get(), "Tet_M");
+        const std::vector<std::string> written = view->model().widgets().get<tc::Memo>("Tet_M").lines;
+        QVERIFY(memo->toPlainText().contains(QChar(0x200D)));
+
+        memo->selectAll();
+        memo->copy();
+        QCOMPARE(QApplication::clipboard()->text(), tc::gui::Q(Joined(written)));
+
+        // Backspace after a minus takes the minus, and what the student types
+        // reaches the model without a joiner.
+        const QString shown = tc::gui::WithoutJoiners(memo->toPlainText());
+        const qsizetype minus = shown.indexOf(QLatin1String("-A"));
+        QVERIFY(minus > 0);
+        QTextCursor cursor = memo->textCursor();
+        cursor.setPosition(static_cast<int>(memo->toPlainText().indexOf(QStringLiteral("-\u200DA"))) + 2);
+        memo->setTextCursor(cursor);
+        memo->setFocus();
+        QTest::keyClick(memo, Qt::Key_Backspace);
+        QTest::keyClicks(memo, "+");
+        QString edited = shown;
+        edited[minus] = QLatin1Char('+');
+        const auto& model = view->model().widgets().get<tc::Memo>("Tet_M").lines;
+        QCOMPARE(tc::gui::Q(Joined(model)), edited);
+        QCOMPARE(tc::gui::WithoutJoiners(memo->toPlainText()), edited);
     }
 };
 

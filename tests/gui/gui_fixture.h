@@ -24,6 +24,7 @@
 #include <optional>
 
 #include "main_view.h"
+#include "memo_view.h"
 #include "qt_text.h"
 
 namespace tc::gui::test {
@@ -128,7 +129,8 @@ inline QStringList ShownMemoLines(QWidget* root, const char* name) {
     QStringList lines;
     auto* memo = Find<QPlainTextEdit>(root, name);
     if (!memo) return lines;
-    for (const std::string& line : SplitLines(memo->toPlainText()))
+    // What the student reads: the memo's invisible joiners are no part of it.
+    for (const std::string& line : SplitLines(WithoutJoiners(memo->toPlainText())))
         lines << Q(line);
     return lines;
 }

@@ -94,6 +94,43 @@ private slots:
         QVERIFY(log.errors.isEmpty());
     }
 
+    // A new window waits in its first cell: typing and Enter work without a click.
+    void the_window_opens_with_the_cursor_in_the_first_cell() {
+        BoxLog log;
+        auto view = MakeWindow(log);
+        view->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(view.get()));
+        auto* grid = Find<QTableView>(view.get(), "Vec_Table");
+        QVERIFY(grid->isAncestorOf(QApplication::focusWidget()) || QApplication::focusWidget() == grid);
+        QCOMPARE(grid->currentIndex(), grid->model()->index(1, 1));
+        for (const char* number : {"1", "2", "3", "4"}) {
+            QTest::keyClicks(QApplication::focusWidget(), number);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QVERIFY(log.errors.isEmpty());
+        QVERIFY(ShownMemoLines(view.get(), "Vec_M").contains("A+B=(1+3;2+4)=(4;6)"));
+
+        // Ctrl+Tab and its companions turn the tabs from inside a cell, and
+        // the cursor lands in the new tab's first input.
+        auto* tabs = Find<QTabWidget>(view.get(), "Matem");
+        const struct {
+            Qt::Key key;
+            Qt::KeyboardModifiers mods;
+            int tab;
+            const char* input;
+        } turns[] = {{Qt::Key_Tab, Qt::ControlModifier, 1, "Mat1"},
+                     {Qt::Key_PageDown, Qt::ControlModifier, 2, "ax"},
+                     {Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier, 1, "Mat1"},
+                     {Qt::Key_PageUp, Qt::ControlModifier, 0, "Vec_Table"},
+                     {Qt::Key_PageUp, Qt::ControlModifier, 5, "Eq_e1"}};
+        for (const auto& turn : turns) {
+            QTest::keyClick(QApplication::focusWidget(), turn.key, turn.mods);
+            QCOMPARE(tabs->currentIndex(), turn.tab);
+            QCOMPARE(FocusedControl(tabs->currentWidget()), QString(turn.input));
+        }
+    }
+
     // The first Enter in a size selector takes the typed size; the next one computes.
     void enter_takes_a_typed_size_before_it_computes() {
         BoxLog log;

@@ -62,7 +62,8 @@ private slots:
         for (int k = 0; k < 4; ++k)
             QCOMPARE(Find<QLineEdit>(view.get(), qPrintable(QString("x%1").arg(k + 1)))->text(), unknowns[k]);
         // Every memo line ends with a break.
-        QStringList memo = Find<QPlainTextEdit>(view.get(), "SLA")->toPlainText().split('\n');
+        QStringList memo =
+            tc::gui::WithoutJoiners(Find<QPlainTextEdit>(view.get(), "SLA")->toPlainText()).split('\n');
         QCOMPARE(memo.takeLast(), QString());
         QCOMPARE(memo.size(), 60);
         QCOMPARE(memo.last(), QString("x4=Dx4/D=-59,5000/(-119,0000)=0,5000"));
