@@ -244,9 +244,14 @@ void VectorTab::CBut1Click() {
     if (exact) {
         const Partial<VectorSteps<Rational>> solved = SolveVectorExact(input);
         show(WriteVector(input.result, solved.result, Fractions(), env_.nums, env_.messages));
-        // The figure is drawn from decimal steps; in exact fractions it waits
-        // for a decimal computation.
-        last_.reset();
+        // The figure is drawn in decimals: from the nearest values of the
+        // fractions read.
+        Partial<VectorInput> nearest = input;
+        for (const Rational& q : nearest.result.exactA)
+            nearest.result.a.push_back(NearestExt(q));
+        for (const Rational& q : nearest.result.exactB)
+            nearest.result.b.push_back(NearestExt(q));
+        last_ = VectorComputed{input.result.task, input.result.n, SolveVector(nearest, env_.nums).result};
         solved.rethrow();
     } else {
         const Partial<VectorResult> solved = SolveVector(input, env_.nums);
