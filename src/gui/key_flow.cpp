@@ -129,7 +129,7 @@ void KeyFlow::focusFirstTyped(QWidget* page) const {
         // A grid opens the cell's editor when its cursor moves there; the
         // editor, not the grid, must then hold the focus, or the first key
         // typed is lost.
-        w->setFocus(Qt::OtherFocusReason);
+        w->setFocus(Qt::TabFocusReason); // a field selects its text, as after Tab
         if (auto* view = qobject_cast<QAbstractItemView*>(w)) view->setCurrentIndex(TypedCells(view).front());
         return;
     }

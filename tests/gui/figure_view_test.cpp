@@ -102,6 +102,31 @@ private slots:
         }
     }
 
+    // A, B and A+B each in a colour of its own, none of them the ink.
+    void the_arrows_of_a_vector_figure_differ_in_colour() {
+        BoxLog log;
+        auto view = MakeWindow(log);
+        Find<QAction>(view.get(), "N25")->trigger(); // addition
+        Click(view.get(), "CBut1");
+        Click(view.get(), "Vec_Figure");
+        FigureCanvas* canvas = view->figureWindow()->canvas();
+        canvas->resize(420, 320);
+        const QImage image = canvas->grab().toImage();
+        const tc::gui::FigureProjection projection = canvas->projection();
+        std::vector<QColor> colors;
+        for (const tc::FigureSegment& s : canvas->figure().segments) {
+            const QPointF from = projection.map(canvas->figure().point(s.from)->at);
+            const QPointF to = projection.map(canvas->figure().point(s.to)->at);
+            colors.push_back(image.pixelColor(((from + to) / 2).toPoint() * image.devicePixelRatio()));
+        }
+        QCOMPARE(colors.size(), 3u);
+        const QColor ink = canvas->palette().color(QPalette::Text);
+        for (size_t i = 0; i < 3; ++i) {
+            QVERIFY(Distance(colors[i], ink) > 60);
+            QVERIFY(Distance(colors[i], colors[(i + 1) % 3]) > 60);
+        }
+    }
+
     void a_solid_turns_zooms_and_resets_and_a_pick_highlights() {
         BoxLog log;
         auto view = MakeWindow(log);

@@ -128,6 +128,9 @@ private slots:
             QTest::keyClick(QApplication::focusWidget(), turn.key, turn.mods);
             QCOMPARE(tabs->currentIndex(), turn.tab);
             QCOMPARE(FocusedControl(tabs->currentWidget()), QString(turn.input));
+            // What is typed replaces the field's text, as after Tab.
+            if (auto* field = qobject_cast<QLineEdit*>(QApplication::focusWidget()))
+                QCOMPARE(field->selectedText(), field->text());
         }
     }
 

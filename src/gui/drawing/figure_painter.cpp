@@ -207,10 +207,25 @@ private:
         }
     }
 
+    // Each arrow in its own colour, and its tip's caption with it, so that A,
+    // B and their sum or difference are told apart at a glance.
+    QColor arrowColor(const std::string& tip) const {
+        const QColor colors[] = {median_, bisector_, height_};
+        size_t k = 0;
+        for (const FigureSegment& s : f_.segments) {
+            if (s.role != SegmentRole::Arrow) continue;
+            if (s.to == tip) return colors[k % 3];
+            ++k;
+        }
+        return ink_;
+    }
+
     void segments() {
         for (const FigureSegment& s : f_.segments) {
             const QPointF a = screen_[s.from], b = screen_[s.to];
-            QColor color = s.highlighted ? pal_.color(QPalette::Highlight) : roleColor(s.role);
+            QColor color = s.highlighted                  ? pal_.color(QPalette::Highlight)
+                           : s.role == SegmentRole::Arrow ? arrowColor(s.to)
+                                                          : roleColor(s.role);
             double width = s.highlighted
                                ? 3.5
                                : (s.role == SegmentRole::Side || s.role == SegmentRole::Edge ? 1.8 : 1.4);
@@ -277,7 +292,8 @@ private:
                 const double len = std::hypot(away.x(), away.y());
                 away = len > 0 ? away / len : QPointF(0, -1);
                 const bool vertex = pt.role == PointRole::Vertex;
-                text(s, away, Q(pt.caption), ink_, vertex, vertex ? 0 : 3);
+                const QColor color = pt.role == PointRole::Tip ? arrowColor(pt.label) : ink_;
+                text(s, away, Q(pt.caption), color, vertex, vertex ? 0 : 3);
             }
         }
         for (const FigureLabel& l : f_.labels) {
@@ -353,6 +369,10 @@ private:
                                 [&](const QRectF& r) { return r.intersects(box); }))
                     continue;
                 written_.push_back(box);
+                // On a veil of the paper: a line under the text does not cross it out.
+                QColor veil = paper_;
+                veil.setAlpha(200);
+                p_.fillRect(box, veil);
                 p_.setFont(font);
                 p_.setPen(t.color);
                 p_.drawText(box, Qt::AlignCenter, t.text);
