@@ -341,11 +341,13 @@ void MainView::buildWidget(const Widget& w) {
                 act([this, name, col, row, t] { model_.setCell(name, col, row, S(t)); });
             },
             view);
+        // The headings are hidden before the grid gets its model: a shown
+        // heading measures the text of every section as the columns arrive.
+        view->horizontalHeader()->hide();
+        view->verticalHeader()->hide();
         view->setModel(model);
         view->setItemDelegate(new CellDelegate(view));
         ShowWholeCellText(view);
-        view->horizontalHeader()->hide();
-        view->verticalHeader()->hide();
         view->verticalHeader()->setMinimumSectionSize(8);
         view->setEditTriggers(QAbstractItemView::AllEditTriggers);
         grids_[name] = model;

@@ -3,10 +3,13 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QGroupBox>
 #include <QMenu>
 #include <QScreen>
+#include <QStyleFactory>
 #include <QTabWidget>
 #include <QTableView>
+#include <memory>
 #include <stdexcept>
 
 #include "gui_fixture.h"
@@ -229,6 +232,29 @@ private slots:
         QVERIFY(!later.isNull());
         QCOMPARE(later.pixmap(16).toImage(), own.pixmap(16).toImage());
         QCOMPARE(later.availableSizes(), own.availableSizes());
+    }
+
+    // The group box frame the style draws from the image it reads itself is
+    // the one the style it wraps draws, with and without a title.
+    void start_style_draws_group_boxes_as_the_style_it_wraps() {
+        tc::gui::StartStyle start;
+        std::unique_ptr<QStyle> own(QStyleFactory::create(start.baseStyle()->name()));
+        const auto drawn = [](QStyle* style, const QString& title, bool checkable) {
+            QGroupBox box(title);
+            box.setCheckable(checkable);
+            box.setStyle(style);
+            box.resize(120, 70);
+            QImage image(box.size(), QImage::Format_ARGB32_Premultiplied);
+            image.fill(Qt::white);
+            box.render(&image);
+            return image;
+        };
+        for (const auto& [title, checkable] :
+             {std::pair{QString("Vectors"), false}, {QString(), false}, {QString(), true}}) {
+            const QImage expected = drawn(own.get(), title, checkable);
+            QCOMPARE(drawn(&start, title, checkable), expected);
+            QVERIFY(expected != drawn(own.get(), QString(), !checkable)); // the frame shows at all
+        }
     }
 
     void init() { watchdog_ = std::make_unique<ModalWatchdog>(); }
