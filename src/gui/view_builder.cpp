@@ -26,6 +26,7 @@
 
 #include "cell_grid.h"
 #include "deferred_pages.h"
+#include "font_family.h"
 #include "grid_drag.h"
 #include "grid_model.h"
 #include "main_view.h"
@@ -67,7 +68,7 @@ void ApplyLook(QWidget* q, const Look& look) {
 
 QFont WindowFont(const char* family, QFont::StyleHint hint, int pixels) {
     // Where the named font is missing, the closest installed one of its kind serves.
-    QFont f(QString::fromLatin1(family));
+    QFont f(InstalledFamily(QString::fromLatin1(family), hint));
     f.setStyleHint(hint);
     f.setPixelSize(pixels);
     return f;

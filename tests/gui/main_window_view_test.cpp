@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QFontInfo>
 #include <QGroupBox>
 #include <QMenu>
 #include <QScreen>
@@ -12,6 +13,7 @@
 #include <memory>
 #include <stdexcept>
 
+#include "font_family.h"
 #include "gui_fixture.h"
 #include "start_style.h"
 
@@ -254,6 +256,20 @@ private slots:
             const QImage expected = drawn(own.get(), title, checkable);
             QCOMPARE(drawn(&start, title, checkable), expected);
             QVERIFY(expected != drawn(own.get(), QString(), !checkable)); // the frame shows at all
+        }
+    }
+
+    // The window asks for the family Qt would draw its fonts in, so its text
+    // looks the same whether the family it names is installed or not.
+    void window_fonts_ask_for_the_family_they_are_drawn_in() {
+        const QString installed = QFontInfo(QFont()).family();
+        for (const auto& [family, hint] : {std::pair{QString("Times New Roman"), QFont::Serif},
+                                           {QString("MS Sans Serif"), QFont::SansSerif},
+                                           {installed, QFont::Serif}}) {
+            QFont asked(family);
+            asked.setStyleHint(hint);
+            asked.setPixelSize(16);
+            QCOMPARE(tc::gui::InstalledFamily(family, hint), QFontInfo(asked).family());
         }
     }
 
