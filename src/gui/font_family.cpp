@@ -66,7 +66,13 @@ QString BestMatch(const QString& family, QFont::StyleHint hint) {
 
 QString InstalledFamily(const QString& family, QFont::StyleHint hint) {
     const QStringList installed = QFontDatabase::families();
-    if (installed.contains(family, Qt::CaseInsensitive)) return family;
+    // Qt lists the generic families under these names as well, and asks
+    // fontconfig which installed family stands for one whenever it sets up a
+    // font of it.
+    const QStringList generic = {QStringLiteral("Serif"), QStringLiteral("Sans Serif"),
+                                 QStringLiteral("Monospace")};
+    if (installed.contains(family, Qt::CaseInsensitive) && !generic.contains(family, Qt::CaseInsensitive))
+        return family;
 #ifdef TOVRIN_HAVE_FONTCONFIG
     const QString match = BestMatch(family, hint);
     if (!match.isEmpty() && installed.contains(match, Qt::CaseInsensitive)) return match;

@@ -265,6 +265,7 @@ private slots:
         const QString installed = QFontInfo(QFont()).family();
         for (const auto& [family, hint] : {std::pair{QString("Times New Roman"), QFont::Serif},
                                            {QString("MS Sans Serif"), QFont::SansSerif},
+                                           {QString("Sans Serif"), QFont::AnyStyle},
                                            {installed, QFont::Serif}}) {
             QFont asked(family);
             asked.setStyleHint(hint);
