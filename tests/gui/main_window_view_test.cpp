@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QFontDatabase>
 #include <QFontInfo>
 #include <QGroupBox>
 #include <QMenu>
@@ -13,6 +14,7 @@
 #include <memory>
 #include <stdexcept>
 
+#include "early_fonts.h"
 #include "font_family.h"
 #include "gui_fixture.h"
 #include "start_style.h"
@@ -272,6 +274,16 @@ private slots:
             asked.setPixelSize(16);
             QCOMPARE(tc::gui::InstalledFamily(family, hint), QFontInfo(asked).family());
         }
+    }
+
+    // The early reading of the font configuration can be waited for more than
+    // once or left to its end; the fonts are there after it.
+    void early_fonts_are_waited_for_and_leave_the_fonts_ready() {
+        { tc::gui::EarlyFonts left; }
+        tc::gui::EarlyFonts fonts;
+        fonts.wait();
+        fonts.wait();
+        QVERIFY(!QFontDatabase::families().isEmpty());
     }
 
     void init() { watchdog_ = std::make_unique<ModalWatchdog>(); }
