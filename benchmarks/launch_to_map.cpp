@@ -18,6 +18,7 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <poll.h>
@@ -61,10 +62,16 @@ long RssAnonKib(pid_t pid) {
     return -1;
 }
 
-// CPU time used so far by all the threads of `pid`, in milliseconds: the
-// nanoseconds of /proc/PID/task/*/schedstat where the kernel keeps them,
-// otherwise the clock ticks of /proc/PID/stat.
+// CPU time used so far by the process `pid`, in milliseconds: all its
+// threads, also those that have ended already (a thread that did its part of
+// the start-up and was joined leaves /proc/PID/task). The process CPU clock
+// has them all; where it cannot be read, the nanoseconds of the threads still
+// running (/proc/PID/task/*/schedstat), otherwise the clock ticks of /proc/PID/stat.
 double CpuMs(pid_t pid) {
+    clockid_t clock;
+    timespec used{};
+    if (clock_getcpuclockid(pid, &clock) == 0 && clock_gettime(clock, &used) == 0)
+        return static_cast<double>(used.tv_sec) * 1e3 + static_cast<double>(used.tv_nsec) / 1e6;
     const std::string proc = "/proc/" + std::to_string(pid);
     double ns = 0;
     bool found = false;

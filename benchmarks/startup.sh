@@ -9,27 +9,36 @@
 # CPU times far less), and the private memory (RssAnon) and CPU time of each
 # program once it has settled after start-up.
 #
-#   bash benchmarks/startup.sh [-n PAIRS] [-s SETTLE_MS] [-b BUILD_DIR]
+#   bash benchmarks/startup.sh [-n PAIRS] [-s SETTLE_MS] [-b BUILD_DIR] [-c]
+#
+# With -c it counts instructions instead, which the machine's load does not
+# change: one launch of each program under valgrind's callgrind, from the
+# start of the process to the first turn of its event loop (the window is
+# built and shown; its first paint follows), and on to the settled window.
 #
 # Builds the Release build in BUILD_DIR (default build-release) with the
-# benchmarks. Needs Xvfb and the X11 headers (Debian: xvfb, libx11-dev).
-# A benchmark, not a test: the numbers depend on the machine and its load.
+# benchmarks. Needs Xvfb and the X11 headers (Debian: xvfb, libx11-dev), and
+# valgrind for -c. A benchmark, not a test: the times depend on the machine
+# and its load.
 set -euo pipefail
 
 pairs=9
 settle=500
+count=""
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="$root/build-release"
-while getopts "n:s:b:" opt; do
+while getopts "n:s:b:c" opt; do
     case "$opt" in
     n) pairs="$OPTARG" ;;
     s) settle="$OPTARG" ;;
     b) build="$(realpath -m "$OPTARG")" ;;
-    *) echo "usage: $0 [-n PAIRS] [-s SETTLE_MS] [-b BUILD_DIR]" >&2; exit 2 ;;
+    c) count=1 ;;
+    *) echo "usage: $0 [-n PAIRS] [-s SETTLE_MS] [-b BUILD_DIR] [-c]" >&2; exit 2 ;;
     esac
 done
 
 command -v Xvfb >/dev/null || { echo "Xvfb is missing (Debian: apt-get install xvfb)" >&2; exit 2; }
+[ -z "$count" ] || command -v valgrind >/dev/null || { echo "valgrind is missing (Debian: apt-get install valgrind)" >&2; exit 2; }
 
 launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
@@ -55,19 +64,46 @@ for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
 [ -s "$work/display" ] || { echo "Xvfb did not start: $(cat "$work/xvfb.log")" >&2; exit 1; }
 display=":$(head -n1 "$work/display")"
 
-# One launch, in an empty HOME that is also the working directory (so the
-# window finds its language files beside the executable, as when installed).
+# One launch of the command given, in an empty HOME that is also the working
+# directory (so the window finds its language files beside the executable, as
+# when installed).
 launch() {
     local home
     home="$(mktemp -d "$work/home.XXXXXX")"
     mkdir -m 700 "$home/run"
     (cd "$home" && env -i PATH="$PATH" HOME="$home" XDG_RUNTIME_DIR="$home/run" DISPLAY="$display" \
-        LANG=C.UTF-8 QT_QPA_PLATFORM=xcb "$bin/launch_to_map" "$settle" "$1")
+        LANG=C.UTF-8 QT_QPA_PLATFORM=xcb "$bin/launch_to_map" "$settle" "$@")
     rm -rf "$home"
 }
 
 launch "$bin/tovrincalc" >/dev/null
 launch "$bin/bare_window" >/dev/null
+
+if [ -n "$count" ]; then
+    # Instructions of one launch under callgrind, which dumps its counts on
+    # entering the event loop and again when the process ends (a forked helper
+    # process such as dbus-launch leaves files of its own, without a first part).
+    # Under valgrind the first paint takes seconds: the window settles longer.
+    settle=4000
+    instructions() {
+        local out first before after
+        out="$work/cg.$(basename "$1")"
+        launch valgrind --tool=callgrind --dump-before='QCoreApplication::exec*' \
+            --callgrind-out-file="$out.%p" "$1" >/dev/null 2>"$work/valgrind.log" ||
+            { cat "$work/valgrind.log" >&2; exit 1; }
+        first="$(ls "$out".*.1)"
+        before="$(sed -n 's/^summary: //p' "$first")"
+        after="$(sed -n 's/^summary: //p' "${first%.1}")"
+        echo "$before $((before + after))"
+    }
+    read -r app_start app_all <<<"$(instructions "$bin/tovrincalc")"
+    read -r floor_start floor_all <<<"$(instructions "$bin/bare_window")"
+    awk -v as="$app_start" -v aa="$app_all" -v fs="$floor_start" -v fa="$floor_all" 'BEGIN {
+        printf "instructions to the event loop      window %.1f M, floor %.1f M, ratio %.3f\n", as / 1e6, fs / 1e6, as / fs
+        printf "instructions to the settled window  window %.1f M, floor %.1f M, ratio %.3f\n", aa / 1e6, fa / 1e6, aa / fa
+    }'
+    exit 0
+fi
 
 printf '%4s  %10s  %10s  %6s  %14s  %14s\n' pair "window ms" "floor ms" ratio "window CPU ms" "floor CPU ms"
 : >"$work/results"

@@ -22,8 +22,10 @@ dpkg-deb --field "$deb"
 contents="$(dpkg-deb --contents "$deb")"
 echo "$contents"
 
+libdir="$(sed -n 's/^CMAKE_INSTALL_LIBDIR:PATH=//p' "$build/CMakeCache.txt")"
 expected="./usr/bin/tovrincalc
 ./usr/bin/tovrincalc-cli
+./usr/${libdir:-lib}/tovrincalc/libtovrincalc-handin.so
 ./usr/share/applications/org.tovrincalc.TovrinCALC.desktop
 ./usr/share/doc/tovrincalc/copyright
 ./usr/share/icons/hicolor/scalable/apps/org.tovrincalc.TovrinCALC.svg

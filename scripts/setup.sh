@@ -10,7 +10,7 @@
 set -euo pipefail
 
 packages=(build-essential cmake qt6-base-dev qt6-svg-dev libgl-dev libgtest-dev libgmock-dev nlohmann-json3-dev
-          libbenchmark-dev libgmp-dev pkg-config locales fonts-liberation fonts-dejavu-core qt6-translations-l10n
+          libbenchmark-dev libgmp-dev libfontconfig-dev pkg-config locales fonts-liberation fonts-dejavu-core qt6-translations-l10n
           dpkg-dev file desktop-file-utils appstream groff-base poppler-utils)
 
 missing=()

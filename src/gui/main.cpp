@@ -7,6 +7,7 @@
 #include <iostream>
 
 #include "app/version.h"
+#include "early_fonts.h"
 #include "i18n/language_dirs.h"
 #include "main_view.h"
 #include "numbers/system_decimal.h"
@@ -36,6 +37,8 @@ int main(int argc, char** argv) {
             return 0;
         }
     }
+    // Fontconfig reads its files on a second core while Qt connects to the display.
+    tc::gui::EarlyFonts fonts;
     QApplication app(argc, argv); // also sets the C locale from the environment
     QApplication::setStyle(new tc::gui::StartStyle);
     QApplication::setApplicationName(QStringLiteral("tovrincalc"));
@@ -46,6 +49,7 @@ int main(int argc, char** argv) {
 
     // The View menu's options as the user left them last time.
     QSettings stored;
+    fonts.wait();
     tc::gui::MainView window(
         tc::Settings{tc::ProcessDecimalSeparator(),
                      tc::DefaultLanguageDirs(tc::gui::S(QApplication::applicationFilePath()))});

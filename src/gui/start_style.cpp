@@ -2,8 +2,13 @@
 #include "start_style.h"
 
 #include <QApplication>
+#include <QGroupBox>
 #include <QIconEngine>
+#include <QImageReader>
+#include <QStyleOption>
+#include <algorithm>
 #include <optional>
+#include <qdrawutil.h>
 
 namespace tc::gui {
 
@@ -48,6 +53,34 @@ StartStyle::StartStyle() : QProxyStyle(QApplication::style()->name()) {}
 QIcon StartStyle::standardIcon(StandardPixmap icon, const QStyleOption* option, const QWidget* widget) const {
     if (icon == SP_ToolBarHorizontalExtensionButton) return QIcon(new LaterIcon(baseStyle(), icon));
     return QProxyStyle::standardIcon(icon, option, widget);
+}
+
+const QPixmap& StartStyle::groupBoxFrame() const {
+    if (!frameRead_) {
+        frameRead_ = true;
+        if (baseStyle()->name().compare(QLatin1String("fusion"), Qt::CaseInsensitive) == 0) {
+            // Named as a PNG and not guessed: no plug-in is asked.
+            QImageReader reader(
+                QStringLiteral(":/qt-project.org/styles/commonstyle/images/fusion_groupbox.png"), "png");
+            reader.setAutoDetectImageFormat(false);
+            frame_ = QPixmap::fromImage(reader.read());
+        }
+    }
+    return frame_;
+}
+
+void StartStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                               const QWidget* widget) const {
+    if (element != PE_FrameGroupBox || groupBoxFrame().isNull())
+        return QProxyStyle::drawPrimitive(element, option, painter, widget);
+    // Fusion's frame: its image stretched over the box below the title, or
+    // over nearly all of a box with neither title nor check box.
+    constexpr int kTopMargin = 3;
+    int top = kTopMargin;
+    const auto* box = qobject_cast<const QGroupBox*>(widget);
+    if (!box || box->isCheckable() || !box->title().isEmpty())
+        top += std::max(baseStyle()->pixelMetric(PM_ExclusiveIndicatorHeight), option->fontMetrics.height());
+    qDrawBorderPixmap(painter, option->rect.adjusted(0, top, 0, 0), QMargins(6, 6, 6, 6), groupBoxFrame());
 }
 
 } // namespace tc::gui

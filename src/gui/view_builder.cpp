@@ -26,6 +26,7 @@
 
 #include "cell_grid.h"
 #include "deferred_pages.h"
+#include "font_family.h"
 #include "grid_drag.h"
 #include "grid_model.h"
 #include "main_view.h"
@@ -68,7 +69,7 @@ void ApplyLook(QWidget* q, const Look& look) {
 
 QFont WindowFont(const char* family, QFont::StyleHint hint, int pixels) {
     // Where the named font is missing, the closest installed one of its kind serves.
-    QFont f(QString::fromLatin1(family));
+    QFont f(InstalledFamily(QString::fromLatin1(family), hint));
     f.setStyleHint(hint);
     f.setPixelSize(pixels);
     return f;
@@ -336,11 +337,13 @@ void MainView::buildWidget(const Widget& w) {
                 act([this, name, col, row, t] { model_.setCell(name, col, row, S(t)); });
             },
             view);
+        // The headings are hidden before the grid gets its model: a shown
+        // heading measures the text of every section as the columns arrive.
+        view->horizontalHeader()->hide();
+        view->verticalHeader()->hide();
         view->setModel(model);
         view->setItemDelegate(new CellDelegate(view));
         ShowWholeCellText(view);
-        view->horizontalHeader()->hide();
-        view->verticalHeader()->hide();
         view->verticalHeader()->setMinimumSectionSize(8);
         view->setEditTriggers(QAbstractItemView::AllEditTriggers);
         grids_[name] = model;

@@ -7,9 +7,8 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
-#include <QDir>
-#include <QTemporaryDir>
 #include <QDialog>
+#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,17 +16,22 @@
 #include <QPushButton>
 #include <QStringList>
 #include <QTableView>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <deque>
 #include <memory>
 #include <optional>
 
+#include "handin/hand_in.h"
 #include "main_view.h"
 #include "memo_view.h"
 #include "qt_text.h"
 
 namespace tc::gui::test {
+
+// The hand-in module is built beside the program, not beside the tests.
+inline const bool kHandInFolderAdded = (AddHandInFolder(QStringLiteral(TOVRIN_HANDIN_DIR)), true);
 
 struct BoxLog {
     QStringList errors;

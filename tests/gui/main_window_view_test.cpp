@@ -3,12 +3,19 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QGroupBox>
 #include <QMenu>
 #include <QScreen>
+#include <QStyleFactory>
 #include <QTabWidget>
 #include <QTableView>
+#include <memory>
 #include <stdexcept>
 
+#include "early_fonts.h"
+#include "font_family.h"
 #include "gui_fixture.h"
 #include "start_style.h"
 
@@ -229,6 +236,54 @@ private slots:
         QVERIFY(!later.isNull());
         QCOMPARE(later.pixmap(16).toImage(), own.pixmap(16).toImage());
         QCOMPARE(later.availableSizes(), own.availableSizes());
+    }
+
+    // The group box frame the style draws from the image it reads itself is
+    // the one the style it wraps draws, with and without a title.
+    void start_style_draws_group_boxes_as_the_style_it_wraps() {
+        tc::gui::StartStyle start;
+        std::unique_ptr<QStyle> own(QStyleFactory::create(start.baseStyle()->name()));
+        const auto drawn = [](QStyle* style, const QString& title, bool checkable) {
+            QGroupBox box(title);
+            box.setCheckable(checkable);
+            box.setStyle(style);
+            box.resize(120, 70);
+            QImage image(box.size(), QImage::Format_ARGB32_Premultiplied);
+            image.fill(Qt::white);
+            box.render(&image);
+            return image;
+        };
+        for (const auto& [title, checkable] :
+             {std::pair{QString("Vectors"), false}, {QString(), false}, {QString(), true}}) {
+            const QImage expected = drawn(own.get(), title, checkable);
+            QCOMPARE(drawn(&start, title, checkable), expected);
+            QVERIFY(expected != drawn(own.get(), QString(), !checkable)); // the frame shows at all
+        }
+    }
+
+    // The window asks for the family Qt would draw its fonts in, so its text
+    // looks the same whether the family it names is installed or not.
+    void window_fonts_ask_for_the_family_they_are_drawn_in() {
+        const QString installed = QFontInfo(QFont()).family();
+        for (const auto& [family, hint] : {std::pair{QString("Times New Roman"), QFont::Serif},
+                                           {QString("MS Sans Serif"), QFont::SansSerif},
+                                           {QString("Sans Serif"), QFont::AnyStyle},
+                                           {installed, QFont::Serif}}) {
+            QFont asked(family);
+            asked.setStyleHint(hint);
+            asked.setPixelSize(16);
+            QCOMPARE(tc::gui::InstalledFamily(family, hint), QFontInfo(asked).family());
+        }
+    }
+
+    // The early reading of the font configuration can be waited for more than
+    // once or left to its end; the fonts are there after it.
+    void early_fonts_are_waited_for_and_leave_the_fonts_ready() {
+        { tc::gui::EarlyFonts left; }
+        tc::gui::EarlyFonts fonts;
+        fonts.wait();
+        fonts.wait();
+        QVERIFY(!QFontDatabase::families().isEmpty());
     }
 
     void init() { watchdog_ = std::make_unique<ModalWatchdog>(); }

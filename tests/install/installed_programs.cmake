@@ -3,7 +3,7 @@
 # an unrelated working directory, as a user of an unpacked or moved install
 # would: they must find their language files through ../share/tovrincalc, and
 # answer --help and --version as the manual pages say.
-# Run with -DBUILD_DIR=... -DWORK_DIR=... -DVERSION=... -DGUI=ON|OFF.
+# Run with -DBUILD_DIR=... -DWORK_DIR=... -DVERSION=... -DGUI=ON|OFF -DHANDIN_FROM_BIN=...
 
 function(fail what)
   message(FATAL_ERROR "${what}")
@@ -68,6 +68,11 @@ if(GUI)
   string(FIND "${out}" "--version" at)
   if(NOT rc EQUAL 0 OR at EQUAL -1)
     fail("tovrincalc --help: status ${rc}, printed \"${out}\"")
+  endif()
+  # The window loads its documents, printouts and figure files from this module.
+  set(module ${prefix}/bin/${HANDIN_FROM_BIN}/libtovrincalc-handin.so)
+  if(NOT EXISTS ${module})
+    fail("the hand-in module is not where the installed window looks for it: ${module}")
   endif()
 endif()
 file(REMOVE_RECURSE ${prefix})

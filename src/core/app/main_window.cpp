@@ -67,8 +67,15 @@ void MainWindow::start() {
     run([this] { FormCreate(); });
     // The About window is created right after the main window, while
     // "Ukrainian" is still the checked language; a language change recomposes
-    // its text.
-    run([this] { about_.formCreate(LanguageFileName(language()), settings_.languageDirs); });
+    // its text. The file the main window has just read is that file: its
+    // lines serve again. Only when it could not be read does the About
+    // window try it itself, and report it missing in a box of its own.
+    run([this] {
+        if (language_.count() > 0)
+            about_.compose(language_);
+        else
+            about_.formCreate(LanguageFileName(language()), settings_.languageDirs);
+    });
     run([this] { FormShow(); });
 }
 

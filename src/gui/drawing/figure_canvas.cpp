@@ -4,12 +4,14 @@
 #include <QImage>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QSvgGenerator>
 #include <QWheelEvent>
 #include <algorithm>
 #include <cmath>
+#include <iostream>
 
 #include "drawing/figure_painter.h"
+#include "handin/hand_in.h"
+#include "numbers/failure.h"
 
 namespace tc::gui {
 
@@ -69,16 +71,16 @@ QImage FigureCanvas::image(double scale) const {
 }
 
 bool FigureCanvas::saveSvg(const QString& path, const QString& title) const {
-    QSvgGenerator svg;
-    svg.setFileName(path);
-    svg.setSize(size());
-    svg.setViewBox(QRect(QPoint(0, 0), size()));
-    svg.setTitle(title);
-    QPainter painter;
-    // Beginning fails when the file cannot be opened for writing.
-    if (!painter.begin(&svg)) return false;
-    PaintFigure(painter, area(), figure_, view_, palette());
-    return painter.end();
+    const HandIn* handIn = nullptr;
+    try {
+        handIn = &LoadHandIn();
+    } catch (const Failure& f) {
+        std::cerr << "tovrincalc: " << f.message() << "\n";
+        return false;
+    }
+    return handIn->svg(path, title, size(), [this](QPainter& painter) {
+        PaintFigure(painter, area(), figure_, view_, palette());
+    });
 }
 
 } // namespace tc::gui

@@ -1,0 +1,30 @@
+#include "early_fonts.h"
+
+#include <clocale>
+#include <cstdlib>
+
+#ifdef TOVRIN_HAVE_FONTCONFIG
+#include <fontconfig/fontconfig.h>
+#endif
+
+namespace tc::gui {
+
+EarlyFonts::EarlyFonts() {
+#ifdef TOVRIN_HAVE_FONTCONFIG
+    if (std::getenv("DESKTOP_STARTUP_ID")) return;
+    // Fontconfig reads numbers in its files by the locale: the locale is
+    // settled before it starts (the application sets the same one again).
+    std::setlocale(LC_ALL, "");
+    reader_ = std::thread([] { FcInit(); });
+#endif
+}
+
+EarlyFonts::~EarlyFonts() {
+    wait();
+}
+
+void EarlyFonts::wait() {
+    if (reader_.joinable()) reader_.join();
+}
+
+} // namespace tc::gui
