@@ -155,6 +155,7 @@ void MainWindow::loadLanguage() {
     env_.messages.setExtended(std::move(extended));
     for (const OptionalCaption& c : kOptionalCaptions)
         tree_.get(c.widget).caption = env_.messages.text(c.line, c.fallback);
+    matrix_.applySizeSign();
 
     tree_.get<MenuItem>(names::NView).caption = env_.messages.text(Line::view_menu, "View");
     tree_.get<MenuItem>(names::NExact).caption = env_.messages.text(Line::view_exact, "Exact fractions");

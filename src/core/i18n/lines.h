@@ -292,6 +292,13 @@ namespace tc {
     X(place_equation_coefficient) \
     X(slae_no_unique_solution) \
     X(matrix_no_inverse) \
+    X(tri_or) \
+    X(tri_angles) \
+    X(tri_altitude_point) \
+    X(tet_face_abc) \
+    X(mat_size_times) \
+    X(tri_collinear) \
+    X(tet_coplanar) \
     /* lines from 214 on: append new texts here and to every shipped file */
 
 enum class Line : int {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "calc/tetrahedron/tetrahedron_tab.h"
 
+#include "calc/common/flat_figure.h"
 #include "calc/common/typed_input.h"
 #include "widgets/names.h"
 
@@ -224,6 +225,14 @@ void TetrahedronTab::CP_ButClick() {
     if (read.failure) {
         apply(WriteTetrahedron(env_, read.result, nullptr));
         read.rethrow();
+    }
+    // Vertices in one plane make no tetrahedron: the data are written and the
+    // student is told so. A file from before that line computes on as before.
+    if (env_.messages.has(Line::tet_coplanar) && TypedInOnePlane(start.typed, env_.nums.decimal())) {
+        last_ = TetraResult{};
+        last_->vertices = *read.result.vertices;
+        apply(WriteTetrahedron(env_, read.result, nullptr));
+        throw Failure(Line::tet_coplanar, "The vertices A, B, C and D lie in one plane.");
     }
     const Partial<TetraResult> solved = SolveTetrahedron(env_.nums, *read.result.vertices);
     last_ = solved.result;
