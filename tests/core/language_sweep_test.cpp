@@ -197,6 +197,7 @@ TEST_F(FixedTextsTest, the_shipped_lines_translate_the_texts_once_fixed_in_the_c
     EXPECT_TRUE(memoHas("TM", "или   y-1.6667x-0.3333=0"));
     EXPECT_TRUE(memoHas("TM", "Высота проходит через точку A(Ax;Ay) и имеет угловой коэффициент k1=-1/k."));
     EXPECT_EQ(tree().get<Grid>("REZ5").cell(0, 0), "Углы");
+    EXPECT_EQ(tree().get("TabSheet4").caption, "Тетраэдр");
     tetrahedron({"3", "2", "-5"});
     EXPECT_TRUE(memoHas("Tet_M", "где N(Nx,Ny,Nz) – нормальный вектор плоскости ABC: Nx*x+Ny*y+Nz*z+D=0"));
     EXPECT_TRUE(memoHas("Tet_M", "где  N - нормальный вектор плоскости ABC"));
@@ -225,6 +226,7 @@ TEST_F(FixedTextsTest, a_file_of_214_lines_keeps_the_texts_of_before) {
     EXPECT_TRUE(memoHas("TM", "або   y-1.6667x-0.3333=0"));
     EXPECT_TRUE(memoHas("TM", "Висота проходить через точку А(Ax;Ay) і має кутовий коефіцієнт k1=-1/k."));
     EXPECT_EQ(tree().get<Grid>("REZ5").cell(0, 0), "Кути");
+    EXPECT_EQ(tree().get("TabSheet4").caption, "Tetraedr");
     tetrahedron({"3", "2", "-5"});
     EXPECT_TRUE(memoHas("Tet_M", "де N(Nx,Ny,Nz) – нормальний вектор площини АВСNx*x+Ny*y+Nz*z+D=0"));
     EXPECT_EQ(tree().get<Combo>("M_N").items[1], "2\u0445"

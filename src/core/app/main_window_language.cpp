@@ -93,6 +93,9 @@ const OptionalCaption kOptionalCaptions[] = {
     {L::menu_language, N22, "Lenguage"},         {L::menu_exit, N26, "Вихід"},
     {L::menu_about, N2, "Про програму"},         {L::about_title, Form1, "Про програму"},
     {L::about_title, TabSheet1, "Про програму"}, {L::about_close, Button1, "Вихід"},
+    {L::tab_vector, Vector, "Vector"},           {L::tab_matrix, "Matrix", "Matrix"},
+    {L::tab_triangle, T4, "Triangle"},           {L::tab_tetrahedron, TabSheet4, "Tetraedr"},
+    {L::tab_slae, "TabSheet5", "SLAE"},          {L::tab_equation, "Eq", "Eq"},
 };
 
 // Every widget named in these tables exists: an unknown name is a fault of

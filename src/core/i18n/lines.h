@@ -299,6 +299,12 @@ namespace tc {
     X(mat_size_times) \
     X(tri_collinear) \
     X(tet_coplanar) \
+    X(tab_vector) \
+    X(tab_matrix) \
+    X(tab_triangle) \
+    X(tab_tetrahedron) \
+    X(tab_slae) \
+    X(tab_equation) \
     /* lines from 214 on: append new texts here and to every shipped file */
 
 enum class Line : int {
