@@ -154,6 +154,11 @@ protected:
             texts.push_back(f.note);
             for (const FigureLabel& l : f.labels)
                 texts.push_back(l.text);
+            for (const FigurePoint& p : f.points)
+                texts.push_back(p.caption);
+            for (const FigureSegment& seg : f.segments)
+                texts.push_back(seg.caption);
+            texts.insert(texts.end(), f.elements.begin(), f.elements.end());
         }
         std::vector<std::string> found;
         for (const std::string& t : texts)
