@@ -5,8 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <iterator>
 #include <memory>
+#include <tuple>
 
 #include "app/main_window.h"
 #include "app/recording_host.h"
@@ -22,6 +22,12 @@ std::vector<std::string> ShippedLines(const std::string& file, std::size_t count
         lines.push_back(line.substr(0, line.find('\r')));
     return lines;
 }
+
+using Vertices = std::vector<const char*>;
+const Vertices kSloped{"1", "2", "4", "7", "9", "3"};
+const Vertices kOnALine{"0.1", "0.1", "0.2", "0.3", "0.3", "0.5"};
+const Vertices kExampleD{"3", "2", "-5"};
+const Vertices kInThePlane{"-9", "8", "10"}; // D = B + C - A
 
 class FixedTextsTest : public ::testing::Test {
 protected:
@@ -41,13 +47,9 @@ protected:
     }
     const WidgetTree& tree() const { return window->widgets(); }
     const Memo& memo(const char* name) const { return tree().get<Memo>(name); }
-    bool memoHas(const char* name, const std::string& line) const {
-        const auto& lines = memo(name).lines;
-        return std::find(lines.begin(), lines.end(), line) != lines.end();
-    }
     std::string lastBox() const { return host.boxes.empty() ? "" : host.boxes.back().text; }
 
-    void triangle(const std::vector<const char*>& values) {
+    void triangle(const Vertices& values) {
         window->menu("N28");
         const char* fields[] = {"ax", "ay", "bx", "by", "cx", "cy"};
         for (std::size_t i = 0; i < 6; ++i)
@@ -55,11 +57,16 @@ protected:
         window->click("CTr_But");
     }
     // D of the example tetrahedron moved to `d`.
-    void tetrahedron(const std::vector<const char*>& d) {
+    void tetrahedron(const Vertices& d) {
         window->menu("N29");
         for (int r = 1; r <= 3; ++r)
             window->setCell("Piram", 4, r, d[static_cast<std::size_t>(r - 1)]);
         window->click("CP_But");
+    }
+
+    void cells(const char* grid, std::initializer_list<std::tuple<int, int, const char*>> typed) {
+        for (const auto& [col, row, text] : typed)
+            window->setCell(grid, col, row, text);
     }
 
     // Every task of every tab with good data, with a cell that is no number and
@@ -67,67 +74,72 @@ protected:
     // About window too.
     void computeEverything() {
         window->menu("N10");
-        for (int task = 0; task < 7; ++task) {
-            window->select("TVec", task);
+        for (int task = 0; task < 7; ++task)
             for (int size : {0, 1, 2}) {
+                window->select("TVec", task);
                 window->select("V_N", size);
                 window->click("CBut1");
             }
-        }
-        window->setCell("Vec_Table", 1, 1, "0");
-        window->setCell("Vec_Table", 2, 1, "0");
-        window->setCell("Vec_Table", 3, 1, "0");
+        cells("Vec_Table", {{1, 1, "0"}, {2, 1, "0"}, {3, 1, "0"}});
         window->click("CBut1"); // the projection onto a zero vector
-        window->setCell("Vec_Table", 1, 1, "2,5");
+        cells("Vec_Table", {{1, 1, "2,5"}});
         window->click("CBut1");
-
-        window->menu("N11");
         for (bool exact : {false, true}) {
             window->setViewOptions({exact, true});
+            window->menu("N11");
             for (int task = 0; task < 5; ++task) {
                 window->select("TMat_task", task);
                 window->click("Mat_But");
             }
-            window->setCell("Mat1", 1, 1, "1");
-            window->setCell("Mat1", 2, 1, "2");
-            window->setCell("Mat1", 1, 2, "2");
-            window->setCell("Mat1", 2, 2, "4");
+            cells("Mat1", {{1, 1, "1"}, {2, 1, "2"}, {1, 2, "2"}, {2, 2, "4"}});
             window->click("Mat_But"); // no inverse
             window->menu("N32");
             window->click("CRun");
-            for (int eq : {1, 2, 3}) {
-                window->menu("N5");
-                window->click("eq" + std::to_string(eq));
+            window->menu("N5");
+            for (const char* kind : {"eq1", "eq2", "eq3"}) {
+                window->click(kind);
                 window->click("Eq_Run");
             }
         }
         window->setViewOptions({});
         window->menu("N11");
         window->select("M_N", 4);
-        window->setCell("Mat1", 1, 1, "x");
+        cells("Mat1", {{1, 1, "x"}});
         window->click("Mat_But");
-
         window->menu("N32");
-        window->setCell("SLAE", 1, 1, "0");
-        window->setCell("SLAE", 2, 1, "0");
+        cells("SLAE", {{1, 1, "0"}, {2, 1, "0"}});
         window->click("CRun"); // no unique solution
-        window->setCell("SLAE", 1, 1, "y");
+        cells("SLAE", {{1, 1, "y"}});
         window->click("CRun");
-
         window->menu("N5");
-        window->setText("Eq_e1", "0");
-        window->click("Eq_Run");
-        window->setText("Eq_e1", "a");
-        window->click("Eq_Run");
-
-        triangle({"1", "2", "4", "7", "9", "3"});
-        triangle({"0.1", "0.1", "0.2", "0.3", "0.3", "0.5"});
-        triangle({"1", "2", "1", "5", "x", "3"});
-        triangle({"0", "0", "4", "0", "0", "3"});
-        tetrahedron({"-9", "8", "10"});
-        tetrahedron({"1", "z", "1"});
-        tetrahedron({"3", "2", "-5"});
+        for (const char* a : {"0", "a"}) {
+            window->setText("Eq_e1", a);
+            window->click("Eq_Run");
+        }
+        for (const Vertices& vertices : {kSloped, kOnALine, Vertices{"1", "2", "1", "5", "x", "3"},
+                                         Vertices{"0", "0", "4", "0", "0", "3"}})
+            triangle(vertices);
+        for (const Vertices& d : {kInThePlane, Vertices{"1", "z", "1"}, kExampleD})
+            tetrahedron(d);
         window->menu("N2");
+    }
+
+    // The texts that once were fixed in the code, after solving the sloped
+    // triangle and the example tetrahedron: the "or" of side AB, the altitude's
+    // point, the angle grid's heading, the face ABC twice, a size of A and a
+    // tab caption.
+    std::vector<std::string> onceFixedTexts() {
+        triangle(kSloped);
+        tetrahedron(kExampleD);
+        const auto& tm = memo("TM").lines;
+        const auto& tet = memo("Tet_M").lines;
+        return {tm.at(11),
+                tm.at(60),
+                tree().get<Grid>("REZ5").cell(0, 0),
+                tet.at(90),
+                tet.at(159),
+                tree().get<Combo>("M_N").items.at(5),
+                tree().get("TabSheet4").caption};
     }
 
     // Every text the window shows that holds one of `letters`.
@@ -197,29 +209,22 @@ TEST_F(FixedTextsTest, russian_shows_no_ukrainian_letter_anywhere) {
 
 TEST_F(FixedTextsTest, the_shipped_lines_translate_the_texts_once_fixed_in_the_code) {
     start();
+    window->select("M_N", 5); // the chosen size keeps its place in the renamed list
     window->menu("N24");
-    triangle({"1", "2", "4", "7", "9", "3"});
-    EXPECT_TRUE(memoHas("TM", "или   y-1.6667x-0.3333=0"));
-    EXPECT_TRUE(memoHas("TM", "Высота проходит через точку A(Ax;Ay) и имеет угловой коэффициент k1=-1/k."));
-    EXPECT_EQ(tree().get<Grid>("REZ5").cell(0, 0), "Углы");
-    EXPECT_EQ(tree().get("TabSheet4").caption, "Тетраэдр");
-    tetrahedron({"3", "2", "-5"});
-    EXPECT_TRUE(memoHas("Tet_M", "где N(Nx,Ny,Nz) – нормальный вектор плоскости ABC: Nx*x+Ny*y+Nz*z+D=0"));
-    EXPECT_TRUE(memoHas("Tet_M", "где  N - нормальный вектор плоскости ABC"));
+    EXPECT_EQ(onceFixedTexts(),
+              (std::vector<std::string>{
+                  "или   y-1.6667x-0.3333=0",
+                  "Высота проходит через точку A(Ax;Ay) и имеет угловой коэффициент k1=-1/k.", "Углы",
+                  "где N(Nx,Ny,Nz) – нормальный вектор плоскости ABC: Nx*x+Ny*y+Nz*z+D=0",
+                  "где  N - нормальный вектор плоскости ABC", "3x4", "Тетраэдр"}));
+    EXPECT_EQ(tree().get<Combo>("M_N").text, "3x4");
 
-    // The chosen size of A keeps its place in the renamed list.
-    window->select("M_N", 5);
     window->menu("N25");
-    const Combo& sizes = tree().get<Combo>("M_N");
-    EXPECT_EQ(sizes.items,
-              (std::vector<std::string>{"2x2", "2x3", "2x4", "3x2", "3x3", "3x4", "4x2", "4x3", "4x4"}));
-    EXPECT_EQ(sizes.text, "3x4");
-
-    triangle({"0.1", "0.1", "0.2", "0.3", "0.3", "0.5"});
+    triangle(kOnALine);
     EXPECT_EQ(lastBox(), "The vertices A, B and C lie on one line: they do not form a triangle.");
     EXPECT_EQ(memo("TM").lines.back(), "A(0.1;0.1),    B(0.2;0.3),    C(0.3;0.5).");
     EXPECT_EQ(tree().get<Edit>("AB").text, "");
-    tetrahedron({"-9", "8", "10"}); // D = B + C - A
+    tetrahedron(kInThePlane);
     EXPECT_EQ(lastBox(), "The vertices A, B, C and D lie in one plane: they do not form a tetrahedron.");
     EXPECT_EQ(memo("Tet_M").lines.size(), 8u); // the heading and the data
     EXPECT_EQ(window->figure("tetrahedron").points.size(), 4u);
@@ -227,23 +232,22 @@ TEST_F(FixedTextsTest, the_shipped_lines_translate_the_texts_once_fixed_in_the_c
 
 TEST_F(FixedTextsTest, a_file_of_214_lines_keeps_the_texts_of_before) {
     start(214);
-    triangle({"1", "2", "4", "7", "9", "3"});
-    EXPECT_TRUE(memoHas("TM", "або   y-1.6667x-0.3333=0"));
-    EXPECT_TRUE(memoHas("TM", "Висота проходить через точку А(Ax;Ay) і має кутовий коефіцієнт k1=-1/k."));
-    EXPECT_EQ(tree().get<Grid>("REZ5").cell(0, 0), "Кути");
-    EXPECT_EQ(tree().get("TabSheet4").caption, "Tetraedr");
-    tetrahedron({"3", "2", "-5"});
-    EXPECT_TRUE(memoHas("Tet_M", "де N(Nx,Ny,Nz) – нормальний вектор площини АВСNx*x+Ny*y+Nz*z+D=0"));
-    EXPECT_EQ(tree().get<Combo>("M_N").items[1], "2\u0445"
-                                                 "3");
-    EXPECT_EQ(tree().get<Combo>("M_N").items[0], "2x2");
+    EXPECT_EQ(onceFixedTexts(),
+              (std::vector<std::string>{
+                  "або   y-1.6667x-0.3333=0",
+                  "Висота проходить через точку \u0410(Ax;Ay) і має кутовий коефіцієнт k1=-1/k.", "Кути",
+                  "де N(Nx,Ny,Nz) – нормальний вектор площини \u0410\u0412\u0421Nx*x+Ny*y+Nz*z+D=0",
+                  "де  N - нормальний вектор площини \u0410\u0412\u0421",
+                  "3\u0445"
+                  "4",
+                  "Tetraedr"}));
 
     // Flat figures are computed as before: the decimal triangle fails in its
     // angles, the tetrahedron is solved with a volume of 0.
-    triangle({"0.1", "0.1", "0.2", "0.3", "0.3", "0.5"});
+    triangle(kOnALine);
     EXPECT_EQ(lastBox(), "Invalid floating point operation.");
     EXPECT_EQ(tree().get<Edit>("AB").text, "0.223606797749979");
-    tetrahedron({"-9", "8", "10"});
+    tetrahedron(kInThePlane);
     EXPECT_EQ(host.boxes.size(), 1u);
     EXPECT_EQ(tree().get<Edit>("Vol").text, "0");
 }
