@@ -126,7 +126,7 @@ protected:
 
     // The texts that once were fixed in the code, after solving the sloped
     // triangle and the example tetrahedron: the "or" of side AB, the altitude's
-    // point, the angle grid's heading, the face ABC twice, a size of A and a
+    // point, the angle grid's headings, the face ABC twice, a size of A and a
     // tab caption.
     std::vector<std::string> onceFixedTexts() {
         triangle(kSloped);
@@ -136,6 +136,7 @@ protected:
         return {tm.at(11),
                 tm.at(60),
                 tree().get<Grid>("REZ5").cell(0, 0),
+                tree().get<Grid>("REZ5").cell(3, 0),
                 tet.at(90),
                 tet.at(159),
                 tree().get<Combo>("M_N").items.at(5),
@@ -215,7 +216,7 @@ TEST_F(FixedTextsTest, the_shipped_lines_translate_the_texts_once_fixed_in_the_c
               (std::vector<std::string>{
                   "или   y-1.6667x-0.3333=0",
                   "Высота проходит через точку A(Ax;Ay) и имеет угловой коэффициент k1=-1/k.", "Углы",
-                  "где N(Nx,Ny,Nz) – нормальный вектор плоскости ABC: Nx*x+Ny*y+Nz*z+D=0",
+                  "cos(gamma)", "где N(Nx,Ny,Nz) – нормальный вектор плоскости ABC: Nx*x+Ny*y+Nz*z+D=0",
                   "где  N - нормальный вектор плоскости ABC", "3x4", "Тетраэдр"}));
     EXPECT_EQ(tree().get<Combo>("M_N").text, "3x4");
 
@@ -232,15 +233,16 @@ TEST_F(FixedTextsTest, the_shipped_lines_translate_the_texts_once_fixed_in_the_c
 
 TEST_F(FixedTextsTest, a_file_of_214_lines_keeps_the_texts_of_before) {
     start(214);
-    EXPECT_EQ(onceFixedTexts(),
-              (std::vector<std::string>{
-                  "або   y-1.6667x-0.3333=0",
-                  "Висота проходить через точку \u0410(Ax;Ay) і має кутовий коефіцієнт k1=-1/k.", "Кути",
-                  "де N(Nx,Ny,Nz) – нормальний вектор площини \u0410\u0412\u0421Nx*x+Ny*y+Nz*z+D=0",
-                  "де  N - нормальний вектор площини \u0410\u0412\u0421",
-                  "3\u0445"
-                  "4",
-                  "Tetraedr"}));
+    EXPECT_EQ(
+        onceFixedTexts(),
+        (std::vector<std::string>{
+            "або   y-1.6667x-0.3333=0",
+            "Висота проходить через точку \u0410(Ax;Ay) і має кутовий коефіцієнт k1=-1/k.", "Кути",
+            "cos(hamma)", "де N(Nx,Ny,Nz) – нормальний вектор площини \u0410\u0412\u0421Nx*x+Ny*y+Nz*z+D=0",
+            "де  N - нормальний вектор площини \u0410\u0412\u0421",
+            "3\u0445"
+            "4",
+            "Tetraedr"}));
 
     // Flat figures are computed as before: the decimal triangle fails in its
     // angles, the tetrahedron is solved with a volume of 0.

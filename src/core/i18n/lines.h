@@ -305,6 +305,7 @@ namespace tc {
     X(tab_tetrahedron) \
     X(tab_slae) \
     X(tab_equation) \
+    X(tri_gamma) \
     /* lines from 214 on: append new texts here and to every shipped file */
 
 enum class Line : int {

@@ -135,10 +135,17 @@ bool Writer::angles(const TriangleResult& r) {
     if (!r.angleC) return false;
     angle("CA^CB", *r.angleC);
 
-    const char* headings[] = {"cos(alpha)", "cos(beta)", "cos(hamma)", "alpha", "beta", "hamma"};
-    out_.angleCells.push_back({0, 0, text(Line::tri_angles, "Кути")});
-    for (int col = 1; col < 7; ++col)
-        out_.angleCells.push_back({col, 0, headings[col - 1]});
+    // Older files spell the third angle "hamma".
+    const std::string gamma = text(Line::tri_gamma, "hamma");
+    const std::string headings[] = {text(Line::tri_angles, "Кути"),
+                                    "cos(alpha)",
+                                    "cos(beta)",
+                                    "cos(" + gamma + ")",
+                                    "alpha",
+                                    "beta",
+                                    gamma};
+    for (int col = 0; col < 7; ++col)
+        out_.angleCells.push_back({col, 0, headings[col]});
     const Angle2* angles[] = {&*r.angleA, &*r.angleB, &*r.angleC};
     out_.angleCells.push_back({0, 1, "cos/180"});
     for (int k = 0; k < 3; ++k) {
