@@ -159,6 +159,7 @@ void MainWindow::loadLanguage() {
     for (const OptionalCaption& c : kOptionalCaptions)
         tree_.get(c.widget).caption = env_.messages.text(c.line, c.fallback);
     matrix_.applySizeSign();
+    tetrahedron_.applyHeadings();
 
     tree_.get<MenuItem>(names::NView).caption = env_.messages.text(Line::view_menu, "View");
     tree_.get<MenuItem>(names::NExact).caption = env_.messages.text(Line::view_exact, "Exact fractions");

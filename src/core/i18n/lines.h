@@ -306,6 +306,8 @@ namespace tc {
     X(tab_slae) \
     X(tab_equation) \
     X(tri_gamma) \
+    X(tet_length_heading) \
+    X(tet_line_heading) \
     /* lines from 214 on: append new texts here and to every shipped file */
 
 enum class Line : int {

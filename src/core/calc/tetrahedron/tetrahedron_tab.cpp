@@ -128,9 +128,9 @@ void TetrahedronTab::formCreateInputs() {
     Grid& e = *pline_;
     for (int r = 1; r <= 6; ++r)
         e.setCell(0, r, kEdgeNames[r - 1]);
-    const char* edgeHeadings[] = {"x", "y", "z", "Length", "Line"};
-    for (int c = 1; c <= 5; ++c)
-        e.setCell(c, 0, edgeHeadings[c - 1]);
+    for (int c = 1; c <= 3; ++c)
+        e.setCell(c, 0, axes[c - 1]);
+    applyHeadings();
     e.setColWidth(0, 30);
     e.setColWidth(4, 70);
     e.setColWidth(5, 195);
@@ -150,6 +150,11 @@ void TetrahedronTab::formCreateInputs() {
     for (int c = 1; c <= 12; ++c)
         a.setCell(c, 0, angleNames[c - 1]);
     a.setColWidth(0, 52);
+}
+
+void TetrahedronTab::applyHeadings() {
+    pline_->setCell(4, 0, env_.messages.text(Line::tet_length_heading, "Length"));
+    pline_->setCell(5, 0, env_.messages.text(Line::tet_line_heading, "Line"));
 }
 
 void TetrahedronTab::formCreateResults() {
