@@ -96,6 +96,8 @@ const OptionalCaption kOptionalCaptions[] = {
     {L::tab_vector, Vector, "Vector"},           {L::tab_matrix, "Matrix", "Matrix"},
     {L::tab_triangle, T4, "Triangle"},           {L::tab_tetrahedron, TabSheet4, "Tetraedr"},
     {L::tab_slae, "TabSheet5", "SLAE"},          {L::tab_equation, "Eq", "Eq"},
+    {L::menu_ukrainian, N23, "Ukrainian"},       {L::menu_russian, N24, "Russian"},
+    {L::menu_english, N25, "English"},
 };
 
 // Every widget named in these tables exists: an unknown name is a fault of

@@ -308,6 +308,9 @@ namespace tc {
     X(tri_gamma) \
     X(tet_length_heading) \
     X(tet_line_heading) \
+    X(menu_ukrainian) \
+    X(menu_russian) \
+    X(menu_english) \
     /* lines from 214 on: append new texts here and to every shipped file */
 
 enum class Line : int {
