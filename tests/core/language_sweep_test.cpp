@@ -127,7 +127,7 @@ protected:
     // The texts that once were fixed in the code, after solving the sloped
     // triangle and the example tetrahedron: the "or" of side AB, the altitude's
     // point, the angle grid's headings, the face ABC twice, a size of A, a tab
-    // caption and a heading of the edge grid.
+    // caption, a heading of the edge grid and the title of the boxes.
     std::vector<std::string> onceFixedTexts() {
         triangle(kSloped);
         tetrahedron(kExampleD);
@@ -141,7 +141,8 @@ protected:
                 tet.at(159),
                 tree().get<Combo>("M_N").items.at(5),
                 tree().get("TabSheet4").caption,
-                tree().get<Grid>("PLine").cell(5, 0)};
+                tree().get<Grid>("PLine").cell(5, 0),
+                window->applicationTitle()};
     }
 
     // Every text the window shows that holds one of `letters`.
@@ -218,7 +219,8 @@ TEST_F(FixedTextsTest, the_shipped_lines_translate_the_texts_once_fixed_in_the_c
                   "или   y-1.6667x-0.3333=0",
                   "Высота проходит через точку A(Ax;Ay) и имеет угловой коэффициент k1=-1/k.", "Углы",
                   "cos(gamma)", "где N(Nx,Ny,Nz) – нормальный вектор плоскости ABC: Nx*x+Ny*y+Nz*z+D=0",
-                  "где  N - нормальный вектор плоскости ABC", "3x4", "Тетраэдр", "Прямая"}));
+                  "где  N - нормальный вектор плоскости ABC", "3x4", "Тетраэдр", "Прямая",
+                  "TovrinCALC: высшая математика"}));
     EXPECT_EQ(tree().get<Combo>("M_N").text, "3x4");
 
     window->menu("N25");
@@ -243,7 +245,7 @@ TEST_F(FixedTextsTest, a_file_of_214_lines_keeps_the_texts_of_before) {
             "де  N - нормальний вектор площини \u0410\u0412\u0421",
             "3\u0445"
             "4",
-            "Tetraedr", "Line"}));
+            "Tetraedr", "Line", "TovrinCALC: higher mathematics"}));
 
     // Flat figures are computed as before: the decimal triangle fails in its
     // angles, the tetrahedron is solved with a volume of 0.

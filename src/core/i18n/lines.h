@@ -311,6 +311,7 @@ namespace tc {
     X(menu_ukrainian) \
     X(menu_russian) \
     X(menu_english) \
+    X(app_title) \
     /* lines from 214 on: append new texts here and to every shipped file */
 
 enum class Line : int {
