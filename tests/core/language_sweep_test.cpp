@@ -140,6 +140,7 @@ protected:
                 tet.at(90),
                 tet.at(159),
                 tree().get<Combo>("M_N").items.at(5),
+                tree().get<Combo>("M_N").text,
                 tree().get("TabSheet4").caption,
                 tree().get<Grid>("PLine").cell(5, 0),
                 window->applicationTitle()};
@@ -219,7 +220,7 @@ TEST_F(FixedTextsTest, the_shipped_lines_translate_the_texts_once_fixed_in_the_c
                   "или   y-1.6667x-0.3333=0",
                   "Высота проходит через точку A(Ax;Ay) и имеет угловой коэффициент k1=-1/k.", "Углы",
                   "cos(gamma)", "где N(Nx,Ny,Nz) – нормальный вектор плоскости ABC: Nx*x+Ny*y+Nz*z+D=0",
-                  "где  N - нормальный вектор плоскости ABC", "3x4", "Тетраэдр", "Прямая",
+                  "где  N - нормальный вектор плоскости ABC", "3x4", "3x4", "Тетраэдр", "Прямая",
                   "TovrinCALC: высшая математика"}));
     EXPECT_EQ(tree().get<Combo>("M_N").text, "3x4");
 
@@ -245,6 +246,8 @@ TEST_F(FixedTextsTest, a_file_of_214_lines_keeps_the_texts_of_before) {
             "де  N - нормальний вектор площини \u0410\u0412\u0421",
             "3\u0445"
             "4",
+            "2\u0445"
+            "2",
             "Tetraedr", "Line", "TovrinCALC: higher mathematics"}));
 
     // Flat figures are computed as before: the decimal triangle fails in its

@@ -110,14 +110,15 @@ void MatrixTab::applySizeSign() {
         for (std::size_t i = 0; i < renamed.size(); ++i)
             renamed[i] = IntToStr(kSizeRows[i]) + sign + IntToStr(kSizeCols[i]);
     }
-    // The shown text follows when it names a size of the list as it was (the
-    // start-up text included), and is left alone when the user typed it.
-    const bool startText = sizes.index < 0 && sizes.text == kBuiltInSizeText;
+    // The shown text follows when it names a size of the list as it was, the
+    // start-up text included, and is left alone when the user typed it.
+    const std::string startText =
+        env_.messages.has(Line::mat_size_times) ? renamed.front() : kBuiltInSizeText;
     const auto shown = std::find(sizes.items.begin(), sizes.items.end(), sizes.text);
     if (sizes.index >= 0 && sizes.index < static_cast<int>(renamed.size()))
         sizes.text = renamed[static_cast<std::size_t>(sizes.index)];
-    else if (startText)
-        sizes.text = renamed.front();
+    else if (sizes.text == kBuiltInSizeText || shown == sizes.items.begin())
+        sizes.text = startText;
     else if (shown != sizes.items.end())
         sizes.text = renamed[static_cast<std::size_t>(shown - sizes.items.begin())];
     sizes.items = std::move(renamed);
