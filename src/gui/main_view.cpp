@@ -170,13 +170,13 @@ void MainView::showFigure() {
 void MainView::showError(const std::string& text) {
     refresh();
     if (hooks.error) return hooks.error(BoxText(text));
-    QMessageBox::critical(this, QString::fromUtf8(kApplicationTitle), BoxText(text));
+    QMessageBox::critical(this, Q(model_.applicationTitle()), BoxText(text));
 }
 
 void MainView::showMessage(const std::string& text) {
     refresh();
     if (hooks.message) return hooks.message(BoxText(text));
-    QMessageBox::information(this, QString::fromUtf8(kApplicationTitle), BoxText(text));
+    QMessageBox::information(this, Q(model_.applicationTitle()), BoxText(text));
 }
 
 void MainView::showAbout() {
@@ -211,7 +211,7 @@ std::optional<std::string> MainView::askSaveName(const std::string& lastName) {
 
 bool MainView::confirmReplace(const std::string& path, const std::string& question) {
     if (hooks.confirmReplace) return hooks.confirmReplace(Q(path));
-    return QMessageBox::question(this, QString::fromUtf8(kApplicationTitle), Q(question)) == QMessageBox::Yes;
+    return QMessageBox::question(this, Q(model_.applicationTitle()), Q(question)) == QMessageBox::Yes;
 }
 
 } // namespace tc::gui

@@ -151,6 +151,12 @@ TEST(StoreDoubleTest, a_value_beyond_the_double_range_is_an_overflow) {
     EXPECT_EQ(FailureOf([] { StoreDouble(-1e4000L); }), kOverflow);
     // Halfway between the largest double and 2^1024 rounds up, beyond the range.
     EXPECT_EQ(FailureOf([] { StoreDouble((2.0L - 0x1p-53L) * 0x1p1023L); }), kOverflow);
+    // Worded in the student's language like every other arithmetic failure.
+    try {
+        StoreDouble(1e309L);
+    } catch (const Failure& f) {
+        EXPECT_EQ(f.line(), Line::fail_overflow);
+    }
 }
 
 TEST(StoreDoubleTest, a_value_just_above_the_largest_double_rounds_down_to_it) {

@@ -42,7 +42,8 @@ public:
     virtual std::string today();
 };
 
-// The product title: the task-bar text and the title of every error box.
+// The product title: the title of every error box, as a language file without
+// its own wording of it gives it (MainWindow::applicationTitle).
 inline constexpr const char* kApplicationTitle = "TovrinCALC: higher mathematics";
 
 } // namespace tc

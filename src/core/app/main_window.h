@@ -75,6 +75,9 @@ public:
     bool closed() const { return closed_; }
     // The checked language item: "N23", "N24" or "N25".
     std::string language() const;
+    // The title of the error and message boxes and of the figure window, in
+    // the current language where the file words it.
+    std::string applicationTitle() const { return env_.messages.text(Line::app_title, kApplicationTitle); }
     const WidgetTree& widgets() const { return tree_; }
     const Env& env() const { return env_; }
     const Settings& settings() const { return settings_; }

@@ -93,6 +93,11 @@ const OptionalCaption kOptionalCaptions[] = {
     {L::menu_language, N22, "Lenguage"},         {L::menu_exit, N26, "Вихід"},
     {L::menu_about, N2, "Про програму"},         {L::about_title, Form1, "Про програму"},
     {L::about_title, TabSheet1, "Про програму"}, {L::about_close, Button1, "Вихід"},
+    {L::tab_vector, Vector, "Vector"},           {L::tab_matrix, "Matrix", "Matrix"},
+    {L::tab_triangle, T4, "Triangle"},           {L::tab_tetrahedron, TabSheet4, "Tetraedr"},
+    {L::tab_slae, "TabSheet5", "SLAE"},          {L::tab_equation, "Eq", "Eq"},
+    {L::menu_ukrainian, N23, "Ukrainian"},       {L::menu_russian, N24, "Russian"},
+    {L::menu_english, N25, "English"},
 };
 
 // Every widget named in these tables exists: an unknown name is a fault of
@@ -155,6 +160,8 @@ void MainWindow::loadLanguage() {
     env_.messages.setExtended(std::move(extended));
     for (const OptionalCaption& c : kOptionalCaptions)
         tree_.get(c.widget).caption = env_.messages.text(c.line, c.fallback);
+    matrix_.applySizeSign();
+    tetrahedron_.applyHeadings();
 
     tree_.get<MenuItem>(names::NView).caption = env_.messages.text(Line::view_menu, "View");
     tree_.get<MenuItem>(names::NExact).caption = env_.messages.text(Line::view_exact, "Exact fractions");

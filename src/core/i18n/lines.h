@@ -292,6 +292,26 @@ namespace tc {
     X(place_equation_coefficient) \
     X(slae_no_unique_solution) \
     X(matrix_no_inverse) \
+    X(tri_or) \
+    X(tri_angles) \
+    X(tri_altitude_point) \
+    X(tet_face_abc) \
+    X(mat_size_times) \
+    X(tri_collinear) \
+    X(tet_coplanar) \
+    X(tab_vector) \
+    X(tab_matrix) \
+    X(tab_triangle) \
+    X(tab_tetrahedron) \
+    X(tab_slae) \
+    X(tab_equation) \
+    X(tri_gamma) \
+    X(tet_length_heading) \
+    X(tet_line_heading) \
+    X(menu_ukrainian) \
+    X(menu_russian) \
+    X(menu_english) \
+    X(app_title) \
     /* lines from 214 on: append new texts here and to every shipped file */
 
 enum class Line : int {

@@ -50,7 +50,7 @@ FigureWindow::FigureWindow(const MainWindow& model, QWidget* parent)
 
 void FigureWindow::applyTexts() {
     const MessageTable& m = model_.env().messages;
-    setWindowTitle(QString::fromUtf8(kApplicationTitle) + QStringLiteral(": ") +
+    setWindowTitle(Q(model_.applicationTitle()) + QStringLiteral(": ") +
                    Q(m.text(Line::fig_button, "Figure")));
     highlightLabel_->setText(Q(m.text(Line::fig_highlight, "Highlight:")));
     reset_->setText(Q(m.text(Line::fig_reset_view, "Reset view")));

@@ -46,15 +46,6 @@ inline Ext ReadField(const Env& env, const Edit& field, const Place& place) {
     return ReadTyped(env, field.text, place);
 }
 
-// The same for a tab that does not name its cells yet: the failure is the one
-// Numbers::read throws.
-inline Ext ReadCell(const Numbers& nums, const Grid& grid, int col, int row) {
-    return nums.read(grid.cell(col, row));
-}
-inline Ext ReadField(const Numbers& nums, const Edit& field) {
-    return nums.read(field.text);
-}
-
 // The exact value of cell (`col`, `row`), which ReadCell has read already.
 inline Rational ReadExactCell(const Numbers& nums, const Grid& grid, int col, int row) {
     return ReadExact(grid.cell(col, row), nums.decimal());

@@ -29,7 +29,7 @@ double Nearest(long double v) {
 } // namespace
 
 double StoreDouble(Ext v) {
-    if (BeyondDouble(v.value())) throw Failure(kOverflow);
+    if (BeyondDouble(v.value())) throw Overflow();
     return Nearest(v.value());
 }
 

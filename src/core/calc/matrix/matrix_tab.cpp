@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "calc/matrix/matrix_tab.h"
 
+#include <algorithm>
+
 #include "app/view_options.h"
 #include "calc/common/partial.h"
 #include "calc/common/typed_input.h"
@@ -80,6 +82,48 @@ MatrixTab::MatrixTab(WidgetTree& tree, Env& env)
     tree_.onClick(names::Mat_But, [this] { Mat_ButClick(); });
 }
 
+namespace {
+
+// The built-in size list writes the first size with a Latin x, the others and
+// the shown text with the Cyrillic letter ha (U+0445).
+constexpr const char* kBuiltInSizeText = "2\u0445"
+                                         "2";
+
+std::vector<std::string> BuiltInSizes() {
+    std::vector<std::string> sizes{"2x2"};
+    for (const char* size : {"23", "24", "32", "33", "34", "42", "43", "44"})
+        sizes.push_back(std::string(1, size[0]) + "\u0445" + size[1]);
+    return sizes;
+}
+
+// Rows, then columns, of each size in A's list.
+constexpr int kSizeRows[] = {2, 2, 2, 3, 3, 3, 4, 4, 4};
+constexpr int kSizeCols[] = {2, 3, 4, 2, 3, 4, 2, 3, 4};
+
+} // namespace
+
+void MatrixTab::applySizeSign() {
+    Combo& sizes = w_.sizeA;
+    std::vector<std::string> renamed = BuiltInSizes();
+    if (env_.messages.has(Line::mat_size_times)) {
+        const std::string sign = env_.messages.text(Line::mat_size_times, "x");
+        for (std::size_t i = 0; i < renamed.size(); ++i)
+            renamed[i] = IntToStr(kSizeRows[i]) + sign + IntToStr(kSizeCols[i]);
+    }
+    // The shown text follows when it names a size of the list as it was, the
+    // start-up text included, and is left alone when the user typed it.
+    const std::string startText =
+        env_.messages.has(Line::mat_size_times) ? renamed.front() : kBuiltInSizeText;
+    const auto shown = std::find(sizes.items.begin(), sizes.items.end(), sizes.text);
+    if (sizes.index >= 0 && sizes.index < static_cast<int>(renamed.size()))
+        sizes.text = renamed[static_cast<std::size_t>(sizes.index)];
+    else if (sizes.text == kBuiltInSizeText || shown == sizes.items.begin())
+        sizes.text = startText;
+    else if (shown != sizes.items.end())
+        sizes.text = renamed[static_cast<std::size_t>(shown - sizes.items.begin())];
+    sizes.items = std::move(renamed);
+}
+
 void MatrixTab::buildWidgets() {
     WidgetTree& t = tree_;
     // One frame holds everything; the memo and the buttons belong to the tab
@@ -94,27 +138,8 @@ void MatrixTab::buildWidgets() {
     t.addPlain(WidgetKind::GroupBox, "CMat_Roz", "CMat_Frame", "Розмір матриці", {260, 15, 209, 58});
     t.addPlain(WidgetKind::Label, "M_A", "CMat_Roz", "A", {5, 24, 14, 20});
     Combo& sizeA = AddCombo(t, "M_N", "CMat_Roz", {21, 22, 71, 24});
-    // The first size is written with a Latin x, the others and the shown text
-    // with the Cyrillic letter ha (U+0445).
-    sizeA.items = {"2x2",
-                   "2\u0445"
-                   "3",
-                   "2\u0445"
-                   "4",
-                   "3\u0445"
-                   "2",
-                   "3\u0445"
-                   "3",
-                   "3\u0445"
-                   "4",
-                   "4\u0445"
-                   "2",
-                   "4\u0445"
-                   "3",
-                   "4\u0445"
-                   "4"};
-    sizeA.text = "2\u0445"
-                 "2";
+    sizeA.items = BuiltInSizes();
+    sizeA.text = kBuiltInSizeText;
     t.addPlain(WidgetKind::Label, "M_B", "CMat_Roz", "B", {99, 24, 14, 20}).visible = false;
     Combo& second = AddCombo(t, "M_N1", "CMat_Roz", {116, 22, 71, 24});
     second.items = {"", "", ""};
@@ -271,11 +296,9 @@ void MatrixTab::offerProductColumns(int n) {
 }
 
 void MatrixTab::M_NChange() {
-    static const int kRows[] = {2, 2, 2, 3, 3, 3, 4, 4, 4};
-    static const int kCols[] = {2, 3, 4, 2, 3, 4, 2, 3, 4};
     const size_t s = static_cast<size_t>(Position(w_.sizeA));
-    w_.rows.text = IntToStr(kRows[s]);
-    w_.cols.text = IntToStr(kCols[s]);
+    w_.rows.text = IntToStr(kSizeRows[s]);
+    w_.cols.text = IntToStr(kSizeCols[s]);
 
     const int m = StrToInt(w_.rows.text), n = StrToInt(w_.cols.text);
     const int t = StrToInt(w_.taskNumber.text);

@@ -21,6 +21,11 @@ public:
 
     Memo& memo() { return frame_.memo; }
 
+    // Writes the sizes of A's list with the current file's sign between rows
+    // and columns; a file without that line keeps the built-in list. The
+    // chosen size stays chosen, and a typed size stays as typed.
+    void applySizeSign();
+
 private:
     // The tab's widgets, looked up once by their names.
     struct Widgets {

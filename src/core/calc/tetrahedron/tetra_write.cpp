@@ -24,7 +24,8 @@ public:
 
     // The heading; the data follow once they have been read.
     void heading();
-    bool edgesAndPlanes(const TetraInput& in, const TetraResult& r);
+    void data(const TetraInput& in);
+    bool edgesAndPlanes(const TetraResult& r);
     bool angles(const TetraResult& r);
     void heightsAndVolume(const TetraResult& r);
 
@@ -34,6 +35,8 @@ private:
         out_.cells.push_back({grid, col, row, std::move(text)});
     }
     const std::string& msg(Line l) const { return msg_(l); }
+    // The face ABC; older files name it with Cyrillic letters.
+    std::string faceAbc() const { return msg_.text(Line::tet_face_abc, "АВС"); }
 
     const Numbers& nums_;
     const MessageTable& msg_;
@@ -46,13 +49,15 @@ void Writer::heading() {
     add(msg(Line::msg02_given));
 }
 
-bool Writer::edgesAndPlanes(const TetraInput& in, const TetraResult& r) {
+void Writer::data(const TetraInput& in) {
     // The data as typed, not as read.
     const char* echo[] = {"   A(", "   B(", "   C(", "   D("};
     for (int c = 0; c < 4; ++c)
         add(echo[c] + in.typed[c][0] + ";" + in.typed[c][1] + ";" + in.typed[c][2] + ")");
     add("");
+}
 
+bool Writer::edgesAndPlanes(const TetraResult& r) {
     add(msg(Line::msg46_tet_edges));
     add(msg(Line::msg47_edge_vector));
     add("     AB=(Bx-Ax,By-Ay,Bz-Az)");
@@ -136,7 +141,11 @@ bool Writer::angles(const TetraResult& r) {
     add(msg(Line::msg55_tet_face_angles));
     add(msg(Line::msg56_sin_edge_face));
     add("                sin(phi)=NxAD/(|N|*|AD|,   ");
-    add(msg(Line::msg57_where) + "N(Nx,Ny,Nz) " + msg(Line::msg58_is_normal) + " АВС" + "Nx*x+Ny*y+Nz*z+D=0");
+    // Older files name the face with Cyrillic letters and run the plane's
+    // equation into its name; with the line the two stand apart.
+    const std::string planeEquation = "Nx*x+Ny*y+Nz*z+D=0";
+    add(msg(Line::msg57_where) + "N(Nx,Ny,Nz) " + msg(Line::msg58_is_normal) + " " + faceAbc() +
+        (msg_.has(Line::tet_face_abc) ? ": " + planeEquation : planeEquation));
     add("");
     k = 0;
     for (std::size_t f = 0; f < 4; ++f) {
@@ -171,7 +180,7 @@ void Writer::heightsAndVolume(const TetraResult& r) {
     add(msg(Line::msg59_tet_altitudes));
     add(msg(Line::msg60_formula));
     add("               H(D):     (x-Dx)/Nx=(y-Dy)/Ny=(z-Dz)/Nz,   ");
-    add(msg(Line::msg57_where) + " N - " + msg(Line::msg61_normal) + " АВС");
+    add(msg(Line::msg57_where) + " N - " + msg(Line::msg61_normal) + " " + faceAbc());
     add("");
     for (std::size_t i = 0; i < r.heightNormals.size(); ++i) {
         const std::string text = HeightText(nums_, r.heightNormals[i], r.vertices[tetra::kHeights[i].vertex]);
@@ -198,8 +207,11 @@ TetraOutput WriteTetrahedron(const Env& env, const TetraInput& input, const Tetr
     TetraOutput out;
     Writer w(env, out);
     w.heading();
+    // Data that could not all be read are not echoed.
+    if (!input.vertices) return out;
+    w.data(input);
     if (!result) return out;
-    if (w.edgesAndPlanes(input, *result) && w.angles(*result)) w.heightsAndVolume(*result);
+    if (w.edgesAndPlanes(*result) && w.angles(*result)) w.heightsAndVolume(*result);
     return out;
 }
 

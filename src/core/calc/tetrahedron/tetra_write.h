@@ -26,7 +26,8 @@ struct TetraOutput {
     std::optional<std::string> volume;
 };
 
-// `result` is null when the data could not be read.
+// `result` is null when the data could not be read (only the heading is
+// written) or when they make no tetrahedron (the data follow the heading).
 TetraOutput WriteTetrahedron(const Env& env, const TetraInput& input, const TetraResult* result);
 
 } // namespace tc

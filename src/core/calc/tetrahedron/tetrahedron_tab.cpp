@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "calc/tetrahedron/tetrahedron_tab.h"
 
+#include "calc/common/flat_figure.h"
 #include "calc/common/typed_input.h"
 #include "widgets/names.h"
 
@@ -127,9 +128,9 @@ void TetrahedronTab::formCreateInputs() {
     Grid& e = *pline_;
     for (int r = 1; r <= 6; ++r)
         e.setCell(0, r, kEdgeNames[r - 1]);
-    const char* edgeHeadings[] = {"x", "y", "z", "Length", "Line"};
-    for (int c = 1; c <= 5; ++c)
-        e.setCell(c, 0, edgeHeadings[c - 1]);
+    for (int c = 1; c <= 3; ++c)
+        e.setCell(c, 0, axes[c - 1]);
+    applyHeadings();
     e.setColWidth(0, 30);
     e.setColWidth(4, 70);
     e.setColWidth(5, 195);
@@ -149,6 +150,11 @@ void TetrahedronTab::formCreateInputs() {
     for (int c = 1; c <= 12; ++c)
         a.setCell(c, 0, angleNames[c - 1]);
     a.setColWidth(0, 52);
+}
+
+void TetrahedronTab::applyHeadings() {
+    pline_->setCell(4, 0, env_.messages.text(Line::tet_length_heading, "Length"));
+    pline_->setCell(5, 0, env_.messages.text(Line::tet_line_heading, "Line"));
 }
 
 void TetrahedronTab::formCreateResults() {
@@ -224,6 +230,14 @@ void TetrahedronTab::CP_ButClick() {
     if (read.failure) {
         apply(WriteTetrahedron(env_, read.result, nullptr));
         read.rethrow();
+    }
+    // Vertices in one plane make no tetrahedron: the data are written and the
+    // student is told so. A file from before that line computes on as before.
+    if (env_.messages.has(Line::tet_coplanar) && TypedInOnePlane(start.typed, env_.nums.decimal())) {
+        last_ = TetraResult{};
+        last_->vertices = *read.result.vertices;
+        apply(WriteTetrahedron(env_, read.result, nullptr));
+        throw Failure(Line::tet_coplanar, "The vertices A, B, C and D lie in one plane.");
     }
     const Partial<TetraResult> solved = SolveTetrahedron(env_.nums, *read.result.vertices);
     last_ = solved.result;

@@ -24,6 +24,9 @@ public:
     // Start-up headings of the height and edge-face-angle grids (fifth step of
     // FormCreate).
     void formCreateResults();
+    // Words the edge grid's column headings from the current file, which
+    // older files lack: those keep the headings of before.
+    void applyHeadings();
 
     Memo& memo() { return frame_.memo; }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "calc/triangle/triangle_tab.h"
 
+#include "calc/common/flat_figure.h"
 #include "calc/common/typed_input.h"
 #include "widgets/names.h"
 
@@ -78,6 +79,16 @@ void TriangleTab::CTr_ButClick() {
         read.rethrow();
     }
     const auto& [a, b, c] = *read.result.vertices;
+    // Vertices on one line make no triangle: the data are written and the
+    // student is told so. A file from before that line computes on as before.
+    if (env_.messages.has(Line::tri_collinear) && TypedOnOneLine(start.typed, env_.nums.decimal())) {
+        last_ = TriangleResult{};
+        last_->a = a;
+        last_->b = b;
+        last_->c = c;
+        apply(WriteTriangle(env_, read.result, nullptr));
+        throw Failure(Line::tri_collinear, "The vertices A, B and C lie on one line.");
+    }
     const Partial<TriangleResult> solved = SolveTriangle(a, b, c);
     last_ = solved.result;
     apply(WriteTriangle(env_, read.result, &solved.result));

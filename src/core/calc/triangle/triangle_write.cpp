@@ -29,6 +29,8 @@ private:
     void line(std::string text) { out_.lines.push_back(std::move(text)); }
     void field(const char* name, std::string text) { out_.fields.emplace_back(name, std::move(text)); }
     const std::string& msg(Line l) const { return msg_(l); }
+    // A text that older language files lack, with the text shown before it existed.
+    std::string text(Line l, const char* before) const { return msg_.text(l, before); }
 
     void side(const std::string& name, const Segment2& s, bool formulaLength,
               std::initializer_list<std::string> headings, const char* lineField);
@@ -75,7 +77,7 @@ void Writer::side(const std::string& name, const Segment2& s, bool formulaLength
         line(heading);
     line(t.line);
     if (s.slope) {
-        line("або   " + t.slopeForm);
+        line(text(Line::tri_or, "або") + "   " + t.slopeForm);
         field(lineField, t.slopeForm);
     } else {
         field(lineField, t.line);
@@ -133,7 +135,15 @@ bool Writer::angles(const TriangleResult& r) {
     if (!r.angleC) return false;
     angle("CA^CB", *r.angleC);
 
-    const char* headings[] = {"Кути", "cos(alpha)", "cos(beta)", "cos(hamma)", "alpha", "beta", "hamma"};
+    // Older files spell the third angle "hamma".
+    const std::string gamma = text(Line::tri_gamma, "hamma");
+    const std::string headings[] = {text(Line::tri_angles, "Кути"),
+                                    "cos(alpha)",
+                                    "cos(beta)",
+                                    "cos(" + gamma + ")",
+                                    "alpha",
+                                    "beta",
+                                    gamma};
     for (int col = 0; col < 7; ++col)
         out_.angleCells.push_back({col, 0, headings[col]});
     const Angle2* angles[] = {&*r.angleA, &*r.angleB, &*r.angleC};
@@ -190,7 +200,9 @@ bool Writer::height(const TriangleResult& r) {
     const Point2 bc = (*r.vectors)[1];
     const std::string blanks(14, ' ');
     line(blanks + "k=" + nums_.g(bc.y) + "/" + Bracketed(nums_, bc.x) + "=" + nums_.fixed(h.k, 4));
-    line(msg(Line::msg34_altitude_through) + " А(Ax;Ay) " + msg(Line::msg35_altitude_slope) + " k1=-1/k.");
+    // Older files name the point with a Cyrillic A.
+    line(msg(Line::msg34_altitude_through) + " " + text(Line::tri_altitude_point, "А(Ax;Ay)") + " " +
+         msg(Line::msg35_altitude_slope) + " k1=-1/k.");
     line(msg(Line::msg36_altitude_equation) + "   y-Ay=k1(x-Ax)");
     line("");
     line(blanks +
