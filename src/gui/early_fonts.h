@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Fontconfig's configuration and font lists, read on a thread of their own
 // while the application connects to the display.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The solution memo. A solution's formulas have no spaces inside them, and
 // Qt's line breaking (the Unicode rules) would still break them after a minus

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Vertices on one line or in one plane, decided on the exact typed values.
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Texts that were fixed in the code: every tab computed in English shows no
 // Cyrillic letter, and in Russian no Ukrainian one; each line that took over
 // such a text gives the translation, and a file of 214 lines the text of before.

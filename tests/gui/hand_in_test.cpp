@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The hand-in module is found beside the program or where an install puts it;
 // a missing one is reported by name, and once found it serves every hand-in.
 // This test does without the window fixture: the module's build folder is

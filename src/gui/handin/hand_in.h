@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Handing in a solution: the page as a PDF document, the page printed, and a
 // figure saved as SVG. These need Qt's printing and SVG libraries, whose

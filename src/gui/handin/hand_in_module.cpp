@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The module that hands a solution in (see hand_in.h): the only part of the
 // program that links Qt's printing and SVG libraries.
 

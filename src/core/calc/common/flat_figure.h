@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Whether typed vertices make a figure at all: three vertices on one line make
 // no triangle, four in one plane no tetrahedron. Decided on the exact values
