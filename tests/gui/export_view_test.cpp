@@ -18,12 +18,6 @@ using namespace tc::gui::test;
 
 namespace {
 
-QByteArray Bytes(const QString& path) {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) return "<no file>";
-    return f.readAll();
-}
-
 // What a page holds, read as XML.
 struct ReadPage {
     QString error;

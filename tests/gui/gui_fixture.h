@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QDir>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -125,6 +126,13 @@ template <class T> T* Find(QWidget* root, const char* name) {
     T* w = root->findChild<T*>(QString::fromLatin1(name));
     if (!w) QTest::qFail(qPrintable(QString("no widget ") + name), __FILE__, __LINE__);
     return w;
+}
+
+// The bytes of the file at `path`, or a text no file holds when it cannot be read.
+inline QByteArray Bytes(const QString& path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) return "<no file>";
+    return f.readAll();
 }
 
 // The lines of memo `name` as the real text box shows them, read back the way

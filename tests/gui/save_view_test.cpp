@@ -13,16 +13,6 @@
 
 using namespace tc::gui::test;
 
-namespace {
-
-QByteArray Bytes(const QString& path) {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) return "<no file>";
-    return f.readAll();
-}
-
-} // namespace
-
 class SaveViewTest : public QObject {
     Q_OBJECT
 
