@@ -2,6 +2,7 @@
 #include "calc/matrix/matrix_tab.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include "app/view_options.h"
 #include "calc/common/partial.h"
@@ -84,32 +85,35 @@ MatrixTab::MatrixTab(WidgetTree& tree, Env& env)
 
 namespace {
 
-// The built-in size list writes the first size with a Latin x, the others and
-// the shown text with the Cyrillic letter ha (U+0445).
-constexpr const char* kBuiltInSizeText = "2\u0445"
-                                         "2";
-
-std::vector<std::string> BuiltInSizes() {
-    std::vector<std::string> sizes{"2x2"};
-    for (const char* size : {"23", "24", "32", "33", "34", "42", "43", "44"})
-        sizes.push_back(std::string(1, size[0]) + "\u0445" + size[1]);
-    return sizes;
-}
-
 // Rows, then columns, of each size in A's list.
 constexpr int kSizeRows[] = {2, 2, 2, 3, 3, 3, 4, 4, 4};
 constexpr int kSizeCols[] = {2, 3, 4, 2, 3, 4, 2, 3, 4};
+
+// The shown text at start-up, with the Cyrillic letter ha (U+0445).
+constexpr const char* kBuiltInSizeText = "2\u0445"
+                                         "2";
+
+// The sizes of A's list as "RxC", the first with the sign `first`, the others with `rest`.
+std::vector<std::string> SizeTexts(const std::string& first, const std::string& rest) {
+    std::vector<std::string> sizes;
+    for (std::size_t i = 0; i < std::size(kSizeRows); ++i)
+        sizes.push_back(IntToStr(kSizeRows[i]) + (i == 0 ? first : rest) + IntToStr(kSizeCols[i]));
+    return sizes;
+}
+
+// The built-in list writes the first size with a Latin x, the others with the
+// Cyrillic letter ha.
+std::vector<std::string> BuiltInSizes() {
+    return SizeTexts("x", "\u0445");
+}
 
 } // namespace
 
 void MatrixTab::applySizeSign() {
     Combo& sizes = w_.sizeA;
-    std::vector<std::string> renamed = BuiltInSizes();
-    if (env_.messages.has(Line::mat_size_times)) {
-        const std::string sign = env_.messages.text(Line::mat_size_times, "x");
-        for (std::size_t i = 0; i < renamed.size(); ++i)
-            renamed[i] = IntToStr(kSizeRows[i]) + sign + IntToStr(kSizeCols[i]);
-    }
+    const std::string sign = env_.messages.text(Line::mat_size_times, "x");
+    std::vector<std::string> renamed =
+        env_.messages.has(Line::mat_size_times) ? SizeTexts(sign, sign) : BuiltInSizes();
     // The shown text follows when it names a size of the list as it was, the
     // start-up text included, and is left alone when the user typed it.
     const std::string startText =
