@@ -4,6 +4,8 @@
 #include <clocale>
 #include <cstdlib>
 
+#include "font_family.h"
+
 #ifdef TOVRIN_HAVE_FONTCONFIG
 #include <fontconfig/fontconfig.h>
 #endif
@@ -16,7 +18,11 @@ EarlyFonts::EarlyFonts() {
     // Fontconfig reads numbers in its files by the locale: the locale is
     // settled before it starts (the application sets the same one again).
     std::setlocale(LC_ALL, "");
-    reader_ = std::thread([] { FcInit(); });
+    // The stand-in for the window's family is found here as well, off the
+    // path to the first window.
+    reader_ = std::thread([] {
+        if (FcInit()) PrepareFamily(kWindowFamily, kWindowHint);
+    });
 #endif
 }
 

@@ -7,7 +7,8 @@
 // and font caches: a third of the window's start-up, on one core, after the
 // connection to the display (another third) is made. Neither needs the other,
 // so the program starts the reading first and waits for it just before it
-// builds the window; Qt then finds fontconfig ready.
+// builds the window; Qt then finds fontconfig ready, and the family that
+// stands in for the window's own is known (see PrepareFamily).
 
 #include <thread>
 

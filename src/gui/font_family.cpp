@@ -3,6 +3,7 @@
 
 #include <QFontDatabase>
 #include <QStringList>
+#include <mutex>
 
 #ifdef TOVRIN_HAVE_FONTCONFIG
 #include <fontconfig/fontconfig.h>
@@ -60,9 +61,47 @@ QString BestMatch(const QString& family, QFont::StyleHint hint) {
     if (match) FcPatternDestroy(match);
     return found;
 }
+
+// The one answer worked out ahead (PrepareFamily), for the window's family.
+struct Prepared {
+    std::mutex lock;
+    QString family;
+    QFont::StyleHint hint = QFont::AnyStyle;
+    QString match;
+};
+
+Prepared& PreparedMatch() {
+    static Prepared prepared;
+    return prepared;
+}
+
+QString Match(const QString& family, QFont::StyleHint hint) {
+    Prepared& prepared = PreparedMatch();
+    {
+        const std::lock_guard<std::mutex> hold(prepared.lock);
+        if (prepared.hint == hint && prepared.family == family && !prepared.match.isEmpty())
+            return prepared.match;
+    }
+    return BestMatch(family, hint);
+}
 #endif
 
 } // namespace
+
+void PrepareFamily(const char* family, QFont::StyleHint hint) {
+#ifdef TOVRIN_HAVE_FONTCONFIG
+    const QString name = QString::fromUtf8(family);
+    QString match = BestMatch(name, hint);
+    Prepared& prepared = PreparedMatch();
+    const std::lock_guard<std::mutex> hold(prepared.lock);
+    prepared.family = name;
+    prepared.hint = hint;
+    prepared.match = std::move(match);
+#else
+    (void)family;
+    (void)hint;
+#endif
+}
 
 QString InstalledFamily(const QString& family, QFont::StyleHint hint) {
     const QStringList installed = QFontDatabase::families();
@@ -74,7 +113,7 @@ QString InstalledFamily(const QString& family, QFont::StyleHint hint) {
     if (installed.contains(family, Qt::CaseInsensitive) && !generic.contains(family, Qt::CaseInsensitive))
         return family;
 #ifdef TOVRIN_HAVE_FONTCONFIG
-    const QString match = BestMatch(family, hint);
+    const QString match = Match(family, hint);
     if (!match.isEmpty() && installed.contains(match, Qt::CaseInsensitive)) return match;
 #else
     (void)hint;

@@ -19,4 +19,13 @@ namespace tc::gui {
 // library tells which one that is.
 QString InstalledFamily(const QString& family, QFont::StyleHint hint);
 
+// The family the window's text is asked for in.
+inline constexpr char kWindowFamily[] = "Times New Roman";
+inline constexpr QFont::StyleHint kWindowHint = QFont::Serif;
+
+// Asks fontconfig now, on any thread and before the application exists,
+// which installed family stands in for `family`: InstalledFamily then has the
+// answer at hand. Fontconfig must be initialised.
+void PrepareFamily(const char* family, QFont::StyleHint hint);
+
 } // namespace tc::gui

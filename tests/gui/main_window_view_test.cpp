@@ -277,13 +277,19 @@ private slots:
     }
 
     // The early reading of the font configuration can be waited for more than
-    // once or left to its end; the fonts are there after it.
+    // once or left to its end; the fonts are there after it, and the family
+    // it found for the window's is the one Qt draws the window's font in.
     void early_fonts_are_waited_for_and_leave_the_fonts_ready() {
         { tc::gui::EarlyFonts left; }
         tc::gui::EarlyFonts fonts;
         fonts.wait();
         fonts.wait();
         QVERIFY(!QFontDatabase::families().isEmpty());
+        QFont asked(QString::fromLatin1(tc::gui::kWindowFamily));
+        asked.setStyleHint(tc::gui::kWindowHint);
+        asked.setPixelSize(16);
+        QCOMPARE(tc::gui::InstalledFamily(QString::fromLatin1(tc::gui::kWindowFamily), tc::gui::kWindowHint),
+                 QFontInfo(asked).family());
     }
 
     void init() { watchdog_ = std::make_unique<ModalWatchdog>(); }
