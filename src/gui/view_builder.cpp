@@ -29,6 +29,7 @@
 #include "font_family.h"
 #include "grid_drag.h"
 #include "grid_model.h"
+#include "late_completer.h"
 #include "main_view.h"
 #include "memo_view.h"
 #include "mnemonics.h"
@@ -176,7 +177,7 @@ private:
 void MainView::build() {
     const Widget& frame = model_.widgets().get("Mat");
     setWindowTitle(Q(frame.caption));
-    setFont(WindowFont("Times New Roman", QFont::Serif, frame.look.pixelSize));
+    setFont(WindowFont(kWindowFamily, kWindowHint, frame.look.pixelSize));
     QPalette pal = palette();
     pal.setColor(QPalette::Window, Rgb(frame.look.background));
     setPalette(pal);
@@ -317,7 +318,7 @@ void MainView::buildWidget(const Widget& w) {
     case WidgetKind::Combo: {
         const auto& combo = static_cast<const Combo&>(w);
         auto* c = new QComboBox(container(w.parent()));
-        c->setEditable(combo.editable);
+        if (combo.editable) MakeEditable(c);
         c->setInsertPolicy(QComboBox::NoInsert);
         if (combo.editable) c->setValidator(new OneLine(c));
         connect(c, QOverload<int>::of(&QComboBox::activated), this,

@@ -4,9 +4,11 @@
 // breaks when the grid changes size under an open editor or the window closes
 // with it open.
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QClipboard>
 #include <QComboBox>
+#include <QCompleter>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTableView>
@@ -104,6 +106,61 @@ private slots:
         QCOMPARE(combo->lineEdit()->text(), "10" + shown);
         QCOMPARE(view->model().widgets().get<tc::Combo>("V_N").text, ("10" + shown).toStdString());
         QCOMPARE(view->model().widgets().get<tc::Combo>("V_N").index, -1);
+    }
+
+    // An editable selector has its list and completion set up only when they
+    // are needed; from then on it is what Qt makes of an editable combo box:
+    // the same list, the same completion while typing.
+    void an_editable_selector_completes_as_qt_makes_it() {
+        BoxLog log;
+        auto view = MakeWindow(log);
+        view->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(view.get()));
+        auto* ours = Find<QComboBox>(view.get(), "TVec");
+        QVERIFY(ours->isEditable());
+        QVERIFY(!ours->findChild<QAbstractItemView*>()); // the list waits for the focus
+        QComboBox qts(view.get());
+        qts.setEditable(true);
+        qts.setInsertPolicy(QComboBox::NoInsert);
+        qts.show();
+        for (int i = 0; i < ours->count(); ++i)
+            qts.addItem(ours->itemText(i));
+        QVERIFY(qts.count() > 1);
+        const QString item = ours->itemText(1);
+        // The parts a student meets: the list shown, and what it is drawn with.
+        const auto shown = [](QComboBox& combo) {
+            combo.showPopup();
+            QStringList names;
+            for (const QWidget* w : combo.findChildren<QWidget*>())
+                if (w->isVisible()) names << QString::fromLatin1(w->metaObject()->className());
+            names << QString::fromLatin1(combo.itemDelegate()->metaObject()->className());
+            names.sort();
+            combo.hidePopup();
+            return names;
+        };
+        for (QComboBox* combo : {ours, static_cast<QComboBox*>(&qts)}) {
+            combo->setFocus();
+            combo->lineEdit()->clear();
+            for (const QChar ch : item.left(2)) { // keyClicks takes Latin letters only
+                QKeyEvent key(QEvent::KeyPress, 0, Qt::NoModifier, QString(ch));
+                QApplication::sendEvent(combo->lineEdit(), &key);
+            }
+        }
+        QCOMPARE(shown(*ours), shown(qts));
+        QCOMPARE(ours->view()->verticalScrollBarPolicy(), qts.view()->verticalScrollBarPolicy());
+        const QCompleter* a = ours->completer();
+        const QCompleter* b = qts.completer();
+        QVERIFY(a && b);
+        QCOMPARE(a->model(), ours->model());
+        QCOMPARE(a->widget() == ours, b->widget() == &qts);
+        QCOMPARE(a->widget() == ours->lineEdit(), b->widget() == qts.lineEdit());
+        QCOMPARE(a->caseSensitivity(), b->caseSensitivity());
+        QCOMPARE(a->completionMode(), b->completionMode());
+        QCOMPARE(a->completionColumn(), b->completionColumn());
+        QCOMPARE(a->filterMode(), b->filterMode());
+        QCOMPARE(ours->lineEdit()->text(), item);
+        QCOMPARE(ours->lineEdit()->text(), qts.lineEdit()->text());
+        QCOMPARE(ours->lineEdit()->selectedText(), qts.lineEdit()->selectedText());
     }
 
     // Typing into a memo keeps the text and cursor as the user left them when
