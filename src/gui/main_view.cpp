@@ -129,11 +129,10 @@ void MainView::reportFault(const std::string& what) {
     std::cerr << "tovrincalc: internal error: " << what << "\n";
     refresh();
     if (hooks.fault) return hooks.fault(BoxText(what));
-    QMessageBox::critical(this, QString::fromUtf8(kApplicationTitle) + QStringLiteral(": internal error"),
-                          QStringLiteral("The program went wrong and stopped the last action:\n") +
-                              BoxText(what) +
-                              QStringLiteral("\n\nThis is a fault of the program, not of your input. What "
-                                             "you typed stays; please report the text above."));
+    const MainWindow::FaultWords words = model_.faultWords();
+    QMessageBox::critical(this, Q(words.title),
+                          Q(words.before) + QLatin1Char('\n') + BoxText(what) + QStringLiteral("\n\n") +
+                              Q(words.after));
 }
 
 void MainView::refresh() {

@@ -128,7 +128,8 @@ protected:
     // The texts that once were fixed in the code, after solving the sloped
     // triangle and the example tetrahedron: the "or" of side AB, the altitude's
     // point, the angle grid's headings, the face ABC twice, a size of A, a tab
-    // caption, a heading of the edge grid and the title of the boxes.
+    // caption, a heading of the edge grid, the title of the boxes and of the box
+    // of a program fault.
     std::vector<std::string> onceFixedTexts() {
         triangle(kSloped);
         tetrahedron(kExampleD);
@@ -144,7 +145,8 @@ protected:
                 tree().get<Combo>("M_N").text,
                 tree().get("TabSheet4").caption,
                 tree().get<Grid>("PLine").cell(5, 0),
-                window->applicationTitle()};
+                window->applicationTitle(),
+                window->faultWords().title};
     }
 
     // Every text the window shows that holds one of `letters`.
@@ -152,6 +154,9 @@ protected:
         std::vector<std::string> texts;
         for (const Box& b : host.boxes)
             texts.push_back(b.text);
+        // The box of a program fault, which a working program never shows.
+        const MainWindow::FaultWords fault = window->faultWords();
+        texts.insert(texts.end(), {fault.title, fault.before, fault.after});
         for (const Widget* w : tree().all()) {
             texts.push_back(w->caption);
             if (auto* e = dynamic_cast<const Edit*>(w)) texts.push_back(e->text);
@@ -222,7 +227,7 @@ TEST_F(FixedTextsTest, the_shipped_lines_translate_the_texts_once_fixed_in_the_c
                   "Высота проходит через точку A(Ax;Ay) и имеет угловой коэффициент k1=-1/k.", "Углы",
                   "cos(gamma)", "где N(Nx,Ny,Nz) – нормальный вектор плоскости ABC: Nx*x+Ny*y+Nz*z+D=0",
                   "где  N - нормальный вектор плоскости ABC", "3x4", "3x4", "Тетраэдр", "Прямая",
-                  "TovrinCALC: высшая математика"}));
+                  "TovrinCALC: высшая математика", "TovrinCALC: высшая математика: внутренняя ошибка"}));
     EXPECT_EQ(tree().get<Combo>("M_N").text, "3x4");
 
     window->menu("N25");
@@ -249,7 +254,8 @@ TEST_F(FixedTextsTest, a_file_of_214_lines_keeps_the_texts_of_before) {
             "4",
             "2\u0445"
             "2",
-            "Tetraedr", "Line", "TovrinCALC: higher mathematics"}));
+            "Tetraedr", "Line", "TovrinCALC: higher mathematics",
+            "TovrinCALC: higher mathematics: internal error"}));
 
     // Flat figures are computed as before: the decimal triangle fails in its
     // angles, the tetrahedron is solved with a volume of 0.

@@ -78,6 +78,12 @@ public:
     // The title of the error and message boxes and of the figure window, in
     // the current language where the file words it.
     std::string applicationTitle() const { return env_.messages.text(Line::app_title, kApplicationTitle); }
+    // The box that reports a fault of the program (never of the input): its
+    // title, and the words before and after what went wrong.
+    struct FaultWords {
+        std::string title, before, after;
+    };
+    FaultWords faultWords() const;
     const WidgetTree& widgets() const { return tree_; }
     const Env& env() const { return env_; }
     const Settings& settings() const { return settings_; }

@@ -186,4 +186,13 @@ void MainWindow::chooseLanguage(const std::string& item) {
     about_.compose(language_);
 }
 
+MainWindow::FaultWords MainWindow::faultWords() const {
+    const MessageTable& m = env_.messages;
+    return {applicationTitle() + ": " + m.text(Line::fault_title, "internal error"),
+            m.text(Line::fault_intro, "The program went wrong and stopped the last action:"),
+            m.text(Line::fault_advice,
+                   "This is a fault of the program, not of your input. What you typed stays; "
+                   "please report the text above.")};
+}
+
 } // namespace tc

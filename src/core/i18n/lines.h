@@ -312,6 +312,9 @@ namespace tc {
     X(menu_russian) \
     X(menu_english) \
     X(app_title) \
+    X(fault_title) \
+    X(fault_intro) \
+    X(fault_advice) \
     /* lines from 214 on: append new texts here and to every shipped file */
 
 enum class Line : int {
