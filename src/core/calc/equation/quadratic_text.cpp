@@ -12,6 +12,12 @@ std::string Divisor(const Numbers& n, Ext a) {
     return "(2*" + Bracketed(n, a) + ")=";
 }
 
+// "(-b+root)/(2*a)=" (or with "-") with the numbers put in; `unit` follows the
+// root: "" for a real one, "*i" for an imaginary one.
+std::string RootFraction(const Numbers& n, char sign, Ext a, Ext b, Ext root, const char* unit) {
+    return "(" + n.g(-b) + sign + n.g(root) + unit + ")/" + Divisor(n, a);
+}
+
 } // namespace
 
 const std::string kStepGap(11, ' ');
@@ -26,28 +32,11 @@ std::string DiscriminantText(const Numbers& n, Ext a, Ext b, Ext c, Ext d) {
 }
 
 std::string RealRootText(const Numbers& n, char sign, Ext a, Ext b, const RealRootPair& roots) {
-    std::string t = "(";
-    t += n.g(-b);
-    t += sign;
-    t += n.g(roots.r);
-    t += ")/";
-    t += Divisor(n, a);
-    t += n.g(sign == '+' ? roots.x1 : roots.x2);
-    return t;
+    return RootFraction(n, sign, a, b, roots.r, "") + n.g(sign == '+' ? roots.x1 : roots.x2);
 }
 
 std::string ComplexRootText(const Numbers& n, char sign, Ext a, Ext b, const ComplexRootPair& roots) {
-    std::string t = "(";
-    t += n.g(-b);
-    t += sign;
-    t += n.g(roots.s);
-    t += "*i)/";
-    t += Divisor(n, a);
-    t += n.g(roots.re);
-    t += sign;
-    t += n.g(roots.im);
-    t += "*i";
-    return t;
+    return RootFraction(n, sign, a, b, roots.s, "*i") + n.g(roots.re) + sign + n.g(roots.im) + "*i";
 }
 
 std::vector<std::string> QuadraticSteps(const MessageTable& m, const Numbers& n, const QuadraticSolution& s,

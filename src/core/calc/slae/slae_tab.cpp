@@ -69,17 +69,17 @@ void SlaeTab::buildWidgets() {
     tree_.addPlain(WidgetKind::GroupBox, "CSLA_Det", page, "Визначники",
                    {kLeft, 236, kColumnWidth, kFirstRowTop + 5 * kRowPitch + 6});
     addResultRow("CSLA_Det", "DDl", "D", "DD", 0);
-    addResultRow("CSLA_Det", "Dx1l", "Dx1", "DDx1", 1);
-    addResultRow("CSLA_Det", "Dx2l", "Dx2", "DDx2", 2);
-    addResultRow("CSLA_Det", "Dx3l", "Dx3", "DDx3", 3);
-    addResultRow("CSLA_Det", "Dx4l", "Dx4", "DDx4", 4);
+    for (int i = 1; i <= 4; ++i) {
+        const std::string d = "Dx" + std::to_string(i);
+        addResultRow("CSLA_Det", d + "l", d, "D" + d, i);
+    }
 
     tree_.addPlain(WidgetKind::GroupBox, "CRez_SLA", page, "Шукані значення",
                    {kLeft, 400, kColumnWidth, kFirstRowTop + 4 * kRowPitch + 6});
-    addResultRow("CRez_SLA", "x1l", "x1", "x1", 0);
-    addResultRow("CRez_SLA", "x2l", "x2", "x2", 1);
-    addResultRow("CRez_SLA", "x3l", "x3", "x3", 2);
-    addResultRow("CRez_SLA", "x4l", "x4", "x4", 3);
+    for (int i = 1; i <= 4; ++i) {
+        const std::string x = "x" + std::to_string(i);
+        addResultRow("CRez_SLA", x + "l", x, x, i - 1);
+    }
 
     for (const char* name : kThirdUnknown)
         tree_.get(name).visible = false;
@@ -87,8 +87,8 @@ void SlaeTab::buildWidgets() {
         tree_.get(name).visible = false;
 }
 
-void SlaeTab::addResultRow(const char* group, const char* label, const char* caption, const char* field,
-                           int row) {
+void SlaeTab::addResultRow(const char* group, const std::string& label, const std::string& caption,
+                           const std::string& field, int row) {
     const int top = kFirstRowTop + row * kRowPitch;
     tree_.addPlain(WidgetKind::Label, label, group, caption, {12, top + 3, 40, 20});
     Edit& edit = tree_.add<Edit>(field, group);

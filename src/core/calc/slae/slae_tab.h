@@ -29,7 +29,8 @@ public:
 
 private:
     void buildWidgets();
-    void addResultRow(const char* group, const char* label, const char* caption, const char* field, int row);
+    void addResultRow(const char* group, const std::string& label, const std::string& caption,
+                      const std::string& field, int row);
 
     // The number of equations: list position + 2, and 2 when `Sl1` holds typed text.
     int equations() const;

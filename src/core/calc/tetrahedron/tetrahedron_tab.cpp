@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "calc/tetrahedron/tetrahedron_tab.h"
 
+#include <array>
+
 #include "calc/common/flat_figure.h"
 #include "calc/common/typed_input.h"
 #include "widgets/names.h"
@@ -42,6 +44,15 @@ int BoxHeight(int rows, int rowHeight, int extra = 0) {
 
 const char* const kEdgeNames[6] = {"AB", "AC", "AD", "BC", "CD", "BD"};
 const char* const kFaceNames[4] = {"ABC", "ABD", "ACD", "BCD"};
+
+// An angle grid: the function and the angle down the first column, the twelve
+// angles across the first row.
+void NameAngles(Grid& g, const char* function, const char* angle, const std::array<const char*, 12>& angles) {
+    g.setCell(0, 1, function);
+    g.setCell(0, 2, angle);
+    for (int c = 1; c <= 12; ++c)
+        g.setCell(c, 0, angles[static_cast<std::size_t>(c - 1)]);
+}
 
 } // namespace
 
@@ -142,14 +153,10 @@ void TetrahedronTab::formCreateInputs() {
     f.setColWidth(1, 169);
     f.setColWidth(2, 59);
 
-    Grid& a = *phi_;
-    a.setCell(0, 1, "cos(phi)");
-    a.setCell(0, 2, "phi");
-    const char* angleNames[] = {"AB^AC", "BA^BC", "CA^CB", "AB^AD", "BA^BD", "DA^DB",
-                                "AC^AD", "CA^CD", "DA^DC", "DC^DB", "CD^CB", "BC^BD"};
-    for (int c = 1; c <= 12; ++c)
-        a.setCell(c, 0, angleNames[c - 1]);
-    a.setColWidth(0, 52);
+    NameAngles(*phi_, "cos(phi)", "phi",
+               {"AB^AC", "BA^BC", "CA^CB", "AB^AD", "BA^BD", "DA^DB", "AC^AD", "CA^CD", "DA^DC", "DC^DB",
+                "CD^CB", "BC^BD"});
+    phi_->setColWidth(0, 52);
 }
 
 void TetrahedronTab::applyHeadings() {
@@ -167,13 +174,9 @@ void TetrahedronTab::formCreateResults() {
     h.setColWidth(2, 55);
     h.defaultRowHeight = 23;
 
-    Grid& t = *tham_;
-    t.setCell(0, 1, "sin(alpha)");
-    t.setCell(0, 2, "alpha");
-    const char* angleNames[] = {"AD^ABC", "BD^ABC", "CD^ABC", "AC^ABD", "BC^ABD", "DC^ABD",
-                                "BA^BCD", "CA^BCD", "DA^BCD", "AB^ACD", "CB^ACD", "DB^ACD"};
-    for (int c = 1; c <= 12; ++c)
-        t.setCell(c, 0, angleNames[c - 1]);
+    NameAngles(*tham_, "sin(alpha)", "alpha",
+               {"AD^ABC", "BD^ABC", "CD^ABC", "AC^ABD", "BC^ABD", "DC^ABD", "BA^BCD", "CA^BCD", "DA^BCD",
+                "AB^ACD", "CB^ACD", "DB^ACD"});
 }
 
 void TetrahedronTab::clearResults() {
