@@ -118,7 +118,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(view.get()));
         auto* ours = Find<QComboBox>(view.get(), "TVec");
         QVERIFY(ours->isEditable());
-        QVERIFY(!ours->findChild<QAbstractItemView*>()); // the list waits for the focus
+        QVERIFY(!ours->findChild<QAbstractItemView*>()); // no list before it is needed
         QComboBox qts(view.get());
         qts.setEditable(true);
         qts.setInsertPolicy(QComboBox::NoInsert);
