@@ -67,8 +67,7 @@ private slots:
         QVERIFY(view->width() <= small.width() && view->height() <= small.height());
         auto* scroll = qobject_cast<QScrollArea*>(view->centralWidget());
         QVERIFY(scroll);
-        view->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(view.get()));
+        QVERIFY(Activate(view.get()));
         auto* tabs = Find<QTabWidget>(view.get(), "Matem");
         for (int tab = 0; tab < 6; ++tab) {
             tabs->setCurrentIndex(tab);

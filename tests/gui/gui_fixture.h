@@ -72,6 +72,13 @@ inline std::unique_ptr<MainView> MakeWindow(BoxLog& log, char decimal = '.',
     return view;
 }
 
+// Makes `window` the active window, as a click on it would; keys and the
+// focus reach its widgets only then. False if it did not become active.
+[[nodiscard]] inline bool Activate(QWidget* window) {
+    window->activateWindow();
+    return QTest::qWaitForWindowActive(window);
+}
+
 // Closes any modal dialog that shows up and fails the running test: nothing in
 // these tests may wait for a person.
 class ModalWatchdog {

@@ -43,8 +43,7 @@ const TabCase kTabs[] = {
 
 QWidget* ShowTab(tc::gui::MainView* view, int index) {
     Find<QTabWidget>(view, "Matem")->setCurrentIndex(index);
-    view->activateWindow();
-    if (!QTest::qWaitForWindowActive(view)) qWarning("the window is not active");
+    if (!Activate(view)) qWarning("the window is not active");
     return Find<QTabWidget>(view, "Matem")->currentWidget();
 }
 
@@ -98,8 +97,7 @@ private slots:
     void the_window_opens_with_the_cursor_in_the_first_cell() {
         BoxLog log;
         auto view = MakeWindow(log);
-        view->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(view.get()));
+        QVERIFY(Activate(view.get()));
         auto* grid = Find<QTableView>(view.get(), "Vec_Table");
         QVERIFY(grid->isAncestorOf(QApplication::focusWidget()) || QApplication::focusWidget() == grid);
         QCOMPARE(grid->currentIndex(), grid->model()->index(1, 1));

@@ -40,8 +40,7 @@ QString Text(tc::gui::MainView* view, const char* name) {
 
 // Sends Ctrl+<key> to the window as the user's keyboard would.
 void CtrlKey(QWidget* view, Qt::Key key) {
-    view->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(view));
+    QVERIFY(Activate(view));
     QTest::keyClick(view, key, Qt::ControlModifier);
 }
 
@@ -85,8 +84,7 @@ private slots:
     void ctrl_e_switches_the_language_while_the_cursor_is_in_a_text_field() {
         BoxLog log;
         auto view = MakeWindow(log, '.', {TOVRIN_LANG_SOURCE_DIR});
-        view->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(view.get()));
+        QVERIFY(Activate(view.get()));
         Find<QTabWidget>(view.get(), "Matem")->setCurrentIndex(5);
         auto* field = Find<QLineEdit>(view.get(), "Eq_e1");
         field->setFocus();
@@ -123,8 +121,7 @@ private slots:
     void a_window_torn_down_with_the_cursor_in_a_task_selector_closes_cleanly() {
         BoxLog log;
         auto view = MakeWindow(log, '.', {TOVRIN_LANG_SOURCE_DIR});
-        view->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(view.get()));
+        QVERIFY(Activate(view.get()));
         auto* selector = Find<QComboBox>(view.get(), "TVec");
         QCOMPARE(selector->currentIndex(), -1);
         QCOMPARE(selector->currentText(), QString("Додавання"));

@@ -114,8 +114,7 @@ private slots:
     void an_editable_selector_completes_as_qt_makes_it() {
         BoxLog log;
         auto view = MakeWindow(log);
-        view->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(view.get()));
+        QVERIFY(Activate(view.get()));
         auto* ours = Find<QComboBox>(view.get(), "TVec");
         QVERIFY(ours->isEditable());
         QVERIFY(!ours->findChild<QAbstractItemView*>()); // no list before it is needed
