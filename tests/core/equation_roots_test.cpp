@@ -38,6 +38,11 @@ long double RelativeResidual(const std::vector<long double>& k, Complex x) {
     return size == 0 ? std::abs(p) : std::abs(p) / size; // x = 0 with no constant term
 }
 
+// b*b-4*a*c of coefficients that are integers (or exact binary values).
+mpq_class ExactDisc(long double a, long double b, long double c) {
+    return ExactDiscriminant(ExactOf(a), ExactOf(b), ExactOf(c));
+}
+
 CubicInputs Cubic(long double a, long double b, long double c, long double d) {
     CubicInputs in;
     const long double k[] = {a, b, c, d};
@@ -149,7 +154,7 @@ TEST(BiquadraticSolverTest, roots_are_the_square_roots_of_each_t) {
                 const std::vector<long double> k = {static_cast<long double>(a), 0,
                                                     static_cast<long double>(-a * (t1 + t2)), 0,
                                                     static_cast<long double>(a * t1 * t2)};
-                const BiquadraticSolution s = SolveBiquadratic(k[0], k[2], k[4]);
+                const BiquadraticSolution s = SolveBiquadratic(k[0], k[2], k[4], ExactDisc(k[0], k[2], k[4]));
                 std::vector<Complex> got, want;
                 for (int t : {t1, t2}) {
                     const Complex w = std::sqrt(Complex(t));
@@ -169,7 +174,7 @@ TEST(BiquadraticSolverTest, complex_t_gives_four_complex_roots_that_satisfy_the_
         for (int c = 1; c <= 9; c += 2) {
             if (b * b >= 4 * c) continue;
             const std::vector<long double> k = {2, 0, 2.0L * b, 0, 2.0L * c};
-            const BiquadraticSolution s = SolveBiquadratic(k[0], k[2], k[4]);
+            const BiquadraticSolution s = SolveBiquadratic(k[0], k[2], k[4], ExactDisc(k[0], k[2], k[4]));
             ASSERT_TRUE(s.t.complex.has_value());
             for (const Root& x : s.x) {
                 EXPECT_TRUE(x.complex);

@@ -32,8 +32,10 @@ enum class Text { Discriminant, RealRoot, ComplexRoot };
 std::string Build(Text which, const Numbers& n, const TextCase& t) {
     switch (which) {
     case Text::Discriminant: return DiscriminantText(n, t.a, t.b, t.c, Discriminant(t.a, t.b, t.c));
-    case Text::RealRoot: return RealRootText(n, t.sign, t.a, t.b, RealRoots(t.a, t.b, t.c));
-    case Text::ComplexRoot: return ComplexRootText(n, t.sign, t.a, t.b, ComplexRoots(t.a, t.b, t.c));
+    case Text::RealRoot:
+        return RealRootText(n, t.sign, t.a, t.b, RealRoots(t.a, t.b, t.c, Discriminant(t.a, t.b, t.c)));
+    case Text::ComplexRoot:
+        return ComplexRootText(n, t.sign, t.a, t.b, ComplexRoots(t.a, t.b, Discriminant(t.a, t.b, t.c)));
     }
     return {};
 }
@@ -104,8 +106,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, ComplexRootTextTest,
                          NameAndSeparator());
 
 TEST(RootTextTest, a_square_root_of_a_negative_number_is_an_invalid_operation) {
-    EXPECT_EQ(FailureOf([] { RealRoots(1, 2, 5); }), kInvalidOperation);
-    EXPECT_EQ(FailureOf([] { ComplexRoots(1, 5, 6); }), kInvalidOperation);
+    EXPECT_EQ(FailureOf([] { RealRoots(1, 2, 5, -16); }), kInvalidOperation);
+    EXPECT_EQ(FailureOf([] { ComplexRoots(1, 5, 1); }), kInvalidOperation);
 }
 
 TEST(RootTextTest, the_discriminant_is_computed_in_extended_precision) {
@@ -117,7 +119,7 @@ TEST(RootTextTest, the_discriminant_is_computed_in_extended_precision) {
     const Numbers n;
     EXPECT_EQ(DiscriminantText(n, 1, b, c, Discriminant(1, b, c)),
               "D=1.00000000093132*1.00000000093132-4*1*0.250000000465661=8.67361737988404E-19");
-    EXPECT_EQ(RealRootText(n, '+', 1, b, RealRoots(1, b, c)),
+    EXPECT_EQ(RealRootText(n, '+', 1, b, RealRoots(1, b, c, Discriminant(1, b, c))),
               "(-1.00000000093132+9.31322574615479E-10)/(2*1)=-0.5");
 }
 
@@ -125,18 +127,18 @@ TEST(RootTextTest, the_discriminant_is_computed_in_extended_precision) {
 // of the roots, c/(a*x_other); the other root and well-separated ones keep
 // the textbook value.
 TEST(RealRootsTest, the_root_that_would_cancel_keeps_its_digits) {
-    const RealRootPair plus = RealRoots(1, 1e10L, 1);
+    const RealRootPair plus = RealRoots(1, 1e10L, 1, Discriminant(1, 1e10L, 1));
     EXPECT_NEAR(static_cast<double>(plus.x1.value() / -1e-10L), 1.0, 1e-18);
     EXPECT_EQ(plus.x2.value(), -1e10L);
-    const RealRootPair minus = RealRoots(1, -1e10L, 1);
+    const RealRootPair minus = RealRoots(1, -1e10L, 1, Discriminant(1, -1e10L, 1));
     EXPECT_NEAR(static_cast<double>(minus.x2.value() / 1e-10L), 1.0, 1e-18);
     EXPECT_EQ(minus.x1.value(), 1e10L);
     // |b| = 5 is more than twice r = 1: both textbook values stand.
-    const RealRootPair apart = RealRoots(1, 5, 6);
+    const RealRootPair apart = RealRoots(1, 5, 6, Discriminant(1, 5, 6));
     EXPECT_EQ(apart.x1.value(), -2.0L);
     EXPECT_EQ(apart.x2.value(), -3.0L);
     // c = 0: the root 0 stays an unsigned 0.
-    EXPECT_FALSE(std::signbit(RealRoots(1, 3, 0).x1.value()));
+    EXPECT_FALSE(std::signbit(RealRoots(1, 3, 0, Discriminant(1, 3, 0)).x1.value()));
 }
 
 TEST(StoreDoubleTest, rounds_to_the_nearest_double) {

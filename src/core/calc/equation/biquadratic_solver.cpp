@@ -32,9 +32,9 @@ Root PrincipalSqrt(const Root& t) {
     return {Unsigned0(t.im / (2.0L * h)), h, true};
 }
 
-BiquadraticSolution SolveBiquadratic(Ext a, Ext b, Ext c) {
+BiquadraticSolution SolveBiquadratic(Ext a, Ext b, Ext c, const Rational& exactDisc) {
     BiquadraticSolution s;
-    s.t = SolveQuadratic(a, b, c);
+    s.t = SolveQuadratic(a, b, c, exactDisc);
     if (s.t.real) {
         s.tRoots = {Root{s.t.real->x1, 0.0L, false}, Root{s.t.real->x2, 0.0L, false}};
     } else {

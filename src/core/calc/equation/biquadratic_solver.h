@@ -20,8 +20,8 @@ struct BiquadraticSolution {
     std::array<Root, 4> x;
 };
 
-// `a` must not be zero.
-BiquadraticSolution SolveBiquadratic(Ext a, Ext b, Ext c);
+// `a` must not be zero; `exactDisc` is b*b-4*a*c of the typed coefficients.
+BiquadraticSolution SolveBiquadratic(Ext a, Ext b, Ext c, const Rational& exactDisc);
 
 // The principal square root of a real or complex number.
 Root PrincipalSqrt(const Root& t);

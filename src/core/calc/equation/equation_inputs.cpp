@@ -3,6 +3,7 @@
 
 #include "calc/common/typed_input.h"
 #include "calc/equation/double_value.h"
+#include "calc/equation/exact_number.h"
 
 namespace tc {
 
@@ -14,6 +15,13 @@ std::vector<Coefficient> ReadCoefficients(const Env& env, const std::vector<cons
         const Place place{Line::place_equation_coefficient, "Coefficient %1", {std::string(1, letter++)}};
         out.push_back({field->text, StoreDouble(ReadField(env, *field, place))});
     }
+    return out;
+}
+
+std::vector<mpq_class> ExactCoefficients(const std::vector<Coefficient>& k, char decimal) {
+    std::vector<mpq_class> out;
+    for (const Coefficient& c : k)
+        out.push_back(c.value == 0 ? mpq_class(0) : ExactDecimal(c.text, decimal));
     return out;
 }
 

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include <gmpxx.h>
+
 #include "app/env.h"
 #include "numbers/convert.h"
 #include "widgets/controls.h"
@@ -21,5 +23,14 @@ struct Coefficient {
 // a 64-bit double. All are read before any is judged, so a text that is no
 // number fails first; so does a value beyond the double range (an overflow).
 std::vector<Coefficient> ReadCoefficients(const Env& env, const std::vector<const Edit*>& fields);
+
+} // namespace tc
+
+namespace tc {
+
+// The exact values of the typed coefficients. A value too small for a double
+// was kept as 0 and counts as 0 here too, so the exact equation is the one
+// the written solution shows.
+std::vector<mpq_class> ExactCoefficients(const std::vector<Coefficient>& k, char decimal);
 
 } // namespace tc

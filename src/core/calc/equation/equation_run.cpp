@@ -6,7 +6,6 @@
 #include "calc/equation/cubic_text.h"
 #include "calc/equation/equation_inputs.h"
 #include "calc/equation/equation_tab.h"
-#include "calc/equation/exact_number.h"
 #include "calc/equation/quadratic_text.h"
 
 namespace tc {
@@ -44,7 +43,9 @@ bool EquationTab::readCoefficients(std::vector<Coefficient>& out) {
 void EquationTab::solveQuadratic() {
     std::vector<Coefficient> k;
     if (!readCoefficients(k)) return;
-    const QuadraticSolution s = SolveQuadratic(k[0].value, k[1].value, k[2].value);
+    const std::vector<mpq_class> exact = ExactCoefficients(k, env_.nums.decimal());
+    const QuadraticSolution s =
+        SolveQuadratic(k[0].value, k[1].value, k[2].value, ExactDiscriminant(exact[0], exact[1], exact[2]));
     frame_.memo.lines = WriteQuadratic(env_.messages, env_.nums, {k[0].text, k[1].text, k[2].text}, s);
     showRoots(QuadraticRootFields(env_.nums, s));
     if (!ReadViewOptions(tree_).check) return;
@@ -57,10 +58,10 @@ void EquationTab::solveQuadratic() {
 void EquationTab::solveCubic() {
     std::vector<Coefficient> k;
     if (!readCoefficients(k)) return;
+    const std::vector<mpq_class> exact = ExactCoefficients(k, env_.nums.decimal());
     CubicInputs in;
     for (size_t i = 0; i < 4; ++i) {
-        // A value too small for a double counts as zero, as it does for A.
-        in.exact[i] = k[i].value == 0 ? mpq_class(0) : ExactDecimal(k[i].text, env_.nums.decimal());
+        in.exact[i] = exact[i];
         in.kept[i] = k[i].value;
     }
     EquationText text = WriteCubic(env_.messages, env_.nums, SolveCubic(in));
@@ -71,8 +72,10 @@ void EquationTab::solveCubic() {
 void EquationTab::solveBiquadratic() {
     std::vector<Coefficient> k;
     if (!readCoefficients(k)) return;
-    EquationText text =
-        WriteBiquadratic(env_.messages, env_.nums, SolveBiquadratic(k[0].value, k[1].value, k[2].value));
+    const std::vector<mpq_class> exact = ExactCoefficients(k, env_.nums.decimal());
+    EquationText text = WriteBiquadratic(
+        env_.messages, env_.nums,
+        SolveBiquadratic(k[0].value, k[1].value, k[2].value, ExactDiscriminant(exact[0], exact[1], exact[2])));
     frame_.memo.lines = std::move(text.memo);
     showRoots(text.roots);
 }

@@ -16,12 +16,12 @@ Ext Discriminant(Ext a, Ext b, Ext c) {
     return b * b - 4.0L * a * c;
 }
 
-Ext NegatedDiscriminant(Ext a, Ext b, Ext c) {
-    return 4.0L * a * c - b * b;
+Rational ExactDiscriminant(const Rational& a, const Rational& b, const Rational& c) {
+    return b * b - 4 * a * c;
 }
 
-RealRootPair RealRoots(Ext a, Ext b, Ext c) {
-    const Ext r = Sqrt(Discriminant(a, b, c));
+RealRootPair RealRoots(Ext a, Ext b, Ext c, Ext d) {
+    const Ext r = Sqrt(d);
     RealRootPair p{r, (-b + r) / (2.0L * a), (-b - r) / (2.0L * a)};
     // -b+r cancels for b > 0 and -b-r for b < 0 when |b| and r are close; the
     // product of the roots, x1*x2 = c/a, then gives that root from the other
@@ -37,27 +37,29 @@ RealRootPair RealRoots(Ext a, Ext b, Ext c) {
     return p;
 }
 
-ComplexRootPair ComplexRoots(Ext a, Ext b, Ext c) {
-    const Ext s = Sqrt(NegatedDiscriminant(a, b, c));
+ComplexRootPair ComplexRoots(Ext a, Ext b, Ext d) {
+    const Ext s = Sqrt(-d);
     return {s, -b / (2.0L * a), s / (2.0L * a)};
 }
 
-QuadraticSolution SolveQuadratic(Ext a, Ext b, Ext c) {
+QuadraticSolution SolveQuadratic(Ext a, Ext b, Ext c, const Rational& exactDisc) {
     QuadraticSolution s;
     s.a = a;
     s.b = b;
     s.c = c;
-    s.d = Discriminant(a, b, c);
+    // Evaluated as written for its failures (an overflow), then replaced.
+    static_cast<void>(Discriminant(a, b, c));
+    s.d = NearestExt(exactDisc);
     s.vertex = -b / (2.0L * a);
     if (s.d > 0.0L) {
         s.kind = QuadraticCase::TwoReal;
-        s.real = RealRoots(a, b, c);
+        s.real = RealRoots(a, b, c, s.d);
     } else if (s.d == 0.0L) {
         s.kind = QuadraticCase::Double;
-        s.real = RealRoots(a, b, c);
+        s.real = RealRoots(a, b, c, s.d);
     } else {
         s.kind = QuadraticCase::Complex;
-        s.complex = ComplexRoots(a, b, c);
+        s.complex = ComplexRoots(a, b, s.d);
     }
     return s;
 }

@@ -6,6 +6,7 @@
 
 #include <optional>
 
+#include "numbers/exact.h"
 #include "numbers/ext.h"
 
 namespace tc {
@@ -17,7 +18,7 @@ struct RealRootPair {
     Ext r, x1, x2;
 };
 
-// The two roots of a discriminant D < 0: s = sqrt(-D) = sqrt(4ac-b^2),
+// The two roots of a discriminant D < 0: s = sqrt(-D),
 // x = re +- im*i with re = -b/(2a) and im = s/(2a) (negative for a < 0).
 struct ComplexRootPair {
     Ext s, re, im;
@@ -27,7 +28,7 @@ enum class QuadraticCase { TwoReal, Double, Complex };
 
 struct QuadraticSolution {
     Ext a, b, c;
-    Ext d; // b*b-4*a*c, computed as written
+    Ext d; // b*b-4*a*c of the typed coefficients
     QuadraticCase kind = QuadraticCase::TwoReal;
     std::optional<RealRootPair> real;       // TwoReal and Double (r = 0)
     std::optional<ComplexRootPair> complex; // Complex
@@ -43,17 +44,24 @@ struct VietaCheck {
 };
 VietaCheck CheckVieta(const QuadraticSolution& s);
 
-// The discriminant b*b-4*a*c and the square-root argument 4*a*c-b*b of the
-// complex case, evaluated in the order the written solution shows them.
+// The discriminant b*b-4*a*c, evaluated in the order the written solution
+// shows it.
 Ext Discriminant(Ext a, Ext b, Ext c);
-Ext NegatedDiscriminant(Ext a, Ext b, Ext c);
 
-// Fail with an invalid operation when the discriminant has the other sign.
-RealRootPair RealRoots(Ext a, Ext b, Ext c);
-ComplexRootPair ComplexRoots(Ext a, Ext b, Ext c);
+// The roots for the discriminant d; fail with an invalid operation when d
+// has the other sign.
+RealRootPair RealRoots(Ext a, Ext b, Ext c, Ext d);
+ComplexRootPair ComplexRoots(Ext a, Ext b, Ext d);
 
-// The case goes by the sign of the discriminant as computed in extended
-// precision; `a` must not be zero.
-QuadraticSolution SolveQuadratic(Ext a, Ext b, Ext c);
+// The typed coefficients are finite decimals, so b*b-4*a*c of them is an exact
+// rational: `exactDisc`. The discriminant is still evaluated on a, b and c
+// (an overflow there fails as before), then taken as the extended value
+// nearest to the exact one, for the value written, the case and the roots: a
+// double root of decimals such as 0.3 has D = 0, not a trace of rounding.
+// `a` must not be zero.
+QuadraticSolution SolveQuadratic(Ext a, Ext b, Ext c, const Rational& exactDisc);
+
+// b*b-4*a*c of exact coefficients.
+Rational ExactDiscriminant(const Rational& a, const Rational& b, const Rational& c);
 
 } // namespace tc

@@ -1,0 +1,131 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "calc/equation/complex_pair.h"
+
+#include <algorithm>
+#include <initializer_list>
+
+#include "calc/equation/exact_number.h"
+
+namespace tc {
+
+namespace {
+
+// The most bits a bracket of x1 is narrowed to. The widest spread of roots that
+// typed coefficients allow needs about 4,300; beyond that only a part lying
+// exactly on a rounding boundary would go on, and takes the nearer side.
+constexpr mp_bitcnt_t kMostBits = 16384;
+
+struct Range {
+    mpq_class lo, hi;
+};
+
+Range Of(std::initializer_list<mpq_class> values) {
+    return {std::min(values), std::max(values)};
+}
+
+// The coefficients as rationals, for exact enclosures.
+struct Coefficients {
+    mpq_class a, b, c, d;
+    explicit Coefficients(const ExactCubic& p) : a(p[0]), b(p[1]), c(p[2]), d(p[3]) {}
+};
+
+mpq_class RealPart(const Coefficients& k, const mpq_class& x) {
+    return -(k.a * x + k.b) / (2 * k.a);
+}
+
+mpq_class ImaginarySquared(const Coefficients& k, const mpq_class& x) {
+    return ((3 * k.a * k.a * x + 2 * k.a * k.b) * x + 4 * k.a * k.c - k.b * k.b) / (4 * k.a * k.a);
+}
+
+ComplexPair Rounded(const mpq_class& re, const mpq_class& imSquared) {
+    return {NearestExt(re), NearestSqrt(imSquared)};
+}
+
+// Both parts from a bracket [lo, hi] of x1 that holds no 0, when each of
+// their enclosures lies within what rounds to one extended value.
+bool FromBracket(const Coefficients& k, const mpq_class& lo, const mpq_class& hi, ComplexPair& out) {
+    if (sgn(lo) * sgn(hi) <= 0) return false;
+    const Range first = Of({RealPart(k, lo), RealPart(k, hi)});
+    const Range numerator = Of({k.c * lo + k.d, k.c * hi + k.d});
+    const Range denominator = Of({2 * k.a * lo * lo, 2 * k.a * hi * hi}); // no 0 inside
+    const Range second = Of({numerator.lo / denominator.lo, numerator.lo / denominator.hi,
+                             numerator.hi / denominator.lo, numerator.hi / denominator.hi});
+    const Range re{std::max(first.lo, second.lo), std::min(first.hi, second.hi)};
+    if (re.lo > re.hi) return false;
+
+    // im^2 as a quadratic in x1 has its extreme value at x1 = -b/(3a).
+    Range direct = Of({ImaginarySquared(k, lo), ImaginarySquared(k, hi)});
+    const mpq_class vertex = -k.b / (3 * k.a);
+    if (lo < vertex && vertex < hi) {
+        const mpq_class v = ImaginarySquared(k, vertex);
+        direct = {std::min(direct.lo, v), std::max(direct.hi, v)};
+    }
+    const Range modulus = Of({-k.d / (k.a * lo), -k.d / (k.a * hi)});
+    const Range reSquared = sgn(re.lo) * sgn(re.hi) <= 0
+                                ? Range{0, std::max(re.lo * re.lo, re.hi * re.hi)}
+                                : Of({re.lo * re.lo, re.hi * re.hi});
+    const mpq_class fromModulusLo = modulus.lo - reSquared.hi, fromModulusHi = modulus.hi - reSquared.lo;
+    const Range im{std::max(direct.lo, fromModulusLo), std::min(direct.hi, fromModulusHi)};
+    if (im.lo <= 0 || im.lo > im.hi) return false;
+
+    const ComplexPair low = Rounded(re.lo, im.lo), high = Rounded(re.hi, im.hi);
+    if (low.re != high.re || low.im != high.im) return false;
+    out = low;
+    return true;
+}
+
+mpq_class Exact(const mpf_class& f) {
+    mpq_class q;
+    mpq_set_f(q.get_mpq_t(), f.get_mpf_t());
+    return q;
+}
+
+// Newton's iteration for the simple root x of `p` in `bits` bits, from x.
+void Polish(const ExactCubic& p, mpf_class& x, mp_bitcnt_t bits) {
+    x.set_prec(bits);
+    const mpf_class a(p[0], bits), b(p[1], bits), c(p[2], bits), d(p[3], bits);
+    mpf_class f(0, bits), slope(0, bits), step(0, bits), size(0, bits);
+    for (int i = 0; i < 8; ++i) {
+        f = ((a * x + b) * x + c) * x + d;
+        slope = (3 * a * x + 2 * b) * x + c;
+        if (f == 0 || slope == 0) return;
+        step = f / slope;
+        x -= step;
+        size = abs(x);
+        mpf_div_2exp(size.get_mpf_t(), size.get_mpf_t(), bits - 4);
+        if (abs(step) <= size) return;
+    }
+}
+
+} // namespace
+
+ComplexPair PairBeside(const ExactCubic& p, Ext x1, const mpq_class& lo, const mpq_class& hi) {
+    const Coefficients k(p);
+    // a*d = b*c with c/a > 0: the cubic is (a*x+b)*(x^2+c/a), the pair +-i*sqrt(c/a).
+    if (p[0] * p[3] == p[1] * p[2] && sgn(p[0]) == sgn(p[2])) return {0.0L, NearestSqrt(k.c / k.a)};
+    if (lo == hi) return Rounded(RealPart(k, lo), ImaginarySquared(k, lo));
+    ComplexPair out;
+    if (FromBracket(k, lo, hi, out)) return out;
+
+    mpf_class x = ToMpf(x1, 128);
+    mpq_class bestLo = lo, bestHi = hi;
+    for (mp_bitcnt_t bits = 128; bits <= kMostBits; bits *= 2) {
+        Polish(p, x, bits);
+        const mpq_class mid = Exact(x);
+        if (p.signAt(mid) == 0) return Rounded(RealPart(k, mid), ImaginarySquared(k, mid));
+        mpq_class width = abs(mid);
+        mpq_div_2exp(width.get_mpq_t(), width.get_mpq_t(), bits - 16);
+        const mpq_class below = mid - width, above = mid + width;
+        if (p.signAt(below) * p.signAt(above) >= 0) continue;
+        bestLo = below;
+        bestHi = above;
+        if (FromBracket(k, below, above, out)) return out;
+    }
+    // Only a part exactly on a rounding boundary gets here: the middle of the
+    // last bracket decides.
+    const mpq_class mid = (bestLo + bestHi) / 2;
+    const mpq_class imSquared = ImaginarySquared(k, mid);
+    return {NearestExt(RealPart(k, mid)), imSquared > 0 ? NearestSqrt(imSquared) : Ext(0.0L)};
+}
+
+} // namespace tc
