@@ -80,23 +80,6 @@ mpq_class Exact(const mpf_class& f) {
     return q;
 }
 
-// Newton's iteration for the simple root x of `p` in `bits` bits, from x.
-void Polish(const ExactCubic& p, mpf_class& x, mp_bitcnt_t bits) {
-    x.set_prec(bits);
-    const mpf_class a(p[0], bits), b(p[1], bits), c(p[2], bits), d(p[3], bits);
-    mpf_class f(0, bits), slope(0, bits), step(0, bits), size(0, bits);
-    for (int i = 0; i < 8; ++i) {
-        f = ((a * x + b) * x + c) * x + d;
-        slope = (3 * a * x + 2 * b) * x + c;
-        if (f == 0 || slope == 0) return;
-        step = f / slope;
-        x -= step;
-        size = abs(x);
-        mpf_div_2exp(size.get_mpf_t(), size.get_mpf_t(), bits - 4);
-        if (abs(step) <= size) return;
-    }
-}
-
 } // namespace
 
 ComplexPair PairBeside(const ExactCubic& p, Ext x1, const mpq_class& lo, const mpq_class& hi) {
@@ -110,7 +93,7 @@ ComplexPair PairBeside(const ExactCubic& p, Ext x1, const mpq_class& lo, const m
     mpf_class x = ToMpf(x1, 128);
     mpq_class bestLo = lo, bestHi = hi;
     for (mp_bitcnt_t bits = 128; bits <= kMostBits; bits *= 2) {
-        Polish(p, x, bits);
+        p.newton(x, bits);
         const mpq_class mid = Exact(x);
         if (p.signAt(mid) == 0) return Rounded(RealPart(k, mid), ImaginarySquared(k, mid));
         mpq_class width = abs(mid);

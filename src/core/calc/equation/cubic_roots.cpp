@@ -108,7 +108,7 @@ std::array<Ext, 3> ThreeRealRoots(const ExactCubic& p) {
     bool certain = true;
     for (size_t i = 0; i < 3 && certain; ++i) {
         mpq_class lo, hi;
-        certain = p.rootRoundsTo(start[i], roots[i], lo, hi);
+        certain = p.rootRoundsTo(p.polish(start[i]), roots[i], lo, hi);
     }
     std::sort(roots.begin(), roots.end());
     // Three distinct values in three disjoint brackets: one root in each.
@@ -130,7 +130,8 @@ RealAndPair OneRealRoot(const ExactCubic& p) {
         certain = true;
     } else {
         const Approximations x = Approximate(p, false);
-        certain = p.rootRoundsTo(x.large, out.x, lo, hi) || p.rootRoundsTo(x.small, out.x, lo, hi);
+        certain = p.rootRoundsTo(p.polish(x.large), out.x, lo, hi) ||
+                  p.rootRoundsTo(p.polish(x.small), out.x, lo, hi);
     }
     if (!certain) {
         const mpq_class bound = PowerOfTwo(p.upperExponent(), 1);

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <limits>
 
-#include "numbers/exact.h"
+#include "calc/equation/exact_number.h"
 
 namespace tc {
 
@@ -64,6 +64,32 @@ int ExactCubic::signAt(const mpq_class& x) const {
 
 mpq_class ExactCubic::at(const mpq_class& x) const {
     return ((k_[0] * x + k_[1]) * x + k_[2]) * x + k_[3];
+}
+
+void ExactCubic::newton(mpf_class& x, mp_bitcnt_t bits) const {
+    x.set_prec(bits);
+    const mpf_class a(k_[0], bits), b(k_[1], bits), c(k_[2], bits), d(k_[3], bits);
+    mpf_class f(0, bits), slope(0, bits), step(0, bits), size(0, bits);
+    for (int i = 0; i < 8; ++i) {
+        f = ((a * x + b) * x + c) * x + d;
+        slope = (3 * a * x + 2 * b) * x + c;
+        if (f == 0 || slope == 0) return;
+        step = f / slope;
+        x -= step;
+        size = abs(x);
+        mpf_div_2exp(size.get_mpf_t(), size.get_mpf_t(), bits - 4);
+        if (abs(step) <= size) return;
+    }
+}
+
+Ext ExactCubic::polish(Ext start) const {
+    if (!std::isfinite(start.value())) return start;
+    mpf_class x = ToMpf(start, 128);
+    newton(x, 128);
+    // A start far from every root may run beyond the extended range.
+    long exponent = 0;
+    mpf_get_d_2exp(&exponent, x.get_mpf_t());
+    return std::labs(exponent) < 16000 ? NearestExt(x) : start;
 }
 
 Ext ExactCubic::rootBetween(mpq_class lo, mpq_class hi) const {

@@ -33,6 +33,14 @@ public:
     long upperExponent() const { return upper_; }
     long lowerExponent() const { return lower_; }
 
+    // Newton's iteration towards a simple root in `bits` bits, from x (a few
+    // steps: enough from a start right to half as many bits).
+    void newton(mpf_class& x, mp_bitcnt_t bits) const;
+
+    // The extended value that Newton's iteration in 128 bits reaches from
+    // `start` (which stays when it is no finite number).
+    Ext polish(Ext start) const;
+
     // The extended value nearest to the only root in (lo, hi), where the
     // cubic has opposite nonzero signs at lo and hi: bisection on the exact
     // sign, by halving the exponent while lo and hi lie far apart and the
