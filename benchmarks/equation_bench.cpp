@@ -24,7 +24,7 @@ void SolveCubic(benchmark::State& state, const char* a, const char* b, const cha
         window.click("Eq_Run");
         benchmark::DoNotOptimize(window.widgets().get<tc::Edit>("Eq_X1").text);
     }
-    if (!host.boxes.empty()) state.SkipWithError("the equation failed");
+    if (!host.boxes.empty()) state.SkipWithError(host.boxes.front().text.c_str());
 }
 
 // (x-1)(x+2)(x+1E60): three real roots, 1E60 apart.

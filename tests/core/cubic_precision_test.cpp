@@ -8,10 +8,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <string>
 #include <vector>
 
 #include "calc/equation/cubic_solver.h"
+#include "calc/equation/exact_cubic.h"
 #include "calc/equation/exact_number.h"
 #include "numbers/convert.h"
 
@@ -118,6 +120,13 @@ TEST_P(CubicPairTest, the_real_root_and_both_parts_of_the_pair_are_the_nearest_v
 
 INSTANTIATE_TEST_SUITE_P(Families, CubicPairTest,
                          ::testing::Combine(::testing::ValuesIn(kPairs), ::testing::ValuesIn(kLeading)));
+
+// The square root of an extended value is rounded once by the FPU too.
+TEST(NearestSqrtTest, rounds_once_as_the_fpu_does) {
+    for (long double v : {2.0L, 3.0L, 10.0L, 0.1L, 3 * 0x1p-16000L, 1e4000L, 7e-4000L, 0x1p-16440L, 4.0L})
+        EXPECT_EQ(NearestSqrt(ExactOf(v)).value(), std::sqrt(v)) << v;
+    EXPECT_EQ(NearestSqrt(0).value(), 0.0L);
+}
 
 } // namespace
 } // namespace tc

@@ -7,7 +7,9 @@
 #include <cmath>
 #include <limits>
 
+#include "calc/equation/biquadratic_solver.h"
 #include "calc/equation/double_value.h"
+#include "calc/equation/exact_number.h"
 #include "calc/equation/quadratic_solver.h"
 #include "calc/equation/quadratic_text.h"
 #include "core/numbers_test_support.h"
@@ -140,6 +142,49 @@ TEST(RealRootsTest, the_root_that_would_cancel_keeps_its_digits) {
     // c = 0: the root 0 stays an unsigned 0.
     EXPECT_FALSE(std::signbit(RealRoots(1, 3, 0, Discriminant(1, 3, 0)).x1.value()));
 }
+
+// The discriminant of the typed decimals is exact; the value written, the case
+// and the roots follow it, where the binary values of the decimals gave a
+// trace of rounding.
+struct ExactDiscCase {
+    const char *a, *b, *c;
+    QuadraticCase kind;
+    const char *d, *x1, *x2; // x1 and x2 as the memo writes them
+};
+
+const ExactDiscCase kExactDiscs[] = {
+    {"1", "-0.6", "0.09", QuadraticCase::Double, "0", "0.3", "0.3"},
+    {"1", "-0.2", "0.01", QuadraticCase::Double, "0", "0.1", "0.1"},
+    {"-1.8", "-1.9", "-0.4", QuadraticCase::TwoReal, "0.73", "-0.765111215147709", "-0.290444340407846"},
+    {"0.01", "0.2", "1.01", QuadraticCase::Complex, "-0.0004", "-10", "1"}, // -10 +- 1*i
+    {"1", "-1.4", "0.49", QuadraticCase::Double, "0", "0.7", "0.7"},
+};
+
+class ExactDiscriminantTest : public ::testing::TestWithParam<ExactDiscCase> {};
+
+TEST_P(ExactDiscriminantTest, decides_the_case_and_the_roots) {
+    const ExactDiscCase& t = GetParam();
+    const Numbers n;
+    const Ext a = StoreDouble(NearestExt(ExactDecimal(t.a, '.'))), b = StoreDouble(NearestExt(ExactDecimal(t.b, '.'))),
+              c = StoreDouble(NearestExt(ExactDecimal(t.c, '.')));
+    const Rational disc = ExactDiscriminant(ExactDecimal(t.a, '.'), ExactDecimal(t.b, '.'), ExactDecimal(t.c, '.'));
+    const QuadraticSolution s = SolveQuadratic(a, b, c, disc);
+    EXPECT_EQ(s.kind, t.kind);
+    EXPECT_EQ(n.g(s.d), t.d);
+    if (s.real) {
+        EXPECT_EQ(n.g(s.real->x1), t.x1);
+        EXPECT_EQ(n.g(s.real->x2), t.x2);
+    } else {
+        EXPECT_EQ(n.g(s.complex->re), t.x1);
+        EXPECT_EQ(n.g(s.complex->im), t.x2);
+    }
+    // The biquadratic's equation in t follows the same rule.
+    const BiquadraticSolution bi = SolveBiquadratic(a, b, c, disc);
+    EXPECT_EQ(bi.t.kind, t.kind);
+    EXPECT_EQ(bi.t.d.value(), s.d.value());
+}
+
+INSTANTIATE_TEST_SUITE_P(TypedDecimals, ExactDiscriminantTest, ::testing::ValuesIn(kExactDiscs));
 
 TEST(StoreDoubleTest, rounds_to_the_nearest_double) {
     EXPECT_EQ(StoreDouble(0.1L), 0.1);
