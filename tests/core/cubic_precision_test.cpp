@@ -121,6 +121,36 @@ TEST_P(CubicPairTest, the_real_root_and_both_parts_of_the_pair_are_the_nearest_v
 INSTANTIATE_TEST_SUITE_P(Families, CubicPairTest,
                          ::testing::Combine(::testing::ValuesIn(kPairs), ::testing::ValuesIn(kLeading)));
 
+// (x-c)^3 = s^3 just beside a triple root: x = c+s and c-s/2 +- s*sqrt(3)/2*i,
+// all three within |s| of c. The start values cannot tell them apart.
+struct NearTripleRow {
+    const char* c;
+    const char* s;
+};
+
+const NearTripleRow kNearTriple[] = {
+    {"1", "1e-15"}, {"1", "-1e-16"}, {"-2.5", "3e-30"}, {"1e20", "1e5"}, {"0.1", "1e-40"}, {"7", "0.001"},
+};
+
+class CubicNearTripleTest : public ::testing::TestWithParam<std::tuple<NearTripleRow, const char*>> {};
+
+TEST_P(CubicNearTripleTest, the_three_roots_around_the_cluster_are_the_nearest_values) {
+    const auto& [row, lead] = GetParam();
+    const mpq_class a = Q(lead), c = Q(row.c), sc = Q(row.s);
+    // a*((x-c)^3 - s^3)
+    const CubicSolution s =
+        SolveCubic(FromCoefficients({a, -3 * a * c, 3 * a * c * c, -a * (c * c * c + sc * sc * sc)}));
+    const std::string what = Name(a, {c, sc});
+    ASSERT_EQ(s.kind, CubicCase::OneReal) << what;
+    ExpectRounded(s.x[0].re, c + sc, what + ", real root");
+    ExpectRounded(s.x[1].re, c - sc / 2, what + ", real part");
+    const Ext im = NearestSqrt(3 * sc * sc / 4);
+    EXPECT_EQ(s.x[1].im.value(), im.value()) << what << ", imaginary part";
+}
+
+INSTANTIATE_TEST_SUITE_P(Families, CubicNearTripleTest,
+                         ::testing::Combine(::testing::ValuesIn(kNearTriple), ::testing::ValuesIn(kLeading)));
+
 // The square root of an extended value is rounded once by the FPU too.
 TEST(NearestSqrtTest, rounds_once_as_the_fpu_does) {
     for (long double v : {2.0L, 3.0L, 10.0L, 0.1L, 3 * 0x1p-16000L, 1e4000L, 7e-4000L, 0x1p-16440L, 4.0L})

@@ -80,9 +80,41 @@ mpq_class Exact(const mpf_class& f) {
     return q;
 }
 
+// The narrowest of [mid -+ |mid|*2^-s] with s from bits-16 down to 64 where
+// the cubic changes its sign. A root close to others is found by Newton's
+// iteration to fewer bits than it computes with: as many fewer as the
+// evaluation near the cluster cancels.
+bool BracketAround(const ExactCubic& p, const mpq_class& mid, mp_bitcnt_t bits, mpq_class& below,
+                   mpq_class& above) {
+    for (mp_bitcnt_t shift = bits - 16; shift > 64; shift -= std::max<mp_bitcnt_t>(32, shift / 4)) {
+        mpq_class width = abs(mid);
+        mpq_div_2exp(width.get_mpq_t(), width.get_mpq_t(), shift);
+        below = mid - width;
+        above = mid + width;
+        if (p.signAt(below) * p.signAt(above) < 0) return true;
+    }
+    return false;
+}
+
+// `times` halvings of [lo, hi], which holds one root; true when a middle
+// is the root itself (then lo = hi = the root).
+bool Halve(const ExactCubic& p, mpq_class& lo, mpq_class& hi, int times) {
+    const int signLo = p.signAt(lo);
+    for (int i = 0; i < times; ++i) {
+        const mpq_class mid = (lo + hi) / 2;
+        const int s = p.signAt(mid);
+        if (s == 0) {
+            lo = hi = mid;
+            return true;
+        }
+        (s == signLo ? lo : hi) = mid;
+    }
+    return false;
+}
+
 } // namespace
 
-ComplexPair PairBeside(const ExactCubic& p, Ext x1, const mpq_class& lo, const mpq_class& hi) {
+ComplexPair PairBeside(const ExactCubic& p, const mpq_class& lo, const mpq_class& hi) {
     const Coefficients k(p);
     // a*d = b*c with c/a > 0: the cubic is (a*x+b)*(x^2+c/a), the pair +-i*sqrt(c/a).
     if (p[0] * p[3] == p[1] * p[2] && sgn(p[0]) == sgn(p[2])) return {0.0L, NearestSqrt(k.c / k.a)};
@@ -90,19 +122,24 @@ ComplexPair PairBeside(const ExactCubic& p, Ext x1, const mpq_class& lo, const m
     ComplexPair out;
     if (FromBracket(k, lo, hi, out)) return out;
 
-    mpf_class x = ToMpf(x1, 128);
+    // Each round starts from the middle of the narrowest bracket so far:
+    // Newton's iteration narrows it fast where it converges, and where it
+    // cannot (a root close to others, a start on the critical point), the
+    // bracket is halved on the exact sign instead.
     mpq_class bestLo = lo, bestHi = hi;
     for (mp_bitcnt_t bits = 128; bits <= kMostBits; bits *= 2) {
+        mpf_class x((bestLo + bestHi) / 2, bits);
         p.newton(x, bits);
         const mpq_class mid = Exact(x);
         if (p.signAt(mid) == 0) return Rounded(RealPart(k, mid), ImaginarySquared(k, mid));
-        mpq_class width = abs(mid);
-        mpq_div_2exp(width.get_mpq_t(), width.get_mpq_t(), bits - 16);
-        const mpq_class below = mid - width, above = mid + width;
-        if (p.signAt(below) * p.signAt(above) >= 0) continue;
-        bestLo = below;
-        bestHi = above;
-        if (FromBracket(k, below, above, out)) return out;
+        mpq_class below, above;
+        if (BracketAround(p, mid, bits, below, above) && above - below < bestHi - bestLo) {
+            bestLo = below;
+            bestHi = above;
+        } else if (Halve(p, bestLo, bestHi, 64)) {
+            return Rounded(RealPart(k, bestLo), ImaginarySquared(k, bestLo));
+        }
+        if (FromBracket(k, bestLo, bestHi, out)) return out;
     }
     // Only a part exactly on a rounding boundary gets here: the middle of the
     // last bracket decides.

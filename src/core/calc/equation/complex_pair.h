@@ -20,8 +20,8 @@ struct ComplexPair {
     Ext re, im; // im > 0
 };
 
-// The pair beside the real root x1 of `p`, which lies in [lo, hi] (lo == hi:
-// x1 = lo exactly) and rounds to `x1`.
-ComplexPair PairBeside(const ExactCubic& p, Ext x1, const mpq_class& lo, const mpq_class& hi);
+// The pair beside the real root x1 of `p`, which lies in [lo, hi]: the cubic
+// has opposite signs at lo and hi, or lo == hi is x1 exactly.
+ComplexPair PairBeside(const ExactCubic& p, const mpq_class& lo, const mpq_class& hi);
 
 } // namespace tc

@@ -59,15 +59,6 @@ Approximations Approximate(const ExactCubic& p, bool threeReal) {
             1.0L / LargestInMagnitude(FormulaRoots(k[3], k[2], k[1], k[0], threeReal))};
 }
 
-mpq_class PowerOfTwo(long exponent, int sign) {
-    mpq_class q(sign);
-    if (exponent >= 0)
-        mpq_mul_2exp(q.get_mpq_t(), q.get_mpq_t(), static_cast<mp_bitcnt_t>(exponent));
-    else
-        mpq_div_2exp(q.get_mpq_t(), q.get_mpq_t(), static_cast<mp_bitcnt_t>(-exponent));
-    return q;
-}
-
 // Points between the roots: the critical points where the derivative
 // 3a*x^2+2b*x+c vanishes, computed in more and more bits until the cubic
 // has the sign of a local maximum and a local minimum there.
@@ -108,7 +99,8 @@ std::array<Ext, 3> ThreeRealRoots(const ExactCubic& p) {
     bool certain = true;
     for (size_t i = 0; i < 3 && certain; ++i) {
         mpq_class lo, hi;
-        certain = p.rootRoundsTo(p.polish(start[i]), roots[i], lo, hi);
+        certain = p.rootRoundsTo(p.polish(start[i]), roots[i], lo, hi) ||
+                  p.rootRoundsTo(start[i], roots[i], lo, hi);
     }
     std::sort(roots.begin(), roots.end());
     // Three distinct values in three disjoint brackets: one root in each.
@@ -131,7 +123,8 @@ RealAndPair OneRealRoot(const ExactCubic& p) {
     } else {
         const Approximations x = Approximate(p, false);
         certain = p.rootRoundsTo(p.polish(x.large), out.x, lo, hi) ||
-                  p.rootRoundsTo(p.polish(x.small), out.x, lo, hi);
+                  p.rootRoundsTo(p.polish(x.small), out.x, lo, hi) || p.rootRoundsTo(x.large, out.x, lo, hi) ||
+                  p.rootRoundsTo(x.small, out.x, lo, hi);
     }
     if (!certain) {
         const mpq_class bound = PowerOfTwo(p.upperExponent(), 1);
@@ -142,7 +135,7 @@ RealAndPair OneRealRoot(const ExactCubic& p) {
             hi = bound;
         }
     }
-    const ComplexPair pair = PairBeside(p, out.x, lo, hi);
+    const ComplexPair pair = PairBeside(p, lo, hi);
     out.re = pair.re;
     out.im = pair.im;
     return out;

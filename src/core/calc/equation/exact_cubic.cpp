@@ -15,16 +15,6 @@ long Bits(const mpz_class& z) {
     return z == 0 ? 0 : static_cast<long>(mpz_sizeinbase(z.get_mpz_t(), 2));
 }
 
-// +-2^exponent as a rational.
-mpq_class PowerOfTwo(long exponent, int sign) {
-    mpq_class q(sign);
-    if (exponent >= 0)
-        mpq_mul_2exp(q.get_mpq_t(), q.get_mpq_t(), static_cast<mp_bitcnt_t>(exponent));
-    else
-        mpq_div_2exp(q.get_mpq_t(), q.get_mpq_t(), static_cast<mp_bitcnt_t>(-exponent));
-    return q;
-}
-
 // floor(log2 |x|) for x != 0, up to one: enough to choose a split point.
 long Log2(const mpq_class& x) {
     return Bits(x.get_num()) - Bits(x.get_den());
@@ -68,17 +58,26 @@ mpq_class ExactCubic::at(const mpq_class& x) const {
 
 void ExactCubic::newton(mpf_class& x, mp_bitcnt_t bits) const {
     x.set_prec(bits);
-    const mpf_class a(k_[0], bits), b(k_[1], bits), c(k_[2], bits), d(k_[3], bits);
-    mpf_class f(0, bits), slope(0, bits), step(0, bits), size(0, bits);
-    for (int i = 0; i < 8; ++i) {
+    // The coefficients exactly, however long: rounded ones would move a root
+    // that lies close to others (x^3-3x^2+3x-1.00000000000000000001).
+    std::array<mpf_class, 4> k;
+    for (size_t i = 0; i < 4; ++i)
+        k[i] = mpf_class(k_[i], std::max<mp_bitcnt_t>(bits, mpz_sizeinbase(k_[i].get_mpz_t(), 2) + 1));
+    const mpf_class &a = k[0], &b = k[1], &c = k[2], &d = k[3];
+    mpf_class f(0, bits), slope(0, bits), step(0, bits), size(0, bits), last(0, bits);
+    for (int i = 0; i < 12; ++i) {
         f = ((a * x + b) * x + c) * x + d;
         slope = (3 * a * x + 2 * b) * x + c;
         if (f == 0 || slope == 0) return;
         step = f / slope;
+        // A step no smaller than the one before is rounding noise: the root
+        // is as close as these bits can tell.
+        if (i > 1 && abs(step) >= last) return;
+        last = abs(step);
         x -= step;
         size = abs(x);
         mpf_div_2exp(size.get_mpf_t(), size.get_mpf_t(), bits - 4);
-        if (abs(step) <= size) return;
+        if (last <= size) return;
     }
 }
 
@@ -143,6 +142,15 @@ bool ExactCubic::rootRoundsTo(Ext e, Ext& root, mpq_class& lo, mpq_class& hi) co
     }
     root = e;
     return signLo != signHi;
+}
+
+mpq_class PowerOfTwo(long exponent, int sign) {
+    mpq_class q(sign);
+    if (exponent >= 0)
+        mpq_mul_2exp(q.get_mpq_t(), q.get_mpq_t(), static_cast<mp_bitcnt_t>(exponent));
+    else
+        mpq_div_2exp(q.get_mpq_t(), q.get_mpq_t(), static_cast<mp_bitcnt_t>(-exponent));
+    return q;
 }
 
 mpq_class MidpointTowards(Ext e, long double direction) {

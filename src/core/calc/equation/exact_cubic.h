@@ -59,6 +59,9 @@ private:
     long upper_ = 0, lower_ = 0;
 };
 
+// sign * 2^exponent.
+mpq_class PowerOfTwo(long exponent, int sign);
+
 // The exact midpoint between e and its neighbour towards `direction`.
 mpq_class MidpointTowards(Ext e, long double direction);
 
