@@ -9,8 +9,9 @@
 // The typed coefficients are exact decimals, so p, q and Q are computed
 // exactly and shown as their nearest extended values: a zero discriminant of
 // a multiple root is exactly zero, and the multiple roots are exact rationals.
-// The other roots are refined on the exact equation until every shown digit
-// is right, also where x=t-B/(3A) subtracts nearly equal numbers.
+// The formulas' values (u, v, r, phi) are written as computed; the roots
+// themselves are found on the exact equation (cubic_roots.h), each the
+// extended value nearest to the true root, however far apart the roots lie.
 
 #include <array>
 #include <gmpxx.h>
