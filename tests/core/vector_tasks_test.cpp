@@ -202,6 +202,16 @@ INSTANTIATE_TEST_SUITE_P(EveryTask, SignRuleTest, ::testing::ValuesIn(kSignCases
                              return std::string(row.param.name);
                          });
 
+TEST_F(VectorTabTest, exact_fractions_go_into_formulas_with_their_sign_in_front) {
+    window.menu("NExact");
+    setVectors({"-3/-4", "1/-2"}, {"1", "-1/-2"});
+    EXPECT_EQ(compute(4).back(), "|AB|=((3/4)^2+(-1/2)^2)^(1/2)=(9/16+1/4)^(1/2)=0.901388");
+    EXPECT_EQ(compute(1).at(8), "A-B=(-3/-4-1;1/-2-1/2)=(-1/4;-1)");
+    // A later negative product keeps its "+" as in the decimal mode ("3+-8").
+    EXPECT_EQ(compute(2).at(8), "A*B=-3/-4*1+1/-2*1/2=3/4+-1/4=1/2");
+    EXPECT_TRUE(host.boxes.empty());
+}
+
 TEST_F(VectorTabTest, five_components_are_read_and_columns_beyond_are_not) {
     window.select("V_N", 3);
     setVectors({"1", "2", "3", "4", "5", "x"}, {"5", "4", "3", "2", "1", "x"});
