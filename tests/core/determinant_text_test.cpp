@@ -21,6 +21,14 @@ protected:
     Numbers nums{GetParam()};
     DeterminantLines lines;
     std::string sep(const std::string& text) const { return WithSeparator(text, GetParam()); }
+    // A row written with "." and ","; after a decimal comma its entries stand
+    // apart by ";" so that "|0,5;1|" reads as two numbers.
+    std::string row(std::string text) const {
+        if (GetParam() == ',')
+            for (char& c : text)
+                if (c == ',') c = ';';
+        return sep(text);
+    }
 };
 
 INSTANTIATE_TEST_SUITE_P(BothSeparators, DeterminantTextTest, ::testing::ValuesIn(kSeparators),
@@ -32,8 +40,8 @@ INSTANTIATE_TEST_SUITE_P(BothSeparators, DeterminantTextTest, ::testing::ValuesI
 
 TEST_P(DeterminantTextTest, order_two_writes_rows_formula_products_and_value) {
     EXPECT_EQ(Determinant2Text(lines, nums, 2, -1, 3, -5).value(), -7.0L);
-    EXPECT_EQ(lines[1], "|2,-1|");
-    EXPECT_EQ(lines[2], "|3,-5|");
+    EXPECT_EQ(lines[1], row("|2,-1|"));
+    EXPECT_EQ(lines[2], row("|3,-5|"));
     EXPECT_EQ(lines[3], "2*(-5)-(-1)*3");
     EXPECT_EQ(lines[4], "-10+3");
     EXPECT_EQ(lines[5], "-7");
@@ -56,10 +64,10 @@ TEST_P(DeterminantTextTest, order_two_with_a_zero_side_product_shows_the_main_pr
     EXPECT_EQ(lines[4], "6");
 }
 
-TEST_P(DeterminantTextTest, order_two_writes_fractions_with_the_decimal_separator_and_rows_with_commas) {
+TEST_P(DeterminantTextTest, order_two_writes_fractions_with_the_decimal_separator_and_rows_apart_from_it) {
     Determinant2Text(lines, nums, 1.5L, -2.5L, 0.5L, 4);
-    EXPECT_EQ(lines[1], sep("|1.5") + ",-" + sep("2.5|"));
-    EXPECT_EQ(lines[2], sep("|0.5") + ",4|");
+    EXPECT_EQ(lines[1], row("|1.5,-2.5|"));
+    EXPECT_EQ(lines[2], row("|0.5,4|"));
     EXPECT_EQ(lines[3], "1" + sep(".5") + "*4-(-2" + sep(".5") + ")*0" + sep(".5"));
     EXPECT_EQ(lines[4], "6+1" + sep(".25"));
     EXPECT_EQ(lines[5], "7" + sep(".25"));
@@ -77,9 +85,9 @@ TEST_P(DeterminantTextTest, order_two_leaves_entries_six_to_nine_as_they_were) {
 
 TEST_P(DeterminantTextTest, order_three_follows_the_rule_of_sarrus) {
     EXPECT_EQ(Determinant3Text(lines, nums, 1, 2, 3, 4, 5, 6, 7, 8, 10).value(), -3.0L);
-    EXPECT_EQ(lines[1], "|1,2,3|");
-    EXPECT_EQ(lines[2], "|4,5,6|");
-    EXPECT_EQ(lines[3], "|7,8,10|");
+    EXPECT_EQ(lines[1], row("|1,2,3|"));
+    EXPECT_EQ(lines[2], row("|4,5,6|"));
+    EXPECT_EQ(lines[3], row("|7,8,10|"));
     EXPECT_EQ(lines[6], "1*5*10+2*6*7+3*4*8-(3*5*7+2*4*10+1*6*8)");
     EXPECT_EQ(lines[7], "50+84+96-105-80-48");
     EXPECT_EQ(lines[5], "-3");
@@ -109,7 +117,7 @@ TEST_P(DeterminantTextTest, order_three_writes_every_later_zero_product_as_plus_
 
 TEST_P(DeterminantTextTest, order_three_writes_fractional_products_in_the_general_form) {
     Determinant3Text(lines, nums, 0.5L, 0, 0, 0, 0.5L, 0, 0, 0, -1.5L);
-    EXPECT_EQ(lines[3], "|0,0,-1" + sep(".5|"));
+    EXPECT_EQ(lines[3], row("|0,0,-1.5|"));
     EXPECT_EQ(lines[6], sep("0.5*0.5*(-1.5)+0*0*0+0*0*0-(0*0.5*0+0*0*(-1.5)+0.5*0*0)"));
     EXPECT_EQ(lines[7], sep("-0.375+0+0+0+0+0"));
     EXPECT_EQ(lines[5], sep("-0.375"));
@@ -120,8 +128,8 @@ TEST_P(DeterminantTextTest, order_three_writes_fractional_products_in_the_genera
 TEST_P(DeterminantTextTest, order_four_of_the_identity) {
     const Matrix4 identity = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
     EXPECT_EQ(Determinant4Text(lines, nums, identity).value(), 1.0L);
-    EXPECT_EQ(lines[1], "|1,0,0,0|");
-    EXPECT_EQ(lines[4], "|0,0,0,1|");
+    EXPECT_EQ(lines[1], row("|1,0,0,0|"));
+    EXPECT_EQ(lines[4], row("|0,0,0,1|"));
     EXPECT_EQ(lines[5], "1*(1*1*1+0*0*0+0*0*0-(0*1*0+0*0*1+1*0*0))=");
     EXPECT_EQ(lines[6], "1*(1+0+0+0+0+0)=");
     EXPECT_EQ(lines[7], "1*1=");
@@ -176,7 +184,7 @@ TEST_P(DeterminantTextTest, order_four_starts_term_values_without_plus_when_that
 TEST_P(DeterminantTextTest, order_four_with_a_zero_first_row_keeps_only_the_equals_signs) {
     const Matrix4 m = {0, 0, 0, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 1, 2, 3};
     EXPECT_EQ(Determinant4Text(lines, nums, m).value(), 0.0L);
-    EXPECT_EQ(lines[1], "|0,0,0,0|");
+    EXPECT_EQ(lines[1], row("|0,0,0,0|"));
     EXPECT_EQ(lines[5], "=");
     EXPECT_EQ(lines[6], "=");
     EXPECT_EQ(lines[7], "=");
@@ -236,7 +244,7 @@ TEST_P(DeterminantTextTest, overflow_stops_the_expansion_keeping_the_rows_alread
     lines[5] = "before";
     const Matrix4 m = {1, 0, 0, 0, 0, 1E2000L, 0, 0, 0, 0, 1E2000L, 0, 0, 0, 0, 1E2000L};
     EXPECT_EQ(test::FailureOf([&] { Determinant4Text(lines, nums, m); }), kOverflow);
-    EXPECT_EQ(lines[4], "|0,0,0,1E2000|");
+    EXPECT_EQ(lines[4], row("|0,0,0,1E2000|"));
     EXPECT_EQ(lines[5], "before");
 }
 

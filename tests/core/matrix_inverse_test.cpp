@@ -99,8 +99,8 @@ TEST_P(MatrixInverseTest, of_order_three_writes_each_cofactor_as_a_block) {
     EXPECT_EQ(lines.at(2), msg(13));
     // Even position: twelve blanks; odd position: a minus and fifteen blanks.
     EXPECT_EQ(Lines(lines.begin() + 3, lines.begin() + 11),
-              (Lines{"B[1,1]=|1,4|", "            |6,0|", "B[1,1]=1*0-4*6=0-24=-24", "", "B[1,2]=-|0,4|",
-                     "               |5,0|", "B[1,2]=-(0*0-4*5)=-(0-20)=20", ""}));
+              sep(Lines{"B[1,1]=|1,4|", "            |6,0|", "B[1,1]=1*0-4*6=0-24=-24", "", "B[1,2]=-|0,4|",
+                         "               |5,0|", "B[1,2]=-(0*0-4*5)=-(0-20)=20", ""}));
     EXPECT_EQ(lines.at(33), "B[3,2]=-(1*4-3*0)=-(4)=-4");
     EXPECT_EQ(
         Lines(lines.begin() + 39, lines.end()),
@@ -135,10 +135,10 @@ TEST_P(MatrixInverseTest, of_order_four_writes_three_row_minors_and_multiplies_b
     const Lines lines = memoFrom(afterBeginning(4) + 4);
     // Odd position: a minus and fourteen blanks.
     EXPECT_EQ(Lines(lines.begin(), lines.begin() + 10),
-              (Lines{"B[1,1]=|1,3,0|", "            |0,1,1|", "            |1,0,2|",
-                     "B[1,1]=1*1*2+3*1*1+0*0*0-(0*1*1+3*0*2+1*1*0)=2+3+0+0+0+0=5", "", "B[1,2]=-|0,3,0|",
-                     "              |2,1,1|", "              |1,0,2|",
-                     "B[1,2]=-(0*1*2+3*1*1+0*2*0-(0*1*1+3*2*2+0*1*0))=-(0+3+0+0-12+0)=9", ""}));
+              sep(Lines{"B[1,1]=|1,3,0|", "            |0,1,1|", "            |1,0,2|",
+                         "B[1,1]=1*1*2+3*1*1+0*0*0-(0*1*1+3*0*2+1*1*0)=2+3+0+0+0+0=5", "", "B[1,2]=-|0,3,0|",
+                         "              |2,1,1|", "              |1,0,2|",
+                         "B[1,2]=-(0*1*2+3*1*1+0*2*0-(0*1*1+3*2*2+0*1*0))=-(0+3+0+0-12+0)=9", ""}));
     EXPECT_EQ(grid("Mat2").cell(2, 1), "9");
     expectInverse(a);
 }

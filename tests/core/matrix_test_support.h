@@ -23,7 +23,7 @@ public:
     explicit MatrixWindow(char decimal) : StartedWindow(decimal), decimal_(decimal) { window.menu("N11"); }
 
     // Texts are written with "." and typed with the separator under test.
-    std::string sep(const std::string& text) const { return WithSeparator(text, decimal_); }
+    std::string sep(const std::string& text) const { return WithSeparatorInRows(text, decimal_); }
     Lines sep(const Lines& lines) const {
         Lines out;
         for (const std::string& l : lines)

@@ -31,6 +31,82 @@ TEST(ReadExactTest, reads_fractions_where_they_may_be_typed) {
     EXPECT_THROW(ReadExact("/3", '.', true), Failure);
 }
 
+// Numbers typed in exact fractions: computed with all their digits, so each
+// decimal is held to 300 significant digits and 5000 decimal places, and
+// refused beyond, never read as a nearby value.
+struct ExactLimitCase {
+    const char* name;
+    std::string text;
+    bool refused;
+    Rational value; // when not refused
+};
+
+std::string Digits(int count) {
+    std::string d;
+    for (int i = 0; i < count; ++i)
+        d += static_cast<char>('1' + i % 9);
+    return d;
+}
+
+Rational TenToThe(int e) {
+    mpz_class p;
+    mpz_ui_pow_ui(p.get_mpz_t(), 10, static_cast<unsigned long>(e < 0 ? -e : e));
+    return e < 0 ? Rational(1 / Rational(p)) : Rational(p);
+}
+
+const ExactLimitCase kExactLimitCases[] = {
+    {"PlacesAtTheLimit", "1e-5000", false, TenToThe(-5000)},
+    {"ZerosAfterTheLastDigitAreNoPlaces", "1.000000e-5000", false, TenToThe(-5000)},
+    {"OnePlaceBeyond", "1e-5001", true, 0},
+    {"FarBelowTheExtendedRange", "1e-20001", true, 0},
+    {"PlacesFromTheDigitsAndTheExponent", "0.00001e-19996", true, 0},
+    {"AnExponentOfNineDigits", "1e-999999999", true, 0},
+    {"ZeroWithAnyExponentIsZero", "0.000e-999999", false, 0},
+    {"TheLargestTypedPower", "1e4932/0.5", false, 2 * TenToThe(4932)},
+    {"SignificantDigitsAtTheLimit", Digits(300), false, Rational(mpz_class(Digits(300)))},
+    {"LeadingAndTrailingZerosAreNotSignificant", "000" + Digits(300) + "000", false,
+     Rational(mpz_class(Digits(300) + "000"))},
+    {"OneSignificantDigitTooMany", Digits(301), true, 0},
+    {"TooLongInTheDenominator", "1/0." + Digits(301), true, 0},
+};
+
+void PrintTo(const ExactLimitCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class ExactLimit : public ::testing::TestWithParam<ExactLimitCase> {};
+
+TEST_P(ExactLimit, ReadsOrRefusesByTheSizeOfTheNumber) {
+    const ExactLimitCase& c = GetParam();
+    if (!c.refused) {
+        EXPECT_EQ(ReadExact(c.text, '.', true), c.value);
+        return;
+    }
+    try {
+        ReadExact(c.text, '.', true);
+        ADD_FAILURE() << "no failure";
+    } catch (const Failure& f) {
+        EXPECT_EQ(f.line(), Line::fail_exact_too_long);
+        // The failure names the whole typed text, fraction and all.
+        EXPECT_EQ(f.args(), (std::vector<std::string>{c.text, "300", "5000"}));
+        EXPECT_EQ(f.message(), "'" + c.text +
+                                   "' has too many digits for exact fractions: a number there has at most 300 "
+                                   "significant digits and 5000 decimal places");
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Values, ExactLimit, ::testing::ValuesIn(kExactLimitCases),
+                         [](const ::testing::TestParamInfo<ExactLimitCase>& run) {
+                             return std::string(run.param.name);
+                         });
+
+TEST(ReadExactTest, typed_decimals_of_the_determinants_keep_their_old_reading) {
+    // Beyond what an extended value tells apart, a decimal of the decimal
+    // mode is its extended value, as its computation reads it.
+    EXPECT_EQ(ReadExact("1e-20001", '.'), 0);
+    EXPECT_EQ(ReadExact(Digits(301), '.'), Rational(mpz_class(Digits(301))));
+}
+
 TEST(NearestExtTest, rounds_to_nearest_with_ties_to_even) {
     EXPECT_EQ(NearestExt(Rational(1, 10)).value(), 0.1L);
     EXPECT_EQ(NearestExt(Rational(-9, 2)).value(), -4.5L);
@@ -48,6 +124,10 @@ TEST(NearestExtTest, reaches_the_subnormal_values_and_fails_beyond_the_largest) 
     EXPECT_EQ(NearestExt(tiny).value(), std::ldexp(1.0L, -16445));
     EXPECT_EQ(NearestExt(tiny / 3).value(), 0.0L);
     EXPECT_THROW(NearestExt(Rational(mpz_class(1) << 16384)), Failure);
+    // A drawing takes a value beyond the range as infinite, without failing.
+    EXPECT_EQ(NearestOrInfinite(Rational(mpz_class(1) << 16384)).value(), HUGE_VALL);
+    EXPECT_EQ(NearestOrInfinite(-Rational(mpz_class(1) << 16384)).value(), -HUGE_VALL);
+    EXPECT_EQ(NearestOrInfinite(Rational(1, 4)).value(), 0.25L);
 }
 
 TEST(ExactDeterminantTest, is_zero_for_a_matrix_singular_as_typed) {

@@ -92,6 +92,43 @@ TEST(Ext, FailedCompoundAssignmentLeavesTheValue) {
     EXPECT_EQ(x, Ext(LDBL_MAX));
 }
 
+// A cosine or sine past 1 by rounding is 1; the angle follows from that.
+struct WithinOneCase {
+    const char* name;
+    long double x;
+    long double within; // WithinOne(x)
+};
+
+void PrintTo(const WithinOneCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+const WithinOneCase kWithinOneCases[] = {
+    {"JustAboveOneIsOne", 1.0L + LDBL_EPSILON, 1.0L},
+    {"JustBelowMinusOneIsMinusOne", -1.0L - LDBL_EPSILON, -1.0L},
+    {"OneStaysOne", 1.0L, 1.0L},
+    {"InsideStaysAsItIs", -0.3L, -0.3L},
+    {"NegativeZeroStays", -0.0L, -0.0L},
+};
+
+class WithinOneRule : public ::testing::TestWithParam<WithinOneCase> {};
+
+TEST_P(WithinOneRule, TakesAValuePastOneAsOne) {
+    const WithinOneCase& c = GetParam();
+    EXPECT_EQ(WithinOne(c.x), Ext(c.within));
+    EXPECT_NO_THROW(ArcCos(WithinOne(c.x)));
+    EXPECT_NO_THROW(ArcSin(WithinOne(c.x)));
+}
+
+INSTANTIATE_TEST_SUITE_P(Values, WithinOneRule, ::testing::ValuesIn(kWithinOneCases),
+                         [](const ::testing::TestParamInfo<WithinOneCase>& run) {
+                             return std::string(run.param.name);
+                         });
+
+TEST(Ext, WithinOneLeavesNotANumberToFail) {
+    EXPECT_EQ(FailureOf([] { ArcCos(WithinOne(Ext(std::nanl("")))); }), kInvalidOperation);
+}
+
 TEST(Ext, AnglesAtTheirLimits) {
     EXPECT_EQ(Pi().value(), std::acos(-1.0L));
     EXPECT_EQ(ArcCos(-1.0L), Pi());

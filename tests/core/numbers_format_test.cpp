@@ -50,10 +50,15 @@ const GeneralCase kGeneralCases[] = {
     {"CarryAddsAnIntegerDigit", 9.999999999999999L, 15, "10"},
     {"CarryPushesIntoScientific", 999999999999999.9L, 15, "1E15"},
     {"CarryPullsIntoFixed", 0.00009999999999999999L, 15, "0.0001"},
-    // The 18-digit expansion is rounded again: ...4999 becomes ...500 at 18
-    // digits and then rounds up at 15, where a single rounding would not.
-    {"EighteenDigitsThenFifteen", 1.000000000000004999L, 15, "1.00000000000001"},
-    {"EighteenDigitsBelowHalf", 1.000000000000004994L, 15, "1"},
+    // Rounded once, from the exact binary value: digits just below a tie
+    // round down, however many nines or a rounding to 18 digits would make
+    // of them.
+    {"JustBelowATieRoundsDown", 1.000000000000004999L, 15, "1"},
+    {"FurtherBelowATieRoundsDown", 1.000000000000004994L, 15, "1"},
+    {"BelowATieAfterManyDigits", 2.1424285285628549994L, 15, "2.14242852856285"},
+    {"JustAboveATieRoundsUp", 2.1424285285628550006L, 15, "2.14242852856286"},
+    {"AnExactTieRoundsUp", 1.25L, 2, "1.3"},
+    {"EighteenDigitsOfAValueJustBelowATie", 2.1424285285628549994L, 18, "2.142428528562855"},
     {"LargestFinite", LDBL_MAX, 15, "1.18973149535723E4932"},
     {"SmallestDenormal", LDBL_TRUE_MIN, 15, "3.64519953188247E-4951"},
     // Rounded up, these would exceed the largest value and read back as an
@@ -114,6 +119,7 @@ const FixedCase kFixedCases[] = {
     {"NegativeRoundingToZeroHasNoSign", -0.00001L, 4, 15, "0.0000"},
     {"NegativeZeroHasNoSign", -0.0L, 4, 15, "0.0000"},
     {"HalfUpNotToEven", 0.125L, 2, 15, "0.13"},
+    {"BelowATieAtFourteenDecimals", 2.1424285285628549994L, 14, 15, "2.14242852856285"},
     {"HalfOfTheLastDecimalRoundsUp", 0.00005L, 4, 15, "0.0001"},
     {"NegativeHalfOfTheLastDecimal", -0.00005L, 4, 15, "-0.0001"},
     {"BelowHalfOfTheLastDecimal", 0.00004999L, 4, 15, "0.0000"},

@@ -21,6 +21,20 @@ inline std::string WithSeparator(std::string text, char decimal) {
     return text;
 }
 
+// A written line with "." as the separator and "," between the entries of
+// its determinant rows ("D=|2.5,1|"): after a decimal comma the entries
+// stand apart by ";" ("D=|2,5;1|").
+inline std::string WithSeparatorInRows(std::string text, char decimal) {
+    if (decimal == ',') {
+        bool inRow = false;
+        for (char& c : text) {
+            if (c == '|') inRow = !inRow;
+            if (inRow && c == ',') c = ';';
+        }
+    }
+    return WithSeparator(text, decimal);
+}
+
 inline std::string SeparatorName(char decimal) {
     return decimal == '.' ? "point" : "comma";
 }

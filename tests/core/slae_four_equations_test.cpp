@@ -69,9 +69,9 @@ TEST_P(SlaeFourEquationsTest, system_worked_by_hand) {
                    "Dx1=5*(1*1*1+3*4*0+0*0*0-(0*1*0+3*0*1+1*4*0))"
                    "-2*(-1*1*1+3*4*5.5+0*1*0-(0*1*5.5+3*1*1+(-1)*4*0))=",
                    "5*(1+0+0+0+0+0)-2*(-1+66+0+0-3+0)=", "5*1-2*62=5-124=-119", ""}));
-    EXPECT_EQ(lines(29, 2), (std::vector<std::string>{"         |1,5,0,0|", "Dx2=|0,-1,3,0|"}));
-    EXPECT_EQ(lines(38, 2), (std::vector<std::string>{"         |1,2,5,0|", "Dx3=|0,1,-1,0|"}));
-    EXPECT_EQ(lines(47, 2), (std::vector<std::string>{"         |1,2,0,5|", "Dx4=|0,1,3,-1|"}));
+    EXPECT_EQ(lines(29, 2), sep(std::vector<std::string>{"         |1,5,0,0|", "Dx2=|0,-1,3,0|"}));
+    EXPECT_EQ(lines(38, 2), sep(std::vector<std::string>{"         |1,2,5,0|", "Dx3=|0,1,-1,0|"}));
+    EXPECT_EQ(lines(47, 2), sep(std::vector<std::string>{"         |1,2,0,5|", "Dx4=|0,1,3,-1|"}));
     EXPECT_EQ(lines(56, 4),
               sep({"x1=Dx1/D=-119.0000/(-119.0000)=1.0000", "x2=Dx2/D=-238.0000/(-119.0000)=2.0000",
                    "x3=Dx3/D=119.0000/(-119.0000)=-1.0000", "x4=Dx4/D=-59.5000/(-119.0000)=0.5000"}));

@@ -68,7 +68,7 @@ public:
 // Texts written with "." for the separator under test.
 inline std::vector<std::string> WithSeparator(std::vector<std::string> lines, char decimal) {
     for (std::string& line : lines)
-        line = WithSeparator(line, decimal);
+        line = WithSeparatorInRows(line, decimal);
     return lines;
 }
 

@@ -114,9 +114,23 @@ TEST(TetraEdgeFaceAngle, an_edge_perpendicular_to_its_face_is_at_ninety_degrees)
     const EdgeFaceTexts up = EdgeFaceAngle(dot, n, e, Length(e));
     EXPECT_EQ(up.sine, "2/(1.4142*1.4142)=1.0000");
     EXPECT_EQ(up.degrees, "90.0000");
+    // The other way out of the face is the same angle between line and plane.
     const EdgeFaceTexts down = EdgeFaceAngle(dot, n, -e, Length(e));
-    EXPECT_EQ(down.sineValue, "-1.0000");
-    EXPECT_EQ(down.degrees, "-90.0000");
+    EXPECT_EQ(down.dot, "1*(-1)-1*1+0*0=-2");
+    EXPECT_EQ(down.sine, "2/(1.4142*1.4142)=1.0000");
+    EXPECT_EQ(down.degrees, "90.0000");
+}
+
+TEST(TetraEdgeFaceAngle, lies_between_zero_and_ninety_degrees_whichever_side_the_edge_leaves_to) {
+    // The dot product keeps its sign; the sine takes its size.
+    const Point3 n{0, 0, 2}, e{3, 0, -4};
+    const EdgeFaceValue value = MeasureEdgeFace(n, e, Length(e));
+    EXPECT_EQ(value.dot, -8.0L);
+    EXPECT_EQ(value.sin, 0.8L);
+    const EdgeFaceTexts t = EdgeFaceText(comma, n, e, Length(e), value);
+    EXPECT_EQ(t.dot, "0*3+0*0+2*(-4)=-8");
+    EXPECT_EQ(t.sine, "8/(2,0000*5,0000)=0,8000");
+    EXPECT_EQ(t.degrees, "53,1301");
 }
 
 TEST(TetraEdgeFaceAngle, a_zero_normal_fails_as_an_invalid_operation) {

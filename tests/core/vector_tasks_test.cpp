@@ -45,9 +45,9 @@ const WorkedExample kWorkedExamples[] = {
      {"    A(2;5)", "    B(3;7)", "", "MSG 3", "    cos(phi)=A*B/(|A|*|B|) ", "MSG 4", "", "MSG 5",
       "A*B=2*3+5*7=6+35=41", "", "", "MSG 6", "|A|=(2^2+5^2)^(1/2)=(4+25)^(1/2)=5.3852", "",
       "|B|=(3^2+7^2)^(1/2)=(9+49)^(1/2)=7.6158", "", "MSG 7", "cos(phi)=41/(5.385*7.616)=0.9997",
-      "phi=arccos(0.9997)/Pi*180=1.403489"},
+      "phi=arccos(0.9997)/Pi*180=1.397181"},
      "0.9997",
-     "1.403",
+     "1.397",
      {"6", "35"}},
     {"projection",
      6,
@@ -152,6 +152,25 @@ const SignCase kSignCases[] = {
       "phi=arccos(-1.0000)/Pi*180=180.000000"},
      "-1.0000",
      "180.000"},
+    // The angle comes from the full cosine: 45 degrees, not the 45.000549 of
+    // the cosine's four decimals.
+    {"angle_from_the_full_cosine",
+     5,
+     {"1", "0"},
+     {"1", "1"},
+     {"A*B=1*1+0*1=1+0=1", "|A|=(1^2+0^2)^(1/2)=(1+0)^(1/2)=1.0000", "|B|=(1^2+1^2)^(1/2)=(1+1)^(1/2)=1.4142",
+      "cos(phi)=1/(1.000*1.414)=0.7071", "phi=arccos(0.7071)/Pi*180=45.000000"},
+     "0.7071",
+     "45.000"},
+    // A cosine that rounding carries past 1 is 1.
+    {"angle_of_parallel_vectors",
+     5,
+     {"1", "1"},
+     {"3", "3"},
+     {"A*B=1*3+1*3=3+3=6", "|A|=(1^2+1^2)^(1/2)=(1+1)^(1/2)=1.4142", "|B|=(3^2+3^2)^(1/2)=(9+9)^(1/2)=4.2426",
+      "cos(phi)=6/(1.414*4.243)=1.0000", "phi=arccos(1.0000)/Pi*180=0.000000"},
+     "1.0000",
+     "0.000"},
     {"projection_on_a_negative_b",
      6,
      {"2", "5"},
@@ -182,6 +201,16 @@ INSTANTIATE_TEST_SUITE_P(EveryTask, SignRuleTest, ::testing::ValuesIn(kSignCases
                          [](const ::testing::TestParamInfo<SignCase>& row) {
                              return std::string(row.param.name);
                          });
+
+TEST_F(VectorTabTest, exact_fractions_go_into_formulas_with_their_sign_in_front) {
+    window.menu("NExact");
+    setVectors({"-3/-4", "1/-2"}, {"1", "-1/-2"});
+    EXPECT_EQ(compute(4).back(), "|AB|=((3/4)^2+(-1/2)^2)^(1/2)=(9/16+1/4)^(1/2)=0.901388");
+    EXPECT_EQ(compute(1).at(8), "A-B=(-3/-4-1;1/-2-1/2)=(-1/4;-1)");
+    // A later negative product keeps its "+" as in the decimal mode ("3+-8").
+    EXPECT_EQ(compute(2).at(8), "A*B=-3/-4*1+1/-2*1/2=3/4+-1/4=1/2");
+    EXPECT_TRUE(host.boxes.empty());
+}
 
 TEST_F(VectorTabTest, five_components_are_read_and_columns_beyond_are_not) {
     window.select("V_N", 3);

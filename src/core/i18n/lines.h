@@ -315,6 +315,7 @@ namespace tc {
     X(fault_title) \
     X(fault_intro) \
     X(fault_advice) \
+    X(fail_exact_too_long) \
     /* lines from 214 on: append new texts here and to every shipped file */
 
 enum class Line : int {

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <limits>
 
 #include "numbers/convert.h"
 
@@ -13,7 +14,7 @@ namespace {
 
 // Beyond this many decimal places a decimal's exact value holds more digits
 // than any extended value shows; reading it exactly would only cost memory.
-constexpr long kLargestExponent = 20000;
+constexpr long long kLargestExponent = 20000;
 
 bool IsDigit(char c) {
     return c >= '0' && c <= '9';
@@ -25,46 +26,86 @@ mpz_class Pow10(unsigned long e) {
     return p;
 }
 
-// A decimal that StrToFloat has accepted, read digit by digit.
-Rational ReadDecimal(std::string_view text, char decimal) {
-    const Ext asRead = StrToFloat(text, decimal);
+// A decimal that StrToFloat has accepted, split into its parts: the value is
+// digits * 10^(exponent - places).
+struct DecimalParts {
+    bool negative = false;
+    std::string digits;
+    long long places = 0;
+    long long exponent = 0; // beyond kLargestExponent in size only as a mark
+};
+
+DecimalParts SplitDecimal(std::string_view text, char decimal) {
+    DecimalParts d;
     std::size_t i = 0;
     const std::size_t size = text.size();
     while (i < size && text[i] == ' ')
         ++i;
-    bool negative = false;
-    if (i < size && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
-    std::string digits;
-    long places = 0;
+    if (i < size && (text[i] == '+' || text[i] == '-')) d.negative = text[i++] == '-';
     while (i < size && IsDigit(text[i]))
-        digits += text[i++];
+        d.digits += text[i++];
     if (i < size && text[i] == decimal) {
         ++i;
         while (i < size && IsDigit(text[i])) {
-            digits += text[i++];
-            ++places;
+            d.digits += text[i++];
+            ++d.places;
         }
     }
-    long exponent = 0;
     if (i < size && (text[i] == 'e' || text[i] == 'E')) {
         ++i;
         bool down = false;
         if (i < size && (text[i] == '+' || text[i] == '-')) down = text[i++] == '-';
-        while (i < size && IsDigit(text[i])) {
-            exponent = exponent * 10 + (text[i++] - '0');
-            if (exponent > kLargestExponent) return ExactOf(asRead);
-        }
-        if (down) exponent = -exponent;
+        while (i < size && IsDigit(text[i]) && d.exponent <= kLargestExponent)
+            d.exponent = d.exponent * 10 + (text[i++] - '0');
+        if (down) d.exponent = -d.exponent;
     }
-    const long scale = exponent - places;
-    if (scale > kLargestExponent || scale < -kLargestExponent) return ExactOf(asRead);
-    Rational q(mpz_class(digits.empty() ? "0" : digits, 10));
+    return d;
+}
+
+Rational Scaled(const mpz_class& digits, long long scale, bool negative) {
+    Rational q(digits);
     if (scale >= 0)
         q *= Pow10(static_cast<unsigned long>(scale));
     else
         q /= Pow10(static_cast<unsigned long>(-scale));
     q.canonicalize();
     return negative ? Rational(-q) : q;
+}
+
+// A decimal as the determinants of typed values read it: a decimal that
+// reaches beyond kLargestExponent is taken as its extended value.
+Rational ReadDecimal(std::string_view text, char decimal) {
+    const Ext asRead = StrToFloat(text, decimal);
+    const DecimalParts d = SplitDecimal(text, decimal);
+    const long long scale = d.exponent - d.places;
+    if (d.exponent > kLargestExponent || d.exponent < -kLargestExponent || scale > kLargestExponent ||
+        scale < -kLargestExponent)
+        return ExactOf(asRead);
+    return Scaled(mpz_class(d.digits.empty() ? "0" : d.digits, 10), scale, d.negative);
+}
+
+Failure ExactTooLong(std::string_view text) {
+    const std::string digits = IntToStr(kExactDigits), places = IntToStr(kExactPlaces);
+    return Failure(Line::fail_exact_too_long,
+                   "'" + std::string(text) + "' has too many digits for exact fractions: a number there has at most " +
+                       digits + " significant digits and " + places + " decimal places",
+                   {std::string(text), digits, places});
+}
+
+// A decimal typed in exact fractions, which are computed with all their
+// digits: beyond kExactDigits significant digits or kExactPlaces decimal
+// places it is refused, never cut or taken as a nearby value.
+Rational ReadLimitedDecimal(std::string_view text, char decimal) {
+    StrToFloat(text, decimal); // the grammar and the extended range
+    const DecimalParts d = SplitDecimal(text, decimal);
+    const std::size_t first = d.digits.find_first_not_of('0');
+    if (first == std::string::npos) return Rational(0);
+    const std::size_t last = d.digits.find_last_not_of('0');
+    const auto trailing = static_cast<long long>(d.digits.size() - 1 - last);
+    const long long places = d.places - trailing - d.exponent;
+    if (last - first + 1 > static_cast<std::size_t>(kExactDigits) || places > kExactPlaces)
+        throw ExactTooLong(text);
+    return Scaled(mpz_class(d.digits.substr(first, last - first + 1), 10), -places, d.negative);
 }
 
 mpz_class FromUint64(std::uint64_t v) {
@@ -77,16 +118,18 @@ mpz_class FromUint64(std::uint64_t v) {
 } // namespace
 
 Rational ReadExact(std::string_view text, char decimal, bool fractions) {
-    const std::size_t slash = fractions ? text.find('/') : std::string_view::npos;
-    if (slash == std::string_view::npos) return ReadDecimal(text, decimal);
+    if (!fractions) return ReadDecimal(text, decimal);
+    const std::size_t slash = text.find('/');
+    if (slash == std::string_view::npos) return ReadLimitedDecimal(text, decimal);
     const std::string_view top = text.substr(0, slash), bottom = text.substr(slash + 1);
     if (bottom.find('/') != std::string_view::npos)
         throw Failure("'" + std::string(text) + "' is not a valid floating point value");
     Rational p, q;
     try {
-        p = ReadDecimal(top, decimal);
-        q = ReadDecimal(bottom, decimal);
-    } catch (const Failure&) {
+        p = ReadLimitedDecimal(top, decimal);
+        q = ReadLimitedDecimal(bottom, decimal);
+    } catch (const Failure& f) {
+        if (f.line() == Line::fail_exact_too_long) throw ExactTooLong(text);
         throw Failure("'" + std::string(text) + "' is not a valid floating point value");
     }
     if (q == 0) throw Failure(kDivisionByZero);
@@ -148,6 +191,15 @@ Ext NearestExt(const Rational& q) {
     const long double v = std::ldexp(whole, static_cast<int>(lowest));
     if (std::isinf(v)) throw Failure(kOverflow);
     return Ext(negative ? -v : v);
+}
+
+Ext NearestOrInfinite(const Rational& q) {
+    try {
+        return NearestExt(q);
+    } catch (const Failure&) {
+        const long double inf = std::numeric_limits<long double>::infinity();
+        return Ext(q < 0 ? -inf : inf);
+    }
 }
 
 std::string FractionText(const Rational& q) {

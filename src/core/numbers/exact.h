@@ -16,12 +16,25 @@ namespace tc {
 
 using Rational = mpq_class;
 
+// What a decimal typed in exact fractions may hold: its digits from the first
+// to the last non-zero one, and its decimal places without trailing zeros.
+// Every step of a solution multiplies such numbers, so their size is bounded
+// where a 4x4 inverse with its check still answers at once; a homework
+// number is far below either bound.
+inline constexpr int kExactDigits = 300;
+inline constexpr int kExactPlaces = 5000;
+
 // The exact value of a number text. Decimals follow the grammar of StrToFloat
-// and fail as it does ("'<text>' is not a valid floating point value"). With
-// `fractions`, "p/q" is read too: two such decimals around one "/" (spaces
-// allowed), a zero denominator failing as a division by zero. A decimal whose
-// exponent reaches beyond what an extended value can tell apart is taken as
-// the extended value it reads as.
+// and fail as it does ("'<text>' is not a valid floating point value").
+//
+// Without `fractions` (the determinants of typed decimals, flat figures), a
+// decimal whose exponent reaches beyond what an extended value can tell apart
+// is taken as the extended value it reads as.
+//
+// With `fractions` (a number typed in exact fractions), "p/q" is read too:
+// two such decimals around one "/" (spaces allowed), a zero denominator
+// failing as a division by zero. A decimal beyond kExactDigits or
+// kExactPlaces fails with the line fail_exact_too_long naming the whole text.
 Rational ReadExact(std::string_view text, char decimal, bool fractions = false);
 
 // The exact value of an extended one.
@@ -30,6 +43,10 @@ Rational ExactOf(Ext x);
 // The extended value nearest to `q` (ties to the even one); Failure "Floating
 // point overflow" when that lies beyond the extended range.
 Ext NearestExt(const Rational& q);
+
+// The same, but an infinity of q's sign where NearestExt fails: for a
+// drawing, which tells a value too large to draw by its size alone.
+Ext NearestOrInfinite(const Rational& q);
 
 // The reduced fraction: "p/q" with q > 1, an integer as "p", a negative with
 // its "-" in front.

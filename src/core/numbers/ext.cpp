@@ -63,4 +63,10 @@ Ext ArcSin(Ext x) {
     return ArcTan2(x, Sqrt(Ext(1.0L) - x * x));
 }
 
+Ext WithinOne(Ext x) {
+    if (x > 1.0L) return 1.0L;
+    if (x < -1.0L) return -1.0L;
+    return x;
+}
+
 } // namespace tc

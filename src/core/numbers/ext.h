@@ -56,6 +56,11 @@ Ext ArcTan2(Ext y, Ext x);
 Ext ArcCos(Ext x);
 // Arc sine as ArcTan2(x, Sqrt(1 - x*x)).
 Ext ArcSin(Ext x);
+// A cosine or sine computed from lengths lies in -1..1 in exact arithmetic;
+// rounding of the lengths can carry it a little past. Such a value is 1 or -1
+// (two parallel vectors make 0 or 180 degrees, not an invalid operation); any
+// other value, NaN included, is returned as it is.
+Ext WithinOne(Ext x);
 // pi at full extended precision.
 constexpr Ext Pi() {
     return Ext(3.141592653589793238462643383279502884L);

@@ -6,16 +6,11 @@
 #include <string>
 
 #include "numbers/convert.h"
+#include "numbers/exact.h"
 
 namespace tc {
 
 namespace {
-
-// Every number form starts from this many correctly rounded significant digits
-// and rounds them again, half up, to its own precision.
-constexpr int kExpandedDigits = 18;
-// Enough digits to tell the largest finite value from every text of 18 digits.
-constexpr int kLargestDigits = 24;
 
 // A magnitude as 0.d1d2d3... times ten to the power `exponent`. `digits` has
 // no leading or trailing zeros; it is empty when the value rounded to zero.
@@ -24,26 +19,29 @@ struct Decimal {
     int exponent = 0;
 };
 
+// The most significant digits any number form keeps.
+constexpr int kMostDigits = 18;
+
 int BoundPrecision(int precision) {
-    return std::clamp(precision, 2, kExpandedDigits);
+    return std::clamp(precision, 2, kMostDigits);
 }
 
-// The 18 (or `digits`) significant digits of |value|, a finite non-zero number. to_chars
-// writes "d.ddddddddddddddddde[+-]x" whatever the C library's locale.
-Decimal Expand(long double value, int digits = kExpandedDigits) {
-    char text[64];
-    const auto end =
-        std::to_chars(text, text + sizeof text, std::fabs(value), std::chars_format::scientific, digits - 1)
-            .ptr;
-    char* e = std::find(text, end, 'e');
+// Every digit of |value|, a finite non-zero number, exactly: its exact value
+// is n / 2^k, which is n * 5^k / 10^k, a finite decimal. Each number form
+// rounds these digits once, to its own precision; rounding a shorter expansion
+// first would carry a digit up that the value itself does not reach
+// (2.14242852856285499936 is not ...286 at 15 digits).
+Decimal Expand(long double value) {
+    const Rational q = ExactOf(Ext(std::fabs(value)));
+    const auto k = static_cast<unsigned long>(mpz_sizeinbase(q.get_den_mpz_t(), 2) - 1);
+    mpz_class n;
+    mpz_ui_pow_ui(n.get_mpz_t(), 5, k);
+    n *= q.get_num();
     Decimal d;
-    d.digits.push_back(text[0]);
-    d.digits.append(text + 2, e);
-    const bool negative = e[1] == '-';
-    int power = 0;
-    std::from_chars(e + 2, end, power);
-    // d.ddd x 10^power is 0.dddd x 10^(power + 1).
-    d.exponent = (negative ? -power : power) + 1;
+    d.digits = n.get_str(10);
+    d.exponent = static_cast<int>(d.digits.size()) - static_cast<int>(k);
+    while (d.digits.back() == '0')
+        d.digits.pop_back();
     return d;
 }
 
@@ -79,7 +77,7 @@ void RoundHalfUp(Decimal& d, long long count) {
 // `count` digits and the largest value itself, so its own cut digits are the
 // largest value's.
 void KeepBelowLargest(Decimal& d, int count) {
-    static const Decimal largest = Expand(std::numeric_limits<long double>::max(), kLargestDigits);
+    static const Decimal largest = Expand(std::numeric_limits<long double>::max());
     if (d.exponent < largest.exponent) return;
     const std::string cut = largest.digits.substr(0, static_cast<std::size_t>(count));
     if (d.exponent == largest.exponent && d.digits <= cut) return;

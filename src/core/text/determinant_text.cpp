@@ -7,12 +7,12 @@ namespace tc {
 
 namespace {
 
-// "|a,b,...|": the entries in the general form, always separated by ",".
+// "|a,b,...|": the entries in the general form, apart by EntrySeparator.
 template <class Form, class T, std::size_t N>
 std::string RowText(const Form& form, const std::array<T, N>& row) {
     std::string s = "|";
     for (std::size_t i = 0; i < N; ++i) {
-        if (i > 0) s += ",";
+        if (i > 0) s += EntrySeparator(form);
         s += form.g(row[i]);
     }
     return s + "|";

@@ -8,8 +8,8 @@
 // DeterminantNText(lines, nums, entries...) solves and writes in one go.
 //
 // Every number in the texts is in the general number form with the separator of
-// `nums`, except entry 9 of the order-4 expansion. Rows are written "|a,b,c|":
-// the entry separator is always ",", also where the decimal separator is one.
+// `nums`, except entry 9 of the order-4 expansion. Rows are written "|a,b,c|",
+// or "|a;b;c|" where the decimal separator is "," (see EntrySeparator).
 
 #include <array>
 #include <stdexcept>

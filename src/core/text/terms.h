@@ -30,11 +30,25 @@ inline std::string Bracketed(const std::string& text, Ext x) {
 inline std::string Signed(const std::string& text, Ext x) {
     return x < 0.0L ? text : "+" + text;
 }
+// A typed fraction "p/q" may carry its signs on either part ("1/-2"); inside
+// a formula its sign stands in front, as a decimal's does, so "a+(1/-2)" is
+// written "a-1/2", never "a1/-2". Other texts are returned as they are.
+std::string SignInFront(const std::string& text, const Rational& x);
 inline std::string Bracketed(const std::string& text, const Rational& x) {
-    return x < 0 ? "(" + text + ")" : text;
+    return x < 0 ? "(" + SignInFront(text, x) + ")" : SignInFront(text, x);
 }
 inline std::string Signed(const std::string& text, const Rational& x) {
-    return x < 0 ? text : "+" + text;
+    return x < 0 ? SignInFront(text, x) : "+" + SignInFront(text, x);
+}
+
+// The entries of a determinant's row, "|a,b|", stand apart by ","; where
+// the decimal separator is "," they stand apart by ";" ("|0,5;1|", not
+// "|0,5,1|", which reads as three numbers). Fractions hold no separator.
+inline const char* EntrySeparator(const Numbers& nums) {
+    return nums.decimal() == ',' ? ";" : ",";
+}
+inline const char* EntrySeparator(const Fractions& /*form*/) {
+    return ",";
 }
 
 // The same rules for other number forms (the exact fractions): `form.g(x)`

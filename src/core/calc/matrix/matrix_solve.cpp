@@ -49,6 +49,23 @@ template <class T> void UseExact(T& value, const MatrixInputs& in) {
     if constexpr (std::is_same_v<T, Ext>) UseExactValue(value, in.exactA, in.k);
 }
 
+// B(i,j) of typed values is exact as Det(A) is: the minor's expansion is
+// written as computed, but the cofactor goes on as the extended value nearest
+// to the exact one, so a cofactor that cancels to 0 is 0, not 2.7E-20.
+template <class T> void UseExactCofactor(T& value, const MatrixInputs& in, int i, int j) {
+    if constexpr (std::is_same_v<T, Ext>) {
+        if (in.exactA.empty()) return;
+        const auto k = static_cast<std::size_t>(in.k);
+        std::vector<Rational> minor;
+        for (std::size_t row = 0; row < k; ++row)
+            for (std::size_t col = 0; col < k; ++col)
+                if (static_cast<int>(row) != i - 1 && static_cast<int>(col) != j - 1)
+                    minor.push_back(in.exactA[row * k + col]);
+        const Rational det = ExactDeterminant(std::move(minor), in.k - 1);
+        value = NearestExt((i + j) % 2 == 0 ? det : Rational(-det));
+    }
+}
+
 template <class T> void SolveDeterminant(const MatrixInputs& in, MatrixResultOf<T>& r) {
     const std::vector<T> a = Minor<T>(in, 0, 0);
     switch (in.k) {
@@ -108,14 +125,14 @@ template <class T> void SolveInverse(const MatrixInputs& in, MatrixResultOf<T>& 
             }
             // The cofactor as written: the minor at 15 digits, negated at an odd place.
             b.value = (i + j) % 2 == 0 ? T(AsWritten(minor)) : T(-AsWritten(minor));
+            UseExactCofactor(b.value, in, i, j);
             r.cofactors.push_back(b);
         }
-    // C(r,c) = B(c,r) / d, column by column, from the cofactors as Mat2 shows them.
+    // C(r,c) = B(c,r) / d, column by column, with the cofactors' values.
     for (int c = 1; c <= k; ++c)
         for (int row = 1; row <= k; ++row) {
             const T& b = r.cofactors[static_cast<std::size_t>(k * (c - 1) + row - 1)].value;
-            r.inverse.push_back(
-                {row, c, {}, DivideByDeterminant(AsWritten(b), r.det, Line::matrix_no_inverse)});
+            r.inverse.push_back({row, c, {}, DivideByDeterminant(b, r.det, Line::matrix_no_inverse)});
         }
 }
 

@@ -38,7 +38,8 @@ struct MatrixInputs {
     Block<std::string> aText, bText; // the cells as typed, listed in the solution
     Block<Ext> a, b;                 // their numbers
     // The exact values of A's k x k block, row by row, for the determinant
-    // and the inverse: Det(A) is the extended value nearest to the exact one.
+    // and the inverse: Det(A) and the inverse's cofactors are the extended
+    // values nearest to the exact ones.
     std::vector<Rational> exactA;
     // In exact mode: the exact values of both blocks, which the task computes
     // with instead of `a` and `b`.
@@ -76,7 +77,7 @@ template <class T> struct CofactorOf {
     int i = 0, j = 0;
     std::optional<Det2Of<T>> minor2; // order 3
     std::optional<Det3Of<T>> minor3; // order 4
-    T value;                         // as the written solution goes on with it
+    T value; // as the written solution goes on with it (see MatrixInputs::exactA)
 };
 
 // Every value the written solution shows, in order. Steps the solver did not

@@ -64,12 +64,9 @@ void WriteSumOrDifference(MatrixOutput& o, const MatrixInputs& in, const MatrixR
             if (j > 1) line += ";";
             const std::string& ta = At(in.aText, i, j);
             const std::string& tb = At(in.bText, i, j);
-            const bool negative = At(BlockB<T>(in), i, j) < 0;
+            const T& b = At(BlockB<T>(in), i, j);
             // A negative b keeps its own minus: a+(-3) is written a-3, a-(-3) in brackets.
-            if (subtract)
-                line += negative ? ta + "-(" + tb + ")" : ta + "-" + tb;
-            else
-                line += negative ? ta + tb : ta + "+" + tb;
+            line += subtract ? ta + "-" + Bracketed(tb, b) : ta + Signed(tb, b);
         }
         out.push_back(line + (i == 1 ? ")=" : ")"));
     }
@@ -108,8 +105,7 @@ void WriteProduct(MatrixOutput& o, const MatrixInputs& in, const MatrixResultOf<
             const std::string& ta = At(in.aText, e.row, l);
             const std::string& tb = At(in.bText, l, e.col);
             if (l > 1) factors += "+";
-            factors += At(BlockA<T>(in), e.row, l) < 0 ? "(" + ta + ")" : ta;
-            factors += At(BlockB<T>(in), l, e.col) < 0 ? "*(" + tb + ")" : "*" + tb;
+            factors += Bracketed(ta, At(BlockA<T>(in), e.row, l)) + "*" + Bracketed(tb, At(BlockB<T>(in), l, e.col));
             const T& prod = e.products[static_cast<std::size_t>(l - 1)];
             products += l > 1 ? Signed(nums, prod) : nums.g(prod);
         }
@@ -192,7 +188,7 @@ void WriteCofactor(Lines& out, const CofactorOf<T>& b, int k, const Form& nums) 
     for (std::size_t r = 1; r < rows.size(); ++r)
         out.push_back(indent + rows[r]);
     if (even)
-        out.push_back(label + formula + "=" + products + "=" + e[5]);
+        out.push_back(label + formula + "=" + products + "=" + nums.g(b.value));
     else
         out.push_back(label + "-(" + formula + ")=-(" + products + ")=" + nums.g(b.value));
     out.push_back("");

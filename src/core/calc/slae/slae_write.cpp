@@ -74,8 +74,9 @@ void WriteTwo(SlaeOutput& o, const SlaeInputs& in, const SlaeResultOf<T>& r, boo
         if (k > r.det2.size() || (k == r.det2.size() && !stopped)) return;
         const std::vector<T> a = CramerMatrix(SystemIn<T>(in), in.n, static_cast<int>(k));
         const std::string label = Label(k);
-        m.push_back(label + "=|" + nums.g(a[0]) + "," + nums.g(a[1]) + "|");
-        m.push_back(pads[k] + ("|" + nums.g(a[2]) + "," + nums.g(a[3]) + "|"));
+        const std::string apart = EntrySeparator(nums);
+        m.push_back(label + "=|" + nums.g(a[0]) + apart + nums.g(a[1]) + "|");
+        m.push_back(pads[k] + ("|" + nums.g(a[2]) + apart + nums.g(a[3]) + "|"));
         m.push_back("");
         if (k == r.det2.size()) return;
         m.push_back(Determinant2Line(nums, label, r.det2[k]));

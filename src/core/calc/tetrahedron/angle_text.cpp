@@ -11,8 +11,9 @@ Ext Degrees(Ext radians) {
     return radians / Pi() * 180.0L;
 }
 
-EdgeAngleValue EdgeAngle(const Point3& u, const Point3& v, Ext lengthU, Ext lengthV) {
-    const Ext cos = (u.x * v.x + u.y * v.y + u.z * v.z) / (lengthU * lengthV);
+EdgeAngleValue EdgeAngle(const Point3& u, const Point3& v, Ext lengthU, Ext lengthV, bool typedFlat) {
+    Ext cos = (u.x * v.x + u.y * v.y + u.z * v.z) / (lengthU * lengthV);
+    if (!typedFlat) cos = WithinOne(cos);
     return {cos, Degrees(ArcCos(cos))};
 }
 
@@ -20,13 +21,13 @@ EdgeFaceValue MeasureEdgeFace(const Point3& n, const Point3& e, Ext lengthE) {
     const Ext dot = n.x * e.x + n.y * e.y + n.z * e.z;
     const Ext nsq = n.x * n.x + n.y * n.y + n.z * n.z;
     const Ext normal = Sqrt(nsq);
-    // |n.e| <= |n| |e| always holds, so a sine beyond 1 in magnitude is rounding
-    // in the two square roots. An edge perpendicular to its face lands there
-    // about as often as not (A(0;0;0), B(1;1;0), C(0;0;1), D(1;-1;0)); its angle
-    // is 90 degrees, not a failure of the arc sine.
-    Ext sin = dot / (normal * lengthE);
-    if (sin > 1.0L) sin = 1.0L;
-    if (sin < -1.0L) sin = -1.0L;
+    // The angle between a line and a plane lies in 0..90 degrees whichever
+    // side of the face the edge leaves to, so the sine takes |n.e|.
+    // |n.e| <= |n| |e| always holds, so a sine beyond 1 is rounding in the two
+    // square roots. An edge perpendicular to its face lands there about as
+    // often as not (A(0;0;0), B(1;1;0), C(0;0;1), D(1;-1;0)); its angle is 90
+    // degrees, not a failure of the arc sine.
+    const Ext sin = WithinOne(Abs(dot) / (normal * lengthE));
     return {dot, nsq, normal, sin, Degrees(ArcSin(sin))};
 }
 
@@ -44,7 +45,7 @@ EdgeFaceTexts EdgeFaceText(const Numbers& nums, const Point3& n, const Point3& e
     t.normalLength += "(" + nums.g(nsq) + ")^(1/2)=" + nums.fixed(normal, 4);
 
     t.sineValue = nums.fixed(sin, 4);
-    t.sine = nums.g(dot) + "/(" + nums.fixed(normal, 4) + "*" + nums.fixed(lengthE, 4) + ")=" + t.sineValue;
+    t.sine = nums.g(Abs(dot)) + "/(" + nums.fixed(normal, 4) + "*" + nums.fixed(lengthE, 4) + ")=" + t.sineValue;
     t.degrees = nums.fixed(value.degrees, 4);
     return t;
 }

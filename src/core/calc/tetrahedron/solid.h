@@ -40,8 +40,8 @@ struct Plane {
 };
 Plane MeasurePlane(const Point3& p1, const Point3& p2, const Point3& p3);
 
-// The signed angle between an edge e and a face with normal n: its sine is
-// n.e / (|n| |e|), positive when the edge leaves the face on the normal's side.
+// The angle between an edge e and a face with normal n, 0 to 90 degrees: its
+// sine is |n.e| / (|n| |e|).
 struct EdgeFaceValue {
     Ext dot;    // n.e
     Ext nsq;    // |n|^2

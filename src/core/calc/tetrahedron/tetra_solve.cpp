@@ -18,10 +18,10 @@ Point3 WrittenNormal(const Numbers& nums, const Vertices& v, tetra::Face f) {
 
 } // namespace
 
-Partial<TetraResult> SolveTetrahedron(const Numbers& nums, const Vertices& vertices) {
+Partial<TetraResult> SolveTetrahedron(const Numbers& nums, const Vertices& vertices, bool typedFlat) {
     TetraResult start;
     start.vertices = vertices;
-    return SolvePartially(std::move(start), [&nums](TetraResult& r) {
+    return SolvePartially(std::move(start), [&nums, typedFlat](TetraResult& r) {
         const Vertices& v = r.vertices;
         for (const tetra::EdgeEnds& e : tetra::kEdges)
             r.edges.push_back(MeasureEdge(v[e.start], v[e.end]));
@@ -34,7 +34,7 @@ Partial<TetraResult> SolveTetrahedron(const Numbers& nums, const Vertices& verti
         for (const auto& face : tetra::kVertexAngles)
             for (const tetra::VertexAngle& a : face)
                 r.edgeAngles.push_back(EdgeAngle(VectorOf(edges, a.u), VectorOf(edges, a.v),
-                                                 edges[a.u.index].length, edges[a.v.index].length));
+                                                 edges[a.u.index].length, edges[a.v.index].length, typedFlat));
         for (const tetra::FaceEdges& face : tetra::kFaceEdges) {
             const Point3 n = WrittenNormal(nums, v, face.face);
             r.faceNormals.push_back(n);

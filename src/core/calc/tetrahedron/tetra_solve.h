@@ -41,6 +41,7 @@ struct TetraResult {
 
 // Solves the tetrahedron. `nums` reads the face normals back from their
 // written 15-digit texts, as the solution computes with what it shows.
-Partial<TetraResult> SolveTetrahedron(const Numbers& nums, const Vertices& vertices);
+// `typedFlat` as EdgeAngle takes it.
+Partial<TetraResult> SolveTetrahedron(const Numbers& nums, const Vertices& vertices, bool typedFlat = false);
 
 } // namespace tc

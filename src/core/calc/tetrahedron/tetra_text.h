@@ -42,9 +42,11 @@ struct EdgeAngleValue {
 };
 
 // The angle between two edge vectors whose lengths the edge table already
-// holds. A zero length fails as 0/0; a cosine rounded past 1 in magnitude
-// (two collinear edges) fails in the arc cosine.
-EdgeAngleValue EdgeAngle(const Point3& u, const Point3& v, Ext lengthU, Ext lengthV);
+// holds. A zero length fails as 0/0. A cosine rounded past 1 in magnitude (two
+// nearly collinear edges) is 1 or -1, except in a tetrahedron typed flat
+// (`typedFlat`), which reaches the solver only where the language file cannot
+// say that it is flat: there it fails in the arc cosine as it always did.
+EdgeAngleValue EdgeAngle(const Point3& u, const Point3& v, Ext lengthU, Ext lengthV, bool typedFlat = false);
 
 struct EdgeFaceTexts {
     std::string dot;          // "Nx*ex+Ny*ey+Nz*ez=value"

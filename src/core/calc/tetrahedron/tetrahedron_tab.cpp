@@ -236,13 +236,14 @@ void TetrahedronTab::CP_ButClick() {
     }
     // Vertices in one plane make no tetrahedron: the data are written and the
     // student is told so. A file from before that line computes on as before.
-    if (env_.messages.has(Line::tet_coplanar) && TypedInOnePlane(start.typed, env_.nums.decimal())) {
+    const bool flat = TypedInOnePlane(start.typed, env_.nums.decimal());
+    if (flat && env_.messages.has(Line::tet_coplanar)) {
         last_ = TetraResult{};
         last_->vertices = *read.result.vertices;
         apply(WriteTetrahedron(env_, read.result, nullptr));
         throw Failure(Line::tet_coplanar, "The vertices A, B, C and D lie in one plane.");
     }
-    const Partial<TetraResult> solved = SolveTetrahedron(env_.nums, *read.result.vertices);
+    const Partial<TetraResult> solved = SolveTetrahedron(env_.nums, *read.result.vertices, flat);
     last_ = solved.result;
     apply(WriteTetrahedron(env_, read.result, &solved.result));
     solved.rethrow();

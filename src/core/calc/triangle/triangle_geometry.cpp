@@ -15,7 +15,7 @@ Segment2 MeasureSegment(Point2 from, Point2 to) {
     return s;
 }
 
-Angle2 MeasureAngle(Point2 u, Point2 v) {
+Angle2 MeasureAngle(Point2 u, Point2 v, bool typedFlat) {
     Angle2 a{};
     a.u = u;
     a.v = v;
@@ -31,6 +31,7 @@ Angle2 MeasureAngle(Point2 u, Point2 v) {
     a.sumV = a.vyy + a.vxx;
     a.lengthV = Sqrt(a.sumV);
     a.cos = a.s / (a.lengthU * a.lengthV);
+    if (!typedFlat) a.cos = WithinOne(a.cos);
     a.degrees = ArcCos(a.cos) / Pi() * 180.0L;
     return a;
 }

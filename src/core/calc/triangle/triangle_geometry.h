@@ -45,7 +45,10 @@ struct Angle2 {
 };
 
 // Measures the angle. A zero vector fails with "Invalid floating point
-// operation" (0/0), as does a cosine that rounding has carried past -1 or 1.
-Angle2 MeasureAngle(Point2 u, Point2 v);
+// operation" (0/0). A cosine that rounding has carried past -1 or 1 is -1 or 1,
+// except in a triangle typed flat (`typedFlat`), which reaches the solver only
+// where the language file cannot say that it is flat: there it fails in the
+// arc cosine as it always did.
+Angle2 MeasureAngle(Point2 u, Point2 v, bool typedFlat = false);
 
 } // namespace tc

@@ -23,11 +23,11 @@ void Sides(TriangleResult& r) {
     r.ac = MeasureSegment(a, c);
 }
 
-void Angles(TriangleResult& r) {
+void Angles(TriangleResult& r, bool typedFlat) {
     const auto& [ab, bc, ac] = *r.vectors;
-    r.angleA = MeasureAngle(ab, ac);
-    r.angleB = MeasureAngle({-ab.x, -ab.y}, bc);
-    r.angleC = MeasureAngle({-ac.x, -ac.y}, {-bc.x, -bc.y});
+    r.angleA = MeasureAngle(ab, ac, typedFlat);
+    r.angleB = MeasureAngle({-ab.x, -ab.y}, bc, typedFlat);
+    r.angleC = MeasureAngle({-ac.x, -ac.y}, {-bc.x, -bc.y}, typedFlat);
 }
 
 void Median(TriangleResult& r) {
@@ -83,14 +83,14 @@ void Bisector(TriangleResult& r) {
 
 } // namespace
 
-Partial<TriangleResult> SolveTriangle(Point2 a, Point2 b, Point2 c) {
+Partial<TriangleResult> SolveTriangle(Point2 a, Point2 b, Point2 c, bool typedFlat) {
     TriangleResult start{};
     start.a = a;
     start.b = b;
     start.c = c;
-    return SolvePartially(start, [](TriangleResult& r) {
+    return SolvePartially(start, [typedFlat](TriangleResult& r) {
         Sides(r);
-        Angles(r);
+        Angles(r, typedFlat);
         Median(r);
         Height(r);
         Bisector(r);

@@ -63,7 +63,7 @@ struct TriangleResult {
     std::optional<Ext> centroidX, centroidY;
 };
 
-// Solves the triangle ABC.
-Partial<TriangleResult> SolveTriangle(Point2 a, Point2 b, Point2 c);
+// Solves the triangle ABC; `typedFlat` as MeasureAngle takes it.
+Partial<TriangleResult> SolveTriangle(Point2 a, Point2 b, Point2 c, bool typedFlat = false);
 
 } // namespace tc

@@ -81,7 +81,8 @@ void TriangleTab::CTr_ButClick() {
     const auto& [a, b, c] = *read.result.vertices;
     // Vertices on one line make no triangle: the data are written and the
     // student is told so. A file from before that line computes on as before.
-    if (env_.messages.has(Line::tri_collinear) && TypedOnOneLine(start.typed, env_.nums.decimal())) {
+    const bool flat = TypedOnOneLine(start.typed, env_.nums.decimal());
+    if (flat && env_.messages.has(Line::tri_collinear)) {
         last_ = TriangleResult{};
         last_->a = a;
         last_->b = b;
@@ -89,7 +90,7 @@ void TriangleTab::CTr_ButClick() {
         apply(WriteTriangle(env_, read.result, nullptr));
         throw Failure(Line::tri_collinear, "The vertices A, B and C lie on one line.");
     }
-    const Partial<TriangleResult> solved = SolveTriangle(a, b, c);
+    const Partial<TriangleResult> solved = SolveTriangle(a, b, c, flat);
     last_ = solved.result;
     apply(WriteTriangle(env_, read.result, &solved.result));
     solved.rethrow();

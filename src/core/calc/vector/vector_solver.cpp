@@ -87,7 +87,7 @@ void Products(const Partial<VectorInput>& input, VectorResult& r) {
     r.product = Sum(r.c);
 }
 
-void Solve(const Partial<VectorInput>& input, const Numbers& nums, VectorResult& r) {
+void Solve(const Partial<VectorInput>& input, VectorResult& r) {
     if (SolveRational(input, input.result.a, input.result.b, r)) return;
     switch (input.result.task) {
     case vec::kLength: // the vector AB from point A to point B
@@ -99,10 +99,9 @@ void Solve(const Partial<VectorInput>& input, const Numbers& nums, VectorResult&
         r.lengthA = LengthOf(r.a);
         r.lengthB = LengthOf(r.b);
         // A zero vector makes this 0/0, an invalid operation.
-        r.cosine = *r.product / (r.lengthA->root * r.lengthB->root);
-        // The angle comes from the cosine as shown, rounded to 4 decimals.
-        r.shownCosine = nums.read(nums.fixed(*r.cosine, 4));
-        r.phi = ArcCos(*r.shownCosine) / Pi() * 180.0L;
+        r.cosine = WithinOne(*r.product / (r.lengthA->root * r.lengthB->root));
+        // The angle comes from the full cosine; only its text is rounded.
+        r.phi = ArcCos(*r.cosine) / Pi() * 180.0L;
         return;
     }
     case vec::kProjection:
@@ -117,8 +116,8 @@ void Solve(const Partial<VectorInput>& input, const Numbers& nums, VectorResult&
 
 } // namespace
 
-Partial<VectorResult> SolveVector(const Partial<VectorInput>& input, const Numbers& nums) {
-    return SolvePartially(VectorResult{}, [&](VectorResult& r) { Solve(input, nums, r); });
+Partial<VectorResult> SolveVector(const Partial<VectorInput>& input) {
+    return SolvePartially(VectorResult{}, [&](VectorResult& r) { Solve(input, r); });
 }
 
 Partial<VectorSteps<Rational>> SolveVectorExact(const Partial<VectorInput>& input) {

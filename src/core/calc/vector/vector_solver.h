@@ -11,9 +11,8 @@ namespace tc {
 // Solves the task of `input`, taking the components in the order they were
 // read; reaching a component that the reading could not take throws the
 // reading's failure there, so arithmetic failures on earlier components come
-// first. `nums` only rounds the angle's cosine to the 4 decimals it is shown
-// with. Returns the steps finished and the failure that stopped the solver.
-Partial<VectorResult> SolveVector(const Partial<VectorInput>& input, const Numbers& nums);
+// first. Returns the steps finished and the failure that stopped the solver.
+Partial<VectorResult> SolveVector(const Partial<VectorInput>& input);
 
 // The same in exact fractions, from the exact components of `input`, for the
 // addition, subtraction, scalar product and norm (whose results are rational;

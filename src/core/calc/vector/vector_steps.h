@@ -58,9 +58,8 @@ template <class Num> struct VectorSteps {
     std::optional<LengthSteps<Num>> modulus; // |c| (addition, subtraction, length)
     std::optional<LengthSteps<Num>> lengthA; // |A| (the norm's |AB|, the angle)
     std::optional<LengthSteps<Num>> lengthB; // |B| (the angle, the projection)
-    std::optional<Ext> cosine;               // the angle: A*B/(|A|*|B|)
-    std::optional<Ext> shownCosine;          // ... as shown with 4 decimals, read back
-    std::optional<Ext> phi;                  // ... the angle in degrees from the shown cosine
+    std::optional<Ext> cosine;               // the angle: A*B/(|A|*|B|), within -1..1
+    std::optional<Ext> phi;                  // ... the angle in degrees from that cosine
     std::optional<Ext> projection;           // A*B/|B|
 };
 

@@ -245,16 +245,17 @@ void VectorTab::CBut1Click() {
         const Partial<VectorSteps<Rational>> solved = SolveVectorExact(input);
         show(WriteVector(input.result, solved.result, Fractions(), env_.nums, env_.messages));
         // The figure is drawn in decimals: from the nearest values of the
-        // fractions read.
+        // fractions read. A fraction beyond the extended range makes the
+        // figure too large to draw; the exact solution stands.
         Partial<VectorInput> nearest = input;
         for (const Rational& q : nearest.result.exactA)
-            nearest.result.a.push_back(NearestExt(q));
+            nearest.result.a.push_back(NearestOrInfinite(q));
         for (const Rational& q : nearest.result.exactB)
-            nearest.result.b.push_back(NearestExt(q));
-        last_ = VectorComputed{input.result.task, input.result.n, SolveVector(nearest, env_.nums).result};
+            nearest.result.b.push_back(NearestOrInfinite(q));
+        last_ = VectorComputed{input.result.task, input.result.n, SolveVector(nearest).result};
         solved.rethrow();
     } else {
-        const Partial<VectorResult> solved = SolveVector(input, env_.nums);
+        const Partial<VectorResult> solved = SolveVector(input);
         show(WriteVector(input.result, solved.result, env_.nums, env_.messages));
         last_ = VectorComputed{input.result.task, input.result.n, solved.result};
         solved.rethrow();

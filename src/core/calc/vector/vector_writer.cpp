@@ -49,7 +49,8 @@ private:
 // A typed component raised to a power: in brackets when negative, and a typed
 // fraction too, "(1/2)^2", which bare would square its denominator alone.
 template <class Num> std::string PowerBase(const std::string& text, const Num& x) {
-    if (text.find('/') != std::string::npos && !(x < 0)) return "(" + text + ")";
+    if constexpr (std::is_same_v<Num, Rational>)
+        if (text.find('/') != std::string::npos && !(x < 0)) return "(" + SignInFront(text, x) + ")";
     return Bracketed(text, x);
 }
 
