@@ -3,6 +3,7 @@
 // without a display and prints the state the window would then show.
 
 #include <clocale>
+#include <csignal>
 #include <cstdlib>
 #include <fstream>
 #include <iostream>
@@ -23,7 +24,12 @@ const char kUsage[] = "usage: tovrincalc-cli [--memo NAME] SCENARIO.json\n"
                       "  --memo NAME    print only the lines of memo NAME instead of the whole state\n"
                       "  -h, --help     print this help and exit\n"
                       "  --version      print the version and exit\n"
-                      "Exit status: 0 when the scenario ran to its end, 2 when it is unusable.\n";
+                      "Exit status:\n"
+                      "  0  the scenario ran to its end and its output was printed\n"
+                      "  1  the scenario ran, but the output could not be written completely\n"
+                      "     (a full disk, a closed pipe)\n"
+                      "  2  the scenario or the command line is unusable\n"
+                      "  3  an internal error of the program\n";
 
 int Unusable(const std::string& reason) {
     std::cerr << "tovrincalc-cli: " << reason << "\n";
@@ -42,16 +48,21 @@ int OutputWritten() {
 
 int main(int argc, char** argv) {
     std::setlocale(LC_ALL, "");
+#ifdef SIGPIPE
+    // A reader that goes away (`| head -c1`) is a failure to write, reported
+    // by the stream and exit status 1, not a death by signal.
+    std::signal(SIGPIPE, SIG_IGN);
+#endif
     std::string memo, path;
     for (int i = 1; i < argc; ++i) {
         std::string arg = argv[i];
         if (arg == "--help" || arg == "-h") {
             std::cout << kUsage;
-            return 0;
+            return OutputWritten();
         }
         if (arg == "--version") {
             std::cout << "tovrincalc-cli " << tc::ProgramVersion() << "\n";
-            return 0;
+            return OutputWritten();
         }
         if (arg == "--memo" && i + 1 < argc) {
             memo = argv[++i];

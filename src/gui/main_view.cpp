@@ -16,7 +16,7 @@
 
 #include "drawing/figure_window.h"
 #include "fit_to_screen.h"
-#include "io/save_text.h"
+#include "io/save_kind.h"
 #include "key_flow.h"
 #include "qt_text.h"
 #include "save_dialog.h"
@@ -200,7 +200,7 @@ std::optional<std::string> MainView::askSaveName(const std::string& lastName) {
         if (!answer || answer->isEmpty()) return std::nullopt;
         // A language file is never replaced by a solution: the user is told
         // and chooses again (the program would lose its texts otherwise).
-        if (!IsLanguageFile(TextFileName(S(*answer)), model_.settings().languageDirs)) return S(*answer);
+        if (!IsLanguageFile(SaveFileName(S(*answer)), model_.settings().languageDirs)) return S(*answer);
         showError(model_.env().messages.text(
             Line::window_save_language_file,
             "This is a language file of the program: it is not replaced. Choose another name."));

@@ -6,7 +6,7 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
-#include "i18n/language_file.h"
+#include "io/language_guard.h"
 #include "qt_text.h"
 
 namespace tc::gui {
@@ -31,17 +31,7 @@ std::unique_ptr<QFileDialog> MakeSaveDialog(QWidget* parent, const QString& last
 }
 
 bool IsLanguageFile(const std::string& path, const std::vector<std::string>& languageDirs) {
-    const QFileInfo target(Q(path));
-    bool named = false;
-    for (const char* item : {"N23", "N24", "N25"})
-        named = named || target.fileName().compare(Q(LanguageFileName(item)), Qt::CaseInsensitive) == 0;
-    if (!named) return false;
-    const QString folder = QDir(target.absolutePath()).canonicalPath();
-    if (folder.isEmpty()) return false; // no such folder: nothing there to replace
-    if (folder == QDir::current().canonicalPath()) return true;
-    for (const std::string& dir : languageDirs)
-        if (folder == QDir(Q(dir)).canonicalPath()) return true;
-    return false;
+    return ReplacesLanguageFile(path, languageDirs);
 }
 
 } // namespace tc::gui

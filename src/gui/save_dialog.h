@@ -23,7 +23,8 @@ std::unique_ptr<QFileDialog> MakeSaveDialog(QWidget* parent, const QString& last
 
 // Whether saving to `path` would replace one of the program's language files:
 // a file named as one (in any letter case) in the current folder or in one of
-// `languageDirs`, the folders the program reads them from.
+// `languageDirs`, the folders the program reads them from, or that file under
+// another name (a link); see ReplacesLanguageFile.
 bool IsLanguageFile(const std::string& path, const std::vector<std::string>& languageDirs);
 
 } // namespace tc::gui

@@ -46,6 +46,24 @@ TEST(FillPlaces, fills_each_numbered_place_once_and_leaves_the_rest) {
     EXPECT_EQ(FillPlaces("%1|%3|100%", {"%1%2", "x"}), "%1%2|%3|100%");
 }
 
+TEST(FillPlaces, repeats_are_filled_within_a_budget_and_then_shortened) {
+    // A message that repeats a short value keeps every copy.
+    EXPECT_EQ(FillPlaces("%1 = %2, so %1 is %2", {"x", "5"}), "x = 5, so x is 5");
+
+    // 500,000 places of one long typed text: the first in full, then copies
+    // while the budget lasts, then an ellipsis each.
+    std::string pattern;
+    for (int i = 0; i < 500000; ++i)
+        pattern += "%2";
+    const std::string typed(4000, 'q');
+    const std::string filled = FillPlaces(pattern, {"B", typed});
+    const std::size_t copies = 1 + kRepeatedPlacesBudget / typed.size();
+    const std::size_t ellipsis = std::string("\u2026").size();
+    EXPECT_EQ(filled.size(), copies * typed.size() + (500000 - copies) * ellipsis);
+    EXPECT_EQ(filled.substr(0, typed.size()), typed);
+    EXPECT_EQ(filled.substr(filled.size() - ellipsis), "\u2026");
+}
+
 TEST(ReadTyped, without_the_new_lines_fails_as_the_number_reading_does) {
     RecordingHost host;
     const Env env{Numbers(','), MessageTable(), host};

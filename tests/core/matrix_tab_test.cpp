@@ -252,6 +252,66 @@ namespace tc::test {
 // The size fields are hidden in the window, but a scenario can write anything
 // into them: a size beyond the grids must fail at once instead of asking for a
 // listing of any length, and leave the grids as they were.
+// No result of another task or another click stays: a computation empties
+// every result place of the tab first (Det(A) and C whatever the task, B too
+// in the inverse, which writes its cofactors there), and so does a change of
+// task, which also empties B on the way into the inverse and out of it. The
+// memo keeps the last solution.
+class MatrixStaleTest : public ::testing::TestWithParam<int>, public MatrixWindow {
+protected:
+    MatrixStaleTest() : MatrixWindow('.') {}
+    void choose(int item) {
+        task(item);
+        if (item == kDet || item == kInverse) second(2);
+    }
+    // Old texts in the result places of task `item`: Det(A), C, and in the
+    // inverse B (elsewhere B is typed input).
+    void fillStale(int item) {
+        window.setText("DET_A", "stale");
+        setBlock("Mat_R", same("stale"));
+        if (inverse(item)) setBlock("Mat2", same("stale"));
+    }
+    static bool inverse(int item) { return item == kInverse; }
+    static Rows same(const std::string& text) { return {{text, text}, {text, text}}; }
+};
+
+TEST_P(MatrixStaleTest, a_computation_leaves_no_result_of_an_earlier_one) {
+    const int item = GetParam();
+    choose(item);
+    fillStale(item);
+    compute();
+    ASSERT_TRUE(host.boxes.empty()) << host.boxes[0].text;
+    EXPECT_EQ(field("DET_A"), item == kDet || item == kInverse ? "-1" : "");
+    const Rows results = block("Mat_R", 2, 2);
+    EXPECT_EQ(results == same(""), item == kDet) << results[0][0];
+    EXPECT_NE(results[0][0], "stale");
+    EXPECT_NE(block("Mat2", 2, 2)[0][0], "stale");
+}
+
+TEST_P(MatrixStaleTest, a_task_change_empties_the_results_and_keeps_the_memo) {
+    const int from = GetParam();
+    for (int to = kAdd; to <= kInverse; ++to) {
+        if (to == from) continue;
+        task(kAdd);
+        setBlock("Mat2", {{"9", "5"}, {"4", "11"}});
+        choose(from);
+        compute();
+        const Lines solution = memo();
+        const Rows b = block("Mat2", 2, 2);
+        task(to);
+        SCOPED_TRACE(::testing::Message() << "from task " << from << " to task " << to);
+        EXPECT_EQ(field("DET_A"), "");
+        EXPECT_EQ(block("Mat_R", 2, 2), same(""));
+        EXPECT_EQ(block("Mat2", 2, 2), inverse(from) || inverse(to) ? same("") : b);
+        EXPECT_EQ(memo(), solution);
+    }
+}
+
+const char* const kTaskNames[] = {"sum", "difference", "product", "determinant", "inverse"};
+
+INSTANTIATE_TEST_SUITE_P(Tasks, MatrixStaleTest, ::testing::Values(kAdd, kSubtract, kMultiply, kDet, kInverse),
+                         [](const auto& run) { return std::string(kTaskNames[run.param]); });
+
 TEST(MatrixHiddenSizes, a_size_outside_the_grids_fails_without_growing_anything) {
     for (const char* size : {"100000", "2000000000", "-5", "0", "5"}) {
         MatrixWindow w('.');

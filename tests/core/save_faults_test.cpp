@@ -140,9 +140,12 @@ TEST_P(SaveFaultsTest, the_target_is_old_or_new_and_a_failure_is_reported) {
             for (int at = 0; at < 100; ++at) {
                 fs::remove("out.txt");
                 fs::remove("other.txt");
-                // A copy left by a failed removal (an unlink fault) goes before the next run.
+                // A copy left by a failed removal (an unlink fault), beside the
+                // target or in the temporary folder, goes before the next run.
                 fs::remove_all("tmp");
                 fs::create_directory("tmp");
+                for (const std::string& name : folder.names())
+                    if (name.rfind(".tovrin-", 0) == 0) fs::remove(name);
                 if (place != Place::NewFile) WriteBytes("out.txt", old);
                 if (place == Place::HardLinkedFile) fs::create_hard_link("out.txt", "other.txt");
                 FaultyOps ops;
@@ -154,7 +157,7 @@ TEST_P(SaveFaultsTest, the_target_is_old_or_new_and_a_failure_is_reported) {
 
                 bool told = false;
                 try {
-                    SaveLines("out.txt", lines, ops);
+                    SaveLines("out.txt", lines, {}, ops);
                 } catch (const Failure& f) {
                     told = true;
                     EXPECT_EQ(f.message().rfind("Cannot save \"out.txt\": ", 0), 0u) << f.message();
@@ -200,6 +203,42 @@ INSTANTIATE_TEST_SUITE_P(Places, SaveFaultsTest,
                              default: return "writable_file_in_read_only_folder";
                              }
                          });
+
+// With TMPDIR naming no folder, a hard-linked file still saves (its copy goes
+// beside it); where its folder takes no new file either, the error names the
+// temporary folder as the cause, not the file, which is there.
+TEST(SaveInPlaceTest, an_unusable_temporary_folder_is_named_as_the_cause) {
+    WorkFolder folder;
+    const std::string previousTmp = getenv("TMPDIR") ? getenv("TMPDIR") : "";
+    const fs::path missing = folder.path() / "no-such-folder";
+    setenv("TMPDIR", missing.c_str(), 1);
+    WriteBytes("out.txt", "old\r\n");
+    fs::create_hard_link("out.txt", "other.txt");
+
+    SaveLines("out.txt", {"new"});
+    EXPECT_EQ(ReadBytes("other.txt"), "new\r\n");
+    EXPECT_TRUE(fs::equivalent("out.txt", "other.txt"));
+    EXPECT_EQ(folder.names(), (std::set<std::string>{"out.txt", "other.txt"}));
+
+    FaultyOps readOnlyFolder;
+    readOnlyFolder.refuseNewHere = true;
+    try {
+        SaveLines("out.txt", {"newer"}, {}, readOnlyFolder);
+        ADD_FAILURE() << "saved without a place for the copy";
+    } catch (const Failure& f) {
+        const std::string cause = "Cannot save \"out.txt\": its folder takes no new file, and the copy of its "
+                                  "old text cannot be made in the temporary folder \"" +
+                                  missing.string() + "\": ";
+        EXPECT_EQ(f.message().substr(0, cause.size()), cause);
+        EXPECT_GT(f.message().size(), cause.size()); // and the system's reason
+    }
+    EXPECT_EQ(ReadBytes("other.txt"), "new\r\n");
+    EXPECT_EQ(folder.names(), (std::set<std::string>{"out.txt", "other.txt"}));
+    if (previousTmp.empty())
+        unsetenv("TMPDIR");
+    else
+        setenv("TMPDIR", previousTmp.c_str(), 1);
+}
 
 } // namespace
 } // namespace tc

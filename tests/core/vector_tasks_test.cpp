@@ -319,5 +319,25 @@ TEST_F(CommaVectorTabTest, reads_and_writes_numbers_with_a_comma) {
     EXPECT_EQ(errors(), (Lines{"'2.5' is not a valid floating point value."}));
 }
 
+// Choosing another task empties every result place, so that no value stands
+// under a label that now means something else; the memo keeps the solution.
+class VectorTaskChangeTest : public VectorTabTest, public ::testing::WithParamInterface<int> {};
+
+TEST_P(VectorTaskChangeTest, empties_the_results_of_every_task_and_keeps_the_memo) {
+    const int to = GetParam();
+    for (int from = 0; from < 7; ++from) {
+        const Lines solution = compute(from);
+        ASSERT_NE(field("Vec_R"), "") << "task " << from << " wrote no result";
+        window.select("TVec", to);
+        SCOPED_TRACE(::testing::Message() << "from task " << from << " to task " << to);
+        EXPECT_EQ(resultRow(2), Lines(2, ""));
+        EXPECT_EQ(field("Vec_R"), "");
+        EXPECT_EQ(field("phi1"), "");
+        EXPECT_EQ(memo(), solution);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryTask, VectorTaskChangeTest, ::testing::Range(0, 7));
+
 } // namespace
 } // namespace tc::test

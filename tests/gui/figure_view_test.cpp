@@ -10,6 +10,7 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QWheelEvent>
+#include <filesystem>
 
 #include "drawing/figure_canvas.h"
 #include "drawing/figure_window.h"
@@ -189,6 +190,37 @@ private slots:
         QTest::mouseClick(Find<QPushButton>(window, "FigureSvg"), Qt::LeftButton);
         QVERIFY(!window->savePng(dir.filePath("no/such/folder/picture.png")));
         QCOMPARE(failed.size(), 2);
+    }
+
+    void a_figure_is_never_saved_over_a_language_file() {
+        QTemporaryDir programDir;
+        const QString language = programDir.filePath("English.txt");
+        {
+            QFile file(language);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("a language file\n");
+        }
+        // A symbolic and a hard link with a picture's name reach the file itself.
+        QVERIFY(QFile::link(language, programDir.filePath("figure.png")));
+        std::error_code ec;
+        std::filesystem::create_hard_link(language.toStdString(), programDir.filePath("figure.svg").toStdString(),
+                                          ec);
+        QVERIFY(!ec);
+        BoxLog log;
+        auto view = MakeWindow(log, '.', {programDir.path().toStdString()});
+        ShowTab(view.get(), 2);
+        Click(view.get(), "CTr_But");
+        Click(view.get(), "Tr_Figure");
+        FigureWindow* window = view->figureWindow();
+        QStringList refused;
+        window->showError = [&refused](const QString& text) { refused << text; };
+        QVERIFY(!window->savePng(programDir.filePath("figure.png")));
+        QVERIFY(!window->saveSvg(programDir.filePath("figure.svg")));
+        QCOMPARE(refused, QStringList(2, QString("This is a language file of the program: it is not replaced. "
+                                                 "Choose another name.")));
+        QFile kept(language);
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        QCOMPARE(kept.readAll(), QByteArray("a language file\n"));
     }
 };
 

@@ -25,13 +25,17 @@ void MainWindow::saveMemo(int tab) {
         bytes = HtmlPage(page);
         if (kind == SaveKind::Pdf) bytes = env_.host.renderPdf(bytes, page.title);
     }
-    // Message entry 80 words the question in the chosen language.
-    if (CheckSaveTarget(file) && !env_.host.confirmReplace(file, ReplaceQuestion(file, env_.messages(80))))
+    // Message entry 80 words the question in the chosen language. A language
+    // file of the program is refused before anything is asked, and again by
+    // the save itself.
+    const std::vector<std::string>& languageDirs = settings_.languageDirs;
+    if (CheckSaveTarget(file, languageDirs) &&
+        !env_.host.confirmReplace(file, ReplaceQuestion(file, env_.messages(80))))
         return;
     if (kind == SaveKind::Text)
-        SaveLines(file, memo.lines);
+        SaveLines(file, memo.lines, languageDirs);
     else
-        SaveBytes(file, bytes);
+        SaveBytes(file, bytes, languageDirs);
 }
 
 } // namespace tc

@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <system_error>
 
@@ -12,6 +13,7 @@
 #include <sys/stat.h>
 
 #include "i18n/system_text.h"
+#include "io/language_guard.h"
 #include "numbers/failure.h"
 
 namespace tc {
@@ -178,19 +180,42 @@ bool SaveByRename(FileOps& ops, const fs::path& target, const fs::file_status& e
     return true;
 }
 
-// Rewrites the existing file in place. Its old text is first copied to the
-// system's temporary folder and read back, so that a failed rewrite can be
-// undone, and even a failed undo leaves the old text somewhere the user is told.
+// The system's temporary folder as the user set it, for a message.
+std::string TemporaryFolderName(const fs::path& found) {
+    if (!found.empty()) return SystemText(found.string());
+    const char* set = std::getenv("TMPDIR");
+    return set && *set ? SystemText(set) : std::string("(none)");
+}
+
+// A new file for the copy of a target's old text: beside the target, on its
+// own disk, or where its folder takes no new file, in the system's temporary
+// folder. Throws, naming the place that failed, when neither takes one.
+int CreateCopy(FileOps& ops, const fs::path& target, fs::path& copy, const std::string& path) {
+    const int beside = CreateBeside(ops, target.parent_path(), 0600, copy);
+    if (beside >= 0) return beside;
+    if (errno != EACCES && errno != EPERM) FailErrno(path, errno);
+    std::error_code ec;
+    const fs::path tmp = fs::temp_directory_path(ec);
+    const int fd = ec ? -1 : CreateBeside(ops, tmp, 0600, copy);
+    if (fd >= 0) return fd;
+    const int error = ec ? ec.value() : errno;
+    // Without this the user would read the system's reason (a missing folder)
+    // as being about the file, which is there.
+    Fail(path, "its folder takes no new file, and the copy of its old text cannot be made in the temporary "
+               "folder \"" +
+                   TemporaryFolderName(tmp) + "\": " + SystemReason(error ? error : EIO));
+}
+
+// Rewrites the existing file in place. Its old text is first copied (beside
+// it, else to the system's temporary folder) and read back, so that a failed
+// rewrite can be undone, and even a failed undo leaves the old text somewhere
+// the user is told.
 void SaveInPlace(FileOps& ops, const fs::path& target, const std::string& text, const std::string& path) {
     std::string old;
     if (!ReadAll(ops, target, old)) FailErrno(path, errno);
 
-    std::error_code ec;
-    const fs::path tmp = fs::temp_directory_path(ec);
-    if (ec) Fail(path, SystemText(ec.message()));
     fs::path copy;
-    const int copyFd = CreateBeside(ops, tmp, 0600, copy);
-    if (copyFd < 0) FailErrno(path, errno);
+    const int copyFd = CreateCopy(ops, target, copy, path);
     const bool copied = WriteAll(ops, copyFd, old) && ops.fsync(copyFd) == 0;
     int error = errno;
     const bool copyClosed = ops.close(copyFd) == 0;
@@ -257,16 +282,21 @@ std::string TextFileName(const std::string& chosen) {
     return chosen + kExt;
 }
 
-bool CheckSaveTarget(const std::string& path) {
-    return fs::exists(Inspect(Resolve(path), path));
-}
-
-void SaveLines(const std::string& path, const std::vector<std::string>& lines, FileOps& ops) {
-    SaveBytes(path, FileText(lines), ops);
-}
-
-void SaveBytes(const std::string& path, const std::string& text, FileOps& ops) {
+bool CheckSaveTarget(const std::string& path, const std::vector<std::string>& languageDirs) {
     const fs::path target = Resolve(path);
+    RefuseLanguageFile(path, languageDirs);
+    return fs::exists(Inspect(target, path));
+}
+
+void SaveLines(const std::string& path, const std::vector<std::string>& lines,
+               const std::vector<std::string>& languageDirs, FileOps& ops) {
+    SaveBytes(path, FileText(lines), languageDirs, ops);
+}
+
+void SaveBytes(const std::string& path, const std::string& text, const std::vector<std::string>& languageDirs,
+               FileOps& ops) {
+    const fs::path target = Resolve(path);
+    RefuseLanguageFile(path, languageDirs);
     const fs::file_status existing = Inspect(target, path);
     // A rename would give this name a file of its own and part it from the
     // file's other names, which would keep the old text.

@@ -19,8 +19,11 @@ std::string TextFileName(const std::string& chosen);
 // is. A symbolic link stands for the file it names, also one that does not
 // exist yet. Throws Failure, naming the file and the reason, when nothing can
 // be saved there: a folder, something that is not a plain file, a read-only
-// file, a name holding a NUL character.
-bool CheckSaveTarget(const std::string& path);
+// file, a name holding a NUL character; and Failure worded by the line
+// window_save_language_file when `path` is one of the program's language
+// files, read from the current folder or from `languageDirs`
+// (RefuseLanguageFile).
+bool CheckSaveTarget(const std::string& path, const std::vector<std::string>& languageDirs = {});
 
 // Writes `lines` to `path` as UTF-8, each line followed by CR LF and nothing
 // else (no lines: an empty file). A line holding a line break of its own is
@@ -30,17 +33,21 @@ bool CheckSaveTarget(const std::string& path);
 // then renamed into place. Where that would lose something (a file with other
 // hard links) or the folder takes no new file (a writable file in a read-only
 // folder), the file is rewritten in place instead, after a copy of its old
-// text has been written to the system's temporary folder and read back. On any
-// failure the target keeps its old text (restored from the copy when the
-// rewrite was under way), no temporary file is left, and Failure is thrown
-// with a message naming the file and the system's reason. `ops` makes the
-// file system calls.
+// text has been written beside it (where the folder takes no new file: to the
+// system's temporary folder) and read back. On any failure the target keeps
+// its old text (restored from the copy when the rewrite was under way), no
+// temporary file is left, and Failure is thrown with a message naming the file
+// and the system's reason, and the temporary folder when the copy could not
+// be made there. `ops` makes the
+// file system calls. A language file of the program (see CheckSaveTarget,
+// with `languageDirs`) is refused before anything is written.
 void SaveLines(const std::string& path, const std::vector<std::string>& lines,
-               FileOps& ops = SystemFileOps());
+               const std::vector<std::string>& languageDirs = {}, FileOps& ops = SystemFileOps());
 
 // Writes `bytes` to `path` as they are, with everything SaveLines promises:
-// the one safe way every kind of saved file (text, page, document) takes.
-void SaveBytes(const std::string& path, const std::string& bytes, FileOps& ops = SystemFileOps());
+// the one safe way every kind of saved file (text, page, document, figure) takes.
+void SaveBytes(const std::string& path, const std::string& bytes,
+               const std::vector<std::string>& languageDirs = {}, FileOps& ops = SystemFileOps());
 
 // The question asked before an existing file is replaced: `wording` with its
 // first "%s" replaced by `path`; an empty wording (no language file read) gives

@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "drawing/figure_canvas.h"
+#include "io/language_guard.h"
 #include "qt_text.h"
 
 namespace tc::gui {
@@ -91,12 +92,26 @@ void FigureWindow::redraw() {
     canvas_->setFigure(model_.figure(name_, S(highlight_->currentData().toString())), false);
 }
 
+bool FigureWindow::refusedLanguageFile(const QString& path) {
+    if (!ReplacesLanguageFile(S(path), model_.settings().languageDirs)) return false;
+    const QString text = Q(model_.env().messages.text(
+        Line::window_save_language_file,
+        "This is a language file of the program: it is not replaced. Choose another name."));
+    if (showError)
+        showError(text);
+    else
+        QMessageBox::warning(this, windowTitle(), text);
+    return true;
+}
+
 bool FigureWindow::savePng(const QString& path) {
+    if (refusedLanguageFile(path)) return false;
     const qreal ratio = std::max<qreal>(2.0, devicePixelRatioF());
     return canvas_->image(ratio).save(path, "PNG") || saveFailed(path);
 }
 
 bool FigureWindow::saveSvg(const QString& path) {
+    if (refusedLanguageFile(path)) return false;
     return canvas_->saveSvg(path, windowTitle()) || saveFailed(path);
 }
 

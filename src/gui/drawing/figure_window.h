@@ -31,7 +31,8 @@ public:
 
     FigureCanvas* canvas() const { return canvas_; }
     QComboBox* highlightList() const { return highlight_; }
-    // Saves the picture; false (after the error box) when it cannot be written.
+    // Saves the picture; false (after the error box) when it cannot be written
+    // or `path` is one of the program's language files.
     bool savePng(const QString& path);
     bool saveSvg(const QString& path);
 
@@ -43,6 +44,9 @@ public:
 private:
     // Tells the user that the figure could not be saved to `path`; returns false.
     bool saveFailed(const QString& path);
+    // A language file of the program is never written over by a figure: true,
+    // after the box that says so, when `path` is one.
+    bool refusedLanguageFile(const QString& path);
     void applyTexts();
     void redraw();
     void saveAs(bool svg);

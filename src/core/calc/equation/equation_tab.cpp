@@ -102,8 +102,9 @@ void EquationTab::showKind() {
 }
 
 // Choosing another kind keeps what was typed for the kind left and brings
-// back what was typed for the kind chosen; the roots and the solution of the
-// kind left are cleared, as they belong to another equation.
+// back what was typed for the kind chosen; the roots of the kind left are
+// cleared, as they belong to another equation. The memo keeps the last
+// solution, as the other tabs' memos do on a task change.
 void EquationTab::choose(EquationKind kind) {
     if (kind == kind_) return;
     auto& typed = typed_[Index(kind_)];
@@ -111,7 +112,8 @@ void EquationTab::choose(EquationKind kind) {
         typed[k] = coefficients_[k]->text;
     kind_ = kind;
     showKind();
-    clearResults();
+    for (Edit* root : roots_)
+        root->text.clear();
 }
 
 } // namespace tc

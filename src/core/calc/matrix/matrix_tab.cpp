@@ -218,6 +218,11 @@ void MatrixTab::formCreate() {
 
 void MatrixTab::TMat_taskChange() {
     const int t = Position(w_.task) + 2;
+    // The results of the task left go with it; Mat2 holds the cofactors in
+    // the inverse and matrix B elsewhere, so it is emptied on the way into
+    // the inverse and out of it. The memo keeps the last solution.
+    const bool leavesInverse = w_.taskNumber.text == IntToStr(kInverse);
+    clearResults(leavesInverse ? kInverse : t);
     w_.taskNumber.text = IntToStr(t);
 
     w_.labelA.caption = "A";
@@ -342,8 +347,10 @@ void MatrixTab::clearResults(int task) {
             for (int row = 1; row <= 4; ++row)
                 g.setCell(col, row, "");
     };
-    if (task == kDeterminant || task == kInverse) w_.det.text.clear();
-    if (task != kDeterminant) clear(w_.c);
+    // Every result of the tab goes, whatever the task: a sum leaves no
+    // determinant of an earlier task, a determinant no earlier Mat_R.
+    w_.det.text.clear();
+    clear(w_.c);
     if (task == kInverse) clear(w_.b);
 }
 

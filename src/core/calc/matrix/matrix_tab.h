@@ -56,7 +56,8 @@ private:
     void showComputedSizes(int t);
     // The number list of B's columns offered for A of n columns.
     void offerProductColumns(int n);
-    // Empties what the computation of `task` writes.
+    // Empties the tab's results: Det(A) and Mat_R always, and Mat2 when `task`
+    // is the inverse, which writes its cofactors there.
     void clearResults(int task);
     // The typed texts of the task's blocks, then their numbers (throws at the
     // first cell that holds no number, leaving `in.read` false).

@@ -66,6 +66,10 @@ bool Writer::edgesAndPlanes(const TetraResult& r) {
     add("     (x-Ax)/(Bx-Ax)=(y-Ay)/(By-Ay)=(z-Az)/(Bz-Az)");
     add("");
 
+    // The edge table is filled in one step from the six measured edges: a
+    // length that fails (an overflow) stops the computation before it, so
+    // that no row stands there as if the table had been worked out.
+    if (!r.hasAllEdges()) return false;
     for (std::size_t i = 0; i < r.edges.size(); ++i) {
         const Edge& e = r.edges[i];
         const int row = static_cast<int>(i) + 1;
@@ -74,7 +78,6 @@ bool Writer::edgesAndPlanes(const TetraResult& r) {
         cell(n::PLine, 3, row, nums_.g(e.v.z));
         cell(n::PLine, 4, row, nums_.fixed(e.length, 4));
     }
-    if (!r.hasAllEdges()) return false;
     for (std::size_t i = 0; i < r.edges.size(); ++i) {
         const tetra::EdgeEnds& ends = tetra::kEdges[i];
         const EdgeTexts t = EdgeText(nums_, r.vertices[ends.start], r.vertices[ends.end], r.edges[i]);

@@ -139,6 +139,9 @@ void VectorTab::V_NChange() {
 }
 
 void VectorTab::TVecChange() {
+    // The fields keep their places but change meaning (the sum's length
+    // would stand under "cos(phi)"): the old results go, the memo stays.
+    clearResults();
     const int n = components();
     result_.geometry.w = ResultWidth(n);
     result_.cols = n + 1;
