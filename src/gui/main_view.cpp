@@ -119,6 +119,10 @@ void MainView::showEvent(QShowEvent* event) {
     }
 }
 
+void MainView::chooseLanguage(const std::string& item) {
+    act([this, &item] { model_.menu(item); });
+}
+
 void MainView::closeEvent(QCloseEvent* event) {
     QMainWindow::closeEvent(event);
     if (event->isAccepted() && hooks.closing) hooks.closing(normalGeometry().size(), isMaximized());

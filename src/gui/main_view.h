@@ -59,6 +59,8 @@ public:
     // Runs the program's start-up on the model and shows its state.
     void start();
     void refresh();
+    // Chooses a language as its menu item does ("N23", "N24", "N25").
+    void chooseLanguage(const std::string& item);
 
     MainWindow& model() { return model_; }
     // The About window, built now if it has not been shown yet.
