@@ -41,6 +41,8 @@ bool FitToScreen(QMainWindow& window, const QRect& available) {
     scroll->setWidget(window.takeCentralWidget());
     scroll->setWidgetResizable(true);
     window.setCentralWidget(scroll);
+    // The least size the tabs set on the window gives way to the scroll area's.
+    window.layout()->activate();
     window.resize(full.boundedTo(room));
     // Tab, Shift+Tab and the mnemonics move the focus; it is scrolled into view.
     QObject::connect(qApp, &QApplication::focusChanged, scroll, [scroll](QWidget*, QWidget* now) {
