@@ -10,6 +10,8 @@
 #include "numbers/failure.h"
 #include "qt_text.h"
 
+#include "app/file_name.h"
+
 namespace tc::gui {
 
 // The document and the printout are made by the hand-in module, loaded the
@@ -21,7 +23,9 @@ std::string MainView::renderPdf(const std::string& html, const std::string& titl
 }
 
 void MainView::print(const std::string& html, const std::string& title) {
-    LoadHandIn().print(Q(html), Q(title), this, hooks.print);
+    // The print dialog offers the job's name as the name of a file printed to:
+    // it takes the task's name without its formula.
+    LoadHandIn().print(Q(html), Q(SafeFileName(title)), this, hooks.print);
 }
 
 void MainView::copyText(const std::string& text) {

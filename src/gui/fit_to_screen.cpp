@@ -24,22 +24,25 @@ QSize FrameExtent(const QMainWindow& window) {
 
 } // namespace
 
+QSize RoomOn(const QMainWindow& window, const QRect& available) {
+    return available.size() - FrameExtent(window);
+}
+
 bool FitToScreen(QMainWindow& window, const QRect& available) {
     if (window.centralWidget() && qobject_cast<QScrollArea*>(window.centralWidget())) return true;
-    const QSize full = window.sizeHint();
-    const QSize room = available.size() - FrameExtent(window);
-    if (full.width() <= room.width() && full.height() <= room.height()) return false;
+    const QSize least = window.minimumSizeHint();
+    const QSize room = RoomOn(window, available);
+    if (least.width() <= room.width() && least.height() <= room.height()) return false;
+    const QSize full = window.sizeHint().expandedTo(least);
 
     auto* scroll = new QScrollArea;
     scroll->setObjectName(QStringLiteral("FitScroll"));
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setWidget(window.takeCentralWidget());
-    scroll->setWidgetResizable(false);
+    scroll->setWidgetResizable(true);
     window.setCentralWidget(scroll);
-    // The window may be made larger again, up to its full size.
-    window.layout()->setSizeConstraint(QLayout::SetDefaultConstraint);
-    window.setMinimumSize(0, 0);
-    window.setMaximumSize(full);
+    // The least size the tabs set on the window gives way to the scroll area's.
+    window.layout()->activate();
     window.resize(full.boundedTo(room));
     // Tab, Shift+Tab and the mnemonics move the focus; it is scrolled into view.
     QObject::connect(qApp, &QApplication::focusChanged, scroll, [scroll](QWidget*, QWidget* now) {

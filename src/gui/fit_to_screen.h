@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// Keeping every button of the window within reach on a small screen (or under
-// a large scale factor, such as QT_SCALE_FACTOR=2 on a 1280x1024 screen).
+// Keeping every control of the window within reach on a small screen (or under
+// a large scale factor, such as QT_SCALE_FACTOR=2).
 
 #include <QRect>
 
@@ -9,11 +9,15 @@ class QMainWindow;
 
 namespace tc::gui {
 
-// When the window at its fixed size does not fit into `available` (a screen's
-// available area), its tabs move into a scroll area and the window shrinks to
-// the area: scroll bars reach every part, and the focus, moved by the keyboard,
-// is scrolled into view. When it fits, nothing changes. Call once, after the
-// window is built and before it is shown. Returns whether the window scrolls.
+// The room `available` (a screen's free area) leaves for the window's client
+// area once its title bar and borders are counted.
+QSize RoomOn(const QMainWindow& window, const QRect& available);
+
+// The window shrinks its memos to fit; only where even its least size (the
+// minimum size hint) does not fit into `available` do its tabs move into a
+// scroll area, so that scroll bars reach every part and the focus, moved by
+// the keyboard, is scrolled into view. Call once, after the window is built
+// and before it is shown. Returns whether the window scrolls.
 bool FitToScreen(QMainWindow& window, const QRect& available);
 
 } // namespace tc::gui

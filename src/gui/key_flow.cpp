@@ -11,6 +11,8 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
 #include <QTabBar>
 #include <QTabWidget>
 
@@ -36,6 +38,32 @@ bool IsInput(const QWidget* w) {
     if (const auto* e = qobject_cast<const QLineEdit*>(w)) return !e->isReadOnly();
     if (const auto* v = qobject_cast<const QAbstractItemView*>(w)) return !TypedCells(v).empty();
     return qobject_cast<const QComboBox*>(w) || qobject_cast<const QAbstractButton*>(w);
+}
+
+// A grid that shows results only: Tab reaches it after the buttons, so that
+// the arrow keys can read (and scroll to) every cell.
+bool IsResultGrid(const QWidget* w) {
+    const auto* v = qobject_cast<const QAbstractItemView*>(w);
+    return v && TypedCells(v).empty();
+}
+
+// The radio buttons that share a parent with `radio` (itself included), in order.
+std::vector<QRadioButton*> RadioGroup(QRadioButton* radio) {
+    std::vector<QRadioButton*> group;
+    for (QObject* o : radio->parent()->children())
+        if (auto* r = qobject_cast<QRadioButton*>(o); r && r->isVisibleTo(r->parentWidget()) && r->isEnabled())
+            group.push_back(r);
+    return group;
+}
+
+// A set of radio buttons is one stop of the Tab walk: the checked one (the
+// first while none is).
+bool IsOtherRadio(QWidget* w) {
+    auto* radio = qobject_cast<QRadioButton*>(w);
+    if (!radio) return false;
+    const std::vector<QRadioButton*> group = RadioGroup(radio);
+    const auto checked = std::find_if(group.begin(), group.end(), [](QRadioButton* r) { return r->isChecked(); });
+    return radio != (checked != group.end() ? *checked : group.front());
 }
 
 // A part Qt builds inside a composite control (a cell's editor, a selector's
@@ -83,6 +111,7 @@ void Enter(QWidget* control, bool forward) {
     if (auto* view = qobject_cast<QAbstractItemView*>(control)) {
         const std::vector<QModelIndex> cells = TypedCells(view);
         if (!cells.empty()) view->setCurrentIndex(forward ? cells.front() : cells.back());
+        else if (!view->currentIndex().isValid() && view->model()) view->setCurrentIndex(view->model()->index(0, 0));
     }
     control->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
 }
@@ -90,7 +119,16 @@ void Enter(QWidget* control, bool forward) {
 } // namespace
 
 KeyFlow::KeyFlow(QTabWidget* tabs, std::function<std::optional<TabFrameNames>(const QString&)> frameOf)
-    : QObject(tabs), tabs_(tabs), frameOf_(std::move(frameOf)) {}
+    : QObject(tabs), tabs_(tabs), frameOf_(std::move(frameOf)) {
+    // A click on a tab's caption puts the cursor where the tab is typed into
+    // first, as Ctrl+Tab does (once the page shows, so that its controls can
+    // take the focus).
+    connect(tabs_->tabBar(), &QTabBar::tabBarClicked, this, [this](int index) {
+        QTimer::singleShot(0, this, [this, index] {
+            if (index >= 0 && index == tabs_->currentIndex()) focusFirstTyped(tabs_->currentWidget());
+        });
+    });
+}
 
 QWidget* KeyFlow::pageOf(QWidget* w) const {
     for (QWidget* p = w; p; p = p->parentWidget())
@@ -109,33 +147,54 @@ std::vector<QWidget*> KeyFlow::tabOrder(QWidget* page) const {
     };
     // A button of the tab's own (the figure) shows what compute gave: it comes
     // right after compute, before save and exit.
-    std::vector<QWidget*> ownButtons;
-    for (QWidget* w : reachable)
-        if (IsInput(w) && !inFrame(w)) (qobject_cast<QPushButton*>(w) ? ownButtons : order).push_back(w);
+    std::vector<QWidget*> ownButtons, results;
+    for (QWidget* w : reachable) {
+        if (IsResultGrid(w)) results.push_back(w);
+        else if (IsInput(w) && !inFrame(w) && !IsOtherRadio(w))
+            (qobject_cast<QPushButton*>(w) ? ownButtons : order).push_back(w);
+    }
     for (const QString& name : last) {
+        if (frame && name == Q(frame->memo)) order.insert(order.end(), results.begin(), results.end());
         for (QWidget* w : reachable)
             if (w->objectName() == name) order.push_back(w);
         if (frame && name == Q(frame->compute))
             order.insert(order.end(), ownButtons.begin(), ownButtons.end());
     }
-    if (!frame) order.insert(order.end(), ownButtons.begin(), ownButtons.end());
+    if (!frame) {
+        order.insert(order.end(), ownButtons.begin(), ownButtons.end());
+        order.insert(order.end(), results.begin(), results.end());
+    }
     return order;
 }
 
 void KeyFlow::focusFirstTyped(QWidget* page) const {
     if (!page) return;
     for (QWidget* w : tabOrder(page)) {
-        if (!qobject_cast<QLineEdit*>(w) && !qobject_cast<QAbstractItemView*>(w)) continue;
+        if ((!qobject_cast<QLineEdit*>(w) && !qobject_cast<QAbstractItemView*>(w)) || IsResultGrid(w)) continue;
         // A grid opens the cell's editor when its cursor moves there; the
         // editor, not the grid, must then hold the focus, or the first key
         // typed is lost.
         w->setFocus(Qt::TabFocusReason); // a field selects its text, as after Tab
+        if (auto* field = qobject_cast<QLineEdit*>(w)) field->selectAll(); // also when it had the focus
         if (auto* view = qobject_cast<QAbstractItemView*>(w)) view->setCurrentIndex(TypedCells(view).front());
         return;
     }
 }
 
 bool KeyFlow::eventFilter(QObject* watched, QEvent* event) {
+    // The memo takes the keys only when the user chose it (a click, Tab, a
+    // shortcut); the focus Qt hands on by itself, as when a page is turned,
+    // goes to the page's first input instead.
+    if (event->type() == QEvent::FocusIn && qobject_cast<QPlainTextEdit*>(watched) &&
+        static_cast<QFocusEvent*>(event)->reason() == Qt::OtherFocusReason) {
+        if (QWidget* page = pageOf(static_cast<QWidget*>(watched))) {
+            QTimer::singleShot(0, page, [this, page] {
+                if (qobject_cast<QPlainTextEdit*>(QApplication::focusWidget()) && page->isVisible())
+                    focusFirstTyped(page);
+            });
+        }
+        return false;
+    }
     if (event->type() != QEvent::KeyPress) return false;
     // A key the focus widget passes on reaches its parents too: only the
     // first delivery counts.
@@ -168,6 +227,21 @@ bool KeyFlow::eventFilter(QObject* watched, QEvent* event) {
     }
     QWidget* page = pageOf(focus);
     if (!page) return false;
+    // The arrows choose among radio buttons, as in any set of choices.
+    if (auto* radio = qobject_cast<QRadioButton*>(focus); radio && mods == Qt::NoModifier) {
+        const int step = (key->key() == Qt::Key_Down || key->key() == Qt::Key_Right)  ? 1
+                         : (key->key() == Qt::Key_Up || key->key() == Qt::Key_Left) ? -1
+                                                                                     : 0;
+        if (step) {
+            const std::vector<QRadioButton*> group = RadioGroup(radio);
+            const int at = static_cast<int>(std::find(group.begin(), group.end(), radio) - group.begin());
+            const int count = static_cast<int>(group.size());
+            QRadioButton* next = group[static_cast<size_t>(((at + step) % count + count) % count)];
+            next->setFocus(Qt::TabFocusReason);
+            next->click();
+            return true;
+        }
+    }
     if (enterKey && (mods == Qt::NoModifier || mods == Qt::ControlModifier)) return enter(focus, page);
     if (forward || backward) return tab(focus, page, forward);
     return false;
@@ -203,7 +277,8 @@ bool KeyFlow::tab(QWidget* focus, QWidget* page, bool forward) {
     // Inside a grid Tab goes from cell to cell; only its last cell (its first,
     // going back) hands on to the next control.
     if (at >= 0) {
-        if (auto* view = qobject_cast<QAbstractItemView*>(order[static_cast<size_t>(at)])) {
+        if (auto* view = qobject_cast<QAbstractItemView*>(order[static_cast<size_t>(at)]);
+            view && !IsResultGrid(view)) {
             const std::vector<QModelIndex> cells = TypedCells(view);
             const QModelIndex edge = forward ? cells.back() : cells.front();
             if (view->tabKeyNavigation() && view->currentIndex().isValid() && view->currentIndex() != edge)

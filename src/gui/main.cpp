@@ -13,6 +13,7 @@
 #include "numbers/system_decimal.h"
 #include "qt_text.h"
 #include "start_style.h"
+#include "window_memory.h"
 
 namespace {
 
@@ -60,7 +61,10 @@ int main(int argc, char** argv) {
         s.setValue(QStringLiteral("view/exact"), options.exact);
         s.setValue(QStringLiteral("view/check"), options.check);
     };
-    window.start();
-    window.show();
+    // The language and the size as the user left them (the first run: the system's language).
+    const QString userSettings;
+    tc::gui::StartRemembered(window, userSettings, QLocale::system());
+    if (tc::gui::StartMaximized(userSettings)) window.showMaximized();
+    else window.show();
     return QApplication::exec();
 }

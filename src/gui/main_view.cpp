@@ -12,6 +12,8 @@
 #include <QMessageBox>
 #include <QScreen>
 #include <QShowEvent>
+#include <QCloseEvent>
+#include <QMenuBar>
 #include <QTabWidget>
 
 #include "drawing/figure_window.h"
@@ -60,6 +62,10 @@ bool MainView::eventFilter(QObject* watched, QEvent* event) {
     // Only inside this window: the text fields of a dialog (the file name of
     // the save dialog) keep their own editing keys.
     auto* widget = qobject_cast<QWidget*>(watched);
+    if (event->type() == QEvent::Resize && widget && tabs_ && tabs_->indexOf(widget) >= 0) {
+        placePage(widget);
+        return false;
+    }
     if (event->type() == QEvent::ShortcutOverride && widget && widget->window() == this) {
         const QKeySequence pressed(static_cast<QKeyEvent*>(event)->keyCombination());
         for (const auto& [name, action] : actions_) {
@@ -86,13 +92,16 @@ MainView::~MainView() {
 void MainView::start() {
     guarded([this] { model_.start(); });
     refresh();
-    // The window opens in the middle of the screen; on a screen smaller than
-    // the window its top left corner stays on the screen, so the title bar and
-    // the menu can still be reached.
-    adjustSize();
+    // The window opens at its designed size (or the one it was left at) in
+    // the middle of the screen, made smaller where the screen's free area
+    // is; on a screen too small even for its least size its top left corner
+    // stays on the screen, so the title bar and the menu can still be reached.
+    QSize wanted =
+        startSize_.value_or(QSize(designSize_.width(), designSize_.height() + menuBar()->sizeHint().height()));
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->availableGeometry();
-        FitToScreen(*this, area);
+        // Where even the least size does not fit, the tabs scroll (FitToScreen sizes the window).
+        if (!FitToScreen(*this, area)) resize(wanted.boundedTo(RoomOn(*this, area)).expandedTo(minimumSizeHint()));
         QRect placed(QPoint(), size());
         placed.moveCenter(area.center());
         move(std::max(placed.left(), area.left()), std::max(placed.top(), area.top()));
@@ -108,6 +117,15 @@ void MainView::showEvent(QShowEvent* event) {
         focusPlaced_ = true;
         keyFlow_->focusFirstTyped(tabs_->currentWidget());
     }
+}
+
+void MainView::chooseLanguage(const std::string& item) {
+    act([this, &item] { model_.menu(item); });
+}
+
+void MainView::closeEvent(QCloseEvent* event) {
+    QMainWindow::closeEvent(event);
+    if (event->isAccepted() && hooks.closing) hooks.closing(normalGeometry().size(), isMaximized());
 }
 
 void MainView::act(const std::function<void()>& action) {

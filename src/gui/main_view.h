@@ -44,14 +44,23 @@ public:
         // Told the View menu's options after the user changed one, so that
         // the window can remember them for the next run.
         std::function<void(const ViewOptions& options)> viewChanged;
+        // Told as the window closes, so that its size can be remembered:
+        // the size it has when not maximized, and whether it is maximized.
+        std::function<void(const QSize& size, bool maximized)> closing;
     };
 
     explicit MainView(Settings settings, QWidget* parent = nullptr);
     ~MainView() override;
 
+    // The size the window opens at (the one it had when last closed); called
+    // before start(). Without it the window opens at its designed size. Either
+    // is made to fit the screen's free area.
+    void setStartSize(const QSize& size) { startSize_ = size; }
     // Runs the program's start-up on the model and shows its state.
     void start();
     void refresh();
+    // Chooses a language as its menu item does ("N23", "N24", "N25").
+    void chooseLanguage(const std::string& item);
 
     MainWindow& model() { return model_; }
     // The About window, built now if it has not been shown yet.
@@ -79,6 +88,7 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void build();
@@ -86,6 +96,10 @@ private:
     void buildLate(const std::vector<const Widget*>& widgets);
     void buildMenuItem(const MenuItem& item);
     void refreshWidget(const Widget& w);
+    // Puts `q`, the view of `w`, where the size of its page puts it.
+    void place(const Widget& w, QWidget* q);
+    // Places the widgets of a page of the tabs after it changed its size.
+    void placePage(QWidget* page);
     QWidget* container(const std::string& name) const;
     // Runs a user's action on the model and shows the outcome.
     void act(const std::function<void()>& action);
@@ -100,6 +114,8 @@ private:
     QTabWidget* tabs_ = nullptr;
     KeyFlow* keyFlow_ = nullptr;
     bool focusPlaced_ = false;
+    QSize designSize_;           // the tabs as designed
+    std::optional<QSize> startSize_;
     QDialog* about_ = nullptr;
     DeferredPages* deferred_ = nullptr;
     FigureWindow* figure_ = nullptr;

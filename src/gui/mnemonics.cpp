@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "qt_text.h"
+#include "widgets/controls.h"
 
 namespace tc::gui {
 
@@ -31,24 +32,40 @@ qsizetype MnemonicAt(const QString& caption, const std::set<QChar>& taken) {
     return -1;
 }
 
+// `caption` with the letter at `at` marked, and its own "&" doubled.
+QString Marked(const QString& caption, qsizetype at) {
+    QString shown = caption.left(at < 0 ? caption.size() : at).replace(QLatin1Char('&'), QLatin1String("&&"));
+    if (at >= 0) shown += QLatin1Char('&') + caption.mid(at).replace(QLatin1Char('&'), QLatin1String("&&"));
+    return shown;
+}
+
+// The text of `target` among the widgets `inGroup` accepts, which share their letters.
+template <class InGroup> QString MarkedAmong(const WidgetTree& tree, const Widget& target, InGroup inGroup) {
+    std::set<QChar> taken;
+    for (const Widget* w : tree.all()) {
+        if (!inGroup(*w)) continue;
+        const QString caption = Q(w->caption);
+        const qsizetype at = MnemonicAt(caption, taken);
+        if (at >= 0) taken.insert(caption[at].toLower());
+        if (w == &target) return Marked(caption, at);
+    }
+    return Q(target.caption);
+}
+
 } // namespace
 
 QString ButtonText(const WidgetTree& tree, const Widget& button) {
     const Widget* group = Group(tree, button);
-    std::set<QChar> taken;
-    for (const Widget* w : tree.all()) {
-        if (w->kind() != WidgetKind::Button || Group(tree, *w) != group) continue;
-        const QString caption = Q(w->caption);
-        const qsizetype at = MnemonicAt(caption, taken);
-        if (at >= 0) taken.insert(caption[at].toLower());
-        if (w != &button) continue;
-        QString shown =
-            caption.left(at < 0 ? caption.size() : at).replace(QLatin1Char('&'), QLatin1String("&&"));
-        if (at >= 0)
-            shown += QLatin1Char('&') + caption.mid(at).replace(QLatin1Char('&'), QLatin1String("&&"));
-        return shown;
-    }
-    return Q(button.caption);
+    return MarkedAmong(tree, button, [&](const Widget& w) {
+        return w.kind() == WidgetKind::Button && Group(tree, w) == group;
+    });
+}
+
+QString MenuText(const WidgetTree& tree, const Widget& item) {
+    return MarkedAmong(tree, item, [&](const Widget& w) {
+        return w.kind() == WidgetKind::MenuItem && w.parent() == item.parent() &&
+               static_cast<const MenuItem&>(w).itemKind != MenuItemKind::Separator;
+    });
 }
 
 } // namespace tc::gui

@@ -17,4 +17,9 @@ namespace tc::gui {
 // free letter; a caption without a free letter gets none.
 QString ButtonText(const WidgetTree& tree, const Widget& button);
 
+// The text the window shows on the menu item `item` (a menu of the menu bar
+// or an item of a menu), marked the same way: the items of one menu, and the
+// menus of the menu bar, get different letters, in the order they were created.
+QString MenuText(const WidgetTree& tree, const Widget& item);
+
 } // namespace tc::gui

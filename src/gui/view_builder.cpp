@@ -23,7 +23,9 @@
 #include <QStyledItemDelegate>
 #include <QTabWidget>
 #include <QTableView>
+#include <QVBoxLayout>
 
+#include "app/page_fit.h"
 #include "cell_grid.h"
 #include "deferred_pages.h"
 #include "font_family.h"
@@ -174,6 +176,24 @@ private:
 
 } // namespace
 
+// A widget lies where its page's size puts it; pages not laid out yet take
+// their designed size.
+void MainView::place(const Widget& w, QWidget* q) {
+    PageSize size{kPageWidth, kPageHeight};
+    if (auto page = widgets_.find(w.parent()); page != widgets_.end() && tabs_ && tabs_->isVisible() &&
+                                               tabs_->indexOf(page->second) >= 0)
+        size = {page->second->width(), page->second->height()};
+    const Rect r = PlacedOnPage(model_.widgets(), w, size);
+    if (q->geometry() != QRect(r.x, r.y, r.w, r.h)) q->setGeometry(r.x, r.y, r.w, r.h);
+}
+
+void MainView::placePage(QWidget* page) {
+    const std::string name = S(page->objectName());
+    for (const Widget* w : model_.widgets().all())
+        if (w->parent() == name)
+            if (auto it = widgets_.find(w->name()); it != widgets_.end()) place(*w, it->second);
+}
+
 void MainView::build() {
     const Widget& frame = model_.widgets().get("Mat");
     setWindowTitle(Q(frame.caption));
@@ -181,15 +201,17 @@ void MainView::build() {
     QPalette pal = palette();
     pal.setColor(QPalette::Window, Rgb(frame.look.background));
     setPalette(pal);
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
 
+    // The tabs fill the window, which the user may resize and maximize: the
+    // pages give the room to their memos (page_fit.h).
     auto* central = new QWidget(this);
-    central->setFixedSize(frame.geometry.w, frame.geometry.h);
     setCentralWidget(central);
+    auto* fill = new QVBoxLayout(central);
+    fill->setContentsMargins(0, 0, 0, 0);
     tabs_ = new QTabWidget(central);
     tabs_->setObjectName(QStringLiteral("Matem"));
-    tabs_->setGeometry(0, 0, frame.geometry.w, frame.geometry.h);
+    fill->addWidget(tabs_);
+    designSize_ = QSize(frame.geometry.w, frame.geometry.h);
     pageControls_[""] = tabs_;
     connect(tabs_, &QTabWidget::currentChanged, this, [this](int i) {
         if (!refreshing_ && i >= 0) act([this, i] { model_.setTab(i); });
@@ -200,7 +222,6 @@ void MainView::build() {
         this);
     for (const Widget* w : model_.widgets().all())
         if (!deferred_->defer(*w)) buildWidget(*w);
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
     refresh();
 }
 
@@ -262,6 +283,10 @@ void MainView::buildWidget(const Widget& w) {
         auto* page = new QWidget;
         // Pages share their window's background colour.
         page->setAutoFillBackground(true);
+        if (w.parent().empty()) {
+            const PageSize least = SmallestPage(model_.widgets(), name);
+            page->setMinimumSize(least.w, least.h);
+        }
         control->addTab(page, Q(w.caption));
         page->setObjectName(Q(name));
         widgets_[name] = page;
@@ -372,7 +397,8 @@ void MainView::buildMenuItem(const MenuItem& item) {
     switch (item.itemKind) {
     case MenuItemKind::Separator: parentMenu->addSeparator(); return;
     case MenuItemKind::Submenu: {
-        QMenu* menu = parentMenu ? parentMenu->addMenu(Q(item.caption)) : menuBar()->addMenu(Q(item.caption));
+        const QString text = MenuText(model_.widgets(), item);
+        QMenu* menu = parentMenu ? parentMenu->addMenu(text) : menuBar()->addMenu(text);
         menu->setObjectName(Q(name));
         menu->menuAction()->setObjectName(Q(name));
         // Opening a submenu runs its item's handler before the submenu shows.
@@ -384,8 +410,8 @@ void MainView::buildMenuItem(const MenuItem& item) {
     case MenuItemKind::Command:
     case MenuItemKind::Check:
     case MenuItemKind::Radio: {
-        QAction* a =
-            parentMenu ? parentMenu->addAction(Q(item.caption)) : menuBar()->addAction(Q(item.caption));
+        const QString text = MenuText(model_.widgets(), item);
+        QAction* a = parentMenu ? parentMenu->addAction(text) : menuBar()->addAction(text);
         a->setObjectName(Q(name));
         if (!item.shortcut.empty()) {
             a->setShortcut(QKeySequence(Q(item.shortcut)));
@@ -425,7 +451,7 @@ void MainView::refreshWidget(const Widget& w) {
         auto it = actions_.find(name);
         if (it == actions_.end()) return;
         QAction* a = it->second;
-        if (a->text() != Q(w.caption)) a->setText(Q(w.caption));
+        if (const QString text = MenuText(model_.widgets(), w); a->text() != text) a->setText(text);
         const auto& item = static_cast<const MenuItem&>(w);
         if (a->isCheckable() && a->isChecked() != item.checked) a->setChecked(item.checked);
         return;
@@ -447,8 +473,7 @@ void MainView::refreshWidget(const Widget& w) {
             control->second->setTabText(index, Q(w.caption));
         return;
     }
-    if (q->geometry() != QRect(w.geometry.x, w.geometry.y, w.geometry.w, w.geometry.h))
-        q->setGeometry(w.geometry.x, w.geometry.y, w.geometry.w, w.geometry.h);
+    place(w, q);
     if (q->isVisibleTo(q->parentWidget()) != w.visible) q->setVisible(w.visible);
     if (q->isEnabled() != w.enabled) q->setEnabled(w.enabled);
 

@@ -181,9 +181,15 @@ TEST_F(EquationTest, a_coefficient_too_large_for_a_double_is_an_overflow) {
     EXPECT_TRUE(memo().empty());
 }
 
+<<<<<<< HEAD
 // Each kind shows its own inputs and root fields and keeps its own typed
 // coefficients; choosing another kind clears the roots of the kind left and
 // keeps the memo.
+=======
+// Each kind shows its own inputs and root fields; the coefficients typed stay
+// when another kind is chosen (D, the cubic's own, waits for the cubic), and
+// the roots of the kind left are cleared.
+>>>>>>> window
 struct KindLayout {
     const char* kind;
     const char* form;
@@ -212,19 +218,27 @@ TEST_P(KindTest, shows_its_inputs_and_root_fields_and_keeps_each_kinds_texts) {
         EXPECT_EQ(shown(roots[i]), i < k.roots) << roots[i];
         EXPECT_EQ(shown(rootLabels[i]), i < k.roots) << rootLabels[i];
     }
+    const std::string d = std::string(k.kind) == "eq2" ? "-6" : "";
+    EXPECT_EQ(field("Eq_e1"), "7");
+    EXPECT_EQ(field("eq_e2"), "-3");
+    EXPECT_EQ(field("Eq_e3"), "1");
+    EXPECT_EQ(field("Eq_e4"), d);
     if (std::string(k.kind) != "eq1") {
         // The memo keeps the last solution; only the roots go.
         EXPECT_EQ(memo(), solution);
         for (const char* root : roots)
             EXPECT_EQ(field(root), "") << root;
         window->setText("Eq_e1", "3");
+        if (!d.empty()) window->setText("Eq_e4", "-2");
         window->click("eq1");
-        EXPECT_EQ(field("Eq_e1"), "7");
+        EXPECT_EQ(field("Eq_e1"), "3");
         EXPECT_EQ(field("eq_e2"), "-3");
+        EXPECT_EQ(field("Eq_e4"), "");
         EXPECT_FALSE(shown("Eq_X3"));
         EXPECT_FALSE(shown("Eq_e4"));
         window->click(k.kind);
         EXPECT_EQ(field("Eq_e1"), "3");
+        EXPECT_EQ(field("Eq_e4"), d.empty() ? "" : "-2");
     }
     window->click("Eq_Run");
     EXPECT_TRUE(host->boxes.empty());
@@ -241,6 +255,7 @@ INSTANTIATE_TEST_SUITE_P(Kinds, KindTest,
 TEST_F(EquationTest, a_zero_leading_coefficient_stops_every_kind_with_its_message) {
     for (const char* kind : {"eq2", "eq3"}) {
         window->click(kind);
+        window->setText("Eq_e1", "1"); // the 0 typed for the kind before stays
         window->click("Eq_Run");
         window->setText("Eq_e1", "0");
         window->click("Eq_Run");
@@ -340,6 +355,8 @@ TEST_F(EquationMessagesTest, each_case_has_its_own_two_entries) {
 // lines from 214 on, which this table lacks: the English texts stand in.
 TEST_F(EquationMessagesTest, cubic_and_biquadratic_solutions_fall_back_to_english_lines) {
     click("eq2");
+    tree.get<Edit>("eq_e2").text = "-6"; // (x-1)(x-2)(x-3)
+    tree.get<Edit>("Eq_e3").text = "11";
     click("Eq_Run");
     EXPECT_EQ(memo().at(0), "***    entry 77   ***");
     EXPECT_EQ(memo().at(3), "The substitution x=t-B/(3*A) gives the reduced equation t^3+p*t+q=0, where");

@@ -156,14 +156,16 @@ inline QStringList ShownMemoLines(QWidget* root, const char* name) {
 
 // The caption of a button as the user reads it: without the "&" that marks
 // its Alt mnemonic ("&&" shows one "&").
-inline QString ShownCaption(const QAbstractButton* button) {
+inline QString ShownText(const QString& text) {
     QString shown;
-    const QString text = button->text();
     for (qsizetype i = 0; i < text.size(); ++i) {
         if (text[i] == QLatin1Char('&') && i + 1 < text.size()) ++i;
         shown += text[i];
     }
     return shown;
+}
+inline QString ShownCaption(const QAbstractButton* button) {
+    return ShownText(button->text());
 }
 
 // The widgets a tab places itself, as opposed to the parts Qt adds inside them.

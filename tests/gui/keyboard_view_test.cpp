@@ -1,9 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The keyboard alone: Enter computes, Tab walks each tab as inputs -> compute
-// -> save -> exit -> memo, and Alt mnemonics press the buttons.
+// -> save -> exit -> result grids -> memo, a set of choices is one stop whose
+// arrows choose, a click on a tab's caption puts the cursor in its first
+// input, and Alt mnemonics press the buttons and open the menus.
 
 #include <QAction>
 #include <QComboBox>
+#include <QLabel>
+#include <map>
 #include <QTabBar>
 #include <QTabWidget>
 
@@ -24,7 +28,7 @@ const TabCase kTabs[] = {
     {0,
      "Vec_Table",
      "Vec_M",
-     {"TVec", "V_N", "Vec_Table", "CBut1", "Vec_Figure", "CV_Save", "CClose", "Vec_M"}},
+     {"TVec", "V_N", "Vec_Table", "CBut1", "Vec_Figure", "CV_Save", "CClose", "V_Rez", "Vec_M"}},
     {1,
      "Mat1",
      "MAT_M",
@@ -32,13 +36,16 @@ const TabCase kTabs[] = {
     {2,
      "ax",
      "TM",
-     {"ax", "ay", "bx", "by", "cx", "cy", "CTr_But", "Tr_Figure", "CRecord3", "CClose3", "TM"}},
-    {3, "Piram", "Tet_M", {"Piram", "CP_But", "Tet_Figure", "CP_Save", "CP_Close", "Tet_M"}},
+     {"ax", "ay", "bx", "by", "cx", "cy", "CTr_But", "Tr_Figure", "CRecord3", "CClose3", "REZ5", "TM"}},
+    {3,
+     "Piram",
+     "Tet_M",
+     {"Piram", "CP_But", "Tet_Figure", "CP_Save", "CP_Close", "PLine", "ABC", "TVec_H", "Phi", "THam", "Tet_M"}},
     {4, "SLAE", "SLA", {"Sl1", "SLAE", "CRun", "CS_Save", "CS_Close", "SLA"}},
     {5,
      "Eq_e1",
      "Eq_M",
-     {"eq1", "eq2", "eq3", "Eq_e1", "eq_e2", "Eq_e3", "Eq_Run", "Eq_Save", "Eq_close", "Eq_M"}},
+     {"eq1", "Eq_e1", "eq_e2", "Eq_e3", "Eq_Run", "Eq_Save", "Eq_close", "Eq_M"}},
 };
 
 QWidget* ShowTab(tc::gui::MainView* view, int index) {
@@ -176,6 +183,101 @@ private slots:
         }
         // The memo kept its text: no Tab character went in.
         QVERIFY(!Find<QPlainTextEdit>(view.get(), "Vec_M")->toPlainText().contains('\t'));
+    }
+
+    // The kinds of equation are one Tab stop; the arrows choose among them.
+    void the_arrows_choose_the_kind_and_tab_leaves_the_choice() {
+        BoxLog log;
+        auto view = MakeWindow(log);
+        QWidget* page = ShowTab(view.get(), 5);
+        Find<QWidget>(view.get(), "eq1")->setFocus(Qt::TabFocusReason);
+        const struct {
+            Qt::Key key;
+            const char* checked;
+        } presses[] = {{Qt::Key_Down, "eq2"}, {Qt::Key_Right, "eq3"}, {Qt::Key_Down, "eq1"}, {Qt::Key_Up, "eq3"},
+                       {Qt::Key_Left, "eq2"}};
+        for (const auto& press : presses) {
+            QTest::keyClick(QApplication::focusWidget(), press.key);
+            QCOMPARE(FocusedControl(page), QString(press.checked));
+            QVERIFY(view->model().widgets().get<tc::RadioButton>(press.checked).checked);
+        }
+        QCOMPARE(Find<QLabel>(view.get(), "Eq_Variant")->text(), QString("A*x^3+B*x^2+C*x+D=0"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(FocusedControl(page), QString("Eq_e1"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(FocusedControl(page), QString("eq2")); // the checked kind, not the first
+    }
+
+    // Tab reaches a result grid, whose cells the arrows then read to the last column.
+    void tab_reaches_a_result_grid_and_the_arrows_read_its_last_column() {
+        BoxLog log;
+        auto view = MakeWindow(log);
+        QWidget* page = ShowTab(view.get(), 3);
+        Find<QPushButton>(view.get(), "CP_But")->click();
+        QVERIFY(log.errors.isEmpty());
+        Find<QWidget>(view.get(), "CP_Close")->setFocus(Qt::TabFocusReason);
+        for (const char* result : {"PLine", "ABC", "TVec_H", "Phi", "THam"}) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(FocusedControl(page), QString(result));
+        }
+        auto* grid = Find<QTableView>(view.get(), "THam");
+        const QString before = grid->model()->index(1, 1).data().toString();
+        for (int c = 0; c < grid->model()->columnCount(); ++c)
+            QTest::keyClick(grid, Qt::Key_Right);
+        QCOMPARE(grid->currentIndex().column(), grid->model()->columnCount() - 1);
+        QTest::keyClick(grid, Qt::Key_Down);
+        QTest::keyClicks(QApplication::focusWidget(), "5");
+        QCOMPARE(grid->model()->index(1, 1).data().toString(), before); // read only
+        QVERIFY(!(grid->model()->flags(grid->currentIndex()) & Qt::ItemIsEditable));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(FocusedControl(page), QString("Tet_M"));
+    }
+
+    // A click on a tab's caption puts the cursor in the tab's first input:
+    // what is typed next lands there, not in the memo.
+    void a_click_on_a_tab_caption_puts_the_cursor_in_its_first_input() {
+        BoxLog log;
+        auto view = MakeWindow(log);
+        QVERIFY(Activate(view.get()));
+        auto* tabs = Find<QTabWidget>(view.get(), "Matem");
+        const struct {
+            int tab;
+            const char* input;
+        } clicks[] = {{5, "Eq_e1"}, {2, "ax"}, {4, "SLAE"}, {0, "Vec_Table"}};
+        for (const auto& click : clicks) {
+            QTest::mouseClick(tabs->tabBar(), Qt::LeftButton, {}, tabs->tabBar()->tabRect(click.tab).center());
+            QTRY_COMPARE(FocusedControl(tabs->currentWidget()), QString(click.input));
+        }
+        ShowTab(view.get(), 5);
+        QTest::mouseClick(tabs->tabBar(), Qt::LeftButton, {}, tabs->tabBar()->tabRect(5).center());
+        auto* first = Find<QLineEdit>(view.get(), "Eq_e1");
+        QTRY_VERIFY(first->hasFocus() && first->selectedText() == first->text()); // what is typed replaces it
+        QTest::keyClicks(QApplication::focusWidget(), "7");
+        QCOMPARE(tc::gui::Q(view->model().widgets().get<tc::Edit>("Eq_e1").text), QString("7"));
+        QVERIFY(ShownMemoLines(view.get(), "Eq_M").join("").isEmpty());
+    }
+
+    // Every menu and menu item has an underlined letter of its own within its
+    // menu, in each language; the model's captions (the runner's) have no mark.
+    void every_menu_item_has_its_own_mnemonic_in_every_language() {
+        BoxLog log;
+        auto view = MakeWindow(log, '.', {TOVRIN_LANG_SOURCE_DIR});
+        for (const char* language : {"N23", "N24", "N25"}) {
+            Find<QAction>(view.get(), language)->trigger();
+            std::map<std::string, QSet<QChar>> letters; // by menu
+            for (const tc::Widget* w : view->model().widgets().all()) {
+                if (w->kind() != tc::WidgetKind::MenuItem ||
+                    static_cast<const tc::MenuItem*>(w)->itemKind == tc::MenuItemKind::Separator)
+                    continue;
+                auto* action = Find<QAction>(view.get(), w->name().c_str());
+                const QString text = action->text();
+                QVERIFY2(!QKeySequence::mnemonic(text).isEmpty(), qPrintable(text));
+                const QChar letter = text.at(text.indexOf('&') + 1).toLower();
+                QVERIFY2(!letters[w->parent()].contains(letter), qPrintable(text));
+                letters[w->parent()] << letter;
+                QCOMPARE(ShownText(text), tc::gui::Q(w->caption));
+            }
+        }
     }
 
     void every_button_of_a_page_has_its_own_mnemonic_in_every_language() {

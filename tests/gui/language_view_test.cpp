@@ -33,9 +33,9 @@ QStringList TabCaptions(QWidget* view) {
 
 QString Text(tc::gui::MainView* view, const char* name) {
     view->buildPageOf(name); // a button of a page not shown yet
-    if (auto* menu = view->findChild<QMenu*>(name)) return menu->title();
+    if (auto* menu = view->findChild<QMenu*>(name)) return ShownText(menu->title());
     if (auto* button = view->findChild<QPushButton*>(name)) return ShownCaption(button);
-    return Find<QAction>(view, name)->text();
+    return ShownText(Find<QAction>(view, name)->text());
 }
 
 // Sends Ctrl+<key> to the window as the user's keyboard would.

@@ -29,9 +29,10 @@ EquationTab::EquationTab(WidgetTree& tree, Env& env)
               &tree_.get<Edit>(names::Eq_X4)};
     rootLabels_ = {&tree_.get(names::le1), &tree_.get(names::le2), &tree_.get(names::le3),
                    &tree_.get(names::le4)};
-    // The coefficients each kind starts with: (x+2)(x+3), (x-1)(x-2)(x-3) and
-    // (x^2-1)(x^2-4).
-    typed_ = {{{"1", "5", "6", ""}, {"1", "-6", "11", "-6"}, {"1", "-5", "4", ""}}};
+    // The equation the window starts with: (x+2)(x+3).
+    const char* const start[] = {"1", "5", "6", ""};
+    for (size_t k = 0; k < 4; ++k)
+        coefficients_[k]->text = start[k];
     showKind();
     tree_.onClick(names::eq1, [this] { choose(EquationKind::Quadratic); });
     tree_.onClick(names::eq2, [this] { choose(EquationKind::Cubic); });
@@ -92,25 +93,24 @@ void EquationTab::addWidgets() {
 }
 
 void EquationTab::showKind() {
-    const auto& typed = typed_[Index(kind_)];
     for (size_t k = 0; k < 4; ++k) {
-        coefficients_[k]->text = typed[k];
         coefficients_[k]->visible = coefficientLabels_[k]->visible = k < coefficientCount();
         roots_[k]->visible = rootLabels_[k]->visible = k < rootCount();
     }
     variant_.caption = kForms[Index(kind_)];
 }
 
-// Choosing another kind keeps what was typed for the kind left and brings
-// back what was typed for the kind chosen; the roots of the kind left are
-// cleared, as they belong to another equation. The memo keeps the last
-// solution, as the other tabs' memos do on a task change.
+// Choosing another kind keeps the coefficients as typed: a student who has
+// typed an equation and then picks its kind must not type it again. D, which
+// only the cubic has, waits hidden while another kind is shown and comes back
+// with the cubic. The roots of the kind left are cleared, as they belong to
+// another equation; the memo keeps the last solution, as the other tabs'
+// memos do on a task change.
 void EquationTab::choose(EquationKind kind) {
     if (kind == kind_) return;
-    auto& typed = typed_[Index(kind_)];
-    for (size_t k = 0; k < 4; ++k)
-        typed[k] = coefficients_[k]->text;
+    if (kind_ == EquationKind::Cubic) cubicD_ = coefficients_[3]->text;
     kind_ = kind;
+    coefficients_[3]->text = kind_ == EquationKind::Cubic ? cubicD_ : "";
     showKind();
     for (Edit* root : roots_)
         root->text.clear();

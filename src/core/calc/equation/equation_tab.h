@@ -57,8 +57,8 @@ private:
     std::array<Edit*, 4> roots_{};
     std::array<Widget*, 4> rootLabels_{};
     EquationKind kind_ = EquationKind::Quadratic;
-    // What each kind's coefficient fields held when another kind was chosen.
-    std::array<std::array<std::string, 4>, 3> typed_;
+    // The cubic's D while another kind is shown.
+    std::string cubicD_ = "-6";
 };
 
 } // namespace tc

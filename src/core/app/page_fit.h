@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// How a tab follows the window's size. Every page is drawn for a client area
+// of kPageWidth x kPageHeight; a larger window gives the extra room to the
+// memo (and to the group boxes round it), and the buttons below the memo go
+// with its bottom edge. A smaller one takes the room from the memo first: the
+// row of buttons under the inputs then moves under the memo, so that the
+// inputs, the results and the buttons stay whole.
+
+#include <string>
+
+#include "widgets/widget_tree.h"
+
+namespace tc {
+
+struct PageSize {
+    int w = 0, h = 0;
+};
+
+// The place of `w` (anything on a page, at any depth) on a page of `size`,
+// relative to its parent as Widget::geometry is. A page of the designed size,
+// and a widget on no page, keep their own geometry. `size` is taken as at
+// least SmallestPage of the widget's page.
+Rect PlacedOnPage(const WidgetTree& tree, const Widget& w, PageSize size);
+
+// The smallest page of `page` that shows all its inputs, results and buttons
+// whole, with the memo at its least useful size.
+PageSize SmallestPage(const WidgetTree& tree, const std::string& page);
+
+// The page that holds `w`, or null for a widget on no page (a menu item, the
+// About window).
+const Widget* PageOf(const WidgetTree& tree, const Widget& w);
+
+} // namespace tc

@@ -1,0 +1,68 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// A tab at other sizes than designed: the memo takes what the page gains or
+// loses, and every other control stays whole, on the page and clear of the rest.
+
+#include <gtest/gtest.h>
+
+#include "app/page_fit.h"
+#include "app/tab_frame.h"
+#include "window_test_support.h"
+
+namespace tc {
+namespace {
+
+bool Overlap(const Rect& a, const Rect& b) {
+    return a.x < b.x + b.w && b.x < a.x + a.w && a.y < b.y + b.h && b.y < a.y + a.h;
+}
+
+class PageFit : public ::testing::TestWithParam<const char*> {
+protected:
+    test::StartedWindow started;
+    const WidgetTree& tree() const { return started.window.widgets(); }
+    // The page's own controls (group boxes are frames behind them) at `size`.
+    std::vector<std::pair<const Widget*, Rect>> controls(PageSize size) const {
+        std::vector<std::pair<const Widget*, Rect>> found;
+        for (const Widget* w : tree().all())
+            if (w->parent() == GetParam() && w->kind() != WidgetKind::GroupBox)
+                found.emplace_back(w, PlacedOnPage(tree(), *w, size));
+        return found;
+    }
+};
+
+TEST_P(PageFit, keeps_every_control_whole_and_apart_down_to_its_least_size) {
+    const PageSize least = SmallestPage(tree(), GetParam());
+    for (const PageSize size : {least, PageSize{kPageWidth, kPageHeight}, PageSize{least.w, kPageHeight},
+                                PageSize{1500, 900}}) {
+        const auto placed = controls(size);
+        for (size_t i = 0; i < placed.size(); ++i) {
+            const Rect r = placed[i].second;
+            SCOPED_TRACE(placed[i].first->name() + " at " + std::to_string(size.w) + "x" + std::to_string(size.h));
+            EXPECT_GE(r.x, 0);
+            EXPECT_GE(r.y, 0);
+            EXPECT_LE(r.x + r.w, size.w);
+            EXPECT_LE(r.y + r.h, size.h);
+            // Controls that share a place by design take turns to show.
+            for (size_t j = i + 1; j < placed.size(); ++j)
+                if (!Overlap(placed[i].first->geometry, placed[j].first->geometry)) {
+                    EXPECT_FALSE(Overlap(r, placed[j].second)) << "with " << placed[j].first->name();
+                }
+        }
+    }
+}
+
+TEST_P(PageFit, gives_the_memo_what_the_page_gains) {
+    const auto frame = FindTabFrame(tree(), GetParam());
+    ASSERT_TRUE(frame);
+    const Widget& memo = tree().get(frame->memo);
+    const Rect grown = PlacedOnPage(tree(), memo, {kPageWidth + 300, kPageHeight + 200});
+    EXPECT_EQ(grown.w, memo.geometry.w + 300);
+    EXPECT_EQ(grown.h, memo.geometry.h + 200);
+    const PageSize least = SmallestPage(tree(), GetParam());
+    std::printf("%s least %dx%d\n", GetParam(), least.w, least.h);
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryTab, PageFit,
+                         ::testing::Values("Vector", "Matrix", "T4", "TabSheet4", "TabSheet5", "Eq"));
+
+} // namespace
+} // namespace tc
