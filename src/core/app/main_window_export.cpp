@@ -31,7 +31,7 @@ SolutionPage MainWindow::solutionPage(int tab) {
     page.solutionHeading = m.text(Line::export_solution, "Solution");
     FillTabContent(tree_, tab, page);
     // The kind's caption is an adjective ("Cubic"): the title takes the
-    // equation's heading instead, where the file words the page (line 262 on).
+    // equation's heading instead, where the file words the page's headings.
     if (tab == kTabCount - 1 && m.has(Line::export_solution)) {
         const std::pair<const char*, Line> kinds[] = {{names::eq1, Line::msg68_quadratic_equation},
                                                       {names::eq2, Line::msg77_cubic_equation},

@@ -186,8 +186,7 @@ bool Writer::height(const TriangleResult& r) {
     line(msg(Line::msg30_tri_altitude));
     // A file with its own wording of the second case drops the "Solution:"
     // heading that older files show inside the section.
-    const bool mended = msg_.has(Line::tri_altitude_if_horizontal);
-    if (!mended) line(msg(Line::msg05_solution));
+    if (!msg_.has(Line::tri_altitude_if_horizontal)) line(msg(Line::msg05_solution));
     line("   k=(Cy-By)/(Cx-Bx)");
     line(msg(Line::msg32_if) + "Cx-Bx=0, " + msg(Line::msg33_altitude_is) + "  y=Ay");
     line(msg_.text(Line::tri_altitude_if_horizontal,
