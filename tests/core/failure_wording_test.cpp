@@ -6,6 +6,7 @@
 
 #include <fstream>
 #include <iterator>
+#include <utility>
 
 #include "app/error_box.h"
 #include "app/recording_host.h"
@@ -75,14 +76,47 @@ TEST(ReadTyped, with_the_shipped_lines_names_the_place_and_the_separator_to_use)
     RecordingHost host;
     const Env comma{Numbers(','), ShippedMessages("English.txt"), host};
     EXPECT_EQ(NotANumberText(comma, "2.5"),
-              "Vector B, component 2: '2.5' is not a number. The decimal separator here is ','.");
+              "Vector B, component 2: \"2.5\" is not a number. The decimal separator here is \",\".");
     // A text that the other separator would not mend gets no advice.
-    EXPECT_EQ(NotANumberText(comma, "1,000.5"), "Vector B, component 2: '1,000.5' is not a number.");
-    EXPECT_EQ(NotANumberText(comma, "%1x"), "Vector B, component 2: '%1x' is not a number.");
+    EXPECT_EQ(NotANumberText(comma, "1,000.5"), "Vector B, component 2: \"1,000.5\" is not a number.");
+    EXPECT_EQ(NotANumberText(comma, "%1x"), "Vector B, component 2: \"%1x\" is not a number.");
 
     const Env point{Numbers('.'), ShippedMessages("Ukrainian.txt"), host};
     EXPECT_EQ(NotANumberText(point, "-2,5e3"),
               "Вектор B, компонента 2: «-2,5e3» не є числом. Десятковий роздільник тут – «.».");
+}
+
+// A cell where exact fractions are typed: what it reads, or how it fails,
+// with the shipped English lines and with a file that lacks them.
+TEST(ReadCellFraction, names_the_cell_where_the_file_has_the_lines_and_fails_as_before_where_not) {
+    struct Row {
+        const char* typed;
+        const char* named;  // the failure with the shipped lines, or the value read
+        const char* before; // without the lines
+    };
+    const Row rows[] = {
+        {"-3/4", "-3/4", "-3/4"},
+        {"1,5", "Vector B, component 2: \"1,5\" is not a number. The decimal separator here is \".\".",
+         "'1,5' is not a valid floating point value"},
+        {"1/0", "Vector B, component 2: the fraction \"1/0\" has a zero denominator.",
+         "Floating point division by zero"},
+        {"1/2/3", "Vector B, component 2: \"1/2/3\" is not a number.",
+         "'1/2/3' is not a valid floating point value"},
+    };
+    RecordingHost host;
+    const Env shipped{Numbers('.'), ShippedMessages("English.txt"), host};
+    const Env old{Numbers('.'), MessageTable(), host};
+    Grid grid("Vec_Table", "", 3, 3);
+    for (const Row& row : rows) {
+        grid.setCell(2, 2, row.typed);
+        for (const auto& [env, expected] : {std::pair{&shipped, row.named}, std::pair{&old, row.before}}) {
+            try {
+                EXPECT_EQ(FractionText(ReadCellFraction(*env, grid, 2, 2, kSecondOfB)), expected);
+            } catch (const Failure& f) {
+                EXPECT_EQ(FailureText(f, env->messages), expected) << row.typed;
+            }
+        }
+    }
 }
 
 TEST(FailureText, words_the_arithmetic_and_file_failures_by_their_lines_or_keeps_the_old_text) {

@@ -68,7 +68,8 @@ private slots:
         Find<QPushButton>(view.get(), "CV_Save")->click();
         QCOMPARE(log.errors.size(), 2);
         QCOMPARE(log.errors.front(),
-                 QString("This is a language file of the program: it is not replaced. Choose another name."));
+                 QString("This is one of the program's language files and will not be overwritten. Choose "
+                         "another name."));
         QFile kept(programDir.filePath("English.txt"));
         QVERIFY(kept.open(QIODevice::ReadOnly));
         QCOMPARE(kept.readAll(), english);

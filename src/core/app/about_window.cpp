@@ -36,11 +36,15 @@ void AboutWindow::compose(const LanguageTable& table) {
     for (int line = LineIndex(Line::about_purpose); line <= LineIndex(Line::about_steps); ++line)
         info_.add(table.value(line));
     info_.add("");
+    // The names are in the file's language where it has their lines.
+    const auto named = [&table](Line line, const char* english) -> std::string {
+        return LineIndex(line) < table.count() ? table.value(line) : english;
+    };
     info_.add(table.value(Line::about_author));
-    info_.add(std::string(8, ' ') + kAuthors);
+    info_.add(std::string(8, ' ') + named(Line::about_developers, kAuthors));
     info_.add("");
     info_.add(table.value(Line::about_licence));
-    info_.add(std::string(8, ' ') + kLicence);
+    info_.add(std::string(8, ' ') + named(Line::about_licence_name, kLicence));
     info_.add("");
     for (int line = LineIndex(Line::about_save); line <= LineIndex(Line::about_version); ++line)
         info_.add(table.value(line));

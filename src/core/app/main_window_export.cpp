@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Handing in a tab's solution: the page it makes, printing and copying.
 
+#include <utility>
+
 #include "app/main_window.h"
 #include "export/tab_content.h"
 #include "widgets/names.h"
@@ -28,6 +30,16 @@ SolutionPage MainWindow::solutionPage(int tab) {
     page.figureHeading = m.text(Line::export_figure, "Figure");
     page.solutionHeading = m.text(Line::export_solution, "Solution");
     FillTabContent(tree_, tab, page);
+    // The kind's caption is an adjective ("Cubic"): the title takes the
+    // equation's heading instead, where the file words the page's headings.
+    if (tab == kTabCount - 1 && m.has(Line::export_solution)) {
+        const std::pair<const char*, Line> kinds[] = {{names::eq1, Line::msg68_quadratic_equation},
+                                                      {names::eq2, Line::msg77_cubic_equation},
+                                                      {names::eq3, Line::msg78_biquadratic_equation}};
+        for (const auto& [radio, heading] : kinds)
+            if (tree_.get<RadioButton>(radio).checked)
+                page.title = m(heading) + " " + tree_.get(names::Eq_Variant).caption;
+    }
     // The figure of the tab's last computation, as the figure window draws it.
     if (const std::string name = figureOfTab(tab); !name.empty()) {
         const Figure shown = figure(name);

@@ -97,7 +97,7 @@ const OptionalCaption kOptionalCaptions[] = {
     {L::tab_triangle, T4, "Triangle"},           {L::tab_tetrahedron, TabSheet4, "Tetraedr"},
     {L::tab_slae, "TabSheet5", "SLAE"},          {L::tab_equation, "Eq", "Eq"},
     {L::menu_ukrainian, N23, "Ukrainian"},       {L::menu_russian, N24, "Russian"},
-    {L::menu_english, N25, "English"},
+    {L::menu_english, N25, "English"},           {L::tri_bisector_label, "Tr_LBis", "B="},
 };
 
 // Every widget named in these tables exists: an unknown name is a fault of
@@ -160,6 +160,9 @@ void MainWindow::loadLanguage() {
     env_.messages.setExtended(std::move(extended));
     for (const OptionalCaption& c : kOptionalCaptions)
         tree_.get(c.widget).caption = env_.messages.text(c.line, c.fallback);
+    // The menu item opens the tab of all three kinds: it takes the tab's name
+    // where the file has it, and the quadratic's heading as before otherwise.
+    if (env_.messages.has(L::tab_equation)) tree_.get(N5).caption = env_.messages.text(L::tab_equation, "");
     matrix_.applySizeSign();
     tetrahedron_.applyHeadings();
 

@@ -316,6 +316,21 @@ namespace tc {
     X(fault_intro) \
     X(fault_advice) \
     X(fail_exact_too_long) \
+    X(eq_cubic_a_is_zero) \
+    X(eq_biquadratic_a_is_zero) \
+    X(eq_t_two_real_roots) \
+    X(eq_t_equal_roots) \
+    X(eq_t_complex_roots) \
+    X(eq_x_four_real) \
+    X(eq_x_two_real) \
+    X(vec_projection_value) \
+    X(tri_side_equation) \
+    X(tri_altitude_if_horizontal) \
+    X(tri_bisector_label) \
+    X(tri_angle_values) \
+    X(fail_zero_denominator) \
+    X(about_developers) \
+    X(about_licence_name) \
     /* lines from 214 on: append new texts here and to every shipped file */
 
 enum class Line : int {

@@ -20,24 +20,42 @@ bool NumberWithSeparator(std::string text, char other, char decimal) {
     }
 }
 
+// Called while a failure to read `text` is handled: throws it again worded by
+// the file's `line` with the place named, or as it is where the file has no
+// such line (a file from before the line keeps the wording of then).
+[[noreturn]] void Reword(const Env& env, const std::string& text, const Place& place, Line line,
+                         const char* fallback) {
+    if (!env.messages.has(line)) throw;
+    const std::string where = env.messages.format(place.line, place.fallback, place.args);
+    std::string message = env.messages.format(line, fallback, {where, text});
+    const char decimal = env.nums.decimal();
+    const char other = decimal == '.' ? ',' : '.';
+    if (line == Line::fail_not_a_number && NumberWithSeparator(text, other, decimal))
+        message +=
+            " " + env.messages.format(Line::fail_decimal_separator, "The decimal separator here is '%1'.",
+                                      {std::string(1, decimal)});
+    throw Failure(message);
+}
+
 } // namespace
 
 Ext ReadTyped(const Env& env, const std::string& text, const Place& place) {
     try {
         return env.nums.read(text);
     } catch (const Failure&) {
-        // A file from before the line keeps the failure as it was worded then.
-        if (!env.messages.has(Line::fail_not_a_number)) throw;
-        const std::string where = env.messages.format(place.line, place.fallback, place.args);
-        std::string message =
-            env.messages.format(Line::fail_not_a_number, "%1: '%2' is not a number.", {where, text});
-        const char decimal = env.nums.decimal();
-        const char other = decimal == '.' ? ',' : '.';
-        if (NumberWithSeparator(text, other, decimal))
-            message +=
-                " " + env.messages.format(Line::fail_decimal_separator, "The decimal separator here is '%1'.",
-                                          {std::string(1, decimal)});
-        throw Failure(message);
+        Reword(env, text, place, Line::fail_not_a_number, "%1: '%2' is not a number.");
+    }
+}
+
+Rational ReadCellFraction(const Env& env, const Grid& grid, int col, int row, const Place& place) {
+    const std::string& text = grid.cell(col, row);
+    try {
+        return ReadExact(text, env.nums.decimal(), true);
+    } catch (const Failure& f) {
+        if (f.message() == kDivisionByZero)
+            Reword(env, text, place, Line::fail_zero_denominator,
+                   "%1: the fraction '%2' has a zero denominator.");
+        Reword(env, text, place, Line::fail_not_a_number, "%1: '%2' is not a number.");
     }
 }
 

@@ -46,6 +46,11 @@ inline Ext ReadField(const Env& env, const Edit& field, const Place& place) {
     return ReadTyped(env, field.text, place);
 }
 
+// The exact value of cell (`col`, `row`) where exact fractions are typed: a
+// number or a fraction "p/q". A text that is neither fails as ReadCell's does,
+// and a zero denominator names the place too, where the file has the lines.
+Rational ReadCellFraction(const Env& env, const Grid& grid, int col, int row, const Place& place);
+
 // The exact value of cell (`col`, `row`), which ReadCell has read already.
 inline Rational ReadExactCell(const Numbers& nums, const Grid& grid, int col, int row) {
     return ReadExact(grid.cell(col, row), nums.decimal());

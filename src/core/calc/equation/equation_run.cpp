@@ -36,7 +36,12 @@ bool EquationTab::readCoefficients(std::vector<Coefficient>& out) {
     out = ReadCoefficients(env_, std::vector<const Edit*>(coefficients_.begin(),
                                                                coefficients_.begin() + coefficientCount()));
     if (out[0].value != 0) return true;
-    env_.host.showMessage(env_.messages(Line::msg67_a_is_zero));
+    // Each kind names itself; a file without their lines says "not quadratic".
+    const MessageTable& m = env_.messages;
+    std::string message = m(Line::msg67_a_is_zero);
+    if (kind_ == EquationKind::Cubic) message = m.text(Line::eq_cubic_a_is_zero, message);
+    if (kind_ == EquationKind::Biquadratic) message = m.text(Line::eq_biquadratic_a_is_zero, message);
+    env_.host.showMessage(message);
     return false;
 }
 

@@ -379,13 +379,13 @@ void MatrixTab::readInputs(MatrixInputs& in, bool exact) const {
     in.qb = MakeBlock<Rational>(in.bRows, in.bCols);
     auto readA = [&](int i, int j) {
         if (exact)
-            At(in.qa, i, j) = ReadExact(w_.a.cell(j, i), nums.decimal(), true);
+            At(in.qa, i, j) = ReadCellFraction(env_, w_.a, j, i, entryPlace("A", i, j));
         else
             At(in.a, i, j) = ReadCell(env_, w_.a, j, i, entryPlace("A", i, j));
     };
     auto readB = [&](int i, int j) {
         if (exact)
-            At(in.qb, i, j) = ReadExact(w_.b.cell(j, i), nums.decimal(), true);
+            At(in.qb, i, j) = ReadCellFraction(env_, w_.b, j, i, entryPlace("B", i, j));
         else
             At(in.b, i, j) = ReadCell(env_, w_.b, j, i, entryPlace("B", i, j));
     };

@@ -145,7 +145,7 @@ void SlaeTab::readInputs(SlaeInputs& in, bool exact) const {
             const auto row = static_cast<std::size_t>(r), col = static_cast<std::size_t>(c);
             // In exact mode a cell may hold a fraction "p/q" too.
             if (exact) {
-                q[row][col] = ReadExact(grid_->cell(c, r), env_.nums.decimal(), true);
+                q[row][col] = ReadCellFraction(env_, *grid_, c, r, cellPlace(c, r, in.n));
                 continue;
             }
             in.a[row][col] = ReadCell(env_, *grid_, c, r, cellPlace(c, r, in.n));

@@ -39,6 +39,10 @@ private:
     std::string lineFromA(const TriangleResult& r, const LineFromA& l) const;
     // The text for "minus v": "-v", "+|v|", or nothing for 0.
     std::string minus(Ext v) const;
+    // The heading of side `name`'s equation; older files have no colon after it.
+    std::string sideEquation(const char* name) const {
+        return msg_.format(Line::tri_side_equation, msg(Line::msg22_side_equation) + " %1", {name});
+    }
 
     const Numbers& nums_;
     const MessageTable& msg_;
@@ -95,10 +99,10 @@ bool Writer::sides(const TriangleResult& r) {
           msg(Line::msg21_side_ab)},
          n::AB_l);
     if (!r.bc) return false;
-    side("BC", *r.bc, true, {msg(Line::msg22_side_equation) + " BC"}, n::BC_l);
+    side("BC", *r.bc, true, {sideEquation("BC")}, n::BC_l);
     if (!r.ac) return false;
     // AC shows its length with 4 decimals where the others show the formula.
-    side("AC", *r.ac, false, {msg(Line::msg22_side_equation) + " AC"}, n::AC_l);
+    side("AC", *r.ac, false, {sideEquation("AC")}, n::AC_l);
 
     const auto& [ab, bc, ac] = *r.vectors;
     field(n::abx, nums_.g(ab.x));
@@ -147,7 +151,7 @@ bool Writer::angles(const TriangleResult& r) {
     for (int col = 0; col < 7; ++col)
         out_.angleCells.push_back({col, 0, headings[col]});
     const Angle2* angles[] = {&*r.angleA, &*r.angleB, &*r.angleC};
-    out_.angleCells.push_back({0, 1, "cos/180"});
+    out_.angleCells.push_back({0, 1, text(Line::tri_angle_values, "cos/180")});
     for (int k = 0; k < 3; ++k) {
         out_.angleCells.push_back({1 + k, 1, nums_.fixed(angles[k]->cos, 5)});
         out_.angleCells.push_back({4 + k, 1, nums_.fixed(angles[k]->degrees, 4)});
@@ -180,10 +184,13 @@ bool Writer::median(const TriangleResult& r) {
 bool Writer::height(const TriangleResult& r) {
     using Height = TriangleResult::Height;
     line(msg(Line::msg30_tri_altitude));
-    line(msg(Line::msg05_solution));
+    // A file with its own wording of the second case drops the "Solution:"
+    // heading that older files show inside the section.
+    if (!msg_.has(Line::tri_altitude_if_horizontal)) line(msg(Line::msg05_solution));
     line("   k=(Cy-By)/(Cx-Bx)");
     line(msg(Line::msg32_if) + "Cx-Bx=0, " + msg(Line::msg33_altitude_is) + "  y=Ay");
-    line(msg(Line::msg32_if) + "   Cy-By=0 - " + msg(Line::msg33_altitude_is) + "  x=Ax");
+    line(msg_.text(Line::tri_altitude_if_horizontal,
+                   msg(Line::msg32_if) + "   Cy-By=0 - " + msg(Line::msg33_altitude_is) + "  x=Ax"));
     line("");
     if (!r.height) return false;
     const Height& h = *r.height;

@@ -88,6 +88,14 @@ void AddWidgets(WidgetTree& tree) {
     tree.addPlain(WidgetKind::Button, Vec_Figure, names::Vector, "Figure", {8, 372, 120, 30});
 }
 
+// Component `component` of the vector in row `row`. The row heading names the
+// vector as the tab shows it ("A", "B", or "AB" for the norm).
+Place ComponentPlace(const Grid& table, int component, int row) {
+    return {Line::place_vector_component,
+            "Vector %1, component %2",
+            {table.cell(0, row), std::to_string(component)}};
+}
+
 } // namespace
 
 VectorTab::VectorTab(WidgetTree& tree, Env& env)
@@ -213,8 +221,9 @@ Partial<VectorInput> VectorTab::readInput(bool exact) const {
             const bool readB = in.task != vec::kNorm;
             if (exact) {
                 // In exact fractions a cell may hold "p/q" too.
-                in.exactA.push_back(ReadExact(table_.cell(i, 1), env_.nums.decimal(), true));
-                if (readB) in.exactB.push_back(ReadExact(table_.cell(i, 2), env_.nums.decimal(), true));
+                in.exactA.push_back(ReadCellFraction(env_, table_, i, 1, ComponentPlace(table_, i, 1)));
+                if (readB)
+                    in.exactB.push_back(ReadCellFraction(env_, table_, i, 2, ComponentPlace(table_, i, 2)));
                 continue;
             }
             in.a.push_back(readComponent(i, 1));
@@ -224,11 +233,7 @@ Partial<VectorInput> VectorTab::readInput(bool exact) const {
 }
 
 Ext VectorTab::readComponent(int component, int row) const {
-    // The row heading names the vector as the tab shows it ("A", "B", or "AB" for the norm).
-    return ReadCell(env_, table_, component, row,
-                    {Line::place_vector_component,
-                     "Vector %1, component %2",
-                     {table_.cell(0, row), std::to_string(component)}});
+    return ReadCell(env_, table_, component, row, ComponentPlace(table_, component, row));
 }
 
 void VectorTab::clearResults() {

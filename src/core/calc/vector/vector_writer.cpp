@@ -216,8 +216,9 @@ template <class Num, class Form> void Writer<Num, Form>::projection() {
     add("");
     if (!r_.projection) return;
     message(Line::msg10_projection);
-    add("Pr[A/B]==" + nums_.g(*r_.product) + "/" + nums_.fixed(r_.lengthB->root, 3) + "=" +
-        nums_.fixed(*r_.projection, 6));
+    // Older files keep the doubled "=" of before.
+    add(messages_.text(Line::vec_projection_value, "Pr[A/B]==") + nums_.g(*r_.product) + "/" +
+        nums_.fixed(r_.lengthB->root, 3) + "=" + nums_.fixed(*r_.projection, 6));
     out_.value = nums_.fixed(*r_.projection, 3);
 }
 
