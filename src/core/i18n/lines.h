@@ -315,6 +315,9 @@ namespace tc {
     X(fault_title) \
     X(fault_intro) \
     X(fault_advice) \
+    X(edit_menu) \
+    X(export_copy_latex) \
+    X(export_filter_latex) \
     /* lines from 214 on: append new texts here and to every shipped file */
 
 enum class Line : int {

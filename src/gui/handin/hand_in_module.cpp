@@ -14,6 +14,7 @@
 #include <QSvgRenderer>
 #include <QTextDocument>
 #include <QUrl>
+#include <algorithm>
 
 #include "handin/hand_in.h"
 
@@ -41,11 +42,14 @@ void PrintPage(const QString& html, QPagedPaintDevice& device) {
         painter.end();
         const QUrl name(QStringLiteral("tovrin-figure.png"));
         document.addResource(QTextDocument::ImageResource, name, picture);
+        // A paragraph of its own right under its heading, small enough to
+        // leave the page room for the solution.
+        constexpr int kShown = 250;
         page.replace(from, to + end.size() - from,
-                     QStringLiteral("<img src=\"%1\" width=\"%2\" height=\"%3\"/>")
+                     QStringLiteral("<p align=\"center\"><img src=\"%1\" width=\"%2\" height=\"%3\"/></p>")
                          .arg(name.toString())
-                         .arg(size.width())
-                         .arg(size.height()));
+                         .arg(kShown)
+                         .arg(kShown * size.height() / std::max(size.width(), 1)));
     }
     document.setHtml(page);
     document.print(&device);
