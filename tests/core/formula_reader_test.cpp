@@ -79,6 +79,7 @@ INSTANTIATE_TEST_SUITE_P(
                  "{([AB '^' AC]) '=' frac(arccos([cos([AB '^' AC])]), #3,14) '*' #180}"},
         ReadCase{"1*x^2+5*x+ 6=0", '.', "{#1 '*' pow(x, #2) '+' #5 '*' x '+ ' #6 '=' #0}"},
         ReadCase{"x=-2+i*1.5", '.', "{x '=' '-' #2 '+' i '*' #1.5}"},
+        ReadCase{"C=A^-1", '.', "{C '=' pow(A, ['-' #1])}"},
         // Text around formulas, and what is no formula stays text.
         ReadCase{"A*C=E, entry by entry:", '.', "{A '*' C '=' E} «, entry by entry:»"},
         ReadCase{"We compute the discriminant:", '.', "«We compute the discriminant:»"},
@@ -105,7 +106,7 @@ INSTANTIATE_TEST_SUITE_P(
         WriteCase{"x=(9)^(1/2)", "<msqrt><mrow><mn>9</mn></mrow></msqrt>"},
         WriteCase{"x=cbrt(8)", "<mroot><mrow><mn>8</mn></mrow><mn>3</mn></mroot>"},
         WriteCase{"x=(a+1)/2", "<mfrac><mrow><mi>a</mi><mo>+</mo><mn>1</mn></mrow><mn>2</mn></mfrac>"},
-        WriteCase{"A=(1;2)", "<mtable><mtr><mtd><mrow><mn>1</mn></mrow></mtd></mtr><mtr>"},
+        WriteCase{"A=(1;2)", "<mtable><mtr><mtd><mrow><mn>1</mn></mrow></mtd><mtd><mrow><mn>2</mn>"},
         WriteCase{"x1=2", "<msub><mi>x</mi><mn>1</mn></msub>"},
         WriteCase{"S=Pi*r^2", "<mi>&#x3C0;</mi><mo>&#xB7;</mo><msup><mi>r</mi><mn>2</mn></msup>"},
         WriteCase{"a<b & c=1", "a&lt;b &amp; <math><semantics><mrow><mi>c</mi><mo>=</mo>"},
@@ -121,7 +122,7 @@ INSTANTIATE_TEST_SUITE_P(
                                 "$\\left|\\mathit{AB}\\right|=\\sqrt{153}=12{,}3693$"},
                       WriteCase{"x1=Dx1/D", "$x_{1}=\\frac{\\mathit{Dx}_{1}}{D}$"},
                       WriteCase{"D=|1;2|", "$D=\\begin{vmatrix}1&2\\end{vmatrix}$"},
-                      WriteCase{"A=(1;-2)", "$A=\\begin{pmatrix}1\\\\-2\\end{pmatrix}$"},
+                      WriteCase{"A=(1;-2)", "$A=\\begin{pmatrix}1&-2\\end{pmatrix}$"},
                       WriteCase{"X[1]=2*cos(phi)", "${X}_{\\text{1}}=2\\cdot \\cos\\left(\\varphi \\right)$"},
                       WriteCase{"50% & $5_", "50\\% \\& \\$5\\_"}));
 

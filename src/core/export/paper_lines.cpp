@@ -94,7 +94,7 @@ std::vector<std::string> WrapLine(const std::string& line, char decimal, size_t 
     while (from < line.size()) {
         const size_t room = columns - (pieces.empty() ? 0 : indent.size());
         if (Columns(line, from, line.size()) <= room) {
-            pieces.push_back(line.substr(from));
+            pieces.push_back(indent + line.substr(from));
             break;
         }
         const size_t limit = Advance(line, from, room);

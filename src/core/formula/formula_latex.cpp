@@ -51,7 +51,7 @@ std::string Tex(const Node& n) {
     case Kind::Formula:
     case Kind::Row: return Joined(n, "");
     case Kind::Group:
-        if (n.text == ";") return "\\begin{pmatrix}" + Joined(n, "\\\\") + "\\end{pmatrix}";
+        if (n.text == ";") return "\\begin{pmatrix}" + Joined(n, "&") + "\\end{pmatrix}";
         return "\\left(" + Joined(n, n.text + "\\,") + "\\right)";
     case Kind::Bars:
         if (n.kids.size() > 1) return "\\begin{vmatrix}" + Joined(n, "&") + "\\end{vmatrix}";

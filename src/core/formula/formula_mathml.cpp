@@ -48,16 +48,12 @@ std::string Bracketed(const std::string& open, const std::string& inner, const s
     return "<mrow>" + Mo(open) + inner + Mo(close) + "</mrow>";
 }
 
-// Entries stacked in a column (a vector) or side by side (a determinant row).
-std::string Table(const Node& n, bool column) {
-    std::string out = "<mtable>";
-    if (!column) out += "<mtr>";
-    for (const Node& k : n.kids) {
-        const std::string cell = "<mtd>" + Ml(k) + "</mtd>";
-        out += column ? "<mtr>" + cell + "</mtr>" : cell;
-    }
-    if (!column) out += "</mtr>";
-    return out + "</mtable>";
+// Entries side by side: a vector or a matrix row "(a;b)", a determinant row "|a,b|".
+std::string Table(const Node& n) {
+    std::string out = "<mtable><mtr>";
+    for (const Node& k : n.kids)
+        out += "<mtd>" + Ml(k) + "</mtd>";
+    return out + "</mtr></mtable>";
 }
 
 std::string Ml(const Node& n) {
@@ -70,14 +66,14 @@ std::string Ml(const Node& n) {
     case Kind::Formula:
     case Kind::Row: return "<mrow>" + Kids(n) + "</mrow>";
     case Kind::Group: {
-        if (n.text == ";") return Bracketed("(", Table(n, true), ")");
+        if (n.text == ";") return Bracketed("(", Table(n), ")");
         std::string inner;
         for (size_t i = 0; i < n.kids.size(); ++i)
             inner += (i ? Mo(n.text) : "") + Ml(n.kids[i]);
         return Bracketed("(", inner, ")");
     }
     case Kind::Bars:
-        if (n.kids.size() > 1) return Bracketed("|", Table(n, false), "|");
+        if (n.kids.size() > 1) return Bracketed("|", Table(n), "|");
         return Bracketed("|", Ml(n.kids[0]), "|");
     case Kind::Fraction:
         return "<mfrac>" + Ml(Unbracketed(n.kids[0])) + Ml(Unbracketed(n.kids[1])) + "</mfrac>";

@@ -139,6 +139,8 @@ private:
             std::optional<Node> exponent;
             if (Digit(peek()))
                 exponent = number();
+            else if (peek() == '-' && Digit(peek(1))) // "A^-1"
+                exponent = Node{Kind::Row, "", {op(1), *number()}};
             else if (peek() == '(')
                 exponent = atom();
             else if (Latin(peek()) && !Latin(peek(1)) && !Digit(peek(1)))
