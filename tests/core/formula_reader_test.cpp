@@ -85,8 +85,7 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"We compute the discriminant:", '.', "«We compute the discriminant:»"},
         ReadCase{"4. Обернена матриця C=1/Det(A)*B^T:", '.',
                  "«4. Обернена матриця » {C '=' frac(#1, Det([A])) '*' pow(B, T)} «:»"},
-        ReadCase{"sin(phi)=NxAD/(|N|*|AD|,   ", '.',
-                 "{sin([phi]) '=' NxAD} «/(» {|[N]| '*' |[AD]|} «,   »"},
+        ReadCase{"sin(phi)=NxAD/(|N|*|AD|,   ", '.', "{sin([phi]) '=' NxAD} «/(» {|[N]| '*' |[AD]|} «,   »"},
         ReadCase{"1*(0+24)-2*(0+12)=", '.', "{#1 '*' ([#0 '+' #24]) '-' #2 '*' ([#0 '+' #12])} «=»"},
         ReadCase{"a left-hand side", '.', "«a left-hand side»"}, ReadCase{"", '.', ""}));
 

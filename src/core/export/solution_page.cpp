@@ -52,18 +52,70 @@ std::string Number(long double v) {
     return FormatFixed(v, 1, '.');
 }
 
+// The font size (in points) at which the table's widest cells fit the
+// width of an A4 page less its margins: about 0.6 em a character and a few
+// points of padding and rules a cell; 9 points at most, 5 at least.
+long double PaperFontSize(const PageTable& table) {
+    std::vector<size_t> widths;
+    for (const auto& row : table.rows)
+        for (size_t c = 0; c < row.size(); ++c) {
+            if (widths.size() <= c) widths.resize(c + 1);
+            size_t n = 0;
+            for (char ch : row[c])
+                n += (static_cast<unsigned char>(ch) & 0xC0) != 0x80;
+            widths[c] = std::max(widths[c], n);
+        }
+    size_t characters = 0;
+    for (size_t w : widths)
+        characters += w;
+    // The width Qt's text engine gives a table on an A4 page, in points.
+    constexpr long double kWidth = 380, kCell = 8;
+    const long double room = kWidth - kCell * static_cast<long double>(widths.size());
+    long double size = characters ? room / (0.6L * static_cast<long double>(characters)) : 9;
+    return std::floor(std::clamp(size, 5.0L, 9.0L) * 2) / 2;
+}
+
+void AppendTable(std::string& out, const PageTable& table, const std::string& section, bool paper);
+
+// A table too wide for paper at a readable size goes in two halves, each
+// with the heading columns.
+bool AppendHalves(std::string& out, const PageTable& table, const std::string& section) {
+    const size_t columns = table.rows.empty() ? 0 : table.rows[0].size();
+    const size_t head = static_cast<size_t>(std::max(table.headCols, 0));
+    if (PaperFontSize(table) >= 7 || columns < head + 4) return false;
+    const size_t middle = head + (columns - head + 1) / 2;
+    for (const auto& [from, to] : {std::pair<size_t, size_t>{head, middle}, {middle, columns}}) {
+        PageTable half{from == head ? table.caption : section, {}, table.headRows, table.headCols};
+        for (const auto& row : table.rows) {
+            std::vector<std::string> cells(row.begin(),
+                                           row.begin() + static_cast<long>(std::min(head, row.size())));
+            for (size_t c = from; c < to && c < row.size(); ++c)
+                cells.push_back(row[c]);
+            half.rows.push_back(std::move(cells));
+        }
+        AppendTable(out, half, section, true);
+    }
+    return true;
+}
+
 void AppendTable(std::string& out, const PageTable& table, const std::string& section, bool paper) {
+    if (paper && AppendHalves(out, table, section)) return;
     // A table headed as its section (the "Data" group under "Data") needs no heading of its own.
     if (!table.caption.empty() && table.caption != section)
         out += "<h3>" + EscapeHtml(table.caption) + "</h3>\n";
-    out += "<table border=\"1\" cellspacing=\"0\" cellpadding=\"4\">\n";
+    // On paper a wide table takes a smaller font, so that every number fits
+    // its cell on one line.
+    const std::string size =
+        paper ? " style=\"font-size: " + FormatFixed(PaperFontSize(table), 1, '.') + "pt\"" : "";
+    out += std::string("<table border=\"1\" cellspacing=\"0\" cellpadding=\"") + (paper ? "2" : "4") + "\"" +
+           size + ">\n";
     for (size_t r = 0; r < table.rows.size(); ++r) {
         out += "<tr>";
         for (size_t c = 0; c < table.rows[r].size(); ++c) {
             const bool head = static_cast<int>(r) < table.headRows || static_cast<int>(c) < table.headCols;
             const char* tag = head ? "th" : "td";
             // On paper a cell keeps its number on one line.
-            out += std::string("<") + tag + (paper ? " nowrap=\"nowrap\">" : ">") +
+            out += std::string("<") + tag + (paper ? " nowrap=\"nowrap\"" + size + ">" : ">") +
                    EscapeHtml(table.rows[r][c]) + "</" + tag + ">";
         }
         out += "</tr>\n";
@@ -214,9 +266,12 @@ std::string HtmlPage(const SolutionPage& page, PageMedium medium) {
     // same width, so that a line of kPaperColumns characters fits the page.
     const char* const style =
         paper ? "body { font-family: sans-serif; font-size: 10pt; }\n"
-                "h1 { font-size: 14pt; } h2 { font-size: 12pt; } h3 { font-size: 10pt; }\n"
+                "h1 { font-size: 14pt; margin-bottom: 2px; }\n"
+                "h2 { font-size: 12pt; margin-top: 8px; margin-bottom: 4px; }\n"
+                "h3 { font-size: 10pt; margin-top: 4px; margin-bottom: 2px; }\n"
+                "p, table { margin-top: 2px; margin-bottom: 2px; }\n"
                 "th, td { font-size: 9pt; }\n"
-                "pre { font-family: 'DejaVu Sans Mono', monospace; font-size: 8.5pt; }\n"
+                "pre { font-family: 'DejaVu Sans Mono', monospace; font-size: 8pt; }\n"
               : "body { font-family: sans-serif; }\n"
                 "table { border-collapse: collapse; margin-bottom: 0.8em; }\n"
                 "th, td { border: 1px solid #888; padding: 2px 8px; text-align: right; }\n"
@@ -228,12 +283,24 @@ std::string HtmlPage(const SolutionPage& page, PageMedium medium) {
                       EscapeHtml(page.title) + "</title>\n<style>\n" + style + "</style>\n</head>\n<body>\n";
     out += "<h1>" + EscapeHtml(page.title) + "</h1>\n";
     out += "<p>" + EscapeHtml(page.dateHeading) + " " + EscapeHtml(page.date) + "</p>\n";
-    AppendSection(out, page.inputsHeading, page.inputs, paper);
-    AppendSection(out, page.resultsHeading, page.results, paper);
+    std::string figure;
     if (page.figure) {
         const std::string svg = FigureSvg(*page.figure);
-        if (!svg.empty()) out += "<h2>" + EscapeHtml(page.figureHeading) + "</h2>\n" + svg;
+        if (!svg.empty()) figure = "<h2>" + EscapeHtml(page.figureHeading) + "</h2>\n" + svg;
     }
+    // On paper a flat figure stands beside the data, under its heading,
+    // which keeps a triangle's page count down while the result tables keep
+    // the width their numbers need; a figure in space follows the tables in
+    // a cell of its own with its heading.
+    const bool beside = paper && !figure.empty() && page.figure->dimensions == 2;
+    if (beside) out += "<table border=\"0\" cellpadding=\"0\" width=\"100%\"><tr><td valign=\"top\">\n";
+    AppendSection(out, page.inputsHeading, page.inputs, paper);
+    if (beside) out += "</td><td valign=\"top\" align=\"right\">\n" + figure + "</td></tr></table>\n";
+    AppendSection(out, page.resultsHeading, page.results, paper);
+    if (!beside && paper && !figure.empty())
+        out += "<table border=\"0\" cellpadding=\"0\"><tr><td>\n" + figure + "</td></tr></table>\n";
+    else if (!paper)
+        out += figure;
     // A line break right after the opening tag is dropped by HTML readers, so
     // a solution that starts with an empty line keeps it.
     out += "<h2>" + EscapeHtml(page.solutionHeading) + "</h2>\n<pre>\n";
