@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <clocale>
 
 #include "app/main_window.h"
 #include "app/recording_host.h"
@@ -74,9 +75,24 @@ TEST(HtmlPageTest, AFigureIsDrawnFromItsPointsAndSegments) {
     EXPECT_EQ(svg.rfind("<svg xmlns=\"http://www.w3.org/2000/svg\"", 0), 0u);
     // The unknown end draws nothing; the longer side spans the picture, y grows upwards.
     EXPECT_EQ(std::count(svg.begin(), svg.end(), '\n'), 1 + 2 + 2 * 3 + 1);
-    EXPECT_NE(svg.find("<line x1=\"30.0\" y1=\"270.0\" x2=\"350.0\" y2=\"270.0\""), std::string::npos);
+    EXPECT_NE(svg.find("<line x1=\"40.0\" y1=\"280.0\" x2=\"360.0\" y2=\"280.0\""), std::string::npos);
     EXPECT_NE(svg.find(">C&lt;</text>"), std::string::npos);
     EXPECT_EQ(FigureSvg(PageFigure{}), "");
+}
+
+// Under a locale that writes decimal commas, the figure's numbers keep their
+// points: "380,0" is no SVG length and no reader would draw the figure.
+TEST(HtmlPageTest, TheFigureIsValidUnderADecimalCommaLocale) {
+    const std::string before = std::setlocale(LC_ALL, nullptr);
+    if (!std::setlocale(LC_ALL, "uk_UA.UTF-8")) GTEST_SKIP() << "no uk_UA.UTF-8 locale";
+    PageFigure figure;
+    figure.dimensions = 3;
+    figure.points = {{"A", 0.5L, 0, 0}, {"B", 4, 1.25L, 0}, {"C", 0, 3, 2.5L}};
+    figure.segments = {{"A", "B"}};
+    const std::string svg = FigureSvg(figure);
+    std::setlocale(LC_ALL, before.c_str());
+    EXPECT_NE(svg.find("width=\"400.0\" height=\"400.0\" viewBox=\"0 0 400.0 400.0\""), std::string::npos) << svg;
+    EXPECT_EQ(svg.find(','), std::string::npos) << svg;
 }
 
 TEST(TabSeparatedTest, CellsAreSeparatedByTabsAndCannotShiftEachOther) {
@@ -146,6 +162,58 @@ TEST_F(ExportCommandsTest, TheTrianglePageDrawsTheFigureOfItsLastComputation) {
     EXPECT_GE(lines, 6u);
     EXPECT_NE(html.find(">A</text>", svg), std::string::npos);
     EXPECT_LT(svg, html.find("<pre>"));
+}
+
+// A page is in the language of the solution it holds, whatever the window
+// shows since; the window keeps its language.
+TEST(SolutionLanguageTest, APageWrittenInUkrainianStaysUkrainianAfterSwitchingToRussian) {
+    WorkFolder dir;
+    RecordingHost host;
+    MainWindow window(host, Settings{'.', {TOVRIN_LANG_SOURCE_DIR}});
+    window.start();
+    host.date = "2026-12-07";
+    window.menu("N5");
+    window.click("Eq_Run");
+    window.menu("N24");
+    host.saveAnswers = {"uk.html", "uk.tex"};
+    window.click("Eq_Save");
+    window.click("Eq_Save");
+    const std::string html = ReadBytes("uk.html"), tex = ReadBytes("uk.tex");
+    for (const std::string& page : {html, tex}) {
+        EXPECT_NE(page.find("Дата:"), std::string::npos);
+        EXPECT_EQ(page.find("Решение"), std::string::npos);
+    }
+    EXPECT_NE(html.find("lang=\"uk\""), std::string::npos);
+    EXPECT_NE(html.find("<title>Квадратне"), std::string::npos);
+    EXPECT_NE(html.find("<h2>Розв&#39;язок</h2>"), std::string::npos);
+    EXPECT_EQ(window.language(), "N24");
+    EXPECT_EQ(window.widgets().get("NCopy").caption, "Копировать решение");
+
+    // Solved again, the solution is Russian and so is its page.
+    window.click("Eq_Run");
+    host.saveAnswers = {"ru.html"};
+    window.click("Eq_Save");
+    EXPECT_NE(ReadBytes("ru.html").find("lang=\"ru\""), std::string::npos);
+}
+
+TEST_F(ExportCommandsTest, ATexNameSavesALatexDocumentAndCopyAsLatexTypesetsTheMemo) {
+    WorkFolder dir;
+    window.menu("N5");
+    window.click("Eq_Run");
+    host.saveAnswers.push_back("s.TeX");
+    window.click("Eq_Save");
+    const std::string tex = ReadBytes("s.TeX");
+    EXPECT_EQ(tex.rfind("\\documentclass", 0), 0u);
+    EXPECT_NE(tex.find("\\usepackage{amsmath}"), std::string::npos);
+    EXPECT_NE(tex.find("Date: 2026-12-07"), std::string::npos);
+    EXPECT_NE(tex.find("\\end{document}\n"), std::string::npos);
+    window.setMemo("Eq_M", {"x1=(9)^(1/2)", "", "50%"});
+    window.setTab(5);
+    window.menu("NCopyLatex");
+    EXPECT_EQ(host.clipboard, "$x_{1}=\\sqrt{9}$\\par\n\\medskip\n50\\%\\par\n");
+    EXPECT_EQ(window.widgets().get("NCopyLatex").caption, "Copy as LaTeX");
+    EXPECT_EQ(SaveKindOf("a.tex"), SaveKind::Latex);
+    EXPECT_EQ(SaveFileName("a.tex"), "a.tex");
 }
 
 } // namespace

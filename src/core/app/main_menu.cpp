@@ -46,6 +46,8 @@ const ItemRow kItems[] = {
     {names::N3, names::N1, "-", MenuItemKind::Separator, ""},
     {names::N26, names::N1, "Вихід", MenuItemKind::Command, ""},
     {names::N4, "", "Зберегти ", MenuItemKind::Command, "Ctrl+S"},
+    {names::NEdit, "", "Edit", MenuItemKind::Submenu, ""},
+    {names::NCopyLatex, names::NEdit, "Copy as LaTeX", MenuItemKind::Command, "Ctrl+Shift+L"},
     {names::N22, "", "Lenguage", MenuItemKind::Submenu, ""},
     {names::N23, names::N22, "Ukrainian", MenuItemKind::Radio, "Ctrl+U"},
     {names::N24, names::N22, "Russian", MenuItemKind::Radio, "Ctrl+R"},

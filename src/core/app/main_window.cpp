@@ -61,6 +61,7 @@ void MainWindow::connectCommands() {
     connectFigures();
     tree_.onClick(names::NCopy, [this] { copySolution(); });
     tree_.onClick(names::NPrint, [this] { printSolution(); });
+    tree_.onClick(names::NCopyLatex, [this] { copyLatex(); });
 }
 
 void MainWindow::start() {
@@ -97,11 +98,18 @@ void MainWindow::FormShow() {
 void MainWindow::run(const Handler& handler) {
     // Only the program's own failures are part of its behaviour; anything else
     // is a fault of the program and must not pass for an ordinary error box.
+    // A solution is written in the language of the moment; a later language
+    // change leaves it as it is, so the language goes with it.
+    std::vector<std::string> before[kTabCount];
+    for (int t = 0; t < kTabCount; ++t)
+        before[t] = memoOf(t).lines;
     try {
         handler();
     } catch (const Failure& f) {
         env_.host.showError(ErrorBoxText(FailureText(f, env_.messages)));
     }
+    for (int t = 0; t < kTabCount; ++t)
+        if (memoOf(t).lines != before[t]) solutionLanguage_[t] = language();
 }
 
 void MainWindow::menu(const std::string& item) {

@@ -120,8 +120,10 @@ private:
     // Handing in a solution (main_window_export.cpp).
     Memo& memoOf(int tab);
     SolutionPage solutionPage(int tab);
+    SolutionPage pageInCurrentLanguage(int tab);
     void printSolution();
     void copySolution();
+    void copyLatex();
     void applyExportCaptions();
 
     Settings settings_;
@@ -131,6 +133,9 @@ private:
     int tab_ = 0;
     bool closed_ = false;
     std::string lastSaveName_;
+    // The language item each tab's written solution was written in; empty
+    // before the first one.
+    std::string solutionLanguage_[kTabCount];
 
     // The tabs, in the order the window creates them.
     VectorTab vector_;

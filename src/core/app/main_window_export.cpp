@@ -4,7 +4,9 @@
 #include <utility>
 
 #include "app/main_window.h"
+#include "export/latex_page.h"
 #include "export/tab_content.h"
+#include "numbers/failure.h"
 #include "widgets/names.h"
 
 namespace tc {
@@ -15,7 +17,26 @@ Memo& MainWindow::memoOf(int tab) {
     return *memos[tab];
 }
 
+// A page holds one language: that of the solution it hands in. When the
+// window has changed language since, the solution's language is put back for
+// the page's headings and labels, and the window's language restored after.
 SolutionPage MainWindow::solutionPage(int tab) {
+    const std::string current = language(), written = solutionLanguage_[tab];
+    if (written.empty() || written == current) return pageInCurrentLanguage(tab);
+    SolutionPage page;
+    try {
+        chooseLanguage(written);
+        page = pageInCurrentLanguage(tab);
+    } catch (const Failure&) {
+        // Its file cannot be read now: the page is made in the window's language.
+        chooseLanguage(current);
+        return pageInCurrentLanguage(tab);
+    }
+    chooseLanguage(current);
+    return page;
+}
+
+SolutionPage MainWindow::pageInCurrentLanguage(int tab) {
     const std::string item = language();
     SolutionPage page;
     page.lang = item == names::N24 ? "ru" : item == names::N25 ? "en" : "uk";
@@ -54,12 +75,13 @@ SolutionPage MainWindow::solutionPage(int tab) {
         }
     }
     page.lines = memoOf(tab).lines;
+    page.decimal = settings_.decimal;
     return page;
 }
 
 void MainWindow::printSolution() {
     const SolutionPage page = solutionPage(tab_);
-    env_.host.print(HtmlPage(page), page.title);
+    env_.host.print(HtmlPage(page, PageMedium::Paper), page.title);
 }
 
 void MainWindow::copySolution() {
@@ -71,11 +93,18 @@ void MainWindow::copySolution() {
     env_.host.copyText(text);
 }
 
+// The solution as LaTeX paragraphs, to paste into the student's own document.
+void MainWindow::copyLatex() {
+    env_.host.copyText(LatexLines(memoOf(tab_).lines, settings_.decimal));
+}
+
 // The new commands have no built-in caption of another language: a file
 // without their lines shows them in English.
 void MainWindow::applyExportCaptions() {
     tree_.get(names::NCopy).caption = env_.messages.text(Line::export_copy_menu, "Copy solution");
     tree_.get(names::NPrint).caption = env_.messages.text(Line::export_print_menu, "Print...");
+    tree_.get(names::NEdit).caption = env_.messages.text(Line::edit_menu, "Edit");
+    tree_.get(names::NCopyLatex).caption = env_.messages.text(Line::export_copy_latex, "Copy as LaTeX");
 }
 
 } // namespace tc

@@ -2,6 +2,7 @@
 // Saving a tab's written solution: as a text, a page or a document.
 
 #include "app/main_window.h"
+#include "export/latex_page.h"
 #include "io/save_kind.h"
 #include "io/save_text.h"
 
@@ -22,7 +23,9 @@ void MainWindow::saveMemo(int tab) {
     std::string bytes;
     if (kind != SaveKind::Text) {
         const SolutionPage page = solutionPage(tab);
-        bytes = HtmlPage(page);
+        bytes = kind == SaveKind::Latex ? LatexPage(page)
+                : kind == SaveKind::Pdf     ? HtmlPage(page, PageMedium::Paper)
+                                            : HtmlPage(page);
         if (kind == SaveKind::Pdf) bytes = env_.host.renderPdf(bytes, page.title);
     }
     // Message entry 80 words the question in the chosen language. A language

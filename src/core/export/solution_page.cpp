@@ -3,8 +3,11 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <map>
+
+#include "export/paper_lines.h"
+#include "formula/formula_writers.h"
+#include "numbers/convert.h"
 
 namespace tc {
 
@@ -43,49 +46,89 @@ void AppendCodePoint(std::string& out, unsigned cp) {
     out += static_cast<char>(0x80 | (cp & 0x3F));
 }
 
+// A coordinate as SVG reads it: always with a point, whatever the locale
+// (printf would write "380,0" under a Ukrainian locale, and no reader draws that).
 std::string Number(long double v) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.1f", static_cast<double>(v));
-    return text;
+    return FormatFixed(v, 1, '.');
 }
 
-void AppendTable(std::string& out, const PageTable& table, const std::string& section) {
+// The font size (in points) at which the table's widest cells fit the
+// width of an A4 page less its margins: about 0.6 em a character and a few
+// points of padding and rules a cell; 9 points at most, 5 at least.
+long double PaperFontSize(const PageTable& table) {
+    std::vector<size_t> widths;
+    for (const auto& row : table.rows)
+        for (size_t c = 0; c < row.size(); ++c) {
+            if (widths.size() <= c) widths.resize(c + 1);
+            size_t n = 0;
+            for (char ch : row[c])
+                n += (static_cast<unsigned char>(ch) & 0xC0) != 0x80;
+            widths[c] = std::max(widths[c], n);
+        }
+    size_t characters = 0;
+    for (size_t w : widths)
+        characters += w;
+    // The width Qt's text engine gives a table on an A4 page, in points.
+    constexpr long double kWidth = 380, kCell = 8;
+    const long double room = kWidth - kCell * static_cast<long double>(widths.size());
+    long double size = characters ? room / (0.6L * static_cast<long double>(characters)) : 9;
+    return std::floor(std::clamp(size, 5.0L, 9.0L) * 2) / 2;
+}
+
+void AppendTable(std::string& out, const PageTable& table, const std::string& section, bool paper);
+
+// A table too wide for paper at a readable size goes in two halves, each
+// with the heading columns.
+bool AppendHalves(std::string& out, const PageTable& table, const std::string& section) {
+    const size_t columns = table.rows.empty() ? 0 : table.rows[0].size();
+    const size_t head = static_cast<size_t>(std::max(table.headCols, 0));
+    if (PaperFontSize(table) >= 7 || columns < head + 4) return false;
+    const size_t middle = head + (columns - head + 1) / 2;
+    for (const auto& [from, to] : {std::pair<size_t, size_t>{head, middle}, {middle, columns}}) {
+        PageTable half{from == head ? table.caption : section, {}, table.headRows, table.headCols};
+        for (const auto& row : table.rows) {
+            std::vector<std::string> cells(row.begin(),
+                                           row.begin() + static_cast<long>(std::min(head, row.size())));
+            for (size_t c = from; c < to && c < row.size(); ++c)
+                cells.push_back(row[c]);
+            half.rows.push_back(std::move(cells));
+        }
+        AppendTable(out, half, section, true);
+    }
+    return true;
+}
+
+void AppendTable(std::string& out, const PageTable& table, const std::string& section, bool paper) {
+    if (paper && AppendHalves(out, table, section)) return;
     // A table headed as its section (the "Data" group under "Data") needs no heading of its own.
     if (!table.caption.empty() && table.caption != section)
         out += "<h3>" + EscapeHtml(table.caption) + "</h3>\n";
-    out += "<table border=\"1\" cellspacing=\"0\" cellpadding=\"4\">\n";
+    // On paper a wide table takes a smaller font, so that every number fits
+    // its cell on one line.
+    const std::string size =
+        paper ? " style=\"font-size: " + FormatFixed(PaperFontSize(table), 1, '.') + "pt\"" : "";
+    out += std::string("<table border=\"1\" cellspacing=\"0\" cellpadding=\"") + (paper ? "2" : "4") + "\"" +
+           size + ">\n";
     for (size_t r = 0; r < table.rows.size(); ++r) {
         out += "<tr>";
         for (size_t c = 0; c < table.rows[r].size(); ++c) {
             const bool head = static_cast<int>(r) < table.headRows || static_cast<int>(c) < table.headCols;
             const char* tag = head ? "th" : "td";
-            out += std::string("<") + tag + ">" + EscapeHtml(table.rows[r][c]) + "</" + tag + ">";
+            // On paper a cell keeps its number on one line.
+            out += std::string("<") + tag + (paper ? " nowrap=\"nowrap\"" + size + ">" : ">") +
+                   EscapeHtml(table.rows[r][c]) + "</" + tag + ">";
         }
         out += "</tr>\n";
     }
     out += "</table>\n";
 }
 
-void AppendSection(std::string& out, const std::string& heading, const std::vector<PageTable>& tables) {
+void AppendSection(std::string& out, const std::string& heading, const std::vector<PageTable>& tables,
+                   bool paper) {
     if (tables.empty()) return;
     out += "<h2>" + EscapeHtml(heading) + "</h2>\n";
     for (const PageTable& t : tables)
-        AppendTable(out, t, heading);
-}
-
-// A memo line may hold line breaks of its own; inside the block they are
-// plain line feeds.
-std::string PreLine(const std::string& line) {
-    std::string out;
-    for (size_t i = 0; i < line.size(); ++i) {
-        if (line[i] == '\r') {
-            out += '\n';
-            if (i + 1 < line.size() && line[i + 1] == '\n') ++i;
-        } else {
-            out += line[i];
-        }
-    }
-    return EscapeHtml(out);
+        AppendTable(out, t, heading, paper);
 }
 
 } // namespace
@@ -124,72 +167,151 @@ std::string EscapeHtml(std::string_view text) {
     return out;
 }
 
-std::string FigureSvg(const PageFigure& figure) {
+namespace {
+
+constexpr long double kFigureSize = 320, kFigureMargin = 40;
+
+} // namespace
+
+long double FigureSide() {
+    return kFigureSize + 2 * kFigureMargin;
+}
+
+std::string PageNumber(long double v) {
+    return Number(v);
+}
+
+std::vector<PlacedPoint> PlaceFigure(const PageFigure& figure) {
     // Points in a plane are drawn as they are; in space, in the oblique view
     // where depth (y) goes up and to the right at half length.
     const bool solid = figure.dimensions == 3;
     const long double slant = solid ? 0.5L * std::sqrt(0.5L) : 0;
-    std::map<std::string, std::pair<long double, long double>> at;
-    std::vector<std::pair<std::string, std::pair<long double, long double>>> shown;
+    std::vector<PlacedPoint> shown;
     for (const PageFigure::Point& p : figure.points) {
         const long double px = p.x + slant * p.y, py = solid ? p.z + slant * p.y : p.y;
         if (!std::isfinite(px) || !std::isfinite(py)) continue;
-        at[p.label] = {px, py};
-        shown.push_back({p.label, {px, py}});
+        shown.push_back({p.label, px, py});
     }
     if (shown.empty()) return {};
-    long double minX = shown[0].second.first, maxX = minX, minY = shown[0].second.second, maxY = minY;
-    for (const auto& s : shown) {
-        minX = std::min(minX, s.second.first), maxX = std::max(maxX, s.second.first);
-        minY = std::min(minY, s.second.second), maxY = std::max(maxY, s.second.second);
+    long double minX = shown[0].x, maxX = minX, minY = shown[0].y, maxY = minY;
+    for (const PlacedPoint& s : shown) {
+        minX = std::min(minX, s.x), maxX = std::max(maxX, s.x);
+        minY = std::min(minY, s.y), maxY = std::max(maxY, s.y);
     }
-    constexpr long double kSize = 320, kMargin = 30;
     const long double span = std::max({maxX - minX, maxY - minY, 1e-12L});
-    const auto X = [&](long double x) { return Number(kMargin + (x - minX) / span * kSize); };
-    // The page's y grows downwards.
-    const auto Y = [&](long double y) { return Number(kMargin + (maxY - y) / span * kSize); };
-    const std::string side = Number(kSize + 2 * kMargin);
+    for (PlacedPoint& s : shown) {
+        s.x = kFigureMargin + (s.x - minX) / span * kFigureSize;
+        // The page's y grows downwards.
+        s.y = kFigureMargin + (maxY - s.y) / span * kFigureSize;
+    }
+    return shown;
+}
+
+std::string FigureSvg(const PageFigure& figure) {
+    const std::vector<PlacedPoint> shown = PlaceFigure(figure);
+    if (shown.empty()) return {};
+    std::map<std::string, const PlacedPoint*> at;
+    long double midX = 0, midY = 0;
+    for (const PlacedPoint& p : shown) {
+        at[p.label] = &p;
+        midX += p.x / static_cast<long double>(shown.size());
+        midY += p.y / static_cast<long double>(shown.size());
+    }
+    const std::string side = Number(FigureSide());
     std::string out = "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + side + "\" height=\"" + side +
-                      "\" viewBox=\"0 0 " + side + " " + side + "\">\n";
+                      "\" viewBox=\"0 0 " + side + " " + side +
+                      "\" font-family=\"sans-serif\" font-size=\"14\">\n";
     for (const auto& [from, to] : figure.segments) {
         auto a = at.find(from), b = at.find(to);
         if (a == at.end() || b == at.end()) continue;
-        out += "<line x1=\"" + X(a->second.first) + "\" y1=\"" + Y(a->second.second) + "\" x2=\"" +
-               X(b->second.first) + "\" y2=\"" + Y(b->second.second) + "\" stroke=\"black\"/>\n";
+        out += "<line x1=\"" + Number(a->second->x) + "\" y1=\"" + Number(a->second->y) + "\" x2=\"" +
+               Number(b->second->x) + "\" y2=\"" + Number(b->second->y) + "\" stroke=\"black\"/>\n";
     }
-    for (const auto& [label, p] : shown) {
-        out += "<circle cx=\"" + X(p.first) + "\" cy=\"" + Y(p.second) + "\" r=\"3\"/>\n";
-        out += "<text x=\"" + X(p.first) + "\" y=\"" + Y(p.second) + "\" dx=\"5\" dy=\"-5\">" +
-               EscapeHtml(label) + "</text>\n";
+    // A label stands off its point, away from the figure's middle, so that it
+    // lies on no line; its left or right end is at the point's side.
+    for (const PlacedPoint& p : shown) {
+        const long double dx = p.x - midX, dy = p.y - midY;
+        const long double length = std::max(std::hypot(dx, dy), 1e-9L);
+        const long double lx = p.x + 12 * dx / length, ly = p.y + 12 * dy / length + 5;
+        out += "<circle cx=\"" + Number(p.x) + "\" cy=\"" + Number(p.y) + "\" r=\"3\"/>\n";
+        out += "<text x=\"" + Number(lx) + "\" y=\"" + Number(ly) + "\" text-anchor=\"" +
+               (dx < -1  ? "end"
+                : dx > 1 ? "start"
+                         : "middle") +
+               "\">" + EscapeHtml(p.label) + "</text>\n";
     }
     out += "</svg>\n";
     return out;
 }
 
-std::string HtmlPage(const SolutionPage& page) {
+std::vector<std::string> PageLines(const std::vector<std::string>& lines) {
+    std::vector<std::string> parts;
+    for (const std::string& line : lines) {
+        parts.emplace_back();
+        for (size_t i = 0; i < line.size(); ++i) {
+            if (line[i] == '\r' || line[i] == '\n') {
+                if (line[i] == '\r' && i + 1 < line.size() && line[i + 1] == '\n') ++i;
+                parts.emplace_back();
+            } else {
+                parts.back() += line[i];
+            }
+        }
+    }
+    return parts;
+}
+
+std::string HtmlPage(const SolutionPage& page, PageMedium medium) {
+    const bool paper = medium == PageMedium::Paper;
+    // On paper the solution is set in a font whose every character has the
+    // same width, so that a line of kPaperColumns characters fits the page.
+    const char* const style =
+        paper ? "body { font-family: sans-serif; font-size: 10pt; }\n"
+                "h1 { font-size: 14pt; margin-bottom: 2px; }\n"
+                "h2 { font-size: 12pt; margin-top: 8px; margin-bottom: 4px; }\n"
+                "h3 { font-size: 10pt; margin-top: 4px; margin-bottom: 2px; }\n"
+                "p, table { margin-top: 2px; margin-bottom: 2px; }\n"
+                "th, td { font-size: 9pt; }\n"
+                "pre { font-family: 'DejaVu Sans Mono', monospace; font-size: 8pt; }\n"
+              : "body { font-family: sans-serif; }\n"
+                "table { border-collapse: collapse; margin-bottom: 0.8em; }\n"
+                "th, td { border: 1px solid #888; padding: 2px 8px; text-align: right; }\n"
+                "th { background: #eee; }\n"
+                "pre { font-family: monospace; white-space: pre; }\n"
+                "math { font-size: 1.1em; }\n";
     std::string out = "<!DOCTYPE html>\n<html xmlns=\"http://www.w3.org/1999/xhtml\" lang=\"" +
                       EscapeHtml(page.lang) + "\">\n<head>\n<meta charset=\"utf-8\"/>\n<title>" +
-                      EscapeHtml(page.title) +
-                      "</title>\n<style>\n"
-                      "body { font-family: sans-serif; }\n"
-                      "table { border-collapse: collapse; margin-bottom: 0.8em; }\n"
-                      "th, td { border: 1px solid #888; padding: 2px 8px; text-align: right; }\n"
-                      "th { background: #eee; }\n"
-                      "pre { font-family: monospace; white-space: pre; }\n"
-                      "</style>\n</head>\n<body>\n";
+                      EscapeHtml(page.title) + "</title>\n<style>\n" + style + "</style>\n</head>\n<body>\n";
     out += "<h1>" + EscapeHtml(page.title) + "</h1>\n";
     out += "<p>" + EscapeHtml(page.dateHeading) + " " + EscapeHtml(page.date) + "</p>\n";
-    AppendSection(out, page.inputsHeading, page.inputs);
-    AppendSection(out, page.resultsHeading, page.results);
+    std::string figure;
     if (page.figure) {
         const std::string svg = FigureSvg(*page.figure);
-        if (!svg.empty()) out += "<h2>" + EscapeHtml(page.figureHeading) + "</h2>\n" + svg;
+        if (!svg.empty()) figure = "<h2>" + EscapeHtml(page.figureHeading) + "</h2>\n" + svg;
     }
+    // On paper a flat figure stands beside the data, under its heading,
+    // which keeps a triangle's page count down while the result tables keep
+    // the width their numbers need; a figure in space follows the tables in
+    // a cell of its own with its heading.
+    const bool beside = paper && !figure.empty() && page.figure->dimensions == 2;
+    if (beside) out += "<table border=\"0\" cellpadding=\"0\" width=\"100%\"><tr><td valign=\"top\">\n";
+    AppendSection(out, page.inputsHeading, page.inputs, paper);
+    if (beside) out += "</td><td valign=\"top\" align=\"right\">\n" + figure + "</td></tr></table>\n";
+    AppendSection(out, page.resultsHeading, page.results, paper);
+    if (!beside && paper && !figure.empty())
+        out += "<table border=\"0\" cellpadding=\"0\"><tr><td>\n" + figure + "</td></tr></table>\n";
+    else if (!paper)
+        out += figure;
     // A line break right after the opening tag is dropped by HTML readers, so
     // a solution that starts with an empty line keeps it.
     out += "<h2>" + EscapeHtml(page.solutionHeading) + "</h2>\n<pre>\n";
-    for (const std::string& line : page.lines)
-        out += PreLine(line) + "\n";
+    for (const std::string& line : PageLines(page.lines)) {
+        if (!paper) {
+            out += formula::LineHtml(formula::ReadLine(line, page.decimal)) + "\n";
+            continue;
+        }
+        for (const std::string& piece : WrapLine(line, page.decimal, kPaperColumns))
+            out += EscapeHtml(piece) + "\n";
+    }
     out += "</pre>\n</body>\n</html>\n";
     return out;
 }

@@ -44,7 +44,20 @@ struct SolutionPage {
     std::vector<PageTable> results;
     std::optional<PageFigure> figure;
     std::vector<std::string> lines; // the written solution
+    char decimal = '.';             // the separator its numbers are written with
 };
+
+// A point of a figure where a page draws it: x to the right and y downwards
+// on a square of FigureSide() units.
+struct PlacedPoint {
+    std::string label;
+    long double x = 0, y = 0;
+};
+std::vector<PlacedPoint> PlaceFigure(const PageFigure& figure);
+long double FigureSide();
+
+// A coordinate as machines read it: one decimal, always after a point.
+std::string PageNumber(long double v);
 
 // `text` safe inside an element or a quoted attribute: the markup characters
 // as entities, control characters (other than tab and line breaks) as their
@@ -52,10 +65,22 @@ struct SolutionPage {
 // stays well-formed whatever was typed.
 std::string EscapeHtml(std::string_view text);
 
+// Where a page is read: on screen (a browser typesets the formulas, as
+// MathML) or on paper (Qt's text engine, which knows no MathML: the solution
+// as plain text, its long lines wrapped at operators).
+enum class PageMedium { Screen, Paper };
+
+// The characters of a solution line on paper; longer lines are wrapped.
+inline constexpr size_t kPaperColumns = 92;
+
 // The page: UTF-8, `lang` set, the title, the date, the inputs and the results
 // as tables, the figure as inline SVG when there is one, and the written
 // solution in a block that keeps its alignment. Well-formed as XML too.
-std::string HtmlPage(const SolutionPage& page);
+std::string HtmlPage(const SolutionPage& page, PageMedium medium = PageMedium::Screen);
+
+// The solution's lines as a page sets them: a line break inside a memo line
+// (CR, LF or CR LF) ends a line there.
+std::vector<std::string> PageLines(const std::vector<std::string>& lines);
 
 // The figure as an SVG element; empty for a figure without points.
 std::string FigureSvg(const PageFigure& figure);

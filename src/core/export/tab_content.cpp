@@ -198,7 +198,7 @@ std::optional<PageTable> FieldTable(const WidgetTree& tree, const Part& part) {
         if (fieldRow.labelWidget && !tree.find(fieldRow.labelWidget)) continue;
         if (fieldRow.labelWidget && !Shown(tree, fieldRow.labelWidget)) continue;
         std::vector<std::string> row{fieldRow.labelWidget ? RowLabel(tree.get(fieldRow.labelWidget).caption)
-                                                      : std::string(fieldRow.labelText)};
+                                                          : std::string(fieldRow.labelText)};
         bool shown = true;
         for (const char* field : fieldRow.fields) {
             const Edit& edit = tree.get<Edit>(field);

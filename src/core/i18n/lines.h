@@ -331,6 +331,9 @@ namespace tc {
     X(fail_zero_denominator) \
     X(about_developers) \
     X(about_licence_name) \
+    X(edit_menu) \
+    X(export_copy_latex) \
+    X(export_filter_latex) \
     /* lines from 214 on: append new texts here and to every shipped file */
 
 enum class Line : int {

@@ -22,6 +22,7 @@ bool EndsWithNoCase(const std::string& text, const std::string& ending) {
 SaveKind SaveKindOf(const std::string& chosen) {
     if (EndsWithNoCase(chosen, ".html") || EndsWithNoCase(chosen, ".htm")) return SaveKind::Html;
     if (EndsWithNoCase(chosen, ".pdf")) return SaveKind::Pdf;
+    if (EndsWithNoCase(chosen, ".tex")) return SaveKind::Latex;
     return SaveKind::Text;
 }
 

@@ -6,10 +6,10 @@
 
 namespace tc {
 
-enum class SaveKind { Text, Html, Pdf };
+enum class SaveKind { Text, Html, Pdf, Latex };
 
 // The kind the name's ending asks for, in any letter case: ".html" and ".htm"
-// a page, ".pdf" a document, anything else a text.
+// a page, ".pdf" a document, ".tex" a LaTeX document, anything else a text.
 SaveKind SaveKindOf(const std::string& chosen);
 
 // The file a chosen name stands for: a page or a document keeps its name, a

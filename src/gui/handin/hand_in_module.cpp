@@ -14,6 +14,7 @@
 #include <QSvgRenderer>
 #include <QTextDocument>
 #include <QUrl>
+#include <algorithm>
 
 #include "handin/hand_in.h"
 
@@ -21,12 +22,13 @@ namespace tc::gui {
 
 namespace {
 
-// The page laid out for paper: A4 with margins of 15 mm. Qt embeds the
+// The page laid out for paper: A4 with margins of 15 mm at the sides and
+// 12 mm above and below. Qt embeds the
 // glyphs of the fonts it uses, so Cyrillic shows on any reader. A text
 // document draws no inline SVG: the figure goes in as a picture of it.
 void PrintPage(const QString& html, QPagedPaintDevice& device) {
     device.setPageSize(QPageSize(QPageSize::A4));
-    device.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+    device.setPageMargins(QMarginsF(15, 12, 15, 12), QPageLayout::Millimeter);
     QTextDocument document;
     QString page = html;
     const QString end = QStringLiteral("</svg>");
@@ -41,11 +43,14 @@ void PrintPage(const QString& html, QPagedPaintDevice& device) {
         painter.end();
         const QUrl name(QStringLiteral("tovrin-figure.png"));
         document.addResource(QTextDocument::ImageResource, name, picture);
+        // A paragraph of its own right under its heading, small enough to
+        // leave the page room for the solution.
+        constexpr int kShown = 200;
         page.replace(from, to + end.size() - from,
-                     QStringLiteral("<img src=\"%1\" width=\"%2\" height=\"%3\"/>")
+                     QStringLiteral("<p align=\"center\"><img src=\"%1\" width=\"%2\" height=\"%3\"/></p>")
                          .arg(name.toString())
-                         .arg(size.width())
-                         .arg(size.height()));
+                         .arg(kShown)
+                         .arg(kShown * size.height() / std::max(size.width(), 1)));
     }
     document.setHtml(page);
     document.print(&device);
