@@ -181,15 +181,9 @@ TEST_F(EquationTest, a_coefficient_too_large_for_a_double_is_an_overflow) {
     EXPECT_TRUE(memo().empty());
 }
 
-<<<<<<< HEAD
-// Each kind shows its own inputs and root fields and keeps its own typed
-// coefficients; choosing another kind clears the roots of the kind left and
-// keeps the memo.
-=======
 // Each kind shows its own inputs and root fields; the coefficients typed stay
 // when another kind is chosen (D, the cubic's own, waits for the cubic), and
-// the roots of the kind left are cleared.
->>>>>>> window
+// the roots of the kind left are cleared; the memo keeps the last solution.
 struct KindLayout {
     const char* kind;
     const char* form;
