@@ -123,7 +123,9 @@ INSTANTIATE_TEST_SUITE_P(
                       WriteCase{"D=|1;2|", "$D=\\begin{vmatrix}1&2\\end{vmatrix}$"},
                       WriteCase{"A=(1;-2)", "$A=\\begin{pmatrix}1&-2\\end{pmatrix}$"},
                       WriteCase{"X[1]=2*cos(phi)", "${X}_{\\text{1}}=2\\cdot \\cos\\left(\\varphi \\right)$"},
-                      WriteCase{"50% & $5_", "50\\% \\& \\$5\\_"}));
+                      WriteCase{"50% & $5_", "50\\% \\& \\$5\\_"},
+                      // What LaTeX cannot set would stop the document: an emoji, a broken byte.
+                      WriteCase{"Розв’язок – 90° \xF0\x9F\x98\x80 \xC0", "Розв’язок – 90° ? ?"}));
 
 } // namespace
 } // namespace tc::formula

@@ -13,33 +13,6 @@ namespace tc {
 
 namespace {
 
-// The length of the UTF-8 sequence starting at `at`, or 0 when the bytes there
-// are no well-formed sequence (overlong forms and surrogates included).
-size_t Utf8Length(std::string_view s, size_t at) {
-    const auto b = [&](size_t i) { return static_cast<unsigned char>(s[i]); };
-    const unsigned char c = b(at);
-    if (c < 0x80) return 1;
-    size_t n = 0;
-    unsigned char lo = 0x80, hi = 0xBF;
-    if (c >= 0xC2 && c <= 0xDF)
-        n = 2;
-    else if (c >= 0xE0 && c <= 0xEF) {
-        n = 3;
-        if (c == 0xE0) lo = 0xA0;
-        if (c == 0xED) hi = 0x9F;
-    } else if (c >= 0xF0 && c <= 0xF4) {
-        n = 4;
-        if (c == 0xF0) lo = 0x90;
-        if (c == 0xF4) hi = 0x8F;
-    } else
-        return 0;
-    if (at + n > s.size()) return 0;
-    if (b(at + 1) < lo || b(at + 1) > hi) return 0;
-    for (size_t i = 2; i < n; ++i)
-        if (b(at + i) < 0x80 || b(at + i) > 0xBF) return 0;
-    return n;
-}
-
 void AppendCodePoint(std::string& out, unsigned cp) {
     out += static_cast<char>(0xE0 | (cp >> 12));
     out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
@@ -132,6 +105,31 @@ void AppendSection(std::string& out, const std::string& heading, const std::vect
 }
 
 } // namespace
+
+size_t Utf8Length(std::string_view s, size_t at) {
+    const auto b = [&](size_t i) { return static_cast<unsigned char>(s[i]); };
+    const unsigned char c = b(at);
+    if (c < 0x80) return 1;
+    size_t n = 0;
+    unsigned char lo = 0x80, hi = 0xBF;
+    if (c >= 0xC2 && c <= 0xDF)
+        n = 2;
+    else if (c >= 0xE0 && c <= 0xEF) {
+        n = 3;
+        if (c == 0xE0) lo = 0xA0;
+        if (c == 0xED) hi = 0x9F;
+    } else if (c >= 0xF0 && c <= 0xF4) {
+        n = 4;
+        if (c == 0xF0) lo = 0x90;
+        if (c == 0xF4) hi = 0x8F;
+    } else
+        return 0;
+    if (at + n > s.size()) return 0;
+    if (b(at + 1) < lo || b(at + 1) > hi) return 0;
+    for (size_t i = 2; i < n; ++i)
+        if (b(at + i) < 0x80 || b(at + i) > 0xBF) return 0;
+    return n;
+}
 
 std::string EscapeHtml(std::string_view text) {
     std::string out;

@@ -59,6 +59,10 @@ long double FigureSide();
 // A coordinate as machines read it: one decimal, always after a point.
 std::string PageNumber(long double v);
 
+// The length of the UTF-8 sequence starting at `at`, or 0 when the bytes there
+// are no well-formed sequence (overlong forms and surrogates included).
+size_t Utf8Length(std::string_view s, size_t at);
+
 // `text` safe inside an element or a quoted attribute: the markup characters
 // as entities, control characters (other than tab and line breaks) as their
 // pictures (U+2400 on), and bytes that are no UTF-8 as U+FFFD, so that the page

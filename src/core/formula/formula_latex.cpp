@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // LaTeX from formula trees, for a plain pdflatex with amsmath.
 
+#include "export/solution_page.h"
 #include "formula/formula_writers.h"
 
 namespace tc::formula {
@@ -33,6 +34,17 @@ std::string OperatorTex(std::string text) {
 }
 
 std::string Tex(const Node& n);
+
+// The code point of the well-formed UTF-8 sequence of `n` bytes at `at`.
+unsigned CodePoint(const std::string& s, size_t at, size_t n) {
+    unsigned cp = static_cast<unsigned char>(s[at]) & (n == 1   ? 0x7Fu
+                                                       : n == 2 ? 0x1Fu
+                                                       : n == 3 ? 0x0Fu
+                                                                : 0x07u);
+    for (size_t k = 1; k < n; ++k)
+        cp = (cp << 6) | (static_cast<unsigned char>(s[at + k]) & 0x3Fu);
+    return cp;
+}
 
 std::string Joined(const Node& n, const std::string& between) {
     std::string out;
@@ -83,7 +95,26 @@ std::string Tex(const Node& n) {
 
 std::string EscapeLatex(const std::string& text) {
     std::string out;
-    for (char c : text) {
+    for (size_t i = 0; i < text.size();) {
+        const unsigned char c = static_cast<unsigned char>(text[i]);
+        if (c >= 0x80) {
+            // Beyond ASCII, what a plain LaTeX with the Cyrillic fonts sets:
+            // Cyrillic letters and the usual typographic marks; anything
+            // else (or bytes that are no UTF-8) would stop the document, and
+            // is written as "?".
+            const size_t n = Utf8Length(text, i);
+            const unsigned cp = n ? CodePoint(text, i, n) : 0;
+            const bool known = (cp >= 0x400 && cp <= 0x4FF) || cp == 0xAB || cp == 0xBB || cp == 0xB0 ||
+                               cp == 0xA0 || (cp >= 0x2013 && cp <= 0x2014) || cp == 0x2018 || cp == 0x2019 ||
+                               cp == 0x201C || cp == 0x201D || cp == 0x201E || cp == 0x2116;
+            if (known)
+                out.append(text, i, n);
+            else
+                out += '?';
+            i += n ? n : 1;
+            continue;
+        }
+        ++i;
         switch (c) {
         case '\\': out += "\\textbackslash{}"; break;
         case '{':
@@ -94,19 +125,14 @@ std::string EscapeLatex(const std::string& text) {
         case '%':
         case '_':
             out += '\\';
-            out += c;
+            out += static_cast<char>(c);
             break;
         case '^': out += "\\textasciicircum{}"; break;
         case '~': out += "\\textasciitilde{}"; break;
         case '<': out += "\\textless{}"; break;
         case '>': out += "\\textgreater{}"; break;
         case '|': out += "\\textbar{}"; break;
-        case '\t': out += ' '; break;
-        default:
-            if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
-                out += ' ';
-            else
-                out += c;
+        default: out += c < 0x20 || c == 0x7F ? ' ' : static_cast<char>(c);
         }
     }
     return out;
