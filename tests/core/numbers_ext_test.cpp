@@ -106,9 +106,7 @@ void PrintTo(const WithinOneCase& c, std::ostream* os) {
 const WithinOneCase kWithinOneCases[] = {
     {"JustAboveOneIsOne", 1.0L + LDBL_EPSILON, 1.0L},
     {"JustBelowMinusOneIsMinusOne", -1.0L - LDBL_EPSILON, -1.0L},
-    {"OneStaysOne", 1.0L, 1.0L},
     {"InsideStaysAsItIs", -0.3L, -0.3L},
-    {"NegativeZeroStays", -0.0L, -0.0L},
 };
 
 class WithinOneRule : public ::testing::TestWithParam<WithinOneCase> {};
@@ -124,10 +122,6 @@ INSTANTIATE_TEST_SUITE_P(Values, WithinOneRule, ::testing::ValuesIn(kWithinOneCa
                          [](const ::testing::TestParamInfo<WithinOneCase>& run) {
                              return std::string(run.param.name);
                          });
-
-TEST(Ext, WithinOneLeavesNotANumberToFail) {
-    EXPECT_EQ(FailureOf([] { ArcCos(WithinOne(Ext(std::nanl("")))); }), kInvalidOperation);
-}
 
 TEST(Ext, AnglesAtTheirLimits) {
     EXPECT_EQ(Pi().value(), std::acos(-1.0L));

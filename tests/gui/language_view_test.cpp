@@ -156,7 +156,7 @@ private slots:
         QCOMPARE(mat->currentText(), QString("Determinant"));
         QCOMPARE(norm->currentText(), QString("2"));
         QCOMPARE(Find<QPlainTextEdit>(view.get(), "Vec_M")->toPlainText(), solution);
-        QCOMPARE(Find<QLineEdit>(view.get(), "phi1")->text(), QString("1.403"));
+        QCOMPARE(Find<QLineEdit>(view.get(), "phi1")->text(), QString("1.397"));
         QCOMPARE(field->text(), QString("7"));
         QVERIFY(log.errors.isEmpty());
 
