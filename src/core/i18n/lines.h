@@ -334,6 +334,7 @@ namespace tc {
     X(edit_menu) \
     X(export_copy_latex) \
     X(export_filter_latex) \
+    X(mat_cofactor_matrix) \
     /* lines from 214 on: append new texts here and to every shipped file */
 
 enum class Line : int {

@@ -64,7 +64,7 @@ AngleTexts AngleText(const Numbers& nums, const Angle2& a) {
     t.lengthV = "(" + nums.g(a.vxx) + "+" + nums.g(a.vyy) + ")^(1/2)=(" + nums.g(a.sumV) +
                 ")^(1/2)=" + nums.g(a.lengthV);
     t.cosine = nums.g(a.s) + "/(" + f(a.lengthU, 4) + "*" + f(a.lengthV, 4) + ")=" + f(a.cos, 6);
-    t.degrees = "arcos(" + f(a.cos, 4) + ")/3,14*180=" + f(a.degrees, 4);
+    t.degrees = "arccos(" + f(a.cos, 4) + ")/Pi*180=" + f(a.degrees, 4);
     return t;
 }
 

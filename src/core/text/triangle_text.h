@@ -37,7 +37,7 @@ struct AngleTexts {
     std::string lengthU, lengthV;
     // The cosine, "s/(|u|*|v|)=c" with |u|, |v| to 4 decimals and c to 6.
     std::string cosine;
-    // The angle in degrees, "arcos(c)/3,14*180=angle" ("3,14" is only text).
+    // The angle in degrees, "arccos(c)/Pi*180=angle".
     std::string degrees;
 };
 

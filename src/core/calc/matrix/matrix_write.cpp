@@ -12,9 +12,6 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-// The two literals that begin with the Cyrillic capital Es (U+0421), not a Latin C.
-const std::string kOneOver = "\u0421=1/";
-const std::string kMinusOneOver = "\u0421=-1/";
 
 // The task's name, an empty line and message entry 2.
 void WriteTaskHead(Lines& out, const MatrixWording& w) {
@@ -157,9 +154,13 @@ void WriteDeterminantTask(MatrixOutput& o, const MatrixInputs& in, const MatrixR
     if (WriteDeterminantOf(o, r, form)) o.lines.push_back("");
 }
 
+// "C=1/Det(A)*" with the determinant's size, its sign in front: "C=-1/(229/24)*".
+// A determinant of 1 or -1 is no quotient: "C=1*", "C=-1*".
 template <class Form, class T> std::string OneOverLine(const Form& nums, const T& d) {
     const T size = d < 0 ? T(-d) : d;
-    return (d < 0 ? kMinusOneOver : kOneOver) + QuotientPart(size, nums.g(size)) + "*";
+    const std::string sign = d < 0 ? "-" : "";
+    if (size == T(1)) return "C=" + sign + "1*";
+    return "C=" + sign + "1/" + QuotientPart(size, nums.g(size)) + "*";
 }
 
 // One cofactor block of order 3 or 4: the minor's rows, then its expansion;
@@ -224,7 +225,7 @@ void WriteInverseTask(MatrixOutput& o, const MatrixInputs& in, const MatrixResul
     Lines& out = o.lines;
     const int k = in.k;
     WriteSquareHead(out, in, w);
-    out.push_back("C=A^-1=1/Det(A)*B^T,  B=A[dop]");
+    out.push_back("C=A^-1=1/Det(A)*B^T,  " + w.messages.text(Line::mat_cofactor_matrix, "B=A[dop]"));
     out.push_back("");
     out.push_back(w.messages(Line::msg12_inv_determinant));
     if (!WriteDeterminantOf(o, r, nums)) return;

@@ -123,7 +123,7 @@ bool Writer::angles(const TetraResult& r) {
     add(msg(Line::msg53_cos_edges));
     add("      cos(AB^AC)=AB*AC/(|AB|*|AC|) ");
     add(msg(Line::msg54_angle_in_degrees));
-    add("      (AB^AC)=arccos(cos(AB^AC))/3,14*180");
+    add("      (AB^AC)=arccos(cos(AB^AC))/Pi*180");
     add("");
     const char* faceTitles[] = {"ABC", "ABD", "ACD", "BCD"};
     std::size_t k = 0;
@@ -143,7 +143,7 @@ bool Writer::angles(const TetraResult& r) {
 
     add(msg(Line::msg55_tet_face_angles));
     add(msg(Line::msg56_sin_edge_face));
-    add("                sin(phi)=NxAD/(|N|*|AD|,   ");
+    add("                sin(phi)=|N*AD|/(|N|*|AD|),   ");
     // Older files name the face with Cyrillic letters and run the plane's
     // equation into its name; with the line the two stand apart.
     const std::string planeEquation = "Nx*x+Ny*y+Nz*z+D=0";

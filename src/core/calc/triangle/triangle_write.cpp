@@ -130,7 +130,7 @@ bool Writer::angles(const TriangleResult& r) {
     line(msg(Line::msg24_cos_sides));
     line("          cos(phi)=AB*AC/(|AB|*|AC|) ");
     line(msg(Line::msg25_angle_degrees));
-    line("          phi=arccos(cos(phi))/3,14*180");
+    line("          phi=arccos(cos(phi))/Pi*180");
     line("");
     if (!r.angleA) return false;
     angle("AB^AC", *r.angleA);
