@@ -35,8 +35,16 @@ std::string RealRootText(const Numbers& n, char sign, Ext a, Ext b, const RealRo
     return RootFraction(n, sign, a, b, roots.r, "") + n.g(sign == '+' ? roots.x1 : roots.x2);
 }
 
+// re+im*i as a solution writes it; a pure imaginary number is written without
+// its real part 0 ("2*i", "-2*i").
+std::string ImaginaryText(const Numbers& n, Ext re, char sign, Ext im) {
+    const std::string imaginary = n.g(im) + "*i";
+    if (re == 0.0L) return sign == '-' ? "-" + imaginary : imaginary;
+    return n.g(re) + sign + imaginary;
+}
+
 std::string ComplexRootText(const Numbers& n, char sign, Ext a, Ext b, const ComplexRootPair& roots) {
-    return RootFraction(n, sign, a, b, roots.s, "*i") + n.g(roots.re) + sign + n.g(roots.im) + "*i";
+    return RootFraction(n, sign, a, b, roots.s, "*i") + ImaginaryText(n, roots.re, sign, roots.im);
 }
 
 std::vector<std::string> QuadraticSteps(const MessageTable& m, const Numbers& n, const QuadraticSolution& s,
@@ -78,7 +86,7 @@ std::vector<std::string> WriteQuadratic(const MessageTable& m, const Numbers& n,
                                         const std::vector<std::string>& typed, const QuadraticSolution& s) {
     std::vector<std::string> lines;
     lines.push_back("***    " + m(Line::msg68_quadratic_equation) + "   ***");
-    lines.push_back(typed.at(0) + "*x^2+" + typed.at(1) + "*x+ " + typed.at(2) + "=0");
+    lines.push_back(typed.at(0) + "*x^2" + Signed(typed.at(1), s.b) + "*x" + Signed(typed.at(2), s.c) + "=0");
     lines.push_back(kStepGap);
     for (std::string& line : QuadraticSteps(m, n, s, "X"))
         lines.push_back(std::move(line));
@@ -91,7 +99,7 @@ std::string ComplexField(const Numbers& n, Ext re, char sign, Ext im) {
 
 std::string RootText(const Numbers& n, const Root& x) {
     if (!x.complex) return n.g(x.re);
-    return n.g(x.re) + Signed(n, x.im) + "*i";
+    return x.im < 0.0L ? ImaginaryText(n, x.re, '-', -x.im) : ImaginaryText(n, x.re, '+', x.im);
 }
 
 std::string RootField(const Numbers& n, const Root& x) {
