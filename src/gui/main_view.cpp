@@ -167,7 +167,13 @@ void MainView::refresh() {
 void MainView::showFigure() {
     if (!figure_) {
         figure_ = new FigureWindow(model_, this);
-        // Beside the main window, kept on its screen.
+        // Beside the main window, kept on its screen, and no larger than the
+        // screen's free area (less a title bar and borders).
+        if (QScreen* screen = this->screen()) {
+            const QSize frame = frameGeometry().size() - geometry().size();
+            figure_->resize(figure_->size().boundedTo(screen->availableGeometry().size() -
+                                                      frame.expandedTo(QSize(16, 40))));
+        }
         QRect placed(frameGeometry().topRight() + QPoint(8, 0), figure_->size());
         if (QScreen* screen = this->screen()) {
             const QRect area = screen->availableGeometry();

@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QDialog>
 #include <QGroupBox>
@@ -172,6 +173,22 @@ public:
 
 private:
     CellStyle style_;
+};
+
+// A selector whose drop-down list is as wide as its longest item, however
+// narrow the box: a task's whole name can be read before it is chosen.
+class WideListCombo : public QComboBox {
+public:
+    using QComboBox::QComboBox;
+    void showPopup() override {
+        int longest = 0;
+        const QFontMetrics metrics(view()->font());
+        for (int i = 0; i < count(); ++i)
+            longest = std::max(longest, metrics.horizontalAdvance(itemText(i)));
+        const int margins = 2 * view()->frameWidth() + style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 16;
+        view()->setMinimumWidth(std::max(width(), longest + margins));
+        QComboBox::showPopup();
+    }
 };
 
 } // namespace
@@ -342,7 +359,7 @@ void MainView::buildWidget(const Widget& w) {
     }
     case WidgetKind::Combo: {
         const auto& combo = static_cast<const Combo&>(w);
-        auto* c = new QComboBox(container(w.parent()));
+        auto* c = new WideListCombo(container(w.parent()));
         if (combo.editable) MakeEditable(c);
         c->setInsertPolicy(QComboBox::NoInsert);
         if (combo.editable) c->setValidator(new OneLine(c));

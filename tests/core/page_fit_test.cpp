@@ -57,8 +57,6 @@ TEST_P(PageFit, gives_the_memo_what_the_page_gains) {
     const Rect grown = PlacedOnPage(tree(), memo, {kPageWidth + 300, kPageHeight + 200});
     EXPECT_EQ(grown.w, memo.geometry.w + 300);
     EXPECT_EQ(grown.h, memo.geometry.h + 200);
-    const PageSize least = SmallestPage(tree(), GetParam());
-    std::printf("%s least %dx%d\n", GetParam(), least.w, least.h);
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryTab, PageFit,

@@ -29,7 +29,7 @@ class EquationViewTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void each_kind_shows_its_inputs_and_keeps_its_typed_coefficients() {
+    void each_kind_shows_its_inputs_and_the_typed_coefficients_stay() {
         ModalWatchdog watchdog;
         BoxLog log;
         auto view = MakeWindow(log);
@@ -52,9 +52,17 @@ private slots:
             QVERIFY2(Find<QWidget>(view.get(), name)->isVisible(), name);
         QVERIFY(!Find<QWidget>(view.get(), "Eq_X4")->isVisible());
         QCOMPARE(Find<QLabel>(view.get(), "Eq_Variant")->text(), QString("A*x^3+B*x^2+C*x+D=0"));
-        QCOMPARE(Find<QLineEdit>(view.get(), "Eq_e1")->text(), QString("1"));
+        // The coefficients typed stay; D, the cubic's own, shows its start value.
+        QCOMPARE(Find<QLineEdit>(view.get(), "Eq_e1")->text(), QString("45"));
+        QCOMPARE(Find<QLineEdit>(view.get(), "Eq_e4")->text(), QString("-6"));
 
         // (x-1)(x-2)(x-3): three real roots in the three fields.
+        const char* const cubic[][2] = {{"Eq_e1", "1"}, {"eq_e2", "-6"}, {"Eq_e3", "11"}};
+        for (const auto& [name, text] : cubic) {
+            auto* field = Find<QLineEdit>(view.get(), name);
+            field->selectAll();
+            QTest::keyClicks(field, text);
+        }
         QTest::mouseClick(Find<QWidget>(view.get(), "Eq_Run"), Qt::LeftButton);
         QVERIFY(log.errors.isEmpty());
         QCOMPARE(Find<QLineEdit>(view.get(), "Eq_X1")->text(), QString("3"));
@@ -66,7 +74,8 @@ private slots:
         QVERIFY(log.messages.isEmpty());
         for (const char* name : kInputs)
             QVERIFY2(Find<QWidget>(view.get(), name)->isVisible(), name);
-        QCOMPARE(Find<QLineEdit>(view.get(), "Eq_e1")->text(), QString("45"));
+        QCOMPARE(Find<QLineEdit>(view.get(), "Eq_e1")->text(), QString("1"));
+        QCOMPARE(Find<QLineEdit>(view.get(), "Eq_e3")->text(), QString("11"));
         QVERIFY(!Find<QWidget>(view.get(), "Eq_X3")->isVisible());
         QVERIFY(Find<QLineEdit>(view.get(), "Eq_X1")->text().isEmpty());
         // The memo keeps the last solution; only the roots of the kind left go.

@@ -49,13 +49,15 @@ Widget& AddBoldLabel(WidgetTree& tree, const char* name, const char* parent, con
 // The tab's own widgets in the layout of the addition task with two
 // components; the frame (memo and buttons) is already there.
 void AddWidgets(WidgetTree& tree) {
-    AddGroup(tree, CVec_Task, "Завдання", {8, 4, 244, 64});
+    // The size's group is as wide as its longest caption ("Розмірність вектора");
+    // the task's list opens as wide as its longest task.
+    AddGroup(tree, CVec_Task, "Завдання", {8, 4, 232, 64});
     Combo& task = tree.add<Combo>(TVec, CVec_Task, true);
-    task.geometry = {10, 26, 224, 28};
+    task.geometry = {10, 26, 214, 28};
     task.items.assign(std::begin(kTaskNames), std::end(kTaskNames));
     task.text = "Додавання ";
 
-    AddGroup(tree, CRoz_N, "Розмір  вектора", {258, 4, 134, 64});
+    AddGroup(tree, CRoz_N, "Розмір  вектора", {246, 4, 146, 64});
     AddBoldLabel(tree, Vec_N, CRoz_N, "N", {14, 30, 16, 22});
     Combo& size = tree.add<Combo>(V_N, CRoz_N, true);
     size.geometry = {36, 26, 86, 28};
