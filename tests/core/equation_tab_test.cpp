@@ -80,7 +80,7 @@ TEST_F(EquationTest, complex_roots_are_written_with_i) {
 
 TEST_F(EquationTest, the_equation_line_echoes_the_texts_as_typed) {
     solve(" 1.0", "-5", "6 ");
-    EXPECT_EQ(memo().at(1), " 1.0*x^2+-5*x+ 6 =0");
+    EXPECT_EQ(memo().at(1), " 1.0*x^2-5*x+6 =0");
     EXPECT_EQ(memo().at(6), "D=(-5)*(-5)-4*1*6=1");
 }
 
@@ -101,8 +101,8 @@ TEST_F(EquationTest, a_discriminant_too_small_for_a_double_keeps_its_case) {
     solve("1e-170", "0", "1e-170");
     EXPECT_TRUE(host->boxes.empty());
     EXPECT_EQ(memo().at(6), "D=0*0-4*1E-170*1E-170=-4E-340");
-    EXPECT_EQ(Tail(memo()), (Lines{k11, "X[1]=(-b+sqrt(-D)*i)/(2*a)=(0+2E-170*i)/(2*1E-170)=0+1*i",
-                                   "X[2]=(-b-sqrt(-D)*i)/(2*a)=(0-2E-170*i)/(2*1E-170)=0-1*i"}));
+    EXPECT_EQ(Tail(memo()), (Lines{k11, "X[1]=(-b+sqrt(-D)*i)/(2*a)=(0+2E-170*i)/(2*1E-170)=1*i",
+                                   "X[2]=(-b-sqrt(-D)*i)/(2*a)=(0-2E-170*i)/(2*1E-170)=-1*i"}));
     EXPECT_EQ(field("Eq_X1"), "0+1*i");
     EXPECT_EQ(field("Eq_X2"), "0-1*i");
 
@@ -321,7 +321,7 @@ protected:
 TEST_F(EquationMessagesTest, the_worked_solution_has_its_entries_in_order) {
     click("Eq_Run");
     const Lines expected = {"***    entry 68   ***",
-                            "1*x^2+5*x+ 6=0",
+                            "1*x^2+5*x+6=0",
                             k11,
                             "entry 69",
                             "              D=b*b-4*a*c",

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <regex>
 #include <iterator>
 
 #include "i18n/fill_places.h"
@@ -104,6 +105,20 @@ TEST_P(WordingTest, no_written_solution_or_message_shows_a_mended_fault) {
     for (const char* part :
          {"==", "Cy-By=0 -", "cos/180", "valid floating point", "Floating point", "\u2019"})
         EXPECT_EQ(Containing(all, part), std::vector<std::string>{}) << part;
+    // Angles by arccos and pi, the inverse's factor with a Latin C and its
+    // matrix of cofactors named, coefficients with their own signs, pure
+    // imaginary roots without a real part 0.
+    for (const char* part : {"arcos(", "3,14", "NxAD", "[dop]", "\u0421=", "x^2+-", "*x+-", "*x+ "})
+        EXPECT_EQ(Containing(written, part), std::vector<std::string>{}) << part;
+    const std::regex zeroRealPart(R"(=-?0[.,]?0*[+-][^=]*\*i$)");
+    for (const std::string& line : written)
+        EXPECT_FALSE(std::regex_search(line, zeroRealPart)) << line;
+    if (std::string(GetParam().file) == "English.txt") {
+        for (const std::string& line : written) {
+            const auto cyrillic = [](char c) { return c == '\xD0' || c == '\xD1'; };
+            EXPECT_EQ(std::find_if(line.begin(), line.end(), cyrillic), line.end()) << line;
+        }
+    }
     // The bisector's foot is K, as the figure calls it.
     EXPECT_EQ(tree().get("Tr_LBis").caption, "K=");
     // A side's heading ends with its colon; section 4 opens without a "Solution:" heading.

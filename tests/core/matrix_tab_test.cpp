@@ -217,7 +217,7 @@ TEST_F(MatrixLayoutTest, typed_text_in_the_order_shows_the_grids_at_the_size_com
                                   "B^T=(7;-5)",
                                   "         (-3;2)",
                                   msg(15),
-                                  "\u0421=-1/1*",
+                                  "C=-1*",
                                   "(7;-5)",
                                   "(-3;2)",
                                   "",

@@ -169,7 +169,7 @@ TEST_F(TetrahedronTabTest, edge_face_angles_use_the_normal_as_its_plane_texts_sh
     setVertex(4, "0", "0", "1");
     window.click("CP_But");
     EXPECT_TRUE(host.boxes.empty());
-    EXPECT_TRUE(memoHas("       NxAD=0*0-1*0+1*1=1"));
+    EXPECT_TRUE(memoHas("       N*AD=0*0-1*0+1*1=1"));
     EXPECT_TRUE(memoHas("       |N|=(0^2+(-1)^2+1^2)^(1/2)=(2)^(1/2)=1.4142;  |AD|=1.0000"));
     EXPECT_EQ(grid("TVec_H").cell(1, 3), "x/0=y/(-1)=(z-1)/1");
 }

@@ -117,19 +117,19 @@ TEST_F(TriangleTabTest, solves_the_example_triangle_in_full) {
         "",
         "          cos(phi)=AB*AC/(|AB|*|AC|) ",
         "",
-        "          phi=arccos(cos(phi))/3,14*180",
+        "          phi=arccos(cos(phi))/Pi*180",
         "",
         "AB*AC=1*0+0*1=0+0=0",
         "cos(AB^AC)=0/(1.0000*1.0000)=0.000000",
-        "<(AB^AC)=arcos(0.0000)/3,14*180=90.0000",
+        "<(AB^AC)=arccos(0.0000)/Pi*180=90.0000",
         "",
         "BA*BC=-1*(-1)+0*1=1+0=1",
         "cos(BA^BC)=1/(1.0000*1.4142)=0.707107",
-        "<(BA^BC)=arcos(0.7071)/3,14*180=45.0000",
+        "<(BA^BC)=arccos(0.7071)/Pi*180=45.0000",
         "",
         "CA*CB=0*1+(-1)*(-1)=0+1=1",
         "cos(CA^CB)=1/(1.0000*1.4142)=0.707107",
-        "<(CA^CB)=arcos(0.7071)/3,14*180=45.0000",
+        "<(CA^CB)=arccos(0.7071)/Pi*180=45.0000",
         "",
         // median
         "",
@@ -288,7 +288,7 @@ TEST_F(TriangleTabTest, equal_vertices_stop_in_the_angles_with_the_sides_complet
     EXPECT_EQ(boxTexts(), (std::vector<std::string>{"Invalid floating point operation."}));
     EXPECT_EQ(memo().size(), 30u);
     EXPECT_EQ(memo().back(), "");
-    EXPECT_EQ(memo()[memo().size() - 2], "          phi=arccos(cos(phi))/3,14*180");
+    EXPECT_EQ(memo()[memo().size() - 2], "          phi=arccos(cos(phi))/Pi*180");
     EXPECT_EQ(field("abx"), "0");
     EXPECT_EQ(field("AB"), "0");
     EXPECT_EQ(field("AB_l"), "y=1");
@@ -313,7 +313,7 @@ TEST_F(TriangleTabTest, collinear_vertices_fail_only_where_rounding_passes_one) 
     compute({"0", "0", "1", "1", "2", "2"});
     EXPECT_EQ(boxTexts(), (std::vector<std::string>{"Invalid floating point operation."}));
     EXPECT_EQ(memo().size(), 31u);
-    EXPECT_EQ(memo()[memo().size() - 2], "          phi=arccos(cos(phi))/3,14*180");
+    EXPECT_EQ(memo()[memo().size() - 2], "          phi=arccos(cos(phi))/Pi*180");
 
     host.boxes.clear();
     compute({"0", "0", "1", "2", "3", "6"});
@@ -330,7 +330,7 @@ TEST_F(TriangleTabCommaTest, reads_and_writes_numbers_with_a_comma) {
     EXPECT_EQ(field("Ix"), "1,3333");
     EXPECT_EQ(row(1), (Lines{"cos/180", "0,00000", "0,70711", "0,70711", "90,0000", "45,0000", "45,0000"}));
     // "3,14" is text and stays as it is.
-    EXPECT_EQ(linesFrom("<(BA^BC)=arcos(0,7071)/3,14*180=45,0000", 1).size(), 1u);
+    EXPECT_EQ(linesFrom("<(BA^BC)=arccos(0,7071)/Pi*180=45,0000", 1).size(), 1u);
     EXPECT_EQ(linesFrom("Mx=(2+1)/2=1,5      My=(1+2)/2=1,5", 1).size(), 1u);
     EXPECT_EQ(linesFrom("     |AK|=((1,5000-1)^2+(1,5000-1)^2)^(1/2)=(0,2500+0,2500)^(1/2)=0,7071", 1).size(),
               1u);

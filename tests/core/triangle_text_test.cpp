@@ -82,11 +82,11 @@ TEST(AngleText, writes_the_scalar_product_lengths_cosine_and_angle) {
     EXPECT_EQ(e.lengthV, "(0+1)^(1/2)=(1)^(1/2)=1");
     EXPECT_EQ(e.cosine, "0/(1.0000*1.0000)=0.000000");
     // With pi taken as 3.14 this would read 90.0456.
-    EXPECT_EQ(e.degrees, "arcos(0.0000)/3,14*180=90.0000");
+    EXPECT_EQ(e.degrees, "arccos(0.0000)/Pi*180=90.0000");
 
     const AngleTexts diagonal = Angle(1, 0, 1, 1);
     EXPECT_EQ(diagonal.cosine, "1/(1.0000*1.4142)=0.707107");
-    EXPECT_EQ(diagonal.degrees, "arcos(0.7071)/3,14*180=45.0000");
+    EXPECT_EQ(diagonal.degrees, "arccos(0.7071)/Pi*180=45.0000");
 }
 
 TEST(AngleText, brackets_negative_factors_after_the_first_and_joins_a_negative_second_product) {
@@ -95,17 +95,17 @@ TEST(AngleText, brackets_negative_factors_after_the_first_and_joins_a_negative_s
     EXPECT_EQ(e.lengthU, "(1+4)^(1/2)=(5)^(1/2)=2.23606797749979");
     EXPECT_EQ(e.lengthV, "(9+16)^(1/2)=(25)^(1/2)=5");
     EXPECT_EQ(e.cosine, "11/(2.2361*5.0000)=0.983870");
-    EXPECT_EQ(e.degrees, "arcos(0.9839)/3,14*180=10.3048");
+    EXPECT_EQ(e.degrees, "arccos(0.9839)/Pi*180=10.3048");
 
     const AngleTexts mixed = Angle(1, 2, 3, -4);
     EXPECT_EQ(mixed.product, "1*3+2*(-4)=3-8=-5");
     EXPECT_EQ(mixed.cosine, "-5/(2.2361*5.0000)=-0.447214");
-    EXPECT_EQ(mixed.degrees, "arcos(-0.4472)/3,14*180=116.5651");
+    EXPECT_EQ(mixed.degrees, "arccos(-0.4472)/Pi*180=116.5651");
 }
 
 TEST(AngleText, gives_the_straight_and_zero_angles_of_parallel_vectors) {
-    EXPECT_EQ(Angle(1, 0, -2, 0).degrees, "arcos(-1.0000)/3,14*180=180.0000");
-    EXPECT_EQ(Angle(0, 3, 0, 1).degrees, "arcos(1.0000)/3,14*180=0.0000");
+    EXPECT_EQ(Angle(1, 0, -2, 0).degrees, "arccos(-1.0000)/Pi*180=180.0000");
+    EXPECT_EQ(Angle(0, 3, 0, 1).degrees, "arccos(1.0000)/Pi*180=0.0000");
 }
 
 TEST(AngleText, keeps_eighteen_digits_before_rounding_long_lengths) {

@@ -129,7 +129,7 @@ private slots:
         QCOMPARE(Find<QLineEdit>(view.get(), "Eq_X2")->text(), QString("-8,6055513"));
         const QStringList lines = ShownMemoLines(view.get(), "Eq_M");
         QCOMPARE(lines.size(), 13);
-        QCOMPARE(lines[1], QString("0,5*x^2+5*x+ 6=0"));
+        QCOMPARE(lines[1], QString("0,5*x^2+5*x+6=0"));
         QCOMPARE(lines[6], QString("D=5*5-4*0,5*6=13"));
     }
 };

@@ -52,6 +52,8 @@ Rational ReadCellFraction(const Env& env, const Grid& grid, int col, int row, co
     try {
         return ReadExact(text, env.nums.decimal(), true);
     } catch (const Failure& f) {
+        // Too many digits is its own reason, worded by its own line.
+        if (f.line() == Line::fail_exact_too_long) throw;
         if (f.message() == kDivisionByZero)
             Reword(env, text, place, Line::fail_zero_denominator,
                    "%1: the fraction '%2' has a zero denominator.");

@@ -164,7 +164,7 @@ bool Writer::angles(const TetraResult& r) {
             const EdgeFaceTexts t = EdgeFaceText(nums_, normal, VectorOf(r.edges, ef.e), edge.length, value);
             const std::string name = ef.name, edgeName = ef.edge;
             add("                (" + name + ")");
-            add("       Nx" + edgeName + "=" + t.dot);
+            add("       N*" + edgeName + "=" + t.dot);
             if (first)
                 add("       |N|=" + t.normalLength + ";  |" + edgeName + "|=" + nums_.fixed(edge.length, 4));
             else
