@@ -89,8 +89,8 @@ TEST_P(ExactLimit, ReadsOrRefusesByTheSizeOfTheNumber) {
         EXPECT_EQ(f.line(), Line::fail_exact_too_long);
         // The failure names the whole typed text, fraction and all.
         EXPECT_EQ(f.args(), (std::vector<std::string>{c.text, "300", "5000"}));
-        EXPECT_EQ(f.message(), "'" + c.text +
-                                   "' has too many digits for exact fractions: a number there has at most 300 "
+        EXPECT_EQ(f.message(), "\"" + c.text +
+                                   "\" has too many digits for exact fractions: a number may have at most 300 "
                                    "significant digits and 5000 decimal places");
     }
 }

@@ -87,7 +87,7 @@ Rational ReadDecimal(std::string_view text, char decimal) {
 Failure ExactTooLong(std::string_view text) {
     const std::string digits = IntToStr(kExactDigits), places = IntToStr(kExactPlaces);
     return Failure(Line::fail_exact_too_long,
-                   "'" + std::string(text) + "' has too many digits for exact fractions: a number there has at most " +
+                   "\"" + std::string(text) + "\" has too many digits for exact fractions: a number may have at most " +
                        digits + " significant digits and " + places + " decimal places",
                    {std::string(text), digits, places});
 }
