@@ -92,8 +92,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, RealRootTextTest,
 const TextCase kComplexRoots[] = {
     {"first_root", '+', 1, 2, 5, "(-2+4*i)/(2*1)=-1+2*i"},
     // The negative imaginary part follows the sign unchanged.
-    {"negative_a_first_root", '+', -1, 2, -5, "(-2+4*i)/(2*(-1))=1+-2*i"},
-    {"negative_a_second_root", '-', -1, 2, -5, "(-2-4*i)/(2*(-1))=1--2*i"},
+    {"negative_a_first_root", '+', -1, 2, -5, "(-2+4*i)/(2*(-1))=1-2*i"},
+    {"negative_a_second_root", '-', -1, 2, -5, "(-2-4*i)/(2*(-1))=1+2*i"},
     {"zero_real_part_has_no_sign", '+', 1, 0, 1, "(0+2*i)/(2*1)=1*i"},
     {"irrational_parts", '-', 2, 1, 1, "(-1-2.64575131106459*i)/(2*2)=-0.25-0.661437827766148*i"},
 };

@@ -111,8 +111,12 @@ TEST_P(WordingTest, no_written_solution_or_message_shows_a_mended_fault) {
     for (const char* part : {"arcos(", "3,14", "NxAD", "[dop]", "\u0421=", "x^2+-", "*x+-", "*x+ "})
         EXPECT_EQ(Containing(written, part), std::vector<std::string>{}) << part;
     const std::regex zeroRealPart(R"(=-?0[.,]?0*[+-][^=]*\*i$)");
-    for (const std::string& line : written)
+    // One sign before an imaginary part: "1-2*i", never "1+-2*i" or "1--2*i".
+    const std::regex doubleSign(R"([0-9][+-]-[0-9.,E+]+\*i$)");
+    for (const std::string& line : written) {
         EXPECT_FALSE(std::regex_search(line, zeroRealPart)) << line;
+        EXPECT_FALSE(std::regex_search(line, doubleSign)) << line;
+    }
     if (std::string(GetParam().file) == "English.txt") {
         for (const std::string& line : written) {
             const auto cyrillic = [](char c) { return c == '\xD0' || c == '\xD1'; };

@@ -35,9 +35,14 @@ std::string RealRootText(const Numbers& n, char sign, Ext a, Ext b, const RealRo
     return RootFraction(n, sign, a, b, roots.r, "") + n.g(sign == '+' ? roots.x1 : roots.x2);
 }
 
-// re+im*i as a solution writes it; a pure imaginary number is written without
-// its real part 0 ("2*i", "-2*i").
+// re+im*i as a solution writes it: one sign before the imaginary part
+// ("1-2*i", never "1+-2*i"), and a pure imaginary number without its real
+// part 0 ("2*i", "-2*i").
 std::string ImaginaryText(const Numbers& n, Ext re, char sign, Ext im) {
+    if (im < 0.0L) {
+        sign = sign == '+' ? '-' : '+';
+        im = -im;
+    }
     const std::string imaginary = n.g(im) + "*i";
     if (re == 0.0L) return sign == '-' ? "-" + imaginary : imaginary;
     return n.g(re) + sign + imaginary;
