@@ -46,7 +46,7 @@ TEST_F(FixedTextsTest, the_shipped_lines_translate_the_texts_once_fixed_in_the_c
     window->menu("N24");
     EXPECT_EQ(onceFixedTexts(),
               (std::vector<std::string>{
-                  "или   y-1.6667x-0.3333=0",
+                  "то есть   y-1.6667x-0.3333=0",
                   "Высота проходит через точку A(Ax;Ay) и имеет угловой коэффициент k1=-1/k.", "Углы",
                   "cos(gamma)", "где N(Nx,Ny,Nz) – нормальный вектор плоскости ABC: Nx*x+Ny*y+Nz*z+D=0",
                   "где  N - нормальный вектор плоскости ABC", "3x4", "3x4", "Тетраэдр", "Прямая",
