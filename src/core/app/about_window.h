@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/env.h"
+#include "context/env.h"
 #include "i18n/language_table.h"
 #include "widgets/widget_tree.h"
 

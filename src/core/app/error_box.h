@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "app/env.h"
+#include "context/env.h"
 #include "numbers/failure.h"
 
 namespace tc {

@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "app/about_window.h"
-#include "app/env.h"
-#include "app/view_options.h"
+#include "context/env.h"
+#include "context/view_options.h"
 #include "calc/equation/equation_tab.h"
 #include "calc/matrix/matrix_tab.h"
 #include "calc/slae/slae_tab.h"

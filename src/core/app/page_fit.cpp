@@ -5,7 +5,7 @@
 #include <optional>
 #include <vector>
 
-#include "app/tab_frame.h"
+#include "context/tab_frame.h"
 
 namespace tc {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/env.h"
+#include "context/env.h"
 
 namespace tc {
 

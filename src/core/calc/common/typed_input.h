@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/env.h"
+#include "context/env.h"
 #include "numbers/convert.h"
 #include "numbers/exact.h"
 #include "widgets/controls.h"

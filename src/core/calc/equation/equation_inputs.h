@@ -8,7 +8,7 @@
 
 #include <gmpxx.h>
 
-#include "app/env.h"
+#include "context/env.h"
 #include "numbers/convert.h"
 #include "widgets/controls.h"
 

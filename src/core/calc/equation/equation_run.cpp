@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Eq_RunClick: the equation solved and written out step by step.
 
-#include "app/view_options.h"
+#include "context/view_options.h"
 #include "calc/equation/biquadratic_text.h"
 #include "calc/equation/cubic_text.h"
 #include "calc/equation/equation_inputs.h"

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "app/env.h"
-#include "app/tab_frame.h"
+#include "context/env.h"
+#include "context/tab_frame.h"
 #include "calc/equation/equation_inputs.h"
 #include "widgets/controls.h"
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/env.h"
+#include "context/env.h"
 #include "calc/equation/equation_root.h"
 #include "calc/equation/quadratic_solver.h"
 

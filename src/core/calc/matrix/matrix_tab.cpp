@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <iterator>
 
-#include "app/view_options.h"
+#include "context/view_options.h"
 #include "calc/common/partial.h"
 #include "calc/common/typed_input.h"
 #include "widgets/names.h"

@@ -4,8 +4,8 @@
 // determinant and the inverse of a square matrix, each with its written
 // solution in the memo MAT_M.
 
-#include "app/env.h"
-#include "app/tab_frame.h"
+#include "context/env.h"
+#include "context/tab_frame.h"
 #include "calc/common/partial.h"
 #include "calc/matrix/matrix_write.h"
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/env.h"
+#include "context/env.h"
 #include "calc/matrix/matrix_solve.h"
 
 namespace tc {

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "calc/slae/slae_tab.h"
 
-#include "app/view_options.h"
+#include "context/view_options.h"
 #include "calc/common/partial.h"
 #include "calc/common/typed_input.h"
 #include "widgets/names.h"

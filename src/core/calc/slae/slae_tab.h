@@ -10,8 +10,8 @@
 #include <utility>
 #include <vector>
 
-#include "app/env.h"
-#include "app/tab_frame.h"
+#include "context/env.h"
+#include "context/tab_frame.h"
 #include "calc/common/partial.h"
 #include "calc/slae/slae_write.h"
 

@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/env.h"
+#include "context/env.h"
 #include "calc/slae/slae_solve.h"
 
 namespace tc {

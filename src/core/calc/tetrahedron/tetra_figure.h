@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-#include "app/env.h"
+#include "context/env.h"
 #include "calc/tetrahedron/tetra_solve.h"
 #include "figure/figure.h"
 

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "app/env.h"
+#include "context/env.h"
 #include "calc/tetrahedron/tetra_solve.h"
 
 namespace tc {

@@ -7,8 +7,8 @@
 
 #include <string_view>
 
-#include "app/env.h"
-#include "app/tab_frame.h"
+#include "context/env.h"
+#include "context/tab_frame.h"
 #include "calc/tetrahedron/tetra_figure.h"
 #include "calc/tetrahedron/tetra_write.h"
 

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "app/env.h"
+#include "context/env.h"
 #include "calc/triangle/triangle_solve.h"
 #include "figure/figure.h"
 

@@ -7,8 +7,8 @@
 #include <array>
 #include <map>
 
-#include "app/env.h"
-#include "app/tab_frame.h"
+#include "context/env.h"
+#include "context/tab_frame.h"
 #include "calc/triangle/triangle_figure.h"
 #include "calc/triangle/triangle_write.h"
 

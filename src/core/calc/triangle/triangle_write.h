@@ -10,7 +10,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/env.h"
+#include "context/env.h"
 #include "calc/triangle/triangle_solve.h"
 
 namespace tc {

@@ -8,7 +8,7 @@
 #include <optional>
 #include <string>
 
-#include "app/env.h"
+#include "context/env.h"
 #include "calc/vector/vector_steps.h"
 #include "figure/figure.h"
 

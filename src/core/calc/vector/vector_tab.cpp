@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "calc/vector/vector_tab.h"
 
-#include "app/view_options.h"
+#include "context/view_options.h"
 #include "calc/common/typed_input.h"
 #include "calc/vector/vector_solver.h"
 #include "calc/vector/vector_writer.h"

@@ -4,8 +4,8 @@
 // (addition, subtraction, scalar product, length of AB, norm, angle,
 // projection) and a written solution for each.
 
-#include "app/env.h"
-#include "app/tab_frame.h"
+#include "context/env.h"
+#include "context/tab_frame.h"
 #include "calc/common/partial.h"
 #include "calc/vector/vector_figure.h"
 #include "calc/vector/vector_steps.h"

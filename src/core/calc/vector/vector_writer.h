@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/env.h"
+#include "context/env.h"
 #include "calc/vector/vector_steps.h"
 
 namespace tc {

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "app/host.h"
+#include "context/host.h"
 
 namespace tc {
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/tab_frame.h"
+#include "context/tab_frame.h"
 
 #include <vector>
 

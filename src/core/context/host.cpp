@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/host.h"
+#include "context/host.h"
 
 #include <ctime>
 

@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/host.h"
+#include "context/host.h"
 #include "i18n/fill_places.h"
 #include "i18n/lines.h"
 #include "numbers/convert.h"

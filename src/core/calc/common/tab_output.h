@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// What a tab's writer makes of a result, for its handler to apply: the
+// written solution and the texts of the result widgets, addressed by name.
+// A writer reads nothing but its result and its wording.
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "context/env.h"
+
+namespace tc {
+
+// The number forms with the user's separator and the message table of the
+// chosen language: all a writer needs to word a result.
+struct Wording {
+    const Numbers& nums;
+    const MessageTable& messages;
+};
+
+struct GridOutput {
+    std::string grid;                           // the result grid's name
+    int cols = 0, rows = 0;                     // its size, headings included
+    std::vector<std::vector<std::string>> cells; // cells[row][col]
+};
+
+struct TabOutput {
+    std::vector<std::string> lines;                           // the whole memo
+    std::vector<std::pair<std::string, std::string>> fields; // edit field name, text, in the order written
+    std::vector<GridOutput> grids;
+};
+
+} // namespace tc

@@ -1,0 +1,99 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The contract every tab of the window keeps. A tab builds its page and its
+// widgets when it is made, and describes itself once here: the main window,
+// the language change, saving, hand-in, the figure window and the scenario
+// runner loop over the registered tabs (app/tab_registry.cpp) instead of
+// keeping lists of their own.
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <nlohmann/json.hpp>
+
+#include "context/env.h"
+#include "export/solution_page.h"
+#include "figure/figure.h"
+#include "i18n/language_table.h"
+#include "i18n/lines.h"
+#include "widgets/widget_tree.h"
+
+namespace tc {
+
+// A row of the Tasks > Higher mathematics menu that belongs to a tab. The
+// rows are added before any page, in tab order, so that the menu keeps its
+// order whatever the tabs' own widgets.
+struct TabMenuRow {
+    const char* name;
+    const char* parent; // names::N9 for the item that brings the tab forward
+    const char* caption; // built-in caption, until the language file words it
+    MenuItemKind kind;
+};
+
+// The names of what a tab shows that the window itself needs.
+struct TabParts {
+    const char* page;             // the tab sheet
+    Line captionLine;             // the tab's caption ...
+    const char* captionFallback;  // ... and the one shown by a file without that line
+    const char* menuItem;         // the menu item (or submenu) that brings the tab forward
+    const char* compute;          // buttons of the tab frame
+    const char* save;
+    const char* exit;
+    // The task selector and the menu items that choose its tasks, in list
+    // order; none for a tab of one task.
+    const char* taskSelector = nullptr;
+    std::vector<const char*> taskItems = {};
+    // Buttons that open the figure window.
+    std::vector<const char*> figureButtons = {};
+};
+
+// A figure a tab draws from its last computation.
+struct TabFigure {
+    std::string name; // as the runner and the figure window know it
+    std::function<Figure(const std::string& highlight)> draw;
+};
+
+class Tab {
+public:
+    virtual ~Tab() = default;
+
+    virtual const TabParts& parts() const = 0;
+    virtual Memo& memo() = 0;
+
+    // Start-up: filling what the page shows before the language file is read
+    // (row numbers, headings, examples), and after the window is shown.
+    virtual void formCreate() {}
+    virtual void formShow() {}
+
+    // The language file just read (`file`) and the message table made from
+    // it: captions, selector items and anything else worded on the page.
+    // Texts the user typed, selections and results stay.
+    virtual void applyLanguage(const LanguageTable& file, const MessageTable& messages) = 0;
+
+    // The figures the tab draws (none for most tabs).
+    virtual std::vector<TabFigure> figures() { return {}; }
+
+    // The task, inputs and results of a hand-in page (title, inputs, results).
+    virtual void fillPage(SolutionPage& page) const = 0;
+
+    // The structured result of the last computation, with exact texts; null
+    // before the first one and after a failure.
+    virtual nlohmann::json answer() const { return nullptr; }
+};
+
+// One entry of the registry: the menu rows (needed before any tab exists)
+// and how the tab is made.
+struct TabEntry {
+    std::vector<TabMenuRow> (*menu)();
+    std::unique_ptr<Tab> (*make)(WidgetTree& tree, Env& env);
+};
+
+template <class T> TabEntry RegisterTab() {
+    return {&T::MenuRows, [](WidgetTree& tree, Env& env) -> std::unique_ptr<Tab> {
+                return std::make_unique<T>(tree, env);
+            }};
+}
+
+} // namespace tc
