@@ -6,7 +6,7 @@
 #include <benchmark/benchmark.h>
 
 #include "app/main_window.h"
-#include "app/recording_host.h"
+#include "context/recording_host.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "app/main_window.h"
-#include "app/recording_host.h"
+#include "context/recording_host.h"
 
 namespace tc::fuzz {
 

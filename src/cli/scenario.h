@@ -5,7 +5,7 @@
 #include <nlohmann/json.hpp>
 
 #include "app/main_window.h"
-#include "app/recording_host.h"
+#include "context/recording_host.h"
 
 namespace tc::cli {
 

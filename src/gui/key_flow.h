@@ -18,7 +18,7 @@
 #include <optional>
 #include <vector>
 
-#include "app/tab_frame.h"
+#include "context/tab_frame.h"
 
 class QTabWidget;
 class QWidget;

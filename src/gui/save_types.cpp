@@ -3,7 +3,7 @@
 
 #include <QFileDialog>
 
-#include "app/env.h"
+#include "context/env.h"
 #include "io/save_kind.h"
 #include "qt_text.h"
 

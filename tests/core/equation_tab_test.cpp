@@ -7,7 +7,7 @@
 #include <memory>
 
 #include "app/main_window.h"
-#include "app/recording_host.h"
+#include "context/recording_host.h"
 #include "core/numbers_test_support.h"
 
 namespace tc {

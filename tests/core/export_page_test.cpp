@@ -8,7 +8,7 @@
 #include <clocale>
 
 #include "app/main_window.h"
-#include "app/recording_host.h"
+#include "context/recording_host.h"
 #include "export/solution_page.h"
 #include "export/tab_content.h"
 #include "io/save_kind.h"

@@ -9,7 +9,7 @@
 #include <utility>
 
 #include "app/error_box.h"
-#include "app/recording_host.h"
+#include "context/recording_host.h"
 #include "calc/common/typed_input.h"
 #include "i18n/fill_places.h"
 #include "i18n/language_table.h"

@@ -11,7 +11,7 @@
 #include <set>
 
 #include "app/main_window.h"
-#include "app/recording_host.h"
+#include "context/recording_host.h"
 #include "export/paper_lines.h"
 #include "formula/formula.h"
 #include "formula/formula_writers.h"

@@ -7,7 +7,7 @@
 
 #include <cmath>
 
-#include "app/recording_host.h"
+#include "context/recording_host.h"
 #include "calc/tetrahedron/tetra_figure.h"
 #include "calc/triangle/triangle_figure.h"
 

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "app/main_window.h"
-#include "app/recording_host.h"
+#include "context/recording_host.h"
 
 namespace tc {
 namespace {

@@ -14,7 +14,7 @@
 #include <utility>
 
 #include "app/main_window.h"
-#include "app/recording_host.h"
+#include "context/recording_host.h"
 #include "language_test_support.h"
 
 namespace tc::test {

@@ -9,7 +9,7 @@
 #include <memory>
 
 #include "app/main_window.h"
-#include "app/recording_host.h"
+#include "context/recording_host.h"
 #include "app/version.h"
 #include "language_test_support.h"
 

@@ -10,8 +10,8 @@
 
 #include "app/error_box.h"
 #include "app/main_window.h"
-#include "app/recording_host.h"
-#include "app/tab_frame.h"
+#include "context/recording_host.h"
+#include "context/tab_frame.h"
 
 namespace tc {
 namespace {

@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "app/page_fit.h"
-#include "app/tab_frame.h"
+#include "context/tab_frame.h"
 #include "window_test_support.h"
 
 namespace tc {

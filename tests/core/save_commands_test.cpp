@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "app/main_window.h"
-#include "app/recording_host.h"
+#include "context/recording_host.h"
 #include "save_test_support.h"
 
 namespace tc {

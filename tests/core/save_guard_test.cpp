@@ -9,7 +9,7 @@
 #include <utility>
 
 #include "app/main_window.h"
-#include "app/recording_host.h"
+#include "context/recording_host.h"
 #include "io/language_guard.h"
 #include "io/save_text.h"
 #include "numbers/failure.h"

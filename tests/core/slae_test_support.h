@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "app/recording_host.h"
+#include "context/recording_host.h"
 #include "calc/slae/slae_tab.h"
 #include "numbers_test_support.h"
 

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/recording_host.h"
+#include "context/recording_host.h"
 #include "calc/tetrahedron/tetrahedron_tab.h"
 
 namespace tc {

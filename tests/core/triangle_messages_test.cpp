@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "app/main_window.h"
-#include "app/recording_host.h"
+#include "context/recording_host.h"
 #include "language_test_support.h"
 
 namespace tc {

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "app/main_window.h"
-#include "app/recording_host.h"
+#include "context/recording_host.h"
 
 namespace tc::test {
 
