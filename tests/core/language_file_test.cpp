@@ -6,6 +6,7 @@
 
 #include "i18n/language_dirs.h"
 #include "i18n/language_file.h"
+#include "io/language_guard.h"
 #include "i18n/line_value.h"
 #include "encoding/system_text.h"
 #include "encoding/text_encoding.h"

@@ -4,6 +4,7 @@
 #include "app/error_box.h"
 #include "app/tab_registry.h"
 #include "i18n/language_file.h"
+#include "io/language_guard.h"
 #include "widgets/names.h"
 
 namespace tc {

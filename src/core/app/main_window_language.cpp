@@ -8,6 +8,7 @@
 
 #include "app/main_window.h"
 #include "i18n/language_file.h"
+#include "io/language_guard.h"
 #include "base/lines.h"
 #include "widgets/names.h"
 

@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "i18n/language_table.h"
-#include "io/language_guard.h"
 
 namespace tc {
 
