@@ -32,6 +32,7 @@ template <class T> const T& At(const Block<T>& b, int i, int j) {
 // B is m x n for the sum and the difference, n x k for the product.
 struct MatrixInputs {
     int task = kAddition;
+    std::string taskName; // the task selector's item, in the language of the list
     int m = 2, n = 2; // rows and columns of A as the size selector chose them
     int k = 2;        // columns of B in the product; the order otherwise
     int aRows = 2, aCols = 2, bRows = 0, bCols = 0;
