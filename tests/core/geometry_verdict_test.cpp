@@ -19,9 +19,9 @@ namespace {
 struct VerdictRow {
     const char* name;
     std::vector<const char*> typed; // in field or cell order
-    bool refuse;     // the language file words the refusal
-    bool flat;       // the verdict
-    bool fails;      // the solution stops with a failure
+    bool refuse;                    // the language file words the refusal
+    bool flat;                      // the verdict
+    bool fails;                     // the solution stops with a failure
     std::size_t fieldsWritten;
     const char* last; // the memo's last line
 };
@@ -37,18 +37,36 @@ protected:
 
 const VerdictRow kTriangleRows[] = {
     {"a_triangle", {"1", "1", "2", "1", "1", "2"}, true, false, false, 20, "      Iy=(1+1+2)/3=1.3333"},
-    {"on_a_line_refused", {"0", "0", "1", "1", "2", "2"}, true, true, true, 0, "A(0;0),    B(1;1),    C(2;2)."},
-    {"on_a_line_only_as_typed", {"0.1", "0.1", "0.2", "0.3", "0.3", "0.5"}, true, true, true, 0,
+    {"on_a_line_refused",
+     {"0", "0", "1", "1", "2", "2"},
+     true,
+     true,
+     true,
+     0,
+     "A(0;0),    B(1;1),    C(2;2)."},
+    {"on_a_line_only_as_typed",
+     {"0.1", "0.1", "0.2", "0.3", "0.3", "0.5"},
+     true,
+     true,
+     true,
+     0,
      "A(0.1;0.1),    B(0.2;0.3),    C(0.3;0.5)."},
     {"on_a_line_computed_on_fails_in_the_angles", {"0", "0", "1", "1", "2", "2"}, false, true, true, 12, ""},
-    {"on_a_line_computed_on_to_the_end", {"0", "0", "1", "2", "3", "6"}, false, true, false, 20,
+    {"on_a_line_computed_on_to_the_end",
+     {"0", "0", "1", "2", "3", "6"},
+     false,
+     true,
+     false,
+     20,
      "      Iy=(0+2+6)/3=2.6667"},
 };
 
 class TriangleVerdict : public ::testing::TestWithParam<VerdictRow>, protected Wordings {};
 
 INSTANTIATE_TEST_SUITE_P(Vertices, TriangleVerdict, ::testing::ValuesIn(kTriangleRows),
-                         [](const ::testing::TestParamInfo<VerdictRow>& run) { return std::string(run.param.name); });
+                         [](const ::testing::TestParamInfo<VerdictRow>& run) {
+                             return std::string(run.param.name);
+                         });
 
 TEST_P(TriangleVerdict, the_solver_judges_and_the_writer_follows) {
     const VerdictRow& row = GetParam();
@@ -75,17 +93,35 @@ TEST_P(TriangleVerdict, the_solver_judges_and_the_writer_follows) {
 // ---- tetrahedron ----
 
 const VerdictRow kTetraRows[] = {
-    {"a_tetrahedron", {"0", "0", "0", "6", "0", "0", "0", "1", "0", "0", "0", "1"}, true, false, false, 1,
+    {"a_tetrahedron",
+     {"0", "0", "0", "6", "0", "0", "0", "1", "0", "0", "0", "1"},
+     true,
+     false,
+     false,
+     1,
      "              V=1"},
-    {"in_a_plane_refused", {"0", "0", "0", "1", "0", "0", "0", "1", "0", "1", "1", "0"}, true, true, true, 0, ""},
-    {"in_a_plane_computed_on", {"0", "0", "0", "1", "0", "0", "0", "1", "0", "1", "1", "0"}, false, true, false, 1,
+    {"in_a_plane_refused",
+     {"0", "0", "0", "1", "0", "0", "0", "1", "0", "1", "1", "0"},
+     true,
+     true,
+     true,
+     0,
+     ""},
+    {"in_a_plane_computed_on",
+     {"0", "0", "0", "1", "0", "0", "0", "1", "0", "1", "1", "0"},
+     false,
+     true,
+     false,
+     1,
      "              V=0"},
 };
 
 class TetraVerdict : public ::testing::TestWithParam<VerdictRow>, protected Wordings {};
 
 INSTANTIATE_TEST_SUITE_P(Vertices, TetraVerdict, ::testing::ValuesIn(kTetraRows),
-                         [](const ::testing::TestParamInfo<VerdictRow>& run) { return std::string(run.param.name); });
+                         [](const ::testing::TestParamInfo<VerdictRow>& run) {
+                             return std::string(run.param.name);
+                         });
 
 TEST_P(TetraVerdict, the_solver_judges_and_the_writer_follows) {
     const VerdictRow& row = GetParam();

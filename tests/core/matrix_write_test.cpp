@@ -23,8 +23,8 @@ struct MatrixRow {
     int task;
     IntRows a, b; // b is empty for the determinant and the inverse
     bool exact;
-    TextRows c;        // Mat_R, row by row; empty when the task writes none
-    const char* det;   // DET_A, or null when the task writes none
+    TextRows c;            // Mat_R, row by row; empty when the task writes none
+    const char* det;       // DET_A, or null when the task writes none
     std::size_t cofactors; // the cells of Mat2 written
 };
 
@@ -41,7 +41,8 @@ MatrixInputs InputsOf(const MatrixRow& row) {
     in.m = in.aRows;
     in.n = in.aCols;
     in.k = square ? in.aRows : in.bCols;
-    auto fill = [](const IntRows& rows, int r, int c, Block<std::string>& text, Block<Ext>& x, Block<Rational>& q) {
+    auto fill = [](const IntRows& rows, int r, int c, Block<std::string>& text, Block<Ext>& x,
+                   Block<Rational>& q) {
         text = MakeBlock<std::string>(r, c);
         x = MakeBlock<Ext>(r, c);
         q = MakeBlock<Rational>(r, c);
@@ -72,23 +73,55 @@ template <class T> TabOutput SolveAndWrite(const MatrixInputs& in, const Wording
 
 const MatrixRow kMatrixRows[] = {
     {"sum", kAddition, {{1, 2}, {3, 4}}, {{5, 6}, {7, 8}}, false, {{"6", "8"}, {"10", "12"}}, nullptr, 0},
-    {"difference_of_two_by_three", kSubtraction, {{1, 2, 3}, {4, 5, 6}}, {{6, 5, 4}, {3, 2, 1}}, false,
-     {{"-5", "-3", "-1"}, {"1", "3", "5"}}, nullptr, 0},
-    {"product_of_two_by_two_and_two_by_three", kMultiplication, {{1, 2}, {3, 4}}, {{5, 6, 0}, {7, 8, 1}}, false,
-     {{"19", "22", "2"}, {"43", "50", "4"}}, nullptr, 0},
-    {"determinant_of_order_two", kDeterminant, {{1, 2}, {3, 4}}, {}, false, {}, "-2", 0},
-    {"determinant_of_a_diagonal_order_three", kDeterminant, {{2, 0, 0}, {0, 3, 0}, {0, 0, 4}}, {}, false, {}, "24",
+    {"difference_of_two_by_three",
+     kSubtraction,
+     {{1, 2, 3}, {4, 5, 6}},
+     {{6, 5, 4}, {3, 2, 1}},
+     false,
+     {{"-5", "-3", "-1"}, {"1", "3", "5"}},
+     nullptr,
      0},
-    {"inverse_of_order_two", kInverse, {{4, 7}, {2, 6}}, {}, false,
-     {{"0.6000", "-0.7000"}, {"-0.2000", "0.4000"}}, "10", 4},
-    {"inverse_of_order_two_in_fractions", kInverse, {{4, 7}, {2, 6}}, {}, true, {{"3/5", "-7/10"}, {"-1/5", "2/5"}},
-     "10", 4},
+    {"product_of_two_by_two_and_two_by_three",
+     kMultiplication,
+     {{1, 2}, {3, 4}},
+     {{5, 6, 0}, {7, 8, 1}},
+     false,
+     {{"19", "22", "2"}, {"43", "50", "4"}},
+     nullptr,
+     0},
+    {"determinant_of_order_two", kDeterminant, {{1, 2}, {3, 4}}, {}, false, {}, "-2", 0},
+    {"determinant_of_a_diagonal_order_three",
+     kDeterminant,
+     {{2, 0, 0}, {0, 3, 0}, {0, 0, 4}},
+     {},
+     false,
+     {},
+     "24",
+     0},
+    {"inverse_of_order_two",
+     kInverse,
+     {{4, 7}, {2, 6}},
+     {},
+     false,
+     {{"0.6000", "-0.7000"}, {"-0.2000", "0.4000"}},
+     "10",
+     4},
+    {"inverse_of_order_two_in_fractions",
+     kInverse,
+     {{4, 7}, {2, 6}},
+     {},
+     true,
+     {{"3/5", "-7/10"}, {"-1/5", "2/5"}},
+     "10",
+     4},
 };
 
 class MatrixWriteTable : public ::testing::TestWithParam<MatrixRow> {};
 
 INSTANTIATE_TEST_SUITE_P(Tasks, MatrixWriteTable, ::testing::ValuesIn(kMatrixRows),
-                         [](const ::testing::TestParamInfo<MatrixRow>& run) { return std::string(run.param.name); });
+                         [](const ::testing::TestParamInfo<MatrixRow>& run) {
+                             return std::string(run.param.name);
+                         });
 
 TEST_P(MatrixWriteTable, solver_and_writer_give_the_result_cells_and_the_determinant) {
     const MatrixRow& row = GetParam();

@@ -12,7 +12,8 @@
 
 namespace tc {
 
-// Task numbers as the hidden field I0 holds them (selector position + 2).
+// Task numbers as the tab keeps them (selector position + 2); the hidden
+// field I0 shows them.
 enum MatrixTask { kAddition = 2, kSubtraction = 3, kMultiplication = 4, kDeterminant = 5, kInverse = 6 };
 
 // Entries of a block kept as [row][col] from 1 (row 0 and column 0 unused).

@@ -162,8 +162,8 @@ void MatrixTab::buildWidgets() {
     frame_.save.geometry = {8 + 112, 528 + 16, 81, 25};
     frame_.exit.geometry = {8 + 198, 528 + 16, 59, 25};
 
-    // The tab's state between events: row count and column count of A, and the
-    // task number (selector position + 2).
+    // The hidden fields that show the tab's state: row count and column count
+    // of A, and the task number (selector position + 2).
     AddHiddenCount(t, "M_M", 700);
     AddHiddenCount(t, "N_N", 720);
     AddHiddenCount(t, "I0", 740);

@@ -12,7 +12,7 @@
 
 #include "calc/common/partial.h"
 #include "calc/tetrahedron/solid.h"
-#include "calc/tetrahedron/tetra_text.h"
+#include "calc/tetrahedron/tetra_measure_write.h"
 #include "numbers/convert.h"
 
 namespace tc {

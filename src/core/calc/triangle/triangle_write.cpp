@@ -4,7 +4,7 @@
 #include <initializer_list>
 
 #include "calc/common/terms.h"
-#include "calc/triangle/triangle_text.h"
+#include "calc/triangle/triangle_measure_write.h"
 #include "widgets/names.h"
 
 namespace tc {
