@@ -20,11 +20,11 @@ class FigureTest : public ::testing::Test {
 protected:
     Figure triangle(Point2 a, Point2 b, Point2 c, const std::string& highlight = "") {
         const Partial<TriangleResult> p = SolveTriangle(a, b, c);
-        return TriangleFigure(env, &p.result, highlight);
+        return TriangleFigure(wording(), &p.result, highlight);
     }
     Figure tetrahedron(const Vertices& v, const std::string& highlight = "") {
         const Partial<TetraResult> p = SolveTetrahedron(env.nums, v);
-        return TetrahedronFigure(env, &p.result, highlight);
+        return TetrahedronFigure(wording(), &p.result, highlight);
     }
     static std::vector<double> at(const Figure& f, const std::string& label) {
         const FigurePoint* p = f.point(label);
@@ -52,6 +52,7 @@ protected:
 
     RecordingHost host;
     Env env{Numbers('.'), {}, host};
+    Wording wording() const { return {env.nums, env.messages}; }
 };
 
 TEST_F(FigureTest, a_triangle_has_its_sides_the_three_lines_from_a_and_their_feet_on_bc) {
@@ -93,10 +94,10 @@ TEST_F(FigureTest, a_triangle_stopped_in_the_angles_shows_its_sides_only) {
 }
 
 TEST_F(FigureTest, nothing_computed_or_too_large_to_draw_gives_a_note_instead) {
-    const Figure none = TriangleFigure(env, nullptr);
+    const Figure none = TriangleFigure(wording(), nullptr);
     EXPECT_FALSE(none.drawable());
     EXPECT_EQ(none.note, "Compute to see the figure.");
-    EXPECT_EQ(TetrahedronFigure(env, nullptr).note, "Compute to see the figure.");
+    EXPECT_EQ(TetrahedronFigure(wording(), nullptr).note, "Compute to see the figure.");
 
     const Figure huge = triangle({0, 0}, {1e200L, 0}, {0, 1});
     EXPECT_FALSE(huge.drawable());

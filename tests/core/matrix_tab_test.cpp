@@ -312,18 +312,23 @@ const char* const kTaskNames[] = {"sum", "difference", "product", "determinant",
 INSTANTIATE_TEST_SUITE_P(Tasks, MatrixStaleTest, ::testing::Values(kAdd, kSubtract, kMultiply, kDet, kInverse),
                          [](const auto& run) { return std::string(kTaskNames[run.param]); });
 
-TEST(MatrixHiddenSizes, a_size_outside_the_grids_fails_without_growing_anything) {
+TEST(MatrixHiddenSizes, text_put_into_the_hidden_state_fields_changes_nothing_the_tab_computes) {
     for (const char* size : {"100000", "2000000000", "-5", "0", "5"}) {
         MatrixWindow w('.');
         w.window.setText("M_M", size);
         w.window.setText("N_N", size);
+        w.window.setText("I0", size);
         w.compute();
-        EXPECT_EQ(w.errors(), Lines{"Grid index out of range."}) << size;
-        w.host.boxes.clear();
+        EXPECT_TRUE(w.errors().empty()) << size;
+        // The start-up sum of the 2x2 examples, from the size and task the tab holds.
+        EXPECT_EQ(w.block("Mat_R", 2, 2), (Rows{{"11", "10"}, {"7", "18"}})) << size;
         w.window.select("M_N1", 1);
-        EXPECT_EQ(w.errors(), Lines{"Grid index out of range."}) << size;
+        EXPECT_TRUE(w.errors().empty()) << size;
         EXPECT_EQ(w.grid("Mat1").cols, 3) << size;
         EXPECT_EQ(w.grid("Mat_R").rows, 3) << size;
+        // The next change of the task shows the state again.
+        w.window.select("TMat_task", 0);
+        EXPECT_EQ(w.field("M_M") + "x" + w.field("N_N") + " task " + w.field("I0"), "2x2 task 2") << size;
     }
 }
 

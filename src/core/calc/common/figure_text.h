@@ -18,8 +18,14 @@ std::string LengthText(const Numbers& nums, Ext length);
 std::string DegreesText(const Numbers& nums, Ext degrees);
 
 // "Compute to see the figure." in the current language.
-std::string FigureNotComputed(const Env& env);
+std::string FigureNotComputed(const MessageTable& messages);
+inline std::string FigureNotComputed(const Env& env) {
+    return FigureNotComputed(env.messages);
+}
 // The note of a figure whose coordinates are too large to draw.
-std::string FigureTooLarge(const Env& env);
+std::string FigureTooLarge(const MessageTable& messages);
+inline std::string FigureTooLarge(const Env& env) {
+    return FigureTooLarge(env.messages);
+}
 
 } // namespace tc

@@ -12,7 +12,8 @@
 
 namespace tc {
 
-// Task numbers as the hidden field I0 holds them (selector position + 2).
+// Task numbers as the tab keeps them (selector position + 2); the hidden
+// field I0 shows them.
 enum MatrixTask { kAddition = 2, kSubtraction = 3, kMultiplication = 4, kDeterminant = 5, kInverse = 6 };
 
 // Entries of a block kept as [row][col] from 1 (row 0 and column 0 unused).
@@ -32,6 +33,7 @@ template <class T> const T& At(const Block<T>& b, int i, int j) {
 // B is m x n for the sum and the difference, n x k for the product.
 struct MatrixInputs {
     int task = kAddition;
+    std::string taskName; // the task selector's item, in the language of the list
     int m = 2, n = 2; // rows and columns of A as the size selector chose them
     int k = 2;        // columns of B in the product; the order otherwise
     int aRows = 2, aCols = 2, bRows = 0, bCols = 0;

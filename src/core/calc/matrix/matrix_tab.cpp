@@ -5,6 +5,7 @@
 #include <iterator>
 
 #include "context/view_options.h"
+#include "calc/common/apply_output.h"
 #include "calc/common/partial.h"
 #include "calc/common/typed_input.h"
 #include "widgets/names.h"
@@ -49,16 +50,6 @@ Edit& AddHiddenCount(WidgetTree& tree, const char* name, int x) {
     e.visible = false;
     e.text = "2";
     return e;
-}
-
-// The hidden size fields hold the order the size selector chose, 2 to 4 (a
-// matrix of one row or column still computes). Anything else can only come
-// from outside the window and would ask for grids of any size: refuse it as
-// the grids refuse an index they do not have.
-int ReadOrder(const Edit& edit) {
-    const int value = StrToInt(edit.text);
-    if (value < 1 || value > 4) throw Failure("Grid index out of range");
-    return value;
 }
 
 int Position(const Combo& c) {
@@ -171,8 +162,8 @@ void MatrixTab::buildWidgets() {
     frame_.save.geometry = {8 + 112, 528 + 16, 81, 25};
     frame_.exit.geometry = {8 + 198, 528 + 16, 59, 25};
 
-    // The tab's state between events: row count and column count of A, and the
-    // task number (selector position + 2).
+    // The hidden fields that show the tab's state: row count and column count
+    // of A, and the task number (selector position + 2).
     AddHiddenCount(t, "M_M", 700);
     AddHiddenCount(t, "N_N", 720);
     AddHiddenCount(t, "I0", 740);
@@ -221,9 +212,9 @@ void MatrixTab::TMat_taskChange() {
     // The results of the task left go with it; Mat2 holds the cofactors in
     // the inverse and matrix B elsewhere, so it is emptied on the way into
     // the inverse and out of it. The memo keeps the last solution.
-    const bool leavesInverse = w_.taskNumber.text == IntToStr(kInverse);
-    clearResults(leavesInverse ? kInverse : t);
-    w_.taskNumber.text = IntToStr(t);
+    clearResults(state_.task == kInverse ? kInverse : t);
+    state_.task = t;
+    showState();
 
     w_.labelA.caption = "A";
     w_.labelB.caption = "B";
@@ -265,7 +256,7 @@ void MatrixTab::showComputedSizes(int t) {
     // What is shown is what is computed: each grid the new task uses takes
     // the size its computation will read (no 3x3 grid while its top-left 2x2
     // block is inverted).
-    const int m = ReadOrder(w_.rows), n = ReadOrder(w_.cols);
+    const int m = state_.rows, n = state_.cols;
     switch (t) {
     case kAddition:
     case kSubtraction:
@@ -306,11 +297,12 @@ void MatrixTab::offerProductColumns(int n) {
 
 void MatrixTab::M_NChange() {
     const size_t s = static_cast<size_t>(Position(w_.sizeA));
-    w_.rows.text = IntToStr(kSizeRows[s]);
-    w_.cols.text = IntToStr(kSizeCols[s]);
+    state_.rows = kSizeRows[s];
+    state_.cols = kSizeCols[s];
+    showState();
 
-    const int m = StrToInt(w_.rows.text), n = StrToInt(w_.cols.text);
-    const int t = StrToInt(w_.taskNumber.text);
+    const int m = state_.rows, n = state_.cols;
+    const int t = state_.task;
     Reshape(w_.a, n, m);
     Reshape(w_.b, n, m);
     if (t == kAddition || t == kSubtraction) Reshape(w_.c, n, m);
@@ -327,11 +319,11 @@ void MatrixTab::M_N1Change() {
     // Typed text selects nothing; the grids then show what the computation will
     // use: two columns of B, or order 2.
     const int k = w_.second.index < 0 ? 2 : w_.second.index + 2;
-    const int m = ReadOrder(w_.rows), n = ReadOrder(w_.cols);
+    const int m = state_.rows, n = state_.cols;
     Reshape(w_.b, k, n);
     Reshape(w_.c, k, m);
     // The task comes from the selector itself here; with nothing selected it is
-    // neither the determinant nor the inverse, just as I0 then holds 2.
+    // neither the determinant nor the inverse, just as the state then holds the sum.
     const int t = w_.task.index + 2;
     if (t == kDeterminant) Reshape(w_.a, k, k);
     if (t == kInverse) {
@@ -411,44 +403,39 @@ void MatrixTab::readInputs(MatrixInputs& in, bool exact) const {
     in.read = true;
 }
 
-void MatrixTab::apply(const MatrixOutput& out) {
-    frame_.memo.lines = out.lines;
-    for (const CellText& c : out.c)
-        w_.c.setCell(c.col, c.row, c.text);
-    for (const CellText& b : out.b)
-        w_.b.setCell(b.col, b.row, b.text);
-    if (out.det) w_.det.text = *out.det;
+void MatrixTab::showState() {
+    w_.rows.text = IntToStr(state_.rows);
+    w_.cols.text = IntToStr(state_.cols);
+    w_.taskNumber.text = IntToStr(state_.task);
 }
 
 void MatrixTab::Mat_ButClick() {
     MatrixInputs start;
-    start.m = ReadOrder(w_.rows);
-    start.n = ReadOrder(w_.cols);
-    start.task = StrToInt(w_.taskNumber.text);
+    start.m = state_.rows;
+    start.n = state_.cols;
+    start.task = state_.task;
     start.k = Position(w_.second) + 2;
     if (start.k > 4) return; // the lists offer two to four columns, orders 2 to 4
     clearResults(start.task);
 
+    const size_t item = static_cast<size_t>(start.task - 2);
+    if (item < w_.task.items.size()) start.taskName = w_.task.items[item];
+
     const ViewOptions view = ReadViewOptions(tree_);
     const Partial<MatrixInputs> in =
         SolvePartially(std::move(start), [this, &view](MatrixInputs& x) { readInputs(x, view.exact); });
-    const size_t item = static_cast<size_t>(in.result.task - 2);
-    const MatrixWording wording{env_.messages,
-                                item < w_.task.items.size() ? w_.task.items[item] : std::string()};
     if (view.exact)
-        finish<Rational>(in, wording, Fractions(), view.check);
+        finish<Rational>(in, view.check);
     else
-        finish<Ext>(in, wording, env_.nums, view.check);
+        finish<Ext>(in, view.check);
 }
 
-template <class T, class Form>
-void MatrixTab::finish(const Partial<MatrixInputs>& in, const MatrixWording& wording, const Form& form,
-                       bool check) {
+template <class T> void MatrixTab::finish(const Partial<MatrixInputs>& in, bool check) {
     Partial<MatrixResultOf<T>> solved;
     if (in.result.read)
         solved = SolvePartially(MatrixResultOf<T>{},
                                 [&in, check](MatrixResultOf<T>& r) { SolveMatrix(in.result, r, check); });
-    apply(WriteMatrix(in.result, solved.result, wording, form));
+    ApplyOutput(tree_, frame_.memo, WriteMatrix(in.result, solved.result, Wording{env_.nums, env_.messages}));
     in.rethrow();
     solved.rethrow();
 }

@@ -49,10 +49,20 @@ private:
         Widget& labelA; // M_A
         Widget& labelB; // M_B
         Widget& labelDet;
-        Edit& rows;       // M_M, hidden: the rows of A
-        Edit& cols;       // N_N, hidden: the columns of A
-        Edit& taskNumber; // I0, hidden: selector position + 2
+        Edit& rows;       // M_M, hidden: shows the rows of A
+        Edit& cols;       // N_N, hidden: shows the columns of A
+        Edit& taskNumber; // I0, hidden: shows the task number
     };
+    // The tab's state between events: the size of A the size selector chose
+    // and the task (selector position + 2). The hidden fields M_M, N_N and I0
+    // show it, as the form this tab comes from kept it there; text put into
+    // them changes nothing.
+    struct State {
+        int rows = 2, cols = 2;
+        int task = kAddition;
+    };
+    // Writes the state into its hidden fields.
+    void showState();
     void buildWidgets();
     static Widgets LookUp(const WidgetTree& tree);
 
@@ -73,14 +83,13 @@ private:
     // first cell that holds no number, leaving `in.read` false).
     void readInputs(MatrixInputs& in, bool exact) const;
     // Solves, words and applies the read task in extended values or exactly.
-    template <class T, class Form>
-    void finish(const Partial<MatrixInputs>& in, const MatrixWording& wording, const Form& form, bool check);
-    void apply(const MatrixOutput& out);
+    template <class T> void finish(const Partial<MatrixInputs>& in, bool check);
 
     WidgetTree& tree_;
     Env& env_;
     TabFrame frame_;
     Widgets w_;
+    State state_;
 };
 
 } // namespace tc

@@ -5,6 +5,7 @@
 
 #include "calc/common/determinant_text.h"
 #include "calc/common/terms.h"
+#include "widgets/names.h"
 
 namespace tc {
 
@@ -12,6 +13,11 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
+// The message table and the task's name as the selector shows it.
+struct MatrixWording {
+    const MessageTable& messages;
+    const std::string& taskName;
+};
 
 // The task's name, an empty line and message entry 2.
 void WriteTaskHead(Lines& out, const MatrixWording& w) {
@@ -41,7 +47,7 @@ std::string Tuple(const Lines& texts) {
 }
 
 template <class Form, class T>
-void WriteSumOrDifference(MatrixOutput& o, const MatrixInputs& in, const MatrixResultOf<T>& r,
+void WriteSumOrDifference(TabOutput& o, const MatrixInputs& in, const MatrixResultOf<T>& r,
                           const MatrixWording& w, const Form& form) {
     const bool subtract = in.task == kSubtraction;
     Lines& out = o.lines;
@@ -72,7 +78,7 @@ void WriteSumOrDifference(MatrixOutput& o, const MatrixInputs& in, const MatrixR
     Lines row;
     for (const MatrixEntryOf<T>& e : r.c) {
         const std::string c = form.g(e.value);
-        o.c.push_back({e.col, e.row, c});
+        o.cells.push_back({names::Mat_R, e.col, e.row, c});
         row.push_back(c);
         if (e.col == in.n) {
             out.push_back(Tuple(row));
@@ -82,7 +88,7 @@ void WriteSumOrDifference(MatrixOutput& o, const MatrixInputs& in, const MatrixR
 }
 
 template <class Form, class T>
-void WriteProduct(MatrixOutput& o, const MatrixInputs& in, const MatrixResultOf<T>& r, const MatrixWording& w,
+void WriteProduct(TabOutput& o, const MatrixInputs& in, const MatrixResultOf<T>& r, const MatrixWording& w,
                   const Form& nums) {
     if (!in.read) return;
     Lines& out = o.lines;
@@ -108,7 +114,7 @@ void WriteProduct(MatrixOutput& o, const MatrixInputs& in, const MatrixResultOf<
         }
         const std::string sum = nums.g(e.value);
         At(c, e.row, e.col) = sum;
-        o.c.push_back({e.col, e.row, sum});
+        o.cells.push_back({names::Mat_R, e.col, e.row, sum});
         out.push_back("C[" + IntToStr(e.row) + "," + IntToStr(e.col) + "]=" + factors + "=" + products + "=" +
                       sum);
     }
@@ -126,20 +132,20 @@ void WriteSquareHead(Lines& out, const MatrixInputs& in, const MatrixWording& w)
 
 // Det(A) with its expansion; false when the determinant was not reached.
 template <class Form, class T>
-bool WriteDeterminantOf(MatrixOutput& o, const MatrixResultOf<T>& r, const Form& nums) {
+bool WriteDeterminantOf(TabOutput& o, const MatrixResultOf<T>& r, const Form& nums) {
     DeterminantLines lines;
     if (r.det2) {
         o.lines.push_back(Determinant2Line(nums, "Det(A)", *r.det2));
-        o.det = nums.g(r.det2->value);
+        o.fields.emplace_back(names::DET_A, nums.g(r.det2->value));
     } else if (r.det3) {
         WriteDeterminant3(lines, nums, *r.det3);
-        o.det = lines[5];
+        o.fields.emplace_back(names::DET_A, lines[5]);
         o.lines.push_back("Det(A)=" + lines[4]);
     } else if (r.det4) {
         WriteDeterminant4(lines, nums, *r.det4);
         o.lines.push_back("Det(A)=" + lines[5] + lines[6]);
         o.lines.push_back(lines[7] + lines[8]);
-        o.det = lines[9];
+        o.fields.emplace_back(names::DET_A, lines[9]);
     } else {
         return false;
     }
@@ -147,7 +153,7 @@ bool WriteDeterminantOf(MatrixOutput& o, const MatrixResultOf<T>& r, const Form&
 }
 
 template <class Form, class T>
-void WriteDeterminantTask(MatrixOutput& o, const MatrixInputs& in, const MatrixResultOf<T>& r,
+void WriteDeterminantTask(TabOutput& o, const MatrixInputs& in, const MatrixResultOf<T>& r,
                           const MatrixWording& w, const Form& form) {
     if (!in.read) return;
     WriteSquareHead(o.lines, in, w);
@@ -219,7 +225,7 @@ void WriteInverseCheck(Lines& out, const MatrixInputs& in, const MatrixResultOf<
 }
 
 template <class Form, class T>
-void WriteInverseTask(MatrixOutput& o, const MatrixInputs& in, const MatrixResultOf<T>& r,
+void WriteInverseTask(TabOutput& o, const MatrixInputs& in, const MatrixResultOf<T>& r,
                       const MatrixWording& w, const Form& nums) {
     if (!in.read) return;
     Lines& out = o.lines;
@@ -236,7 +242,7 @@ void WriteInverseTask(MatrixOutput& o, const MatrixInputs& in, const MatrixResul
     auto cofactorTexts = [&] {
         for (const CofactorOf<T>& c : r.cofactors) {
             At(b, c.i, c.j) = nums.g(c.value);
-            o.b.push_back({c.j, c.i, At(b, c.i, c.j)});
+            o.cells.push_back({names::Mat2, c.j, c.i, At(b, c.i, c.j)});
         }
     };
     auto bColumn = [&](int col) {
@@ -272,7 +278,7 @@ void WriteInverseTask(MatrixOutput& o, const MatrixInputs& in, const MatrixResul
     Block<std::string> inv = MakeBlock<std::string>(k, k);
     for (const MatrixEntryOf<T>& e : r.inverse) {
         At(inv, e.row, e.col) = nums.fixed(e.value, 4);
-        o.c.push_back({e.col, e.row, At(inv, e.row, e.col)});
+        o.cells.push_back({names::Mat_R, e.col, e.row, At(inv, e.row, e.col)});
     }
     if (r.inverse.size() < static_cast<std::size_t>(k * k)) return;
     auto invRow = [&](int row) {
@@ -294,10 +300,10 @@ void WriteInverseTask(MatrixOutput& o, const MatrixInputs& in, const MatrixResul
 
 } // namespace
 
-template <class Form, class T>
-MatrixOutput WriteMatrix(const MatrixInputs& in, const MatrixResultOf<T>& r, const MatrixWording& w,
-                         const Form& form) {
-    MatrixOutput o;
+template <class T> TabOutput WriteMatrix(const MatrixInputs& in, const MatrixResultOf<T>& r, const Wording& wording) {
+    const MatrixWording w{wording.messages, in.taskName};
+    const auto& form = FormOf<T>::in(wording);
+    TabOutput o;
     o.lines.push_back(w.messages(Line::msg11_mat_title));
     switch (in.task) {
     case kAddition:
@@ -310,9 +316,7 @@ MatrixOutput WriteMatrix(const MatrixInputs& in, const MatrixResultOf<T>& r, con
     return o;
 }
 
-template MatrixOutput WriteMatrix(const MatrixInputs&, const MatrixResultOf<Ext>&, const MatrixWording&,
-                                  const Numbers&);
-template MatrixOutput WriteMatrix(const MatrixInputs&, const MatrixResultOf<Rational>&, const MatrixWording&,
-                                  const Fractions&);
+template TabOutput WriteMatrix(const MatrixInputs&, const MatrixResultOf<Ext>&, const Wording&);
+template TabOutput WriteMatrix(const MatrixInputs&, const MatrixResultOf<Rational>&, const Wording&);
 
 } // namespace tc

@@ -2,6 +2,7 @@
 #include "calc/slae/slae_tab.h"
 
 #include "context/view_options.h"
+#include "calc/common/apply_output.h"
 #include "calc/common/partial.h"
 #include "calc/common/typed_input.h"
 #include "widgets/names.h"
@@ -165,23 +166,19 @@ void SlaeTab::CRunClick() {
     const Partial<SlaeInputs> in =
         SolvePartially(start, [this, &view](SlaeInputs& x) { readInputs(x, view.exact); });
     if (view.exact)
-        finish<Rational>(in, Fractions(), view.check);
+        finish<Rational>(in, view.check);
     else
-        finish<Ext>(in, env_.nums, view.check);
+        finish<Ext>(in, view.check);
 }
 
-template <class T, class Form>
-void SlaeTab::finish(const Partial<SlaeInputs>& in, const Form& form, bool check) {
+template <class T> void SlaeTab::finish(const Partial<SlaeInputs>& in, bool check) {
     Partial<SlaeResultOf<T>> solved;
     if (!in.failure)
         solved = SolvePartially(SlaeResultOf<T>{},
                                 [&in, check](SlaeResultOf<T>& r) { SolveSlae(in.result, r, check); });
-    const SlaeOutput out =
-        WriteSlae(in.result, !in.failure, solved.result, solved.failure.has_value(), form, env_.messages);
-    frame_.memo.lines = out.lines;
-    for (const auto& [name, text] : out.fields)
-        for (auto& [field, edit] : results_)
-            if (field == name) edit->text = text;
+    ApplyOutput(tree_, frame_.memo,
+                WriteSlae(in.result, !in.failure, solved.result, solved.failure.has_value(),
+                          Wording{env_.nums, env_.messages}));
     in.rethrow();
     solved.rethrow();
 }

@@ -51,7 +51,7 @@ private:
     // that is not a number.
     void readInputs(SlaeInputs& in, bool exact) const;
     // Solves, words and applies the read system in extended values or exactly.
-    template <class T, class Form> void finish(const Partial<SlaeInputs>& in, const Form& form, bool check);
+    template <class T> void finish(const Partial<SlaeInputs>& in, bool check);
 
     WidgetTree& tree_;
     Env& env_;

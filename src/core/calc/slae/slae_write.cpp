@@ -3,11 +3,39 @@
 
 #include <type_traits>
 
-#include "calc/slae/slae_text.h"
 #include "calc/common/determinant_text.h"
 #include "calc/common/terms.h"
 
 namespace tc {
+
+template <class Form, class T>
+std::string EquationLineOf(const Form& form, const std::vector<T>& coefficients, const T& rhs) {
+    std::string s;
+    for (std::size_t k = 0; k < coefficients.size(); ++k) {
+        const T& a = coefficients[k];
+        const std::string unknown = "x" + std::to_string(k + 1);
+        // A fraction before its unknown stands in brackets: "(1/2)x1", "-(1/2)x2".
+        const T size = a < 0 ? T(-a) : a;
+        const std::string term = QuotientPart(size, form.g(size)) + unknown;
+        if (k == 0) {
+            if (a != 0) s = (a < 0 ? "-" : "") + term;
+        } else if (a > 0) {
+            s += "+" + term;
+        } else if (a < 0) {
+            s += "-" + term;
+        }
+    }
+    if (s.empty()) s = "0";
+    return s + "=" + form.g(rhs);
+}
+
+template std::string EquationLineOf(const Numbers&, const std::vector<Ext>&, const Ext&);
+template std::string EquationLineOf(const Fractions&, const std::vector<Rational>&, const Rational&);
+
+Cramer2 Cramer2Line(const Numbers& nums, const std::string& label, Ext p, Ext q, Ext r, Ext s) {
+    const Det2 d = SolveDet2(p, q, r, s);
+    return {Determinant2Line(nums, label, d), d.value};
+}
 
 namespace {
 
@@ -65,7 +93,7 @@ void WriteSystem(Lines& out, const SlaeInputs& in, const MessageTable& messages,
 }
 
 template <class Form, class T>
-void WriteTwo(SlaeOutput& o, const SlaeInputs& in, const SlaeResultOf<T>& r, bool stopped, const Form& nums) {
+void WriteTwo(TabOutput& o, const SlaeInputs& in, const SlaeResultOf<T>& r, bool stopped, const Form& nums) {
     Lines& m = o.lines;
     // Each block: the matrix, its value written out and shown in its field. The
     // matrix is written before its value is computed.
@@ -93,7 +121,7 @@ void WriteTwo(SlaeOutput& o, const SlaeInputs& in, const SlaeResultOf<T>& r, boo
                     "=" + nums.fixed(r.x[k - 1], 4));
 }
 
-template <class Form, class T> void WriteThree(SlaeOutput& o, const SlaeResultOf<T>& r, const Form& nums) {
+template <class Form, class T> void WriteThree(TabOutput& o, const SlaeResultOf<T>& r, const Form& nums) {
     Lines& m = o.lines;
     const char* pads[] = {"     ", "          ", "         ", "         "};
     DeterminantLines lines;
@@ -121,7 +149,7 @@ template <class Form, class T> void WriteThree(SlaeOutput& o, const SlaeResultOf
     if (r.x.size() == 3) m.push_back("");
 }
 
-template <class Form, class T> void WriteFour(SlaeOutput& o, const SlaeResultOf<T>& r, const Form& nums) {
+template <class Form, class T> void WriteFour(TabOutput& o, const SlaeResultOf<T>& r, const Form& nums) {
     Lines& m = o.lines;
     DeterminantLines lines;
     Lines texts, unknowns;
@@ -156,10 +184,12 @@ template <class Form, class T> void WriteFour(SlaeOutput& o, const SlaeResultOf<
 
 } // namespace
 
-template <class Form, class T>
-SlaeOutput WriteSlae(const SlaeInputs& in, bool read, const SlaeResultOf<T>& r, bool stopped,
-                     const Form& nums, const MessageTable& messages) {
-    SlaeOutput o;
+template <class T>
+TabOutput WriteSlae(const SlaeInputs& in, bool read, const SlaeResultOf<T>& r, bool stopped, const Wording& w) {
+    using Form = std::decay_t<decltype(FormOf<T>::in(w))>;
+    const auto& nums = FormOf<T>::in(w);
+    const MessageTable& messages = w.messages;
+    TabOutput o;
     o.lines = {messages(Line::msg63_slae_title), ""};
     // Every cell is read before the first line of the solution.
     if (!read) return o;
@@ -178,9 +208,7 @@ SlaeOutput WriteSlae(const SlaeInputs& in, bool read, const SlaeResultOf<T>& r, 
     return o;
 }
 
-template SlaeOutput WriteSlae(const SlaeInputs&, bool, const SlaeResultOf<Ext>&, bool, const Numbers&,
-                              const MessageTable&);
-template SlaeOutput WriteSlae(const SlaeInputs&, bool, const SlaeResultOf<Rational>&, bool, const Fractions&,
-                              const MessageTable&);
+template TabOutput WriteSlae(const SlaeInputs&, bool, const SlaeResultOf<Ext>&, bool, const Wording&);
+template TabOutput WriteSlae(const SlaeInputs&, bool, const SlaeResultOf<Rational>&, bool, const Wording&);
 
 } // namespace tc

@@ -31,11 +31,11 @@ std::optional<std::vector<double>> Foot(const Point3& p, const Plane& plane) {
 
 } // namespace
 
-Figure TetrahedronFigure(const Env& env, const TetraResult* result, const std::string& highlight) {
+Figure TetrahedronFigure(const Wording& w, const TetraResult* result, const std::string& highlight) {
     Figure f;
     f.dimensions = 3;
     if (!result) {
-        f.note = FigureNotComputed(env);
+        f.note = FigureNotComputed(w.messages);
         return f;
     }
     const TetraResult& r = *result;
@@ -44,10 +44,10 @@ Figure TetrahedronFigure(const Env& env, const TetraResult* result, const std::s
         f.points.push_back({kVertexNames[i],
                             {D(v.x), D(v.y), D(v.z)},
                             PointRole::Vertex,
-                            kVertexNames[i] + PointText(env.nums, {v.x, v.y, v.z})});
+                            kVertexNames[i] + PointText(w.nums, {v.x, v.y, v.z})});
     }
     for (std::size_t i = 0; i < 6; ++i) {
-        const std::string caption = i < r.edges.size() ? LengthText(env.nums, r.edges[i].length) : "";
+        const std::string caption = i < r.edges.size() ? LengthText(w.nums, r.edges[i].length) : "";
         f.segments.push_back({kEdgeNames[i][0], kEdgeNames[i][1], SegmentRole::Edge, caption, "", false});
     }
     for (std::size_t i = 0; i < 4; ++i) {
@@ -67,7 +67,7 @@ Figure TetrahedronFigure(const Env& env, const TetraResult* result, const std::s
         f.elements.push_back(height);
     }
     Highlight(f, highlight);
-    DropIfTooLarge(f, FigureTooLarge(env));
+    DropIfTooLarge(f, FigureTooLarge(w.messages));
     return f;
 }
 

@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-#include "context/env.h"
+#include "calc/common/tab_output.h"
 #include "calc/tetrahedron/tetra_solve.h"
 #include "figure/figure.h"
 
@@ -15,6 +15,6 @@ namespace tc {
 
 // `result` is null when nothing has been computed (or the data could not be
 // read). `highlight` names a face ("ABC") or a height ("H(A)") to highlight.
-Figure TetrahedronFigure(const Env& env, const TetraResult* result, const std::string& highlight = "");
+Figure TetrahedronFigure(const Wording& w, const TetraResult* result, const std::string& highlight = "");
 
 } // namespace tc

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "calc/tetrahedron/tetra_solve.h"
 
+#include "calc/common/flat_figure.h"
+
 #include "calc/tetrahedron/tetra_tables.h"
 
 namespace tc {
@@ -47,6 +49,19 @@ Partial<TetraResult> SolveTetrahedron(const Numbers& nums, const Vertices& verti
             r.heightNormals.push_back(WrittenNormal(nums, v, h.face));
         r.volume = TetraVolume(edges[kAB].v, edges[kAC].v, edges[kAD].v);
     });
+}
+
+Partial<TetraResult> SolveTetrahedron(const Numbers& nums, const TetraInput& in, bool refuseCoplanar) {
+    const bool flat = TypedInOnePlane(in.typed, nums.decimal());
+    Partial<TetraResult> out;
+    if (flat && refuseCoplanar) {
+        out.result.vertices = *in.vertices;
+        out.failure = Failure(Line::tet_coplanar, "The vertices A, B, C and D lie in one plane.");
+    } else {
+        out = SolveTetrahedron(nums, *in.vertices, flat);
+    }
+    out.result.coplanar = flat;
+    return out;
 }
 
 } // namespace tc

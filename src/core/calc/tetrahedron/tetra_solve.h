@@ -12,7 +12,7 @@
 
 #include "calc/common/partial.h"
 #include "calc/tetrahedron/solid.h"
-#include "calc/tetrahedron/tetra_text.h"
+#include "calc/tetrahedron/tetra_measure_write.h"
 #include "numbers/convert.h"
 
 namespace tc {
@@ -34,6 +34,8 @@ struct TetraResult {
     std::vector<EdgeFaceValue> edgeFaceAngles; // the twelve angles of the grid THam
     std::vector<Point3> heightNormals;         // H(A)..H(D), as the plane texts show them
     std::optional<Ext> volume;
+    // The verdict on the vertices as typed: they lie in one plane.
+    bool coplanar = false;
 
     // All six edges measured: the lengths and angles can use the edge table.
     bool hasAllEdges() const { return edges.size() == 6; }
@@ -43,5 +45,12 @@ struct TetraResult {
 // written 15-digit texts, as the solution computes with what it shows.
 // `typedFlat` as EdgeAngle takes it.
 Partial<TetraResult> SolveTetrahedron(const Numbers& nums, const Vertices& vertices, bool typedFlat = false);
+
+// Solves the tetrahedron of the read vertices (`in.vertices` set), judging
+// first whether the vertices as typed lie in one plane. Such vertices make no
+// tetrahedron: with `refuseCoplanar` the result holds the vertices and the
+// verdict alone and fails with the message that says so; without it (a
+// language file from before that message) the solution goes on as before.
+Partial<TetraResult> SolveTetrahedron(const Numbers& nums, const TetraInput& in, bool refuseCoplanar);
 
 } // namespace tc

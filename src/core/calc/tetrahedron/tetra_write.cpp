@@ -20,7 +20,7 @@ const char* const kHeightPrefixes[4] = {
 
 class Writer {
 public:
-    Writer(const Env& env, TetraOutput& out) : nums_(env.nums), msg_(env.messages), out_(out) {}
+    Writer(const Wording& w, TabOutput& out) : nums_(w.nums), msg_(w.messages), out_(out) {}
 
     // The heading; the data follow once they have been read.
     void heading();
@@ -40,7 +40,7 @@ private:
 
     const Numbers& nums_;
     const MessageTable& msg_;
-    TetraOutput& out_;
+    TabOutput& out_;
 };
 
 void Writer::heading() {
@@ -199,21 +199,22 @@ void Writer::heightsAndVolume(const TetraResult& r) {
     add("              |ACx  ACy ACz|");
     add("              |ADx  ADy ADz|");
     if (!r.volume) return;
-    out_.volume = nums_.g(*r.volume);
+    const std::string volume = nums_.g(*r.volume);
+    out_.fields.emplace_back(n::Vol, volume);
     add("");
-    add("              V=" + *out_.volume);
+    add("              V=" + volume);
 }
 
 } // namespace
 
-TetraOutput WriteTetrahedron(const Env& env, const TetraInput& input, const TetraResult* result) {
-    TetraOutput out;
-    Writer w(env, out);
+TabOutput WriteTetrahedron(const TetraInput& input, const TetraResult* result, const Wording& wording) {
+    TabOutput out;
+    Writer w(wording, out);
     w.heading();
     // Data that could not all be read are not echoed.
     if (!input.vertices) return out;
     w.data(input);
-    if (!result) return out;
+    if (!result || (result->coplanar && result->edges.empty())) return out;
     if (w.edgesAndPlanes(*result) && w.angles(*result)) w.heightsAndVolume(*result);
     return out;
 }

@@ -10,24 +10,14 @@
 #include <string>
 #include <vector>
 
-#include "context/env.h"
+#include "calc/common/tab_output.h"
 #include "calc/tetrahedron/tetra_solve.h"
 
 namespace tc {
 
-struct TetraOutput {
-    std::vector<std::string> lines;
-    struct Cell {
-        const char* grid;
-        int col, row;
-        std::string text;
-    };
-    std::vector<Cell> cells;
-    std::optional<std::string> volume;
-};
-
-// `result` is null when the data could not be read (only the heading is
-// written) or when they make no tetrahedron (the data follow the heading).
-TetraOutput WriteTetrahedron(const Env& env, const TetraInput& input, const TetraResult* result);
+// The memo, the cells of the result grids and the volume field. `result` is
+// null when the data could not be read (only the heading is written); when
+// the solver refused vertices in one plane, the data follow the heading.
+TabOutput WriteTetrahedron(const TetraInput& input, const TetraResult* result, const Wording& w);
 
 } // namespace tc

@@ -3,7 +3,7 @@
 
 #include <array>
 
-#include "calc/common/flat_figure.h"
+#include "calc/common/apply_output.h"
 #include "calc/common/typed_input.h"
 #include "widgets/names.h"
 
@@ -195,19 +195,6 @@ void TetrahedronTab::clearResults() {
     vol_->text.clear();
 }
 
-Grid& TetrahedronTab::gridOf(std::string_view name) const {
-    for (Grid* g : {pline_, abc_, phi_, tham_, tvecH_})
-        if (g->name() == name) return *g;
-    throw UsageError("the Tetraedr tab writes no grid \"" + std::string(name) + "\"");
-}
-
-void TetrahedronTab::apply(const TetraOutput& out) {
-    frame_.memo.lines = out.lines;
-    for (const TetraOutput::Cell& cell : out.cells)
-        gridOf(cell.grid).setCell(cell.col, cell.row, cell.text);
-    if (out.volume) vol_->text = *out.volume;
-}
-
 void TetrahedronTab::CP_ButClick() {
     clearResults();
     last_.reset();
@@ -229,22 +216,17 @@ void TetrahedronTab::CP_ButClick() {
                                                   readCoordinate(c, 3)};
         in.vertices = v;
     });
+    const Wording wording{env_.nums, env_.messages};
     if (read.failure) {
-        apply(WriteTetrahedron(env_, read.result, nullptr));
+        ApplyOutput(tree_, frame_.memo, WriteTetrahedron(read.result, nullptr, wording));
         read.rethrow();
     }
-    // Vertices in one plane make no tetrahedron: the data are written and the
-    // student is told so. A file from before that line computes on as before.
-    const bool flat = TypedInOnePlane(start.typed, env_.nums.decimal());
-    if (flat && env_.messages.has(Line::tet_coplanar)) {
-        last_ = TetraResult{};
-        last_->vertices = *read.result.vertices;
-        apply(WriteTetrahedron(env_, read.result, nullptr));
-        throw Failure(Line::tet_coplanar, "The vertices A, B, C and D lie in one plane.");
-    }
-    const Partial<TetraResult> solved = SolveTetrahedron(env_.nums, *read.result.vertices, flat);
+    // A language file from before the message on vertices in one plane
+    // computes such vertices on as before.
+    const Partial<TetraResult> solved =
+        SolveTetrahedron(env_.nums, read.result, env_.messages.has(Line::tet_coplanar));
     last_ = solved.result;
-    apply(WriteTetrahedron(env_, read.result, &solved.result));
+    ApplyOutput(tree_, frame_.memo, WriteTetrahedron(read.result, &solved.result, wording));
     solved.rethrow();
 }
 

@@ -39,7 +39,7 @@ public:
 
     // The figure of the last computation, `highlight` highlighted.
     Figure figure(const std::string& highlight) const {
-        return TetrahedronFigure(env_, last_ ? &*last_ : nullptr, highlight);
+        return TetrahedronFigure(Wording{env_.nums, env_.messages}, last_ ? &*last_ : nullptr, highlight);
     }
 
 private:
@@ -47,9 +47,6 @@ private:
     void CP_ButClick();
     // Empties the result cells of every result grid and the volume.
     void clearResults();
-    void apply(const TetraOutput& out);
-    // The result grid of that name, from the references held.
-    Grid& gridOf(std::string_view name) const;
 
     WidgetTree& tree_;
     Env& env_;

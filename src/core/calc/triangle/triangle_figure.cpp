@@ -24,15 +24,15 @@ std::vector<double> HeightFoot(Point2 a, Point2 b, Point2 c) {
 
 } // namespace
 
-Figure TriangleFigure(const Env& env, const TriangleResult* result, const std::string& highlight) {
+Figure TriangleFigure(const Wording& w, const TriangleResult* result, const std::string& highlight) {
     Figure f;
     f.dimensions = 2;
     if (!result) {
-        f.note = FigureNotComputed(env);
+        f.note = FigureNotComputed(w.messages);
         return f;
     }
     const TriangleResult& r = *result;
-    const Numbers& nums = env.nums;
+    const Numbers& nums = w.nums;
     f.points = {{"A", At(r.a), PointRole::Vertex, "A" + PointText(nums, {r.a.x, r.a.y})},
                 {"B", At(r.b), PointRole::Vertex, "B" + PointText(nums, {r.b.x, r.b.y})},
                 {"C", At(r.c), PointRole::Vertex, "C" + PointText(nums, {r.c.x, r.c.y})}};
@@ -66,7 +66,7 @@ Figure TriangleFigure(const Env& env, const TriangleResult* result, const std::s
              "I"});
     }
     Highlight(f, highlight);
-    DropIfTooLarge(f, FigureTooLarge(env));
+    DropIfTooLarge(f, FigureTooLarge(w.messages));
     return f;
 }
 

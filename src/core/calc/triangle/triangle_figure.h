@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "context/env.h"
+#include "calc/common/tab_output.h"
 #include "calc/triangle/triangle_solve.h"
 #include "figure/figure.h"
 
@@ -15,6 +15,6 @@ namespace tc {
 // `result` is null when nothing has been computed (or the data could not be
 // read); the figure then only has a note. `highlight` names the element to
 // highlight: "AM", "AH", "AK" or nothing.
-Figure TriangleFigure(const Env& env, const TriangleResult* result, const std::string& highlight = "");
+Figure TriangleFigure(const Wording& w, const TriangleResult* result, const std::string& highlight = "");
 
 } // namespace tc

@@ -2,7 +2,7 @@
 #pragma once
 // The plane measurements the Triangle tab is made of: a segment between two
 // points and the angle between two vectors, with every intermediate value the
-// written solution quotes. Values only; text/triangle_text.h words them.
+// written solution quotes. Values only; triangle_measure_write.h words them.
 
 #include <optional>
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "calc/triangle/triangle_solve.h"
 
+#include "calc/common/flat_figure.h"
+
 namespace tc {
 
 namespace {
@@ -98,6 +100,22 @@ Partial<TriangleResult> SolveTriangle(Point2 a, Point2 b, Point2 c, bool typedFl
         r.centroidX = x;
         r.centroidY = (r.a.y + r.b.y + r.c.y) / 3.0L;
     });
+}
+
+Partial<TriangleResult> SolveTriangle(const TriangleInput& in, char decimal, bool refuseCollinear) {
+    const auto& [a, b, c] = *in.vertices;
+    const bool flat = TypedOnOneLine(in.typed, decimal);
+    Partial<TriangleResult> out;
+    if (flat && refuseCollinear) {
+        out.result.a = a;
+        out.result.b = b;
+        out.result.c = c;
+        out.failure = Failure(Line::tri_collinear, "The vertices A, B and C lie on one line.");
+    } else {
+        out = SolveTriangle(a, b, c, flat);
+    }
+    out.result.collinear = flat;
+    return out;
 }
 
 } // namespace tc

@@ -61,9 +61,20 @@ struct TriangleResult {
     std::optional<Bisector> bisector;
 
     std::optional<Ext> centroidX, centroidY;
+
+    // The verdict on the vertices as typed: they lie on one line.
+    bool collinear = false;
 };
 
 // Solves the triangle ABC; `typedFlat` as MeasureAngle takes it.
 Partial<TriangleResult> SolveTriangle(Point2 a, Point2 b, Point2 c, bool typedFlat = false);
+
+// Solves the triangle of the read vertices (`in.vertices` set), judging first
+// whether the vertices as typed (with the separator `decimal`) lie on one
+// line. Such vertices make no triangle: with `refuseCollinear` the result
+// holds the vertices and the verdict alone and fails with the message that
+// says so; without it (a language file from before that message) the solution
+// goes on as before.
+Partial<TriangleResult> SolveTriangle(const TriangleInput& in, char decimal, bool refuseCollinear);
 
 } // namespace tc

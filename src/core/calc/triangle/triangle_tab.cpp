@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "calc/triangle/triangle_tab.h"
 
-#include "calc/common/flat_figure.h"
+#include "calc/common/apply_output.h"
 #include "calc/common/typed_input.h"
 #include "widgets/names.h"
 
@@ -53,14 +53,6 @@ void TriangleTab::clearResults() {
         angleGrid_->setCell(col, 1, "");
 }
 
-void TriangleTab::apply(const TriangleOutput& out) {
-    frame_.memo.lines = out.lines;
-    for (const auto& [name, text] : out.fields)
-        resultFields_.at(name)->text = text;
-    for (const TriangleOutput::Cell& cell : out.angleCells)
-        angleGrid_->setCell(cell.col, cell.row, cell.text);
-}
-
 void TriangleTab::CTr_ButClick() {
     clearResults();
     last_.reset();
@@ -74,25 +66,17 @@ void TriangleTab::CTr_ButClick() {
             v[i] = ReadField(env_, *vertexFields_[i], VertexPlace(kVertexNames[i / 2], kAxisNames[i % 2]));
         in.vertices = std::array<Point2, 3>{Point2{v[0], v[1]}, Point2{v[2], v[3]}, Point2{v[4], v[5]}};
     });
+    const Wording wording{env_.nums, env_.messages};
     if (read.failure) {
-        apply(WriteTriangle(env_, read.result, nullptr));
+        ApplyOutput(tree_, frame_.memo, WriteTriangle(read.result, nullptr, wording));
         read.rethrow();
     }
-    const auto& [a, b, c] = *read.result.vertices;
-    // Vertices on one line make no triangle: the data are written and the
-    // student is told so. A file from before that line computes on as before.
-    const bool flat = TypedOnOneLine(start.typed, env_.nums.decimal());
-    if (flat && env_.messages.has(Line::tri_collinear)) {
-        last_ = TriangleResult{};
-        last_->a = a;
-        last_->b = b;
-        last_->c = c;
-        apply(WriteTriangle(env_, read.result, nullptr));
-        throw Failure(Line::tri_collinear, "The vertices A, B and C lie on one line.");
-    }
-    const Partial<TriangleResult> solved = SolveTriangle(a, b, c, flat);
+    // A language file from before the message on vertices on one line
+    // computes such vertices on as before.
+    const Partial<TriangleResult> solved =
+        SolveTriangle(read.result, env_.nums.decimal(), env_.messages.has(Line::tri_collinear));
     last_ = solved.result;
-    apply(WriteTriangle(env_, read.result, &solved.result));
+    ApplyOutput(tree_, frame_.memo, WriteTriangle(read.result, &solved.result, wording));
     solved.rethrow();
 }
 

@@ -35,7 +35,7 @@ public:
 
     // The figure of the last computation, `highlight` highlighted.
     Figure figure(const std::string& highlight) const {
-        return TriangleFigure(env_, last_ ? &*last_ : nullptr, highlight);
+        return TriangleFigure(Wording{env_.nums, env_.messages}, last_ ? &*last_ : nullptr, highlight);
     }
 
 private:
@@ -50,7 +50,6 @@ private:
     void CTr_ButClick();
     // Empties every result field and the values of the angle grid.
     void clearResults();
-    void apply(const TriangleOutput& out);
 
     WidgetTree& tree_;
     Env& env_;

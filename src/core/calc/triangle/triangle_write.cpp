@@ -4,7 +4,7 @@
 #include <initializer_list>
 
 #include "calc/common/terms.h"
-#include "calc/triangle/triangle_text.h"
+#include "calc/triangle/triangle_measure_write.h"
 #include "widgets/names.h"
 
 namespace tc {
@@ -15,7 +15,7 @@ namespace n = names;
 
 class Writer {
 public:
-    Writer(const Env& env, TriangleOutput& out) : nums_(env.nums), msg_(env.messages), out_(out) {}
+    Writer(const Wording& w, TabOutput& out) : nums_(w.nums), msg_(w.messages), out_(out) {}
 
     void data(const TriangleInput& in);
     bool sides(const TriangleResult& r);
@@ -28,6 +28,7 @@ public:
 private:
     void line(std::string text) { out_.lines.push_back(std::move(text)); }
     void field(const char* name, std::string text) { out_.fields.emplace_back(name, std::move(text)); }
+    void angleCell(int col, int row, std::string text) { out_.cells.push_back({n::REZ5, col, row, std::move(text)}); }
     const std::string& msg(Line l) const { return msg_(l); }
     // A text that older language files lack, with the text shown before it existed.
     std::string text(Line l, const char* before) const { return msg_.text(l, before); }
@@ -46,7 +47,7 @@ private:
 
     const Numbers& nums_;
     const MessageTable& msg_;
-    TriangleOutput& out_;
+    TabOutput& out_;
 };
 
 std::string Writer::minus(Ext v) const {
@@ -149,12 +150,12 @@ bool Writer::angles(const TriangleResult& r) {
                                     "beta",
                                     gamma};
     for (int col = 0; col < 7; ++col)
-        out_.angleCells.push_back({col, 0, headings[col]});
+        angleCell(col, 0, headings[col]);
     const Angle2* angles[] = {&*r.angleA, &*r.angleB, &*r.angleC};
-    out_.angleCells.push_back({0, 1, text(Line::tri_angle_values, "cos/180")});
+    angleCell(0, 1, text(Line::tri_angle_values, "cos/180"));
     for (int k = 0; k < 3; ++k) {
-        out_.angleCells.push_back({1 + k, 1, nums_.fixed(angles[k]->cos, 5)});
-        out_.angleCells.push_back({4 + k, 1, nums_.fixed(angles[k]->degrees, 4)});
+        angleCell(1 + k, 1, nums_.fixed(angles[k]->cos, 5));
+        angleCell(4 + k, 1, nums_.fixed(angles[k]->degrees, 4));
     }
     return true;
 }
@@ -280,11 +281,11 @@ void Writer::centroid(const TriangleResult& r) {
 
 } // namespace
 
-TriangleOutput WriteTriangle(const Env& env, const TriangleInput& input, const TriangleResult* result) {
-    TriangleOutput out;
-    Writer w(env, out);
+TabOutput WriteTriangle(const TriangleInput& input, const TriangleResult* result, const Wording& wording) {
+    TabOutput out;
+    Writer w(wording, out);
     w.data(input);
-    if (!result) return out;
+    if (!result || (result->collinear && !result->vectors)) return out;
     if (w.sides(*result) && w.angles(*result) && w.median(*result) && w.height(*result) &&
         w.bisector(*result))
         w.centroid(*result);

@@ -10,22 +10,14 @@
 #include <utility>
 #include <vector>
 
-#include "context/env.h"
+#include "calc/common/tab_output.h"
 #include "calc/triangle/triangle_solve.h"
 
 namespace tc {
 
-struct TriangleOutput {
-    std::vector<std::string> lines;
-    std::vector<std::pair<const char*, std::string>> fields; // widget name, text
-    struct Cell {
-        int col, row;
-        std::string text;
-    };
-    std::vector<Cell> angleCells; // the grid REZ5
-};
-
-// `result` is null when the data could not be read.
-TriangleOutput WriteTriangle(const Env& env, const TriangleInput& input, const TriangleResult* result);
+// The memo, the result fields and the cells of the angle grid REZ5. `result`
+// is null when the data could not be read; vertices on one line that the
+// solver refused give the data alone, as unread ones do.
+TabOutput WriteTriangle(const TriangleInput& input, const TriangleResult* result, const Wording& w);
 
 } // namespace tc

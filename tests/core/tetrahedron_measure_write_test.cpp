@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "calc/tetrahedron/tetra_text.h"
+#include "calc/tetrahedron/tetra_measure_write.h"
 
 namespace tc {
 namespace {

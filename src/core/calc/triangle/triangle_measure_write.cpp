@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "calc/triangle/triangle_text.h"
+#include "calc/triangle/triangle_measure_write.h"
 
 #include "calc/common/terms.h"
 

@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "base/failure.h"
-#include "calc/triangle/triangle_text.h"
+#include "calc/triangle/triangle_measure_write.h"
 
 namespace tc {
 namespace {

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Angles between two edges and between an edge and a face.
 
-#include "calc/tetrahedron/tetra_text.h"
+#include "calc/tetrahedron/tetra_measure_write.h"
 
 #include "calc/common/terms.h"
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Edges, face planes and face areas.
 
-#include "calc/tetrahedron/tetra_text.h"
+#include "calc/tetrahedron/tetra_measure_write.h"
 
 #include "calc/common/terms.h"
 
