@@ -18,12 +18,18 @@ std::string DegreesText(const Numbers& nums, Ext degrees) {
     return nums.fixed(degrees, 2) + "\xC2\xB0";
 }
 
+std::string FigureNotComputed(const MessageTable& messages) {
+    return messages.text(Line::fig_not_computed, "Compute to see the figure.");
+}
 std::string FigureNotComputed(const Env& env) {
-    return env.messages.text(Line::fig_not_computed, "Compute to see the figure.");
+    return FigureNotComputed(env.messages);
 }
 
+std::string FigureTooLarge(const MessageTable& messages) {
+    return messages.text(Line::fig_too_large, "The coordinates are too large to draw.");
+}
 std::string FigureTooLarge(const Env& env) {
-    return env.messages.text(Line::fig_too_large, "The coordinates are too large to draw.");
+    return FigureTooLarge(env.messages);
 }
 
 } // namespace tc

@@ -18,8 +18,10 @@ std::string LengthText(const Numbers& nums, Ext length);
 std::string DegreesText(const Numbers& nums, Ext degrees);
 
 // "Compute to see the figure." in the current language.
+std::string FigureNotComputed(const MessageTable& messages);
 std::string FigureNotComputed(const Env& env);
 // The note of a figure whose coordinates are too large to draw.
+std::string FigureTooLarge(const MessageTable& messages);
 std::string FigureTooLarge(const Env& env);
 
 } // namespace tc

@@ -3,8 +3,8 @@
 
 #include "context/view_options.h"
 #include "calc/common/typed_input.h"
-#include "calc/vector/vector_solver.h"
-#include "calc/vector/vector_writer.h"
+#include "calc/vector/vector_solve.h"
+#include "calc/vector/vector_write.h"
 #include "widgets/names.h"
 
 namespace tc {
@@ -245,42 +245,37 @@ void VectorTab::clearResults() {
     phi_.text.clear();
 }
 
+template <class Num> void VectorTab::solve(const Partial<VectorInput>& input) {
+    const Partial<VectorSteps<Num>> solved = SolveVector<Num>(input);
+    show(WriteVector(input.result, solved.result, {env_.nums, env_.messages}));
+    last_ = DrawingOf(input.result.task, input.result.n, solved.result);
+    solved.rethrow();
+}
+
 void VectorTab::CBut1Click() {
     clearResults();
     // The length, the angle and the projection are irrational in general:
     // they keep their decimals in exact mode too.
     const bool exact = ReadViewOptions(tree_).exact && HasExactSolution(task());
     const Partial<VectorInput> input = readInput(exact);
-    if (exact) {
-        const Partial<VectorSteps<Rational>> solved = SolveVectorExact(input);
-        show(WriteVector(input.result, solved.result, Fractions(), env_.nums, env_.messages));
-        // The figure is drawn in decimals: from the nearest values of the
-        // fractions read. A fraction beyond the extended range makes the
-        // figure too large to draw; the exact solution stands.
-        Partial<VectorInput> nearest = input;
-        for (const Rational& q : nearest.result.exactA)
-            nearest.result.a.push_back(NearestOrInfinite(q));
-        for (const Rational& q : nearest.result.exactB)
-            nearest.result.b.push_back(NearestOrInfinite(q));
-        last_ = VectorComputed{input.result.task, input.result.n, SolveVector(nearest).result};
-        solved.rethrow();
-    } else {
-        const Partial<VectorResult> solved = SolveVector(input);
-        show(WriteVector(input.result, solved.result, env_.nums, env_.messages));
-        last_ = VectorComputed{input.result.task, input.result.n, solved.result};
-        solved.rethrow();
-    }
+    if (exact)
+        solve<Rational>(input);
+    else
+        solve<Ext>(input);
     // The solver takes every component read, so it has met any reading failure already.
     input.rethrow();
 }
 
-void VectorTab::show(VectorOutput out) {
-    Memo& memo = frame_.memo;
-    memo.lines = std::move(out.lines);
-    for (size_t i = 0; i < out.cells.size(); ++i)
-        result_.setCell(static_cast<int>(i) + 1, 1, std::move(out.cells[i]));
-    if (out.value) value_.text = std::move(*out.value);
-    if (out.phi) phi_.text = std::move(*out.phi);
+void VectorTab::show(TabOutput out) {
+    frame_.memo.lines = std::move(out.lines);
+    // Row 1 holds the result vector; the headings stay as the task set them.
+    for (GridOutput& grid : out.grids)
+        for (size_t row = 1; row < grid.cells.size(); ++row)
+            for (size_t col = 1; col < grid.cells[row].size(); ++col)
+                tree_.get<Grid>(grid.grid).setCell(static_cast<int>(col), static_cast<int>(row),
+                                                   std::move(grid.cells[row][col]));
+    for (auto& [name, text] : out.fields)
+        tree_.get<Edit>(name).text = std::move(text);
 }
 
 } // namespace tc
