@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "calc/equation/cubic_solver.h"
+#include "calc/equation/cubic_solve.h"
 #include "calc/equation/exact_cubic.h"
 #include "calc/equation/exact_number.h"
 #include "numbers/convert.h"

@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "calc/equation/biquadratic_solver.h"
-#include "calc/equation/cubic_solver.h"
+#include "calc/equation/biquadratic_solve.h"
+#include "calc/equation/cubic_solve.h"
 #include "calc/equation/exact_number.h"
 #include "core/numbers_test_support.h"
 #include "numbers/convert.h"

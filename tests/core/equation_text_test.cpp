@@ -7,11 +7,11 @@
 #include <cmath>
 #include <limits>
 
-#include "calc/equation/biquadratic_solver.h"
+#include "calc/equation/biquadratic_solve.h"
 #include "calc/equation/double_value.h"
 #include "calc/equation/exact_number.h"
-#include "calc/equation/quadratic_solver.h"
-#include "calc/equation/quadratic_text.h"
+#include "calc/equation/quadratic_solve.h"
+#include "calc/equation/quadratic_write.h"
 #include "core/numbers_test_support.h"
 
 namespace tc {

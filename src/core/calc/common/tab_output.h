@@ -4,6 +4,7 @@
 // written solution and the texts of the result widgets, addressed by name.
 // A writer reads nothing but its result and its wording.
 
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -49,6 +50,9 @@ struct TabOutput {
     std::vector<std::pair<std::string, std::string>> fields; // edit field name, text, in the order written
     std::vector<GridOutput> grids;
     std::vector<CellOutput> cells; // in the order written
+    // A message box the handler shows once the rest is applied: an answer
+    // that is no solution, such as an equation whose leading coefficient is 0.
+    std::optional<std::string> message;
 };
 
 } // namespace tc

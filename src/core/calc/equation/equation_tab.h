@@ -11,12 +11,11 @@
 #include "context/env.h"
 #include "context/tab.h"
 #include "context/tab_frame.h"
-#include "calc/equation/equation_inputs.h"
+#include "calc/common/tab_output.h"
+#include "calc/equation/equation_solve.h"
 #include "widgets/controls.h"
 
 namespace tc {
-
-enum class EquationKind { Quadratic, Cubic, Biquadratic };
 
 class EquationTab : public Tab {
 public:
@@ -49,14 +48,10 @@ private:
     void showKind();
 
     void clearResults();
-    void solveQuadratic();
-    void solveCubic();
-    void solveBiquadratic();
-    // The root fields take `roots` in order; the rest stay empty.
-    void showRoots(const std::vector<std::string>& roots);
-    // Reads the coefficients of the kind shown; false, after the message box,
-    // when A is zero.
-    bool readCoefficients(std::vector<Coefficient>& out);
+    // The coefficients of the kind shown, as typed and as kept.
+    EquationInputs readInputs() const;
+    // The memo, the root fields and any message box of a written output.
+    void apply(const TabOutput& out);
 
     WidgetTree& tree_;
     Env& env_;

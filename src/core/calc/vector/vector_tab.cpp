@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "calc/vector/vector_tab.h"
 
-#include "context/view_options.h"
+#include "calc/common/apply_output.h"
 #include "calc/common/typed_input.h"
-#include "calc/vector/vector_solver.h"
-#include "calc/vector/vector_writer.h"
+#include "context/view_options.h"
+#include "calc/vector/vector_solve.h"
+#include "calc/vector/vector_write.h"
 #include "widgets/names.h"
 
 namespace tc {
@@ -245,42 +246,30 @@ void VectorTab::clearResults() {
     phi_.text.clear();
 }
 
+template <class Num> void VectorTab::solve(const Partial<VectorInput>& input) {
+    const Partial<VectorSteps<Num>> solved = SolveVector<Num>(input);
+    show(WriteVector(input.result, solved.result, {env_.nums, env_.messages}));
+    last_ = DrawingOf(input.result.task, input.result.n, solved.result);
+    solved.rethrow();
+}
+
 void VectorTab::CBut1Click() {
     clearResults();
     // The length, the angle and the projection are irrational in general:
     // they keep their decimals in exact mode too.
     const bool exact = ReadViewOptions(tree_).exact && HasExactSolution(task());
     const Partial<VectorInput> input = readInput(exact);
-    if (exact) {
-        const Partial<VectorSteps<Rational>> solved = SolveVectorExact(input);
-        show(WriteVector(input.result, solved.result, Fractions(), env_.nums, env_.messages));
-        // The figure is drawn in decimals: from the nearest values of the
-        // fractions read. A fraction beyond the extended range makes the
-        // figure too large to draw; the exact solution stands.
-        Partial<VectorInput> nearest = input;
-        for (const Rational& q : nearest.result.exactA)
-            nearest.result.a.push_back(NearestOrInfinite(q));
-        for (const Rational& q : nearest.result.exactB)
-            nearest.result.b.push_back(NearestOrInfinite(q));
-        last_ = VectorComputed{input.result.task, input.result.n, SolveVector(nearest).result};
-        solved.rethrow();
-    } else {
-        const Partial<VectorResult> solved = SolveVector(input);
-        show(WriteVector(input.result, solved.result, env_.nums, env_.messages));
-        last_ = VectorComputed{input.result.task, input.result.n, solved.result};
-        solved.rethrow();
-    }
+    if (exact)
+        solve<Rational>(input);
+    else
+        solve<Ext>(input);
     // The solver takes every component read, so it has met any reading failure already.
     input.rethrow();
 }
 
-void VectorTab::show(VectorOutput out) {
-    Memo& memo = frame_.memo;
-    memo.lines = std::move(out.lines);
-    for (size_t i = 0; i < out.cells.size(); ++i)
-        result_.setCell(static_cast<int>(i) + 1, 1, std::move(out.cells[i]));
-    if (out.value) value_.text = std::move(*out.value);
-    if (out.phi) phi_.text = std::move(*out.phi);
+void VectorTab::show(TabOutput out) {
+    // The cells go to row 1 of V_Rez; the headings stay as the task set them.
+    ApplyOutput(tree_, frame_.memo, out);
 }
 
 } // namespace tc

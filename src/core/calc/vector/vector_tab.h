@@ -10,7 +10,7 @@
 #include "calc/common/partial.h"
 #include "calc/vector/vector_figure.h"
 #include "calc/vector/vector_steps.h"
-#include "calc/vector/vector_writer.h"
+#include "calc/vector/vector_write.h"
 
 namespace tc {
 
@@ -39,7 +39,7 @@ public:
 
     // The figure of the last computation, `highlight` highlighted.
     Figure figure(const std::string& highlight) const {
-        return VectorFigure(env_, last_ ? &*last_ : nullptr, highlight);
+        return VectorFigure({env_.nums, env_.messages}, last_ ? &*last_ : nullptr, highlight);
     }
 
     // The handlers, named after the widget and its event.
@@ -56,8 +56,11 @@ private:
     // The typed data of a computation, read in the order its solution reads it.
     // `exact`: in exact fractions, which may be typed as "p/q" too.
     Partial<VectorInput> readInput(bool exact) const;
+    // Solves `input` in `Num`, applies what was written and keeps the drawing;
+    // then passes on the failure that stopped the solver, if one did.
+    template <class Num> void solve(const Partial<VectorInput>& input);
     // Applies the written solution and the result texts to the widgets.
-    void show(VectorOutput out);
+    void show(TabOutput out);
     // The number typed as component `component` of the vector in `row`.
     Ext readComponent(int component, int row) const;
     // Empties the result cells and fields, so that a failure leaves only what
@@ -76,7 +79,7 @@ private:
     Widget& phiLabel_; // phi_l
     Edit& phi_;        // phi1
     // What the last computation took and found, as far as it got.
-    std::optional<VectorComputed> last_;
+    std::optional<VectorDrawing> last_;
 };
 
 } // namespace tc

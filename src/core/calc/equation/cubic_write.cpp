@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "calc/equation/cubic_text.h"
+#include "calc/equation/cubic_write.h"
 
 #include "calc/equation/fallback_texts.h"
 #include "calc/common/terms.h"

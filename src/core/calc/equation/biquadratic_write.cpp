@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "calc/equation/biquadratic_text.h"
+#include "calc/equation/biquadratic_write.h"
 
 #include <utility>
 

@@ -7,7 +7,7 @@
 #include <array>
 
 #include "calc/equation/equation_root.h"
-#include "calc/equation/quadratic_solver.h"
+#include "calc/equation/quadratic_solve.h"
 
 namespace tc {
 

@@ -10,7 +10,7 @@
 
 #include "context/env.h"
 #include "calc/equation/equation_root.h"
-#include "calc/equation/quadratic_solver.h"
+#include "calc/equation/quadratic_solve.h"
 
 namespace tc {
 

@@ -1,13 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "calc/vector/vector_solver.h"
+#include "calc/vector/vector_solve.h"
 
 #include <stdexcept>
+#include <type_traits>
 
 namespace tc {
 
 namespace {
-
-using Values = std::vector<Ext>;
 
 // Component i (0-based) of a row as read; past the components read, the
 // failure that stopped the reading.
@@ -82,49 +81,66 @@ bool SolveRational(const Partial<VectorInput>& input, const std::vector<Num>& a,
     }
 }
 
-void Products(const Partial<VectorInput>& input, VectorResult& r) {
-    Componentwise(input, input.result.a, input.result.b, r, [](Ext a, Ext b) { return a * b; });
+// The components the solver takes: the decimals or their exact values.
+template <class Num> const std::vector<Num>& RowA(const VectorInput& in);
+template <class Num> const std::vector<Num>& RowB(const VectorInput& in);
+template <> const std::vector<Ext>& RowA<Ext>(const VectorInput& in) {
+    return in.a;
+}
+template <> const std::vector<Ext>& RowB<Ext>(const VectorInput& in) {
+    return in.b;
+}
+template <> const std::vector<Rational>& RowA<Rational>(const VectorInput& in) {
+    return in.exactA;
+}
+template <> const std::vector<Rational>& RowB<Rational>(const VectorInput& in) {
+    return in.exactB;
+}
+
+template <class Num> void Products(const Partial<VectorInput>& input, VectorSteps<Num>& r) {
+    Componentwise(input, RowA<Num>(input.result), RowB<Num>(input.result), r,
+                  [](const Num& a, const Num& b) { return Num(a * b); });
     r.product = Sum(r.c);
 }
 
-void Solve(const Partial<VectorInput>& input, VectorResult& r) {
-    if (SolveRational(input, input.result.a, input.result.b, r)) return;
-    switch (input.result.task) {
-    case vec::kLength: // the vector AB from point A to point B
-        Componentwise(input, input.result.a, input.result.b, r, [](Ext a, Ext b) { return b - a; });
-        r.modulus = LengthOf(r.c);
-        return;
-    case vec::kAngle: {
-        Products(input, r);
-        r.lengthA = LengthOf(r.a);
-        r.lengthB = LengthOf(r.b);
-        // A zero vector makes this 0/0, an invalid operation.
-        r.cosine = WithinOne(*r.product / (r.lengthA->root * r.lengthB->root));
-        // The angle comes from the full cosine; only its text is rounded.
-        r.phi = ArcCos(*r.cosine) / Pi() * 180.0L;
-        return;
-    }
-    case vec::kProjection:
-        Products(input, r);
-        r.lengthB = LengthOf(r.b);
-        // A zero vector B makes this 0/0, an invalid operation.
-        r.projection = *r.product / r.lengthB->root;
-        return;
-    default: return;
+template <class Num> void Solve(const Partial<VectorInput>& input, VectorSteps<Num>& r) {
+    if (SolveRational(input, RowA<Num>(input.result), RowB<Num>(input.result), r)) return;
+    if constexpr (std::is_same_v<Num, Ext>) {
+        switch (input.result.task) {
+        case vec::kLength: // the vector AB from point A to point B
+            Componentwise(input, input.result.a, input.result.b, r, [](Ext a, Ext b) { return b - a; });
+            r.modulus = LengthOf(r.c);
+            return;
+        case vec::kAngle: {
+            Products(input, r);
+            r.lengthA = LengthOf(r.a);
+            r.lengthB = LengthOf(r.b);
+            // A zero vector makes this 0/0, an invalid operation.
+            r.cosine = WithinOne(*r.product / (r.lengthA->root * r.lengthB->root));
+            // The angle comes from the full cosine; only its text is rounded.
+            r.phi = ArcCos(*r.cosine) / Pi() * 180.0L;
+            return;
+        }
+        case vec::kProjection:
+            Products(input, r);
+            r.lengthB = LengthOf(r.b);
+            // A zero vector B makes this 0/0, an invalid operation.
+            r.projection = *r.product / r.lengthB->root;
+            return;
+        default: return;
+        }
+    } else {
+        throw std::logic_error("the vector task has no exact solution");
     }
 }
 
 } // namespace
 
-Partial<VectorResult> SolveVector(const Partial<VectorInput>& input) {
-    return SolvePartially(VectorResult{}, [&](VectorResult& r) { Solve(input, r); });
+template <class Num> Partial<VectorSteps<Num>> SolveVector(const Partial<VectorInput>& input) {
+    return SolvePartially(VectorSteps<Num>{}, [&](VectorSteps<Num>& r) { Solve(input, r); });
 }
 
-Partial<VectorSteps<Rational>> SolveVectorExact(const Partial<VectorInput>& input) {
-    return SolvePartially(VectorSteps<Rational>{}, [&](VectorSteps<Rational>& r) {
-        if (!SolveRational(input, input.result.exactA, input.result.exactB, r))
-            throw std::logic_error("the vector task has no exact solution");
-    });
-}
+template Partial<VectorSteps<Ext>> SolveVector(const Partial<VectorInput>&);
+template Partial<VectorSteps<Rational>> SolveVector(const Partial<VectorInput>&);
 
 } // namespace tc

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "calc/equation/cubic_solver.h"
+#include "calc/equation/cubic_solve.h"
 
 #include <cmath>
 

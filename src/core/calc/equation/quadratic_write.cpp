@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "calc/equation/quadratic_text.h"
+#include "calc/equation/quadratic_write.h"
 
 #include "calc/common/terms.h"
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "calc/equation/quadratic_solver.h"
+#include "calc/equation/quadratic_solve.h"
 
 namespace tc {
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "calc/equation/biquadratic_solver.h"
+#include "calc/equation/biquadratic_solve.h"
 
 namespace tc {
 

@@ -4,8 +4,8 @@
 // quadratic in t=x^2 solved as the quadratic kind writes it (roots T[1] and
 // T[2]), and x=+-sqrt(t) for each root t.
 
-#include "calc/equation/biquadratic_solver.h"
-#include "calc/equation/quadratic_text.h"
+#include "calc/equation/biquadratic_solve.h"
+#include "calc/equation/quadratic_write.h"
 
 namespace tc {
 

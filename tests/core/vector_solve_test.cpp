@@ -4,7 +4,10 @@
 
 #include <gtest/gtest.h>
 
-#include "calc/vector/vector_solver.h"
+#include <cmath>
+
+#include "calc/vector/vector_figure.h"
+#include "calc/vector/vector_solve.h"
 
 namespace tc {
 namespace {
@@ -26,20 +29,20 @@ std::string FailureText(const Partial<VectorResult>& r) {
 }
 
 TEST(VectorSolver, keeps_the_components_computed_before_a_cell_that_is_not_a_number) {
-    const auto r = SolveVector(Input(vec::kAddition, {4.0L, 5.0L}, {3.0L}, Failure("'x'")));
+    const auto r = SolveVector<Ext>(Input(vec::kAddition, {4.0L, 5.0L}, {3.0L}, Failure("'x'")));
     EXPECT_EQ(FailureText(r), "'x'");
     EXPECT_EQ(r.result.c, (std::vector<Ext>{7.0L}));
     EXPECT_FALSE(r.result.modulus);
 }
 
 TEST(VectorSolver, an_overflow_of_an_earlier_component_comes_before_a_later_unreadable_cell) {
-    const auto r = SolveVector(Input(vec::kAddition, {1E4932L}, {1E4932L}, Failure("'x'")));
+    const auto r = SolveVector<Ext>(Input(vec::kAddition, {1E4932L}, {1E4932L}, Failure("'x'")));
     EXPECT_EQ(FailureText(r), kOverflow);
     EXPECT_TRUE(r.result.c.empty());
 }
 
 TEST(VectorSolver, the_angle_of_a_zero_vector_keeps_both_lengths_and_fails_at_the_cosine) {
-    const auto r = SolveVector(Input(vec::kAngle, {0.0L, 0.0L}, {3.0L, 7.0L}));
+    const auto r = SolveVector<Ext>(Input(vec::kAngle, {0.0L, 0.0L}, {3.0L, 7.0L}));
     EXPECT_EQ(FailureText(r), kInvalidOperation);
     ASSERT_TRUE(r.result.product && r.result.lengthA && r.result.lengthB);
     EXPECT_EQ(*r.result.product, 0.0L);
@@ -50,7 +53,7 @@ TEST(VectorSolver, the_angle_of_a_zero_vector_keeps_both_lengths_and_fails_at_th
 }
 
 TEST(VectorSolver, the_angle_comes_from_the_full_cosine) {
-    const auto r = SolveVector(Input(vec::kAngle, {2.0L, 5.0L}, {3.0L, 7.0L}));
+    const auto r = SolveVector<Ext>(Input(vec::kAngle, {2.0L, 5.0L}, {3.0L, 7.0L}));
     ASSERT_TRUE(r.result.cosine && r.result.phi);
     EXPECT_EQ(*r.result.cosine, 41.0L / (Sqrt(29.0L) * Sqrt(58.0L)));
     EXPECT_EQ(*r.result.phi, ArcCos(*r.result.cosine) / Pi() * 180.0L);
@@ -58,7 +61,7 @@ TEST(VectorSolver, the_angle_comes_from_the_full_cosine) {
 }
 
 TEST(VectorSolver, the_norm_takes_row_a_alone) {
-    const auto r = SolveVector(Input(vec::kNorm, {3.0L, -4.0L}, {}));
+    const auto r = SolveVector<Ext>(Input(vec::kNorm, {3.0L, -4.0L}, {}));
     EXPECT_FALSE(r.failure);
     ASSERT_TRUE(r.result.lengthA);
     EXPECT_EQ(r.result.lengthA->root, 5.0L);
@@ -74,16 +77,38 @@ TEST(VectorSolver, exact_components_are_kept_before_an_unreadable_cell_and_an_ov
     in.n = 2;
     in.exactA = {Rational(1, 2), Rational(1, 3)};
     in.exactB = {Rational(1, 3)};
-    auto r = SolveVectorExact({in, Failure("'x'")});
+    auto r = SolveVector<Rational>({in, Failure("'x'")});
     EXPECT_EQ(r.failure ? r.failure->what() : "no failure", std::string("'x'"));
     EXPECT_EQ(r.result.c, (std::vector<Rational>{Rational(5, 6)}));
 
     in.exactA = {ReadExact("1E3000", '.'), 0};
     in.exactB = {0, Rational(-1, 4)};
-    r = SolveVectorExact({in, std::nullopt});
+    r = SolveVector<Rational>({in, std::nullopt});
     EXPECT_EQ(r.failure ? r.failure->what() : "no failure", std::string(kOverflow));
     EXPECT_EQ(r.result.c.back(), Rational(-1, 4));
     EXPECT_FALSE(r.result.modulus);
+}
+
+// The figure draws exact steps at their nearest decimals: the sum 2/3 of
+// thirds, not the sum of two rounded thirds; a fraction beyond the extended
+// range lies at infinity, which the figure reports as too large to draw.
+TEST(VectorDrawing, exact_steps_are_drawn_at_their_nearest_decimals) {
+    VectorInput in;
+    in.task = vec::kAddition;
+    in.n = 2;
+    in.exactA = {Rational(1, 3), Rational(1, 2)};
+    const Rational big = ReadExact("1E3000", '.');
+    in.exactB = {Rational(1, 3), Rational(-big * big)};
+    const auto r = SolveVector<Rational>({in, std::nullopt});
+    const VectorDrawing d = DrawingOf(vec::kAddition, 2, r.result);
+    EXPECT_EQ(d.c.at(0), NearestExt(Rational(2, 3)));
+    EXPECT_EQ(d.a.at(1), 0.5L);
+    EXPECT_TRUE(std::isinf(d.b.at(1).value()));
+
+    const Numbers nums('.');
+    const MessageTable m;
+    EXPECT_EQ(VectorFigure({nums, m}, &d).note, "The coordinates are too large to draw.");
+    EXPECT_EQ(VectorFigure({nums, m}, nullptr).note, "Compute to see the figure.");
 }
 
 } // namespace

@@ -5,8 +5,8 @@
 // root with the numbers put into its formula. Every value comes from the
 // solution; nothing here computes or touches a widget.
 
-#include "calc/equation/cubic_solver.h"
-#include "calc/equation/quadratic_text.h"
+#include "calc/equation/cubic_solve.h"
+#include "calc/equation/quadratic_write.h"
 
 namespace tc {
 

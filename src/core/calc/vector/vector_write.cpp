@@ -1,15 +1,40 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "calc/vector/vector_writer.h"
+#include "calc/vector/vector_write.h"
 
+#include <optional>
 #include <type_traits>
 
 #include "calc/common/terms.h"
+#include "widgets/names.h"
 
 namespace tc {
 
 namespace {
 
 using Texts = std::vector<std::string>;
+
+// What a computation shows, as the writer collects it: the result vector's
+// cells (components 1.. as computed), the scalar result and the angle. A
+// field the steps did not reach stays empty.
+struct VectorOutput {
+    std::vector<std::string> lines;
+    std::vector<std::string> cells;
+    std::optional<std::string> value;
+    std::optional<std::string> phi;
+};
+
+// The same as the tab applies it: the cells in row 1 of V_Rez, the fields
+// Vec_R and phi1.
+TabOutput Addressed(VectorOutput out) {
+    TabOutput tab;
+    tab.lines = std::move(out.lines);
+    int col = 1;
+    for (std::string& cell : out.cells)
+        tab.cells.push_back({names::V_Rez, col++, 1, std::move(cell)});
+    if (out.value) tab.fields.emplace_back(names::Vec_R, std::move(*out.value));
+    if (out.phi) tab.fields.emplace_back(names::phi1, std::move(*out.phi));
+    return tab;
+}
 
 // Writes the steps in the number type `Num` (Ext or Rational) with the number
 // forms `Form` (Numbers or Fractions); the roots of lengths, the cosine and
@@ -272,14 +297,15 @@ template <class Num, class Form> VectorOutput Writer<Num, Form>::write() {
 
 } // namespace
 
-VectorOutput WriteVector(const VectorInput& input, const VectorResult& result, const Numbers& nums,
-                         const MessageTable& messages) {
-    return Writer<Ext, Numbers>(input, result, nums, nums, messages).write();
+template <class Num>
+TabOutput WriteVector(const VectorInput& input, const VectorSteps<Num>& result, const Wording& w) {
+    if constexpr (std::is_same_v<Num, Rational>)
+        return Addressed(Writer<Num, Fractions>(input, result, Fractions(), w.nums, w.messages).write());
+    else
+        return Addressed(Writer<Num, Numbers>(input, result, w.nums, w.nums, w.messages).write());
 }
 
-VectorOutput WriteVector(const VectorInput& input, const VectorSteps<Rational>& result, const Fractions& form,
-                         const Numbers& nums, const MessageTable& messages) {
-    return Writer<Rational, Fractions>(input, result, form, nums, messages).write();
-}
+template TabOutput WriteVector(const VectorInput&, const VectorSteps<Ext>&, const Wording&);
+template TabOutput WriteVector(const VectorInput&, const VectorSteps<Rational>&, const Wording&);
 
 } // namespace tc
