@@ -46,7 +46,7 @@ INSTANTIATE_TEST_SUITE_P(
                       PivotCase{"ZerosBelowDoNotStopADivisor", {"0", "0", "5", "10"}, 0, 2},
                       PivotCase{"ColumnOfZerosHasNoPivot", {"0", "0"}, 0, std::nullopt},
                       PivotCase{"ZerosFromTheStartRowOn", {"7", "0"}, 1, std::nullopt}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& run) { return std::string(run.param.name); });
 
 struct OpCase {
     RowOp op;

@@ -140,8 +140,8 @@ TEST_P(GaussShapes, MatrixEquationsAreSolved) {
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryShape, GaussShapes, ::testing::ValuesIn(AllShapes()),
-                         [](const auto& info) {
-                             return std::to_string(info.param.rows) + "x" + std::to_string(info.param.cols);
+                         [](const auto& run) {
+                             return std::to_string(run.param.rows) + "x" + std::to_string(run.param.cols);
                          });
 
 class GaussSquare : public ::testing::TestWithParam<int> {};

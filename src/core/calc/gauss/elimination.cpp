@@ -128,7 +128,8 @@ ForwardPass RunForwardPass(QMatrix& m, int cols, std::vector<EliminationStep>* s
     const int rows = static_cast<int>(m.size());
     int r = 0;
     for (int c = 0; c < cols && r < rows; ++c) {
-        if (takeOutFactors) TakeOutFactors(m, r, pass.factors, steps);
+        // A factor is worth taking out only where rows are left to eliminate.
+        if (takeOutFactors && r + 1 < rows) TakeOutFactors(m, r, pass.factors, steps);
         const std::optional<int> p = ChoosePivot(m, r, c);
         if (!p) continue;
         if (*p != r) {

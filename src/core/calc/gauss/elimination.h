@@ -61,9 +61,10 @@ struct ForwardPass {
 // Reduces the first `cols` columns of `m` to echelon form, column by column
 // with the pivot rule; the columns after them (right-hand sides, E) follow
 // the row operations. A swap is a step of its own, the eliminations below one
-// pivot are one step. With `takeOutFactors` (a determinant), every row on and
-// below the pivot row whose entries share a factor other than 1 is divided by
-// it first, so that whole entries stay small; the factors are kept.
+// pivot are one step. With `takeOutFactors` (a determinant), while rows are
+// left below the pivot row, every row from it down whose entries share a
+// factor other than 1 is divided by it first, so that entries stay small and
+// a pivot of 1 turns up more often; the factors are kept.
 ForwardPass RunForwardPass(QMatrix& m, int cols, std::vector<EliminationStep>* steps,
                            bool takeOutFactors = false);
 

@@ -80,20 +80,18 @@ void WriteVerdict(MemoLines& out, const GaussResult& r, const GaussWording& g) {
     out.push_back(g.format(Line::gs_basic_free, "Basic unknowns: %1; free unknowns: %2.", {basic, free}));
 }
 
-// x2 = (5 - 2*2)/3 = 1/3 = 0.33333, from the last unknown up.
+// x2 = (5 - 2*2)/3 = 1/3 = 0.33333, from the last unknown up; the unknowns
+// found before are put in in their order.
 void WriteBackSubstitution(MemoLines& out, const GaussResult& r, const GaussWording& g) {
     out.push_back(g.text(Line::gs_back_substitution, "Backward pass (back substitution):"));
     const std::size_t n = At(r.leftCols);
-    for (std::size_t s = 0; s < r.backSubstitution.size(); ++s) {
-        const BackSubstitution& b = r.backSubstitution[s];
+    for (const BackSubstitution& b : r.backSubstitution) {
         const auto& row = r.echelon[At(b.row)];
         std::string rest = FractionText(row[n]);
         bool terms = false;
-        for (std::size_t k = 0; k < s; ++k) {
-            const BackSubstitution& known = r.backSubstitution[k];
-            const Rational& a = row[At(known.unknown)];
-            if (a == 0) continue;
-            rest += Term(-a, Factor(known.value), false);
+        for (std::size_t j = At(b.unknown) + 1; j < n; ++j) {
+            if (row[j] == 0) continue;
+            rest += Term(-row[j], Factor(r.particular[j][0]), false);
             terms = true;
         }
         const Rational& pivot = row[At(b.unknown)];
@@ -101,7 +99,7 @@ void WriteBackSubstitution(MemoLines& out, const GaussResult& r, const GaussWord
         if (pivot == 1)
             line += terms ? rest + " = " : "";
         else
-            line += (terms ? "(" + rest + ")" : rest) + "/" + Factor(pivot) + " = ";
+            line += (terms || row[n].get_den() != 1 ? "(" + rest + ")" : rest) + "/" + Factor(pivot) + " = ";
         out.push_back(line + WithDecimal(b.value, g.w.nums, g.exactOnly));
     }
     out.push_back("");
