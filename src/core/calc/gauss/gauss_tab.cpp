@@ -218,8 +218,6 @@ void GaussTab::apply(const TabOutput& out) {
             for (std::size_t j = 0; j < g.cells[i].size(); ++j)
                 r_->setCell(static_cast<int>(j), static_cast<int>(i), g.cells[i][j]);
     }
-    // A one-row answer (the rank, the determinant) has no heading row.
-    r_->fixedRows = r_->rows > 1 ? 1 : 0;
 }
 
 void GaussTab::GsRunClick() {

@@ -54,8 +54,9 @@ GridOutput SquareGrid(const QMatrix& m) {
     return grid;
 }
 
+// One value under its heading.
 GridOutput ValueGrid(const std::string& heading, const std::string& value) {
-    return {kResultGrid, 2, 1, {{heading, value}}};
+    return {kResultGrid, 2, 2, {{"", heading}, {"", value}}};
 }
 
 void WriteInverse(TabOutput& o, const GaussResult& r, const GaussWording& g) {

@@ -2,6 +2,8 @@
 // The verdict, the solution and the check of a system or a matrix equation.
 #include "calc/gauss/gauss_write.h"
 
+#include "i18n/fill_places.h"
+
 namespace tc {
 
 namespace {
@@ -26,20 +28,33 @@ std::string Term(const Rational& c, const std::string& what, bool first) {
     return (c < 0 ? " - " : " + ") + body;
 }
 
+// The Kronecker-Capelli verdict of a system and of a matrix equation: the
+// same reasoning, worded for its subject.
+struct VerdictWording {
+    Line system, equation;
+    const char* fallback; // %3: "system" or "equation"
+};
+
+constexpr VerdictWording kNone{Line::gs_none_system, Line::gs_none_equation,
+                               "rank A = %1 < rank (A|B) = %2: by the Kronecker-Capelli theorem the %3 has no "
+                               "solution."};
+constexpr VerdictWording kUnique{Line::gs_unique_system, Line::gs_unique_equation,
+                                 "rank A = rank (A|B) = n = %1: by the Kronecker-Capelli theorem the %3 has one "
+                                 "solution."};
+constexpr VerdictWording kInfinite{Line::gs_infinite_system, Line::gs_infinite_equation,
+                                   "rank A = rank (A|B) = %1 < n = %2: by the Kronecker-Capelli theorem the %3 has "
+                                   "infinitely many solutions."};
+
 void WriteVerdict(MemoLines& out, const GaussResult& r, const GaussWording& g) {
     const std::string rank = std::to_string(r.rank), augmented = std::to_string(r.rankAugmented);
     const bool system = IsSystem(r);
+    const auto say = [&](const VerdictWording& v, std::string second) {
+        const std::string english = FillPlaces(v.fallback, {"%1", "%2", system ? "system" : "equation"});
+        out.push_back(g.format(system ? v.system : v.equation, english.c_str(), {rank, std::move(second)}));
+    };
     out.push_back(g.format(Line::gs_ranks, "rank A = %1, rank (A|B) = %2.", {rank, augmented}));
-    switch (r.verdict) {
-    case GaussVerdict::None: {
-        out.push_back(system ? g.format(Line::gs_none_system,
-                                        "rank A = %1 < rank (A|B) = %2: by the Kronecker-Capelli theorem the "
-                                        "system has no solution.",
-                                        {rank, augmented})
-                             : g.format(Line::gs_none_equation,
-                                        "rank A = %1 < rank (A|B) = %2: by the Kronecker-Capelli theorem the "
-                                        "equation has no solution.",
-                                        {rank, augmented}));
+    if (r.verdict == GaussVerdict::None) {
+        say(kNone, augmented);
         std::string right;
         const auto& row = r.echelon[At(r.contradictionRow)];
         for (std::size_t j = At(r.leftCols); j < row.size(); ++j)
@@ -49,28 +64,8 @@ void WriteVerdict(MemoLines& out, const GaussResult& r, const GaussWording& g) {
                                {std::to_string(r.contradictionRow + 1), right}));
         return;
     }
-    case GaussVerdict::Unique:
-        out.push_back(system ? g.format(Line::gs_unique_system,
-                                        "rank A = rank (A|B) = n = %1: by the Kronecker-Capelli theorem the system "
-                                        "has one solution.",
-                                        {rank})
-                             : g.format(Line::gs_unique_equation,
-                                        "rank A = rank (A|B) = n = %1: by the Kronecker-Capelli theorem the "
-                                        "equation has one solution.",
-                                        {rank}));
-        return;
-    default:
-        break;
-    }
-    const std::string n = std::to_string(r.leftCols);
-    out.push_back(system ? g.format(Line::gs_infinite_system,
-                                    "rank A = rank (A|B) = %1 < n = %2: by the Kronecker-Capelli theorem the "
-                                    "system has infinitely many solutions.",
-                                    {rank, n})
-                         : g.format(Line::gs_infinite_equation,
-                                    "rank A = rank (A|B) = %1 < n = %2: by the Kronecker-Capelli theorem the "
-                                    "equation has infinitely many solutions.",
-                                    {rank, n}));
+    if (r.verdict == GaussVerdict::Unique) return say(kUnique, "");
+    say(kInfinite, std::to_string(r.leftCols));
     if (!system) return;
     std::string basic, free;
     for (int j : r.basic)
