@@ -34,7 +34,7 @@ protected:
         for (int i = kFirstExtendedLine; i < file.count(); ++i)
             extended.push_back(file.value(i));
         env.messages.setExtended(std::move(extended));
-        tab.applyLanguage(file, env.messages);
+        tab.applyLanguage(env.messages);
     }
     void choose(const char* combo, int position) {
         tree.get<Combo>(combo).select(position);

@@ -13,15 +13,6 @@ namespace tc {
 
 namespace {
 
-constexpr const char* kTaskItems[] = {names::NGs0, names::NGs1, names::NGs2, names::NGs3,
-                                      names::NGs4, names::NGs5, names::NGs6};
-
-// The built-in task names, until a language file words them.
-constexpr const char* kTaskCaptions[] = {"Система методом Гаусса",       "Система методом Гаусса-Жордана",
-                                         "Ранг матриці",                 "Обернена матриця",
-                                         "Матричне рівняння A*X=B",      "Матричне рівняння X*A=B",
-                                         "Визначник (трикутний вигляд)"};
-
 // The result grid is never larger than X0 beside ten basis columns.
 constexpr int kResultSpan = kGaussMaxSize + 3;
 
@@ -71,46 +62,17 @@ QMatrix ReadMatrix(const Env& env, const Grid& g, const char* name, int rows, in
     return m;
 }
 
-PageTable GridTable(const std::string& caption, const Grid& g) {
-    PageTable t{caption, {}, 1, 1};
-    for (int i = 0; i < g.rows; ++i) {
-        t.rows.emplace_back();
-        for (int j = 0; j < g.cols; ++j)
-            t.rows.back().push_back(g.cell(j, i));
-    }
-    return t;
-}
-
 } // namespace
 
 GaussTab::GaussTab(WidgetTree& tree, Env& env)
     : tree_(tree), env_(env),
       frame_(AddTabFrame(tree, {names::Gs, "Gauss", names::Gs_M, names::Gs_Run, names::Gs_Save, "Зберегти",
-                                names::Gs_Close, true})) {
+                                names::Gs_Close, false})) {
     buildWidgets();
     for (const char* selector : {names::Gs_Task, names::Gs_Rows, names::Gs_Cols, names::Gs_BCols})
         tree_.onChange(selector, [this] { reshape(); });
     tree_.onClick(names::Gs_Run, [this] { GsRunClick(); });
-}
-
-std::vector<TabMenuRow> GaussTab::MenuRows() {
-    std::vector<TabMenuRow> rows{{names::NGs, names::N9, "Метод Гаусса", MenuItemKind::Submenu}};
-    for (int i = 0; i < kGaussTaskCount; ++i)
-        rows.push_back({kTaskItems[i], names::NGs, kTaskCaptions[i], MenuItemKind::Command});
-    return rows;
-}
-
-const TabParts& GaussTab::parts() const {
-    static const TabParts kParts{names::Gs,
-                                 Line::gs_tab_caption,
-                                 "Gauss",
-                                 names::NGs,
-                                 names::Gs_Run,
-                                 names::Gs_Save,
-                                 names::Gs_Close,
-                                 names::Gs_Task,
-                                 std::vector<const char*>(std::begin(kTaskItems), std::end(kTaskItems))};
-    return kParts;
+    tree_.onClick(names::NGsSlae, [this] { takeSlaeSystem(); });
 }
 
 void GaussTab::buildWidgets() {
@@ -119,7 +81,7 @@ void GaussTab::buildWidgets() {
     t.addPlain(WidgetKind::GroupBox, "Gs_TaskBox", page, "Завдання", {8, 4, 300, 54});
     task_ = &t.add<Combo>(names::Gs_Task, "Gs_TaskBox", false);
     task_->geometry = {8, 22, 284, 24};
-    task_->items.assign(std::begin(kTaskCaptions), std::end(kTaskCaptions));
+    task_->items.assign(std::begin(kGaussTaskCaptions), std::end(kGaussTaskCaptions));
 
     t.addPlain(WidgetKind::GroupBox, "Gs_SizeBox", page, "Розмір", {316, 4, 468, 54});
     rows_ = &AddSizeCombo(t, "Gs_RowsL", names::Gs_Rows, 8, "Рядків A");
@@ -231,21 +193,39 @@ void GaussTab::GsRunClick() {
     apply(WriteGauss(*last_, {wording, view.check, view.exact}));
 }
 
+void GaussTab::takeSlaeSystem() {
+    const auto* count = dynamic_cast<const Combo*>(tree_.find(names::Sl1));
+    const auto* system = dynamic_cast<const Grid*>(tree_.find(names::SLAE));
+    if (!count || !system) return;
+    // As the linear-system tab reads it: list position + 2 equations, 2 for typed text.
+    const int n = count->index < 0 ? 2 : count->index + 2;
+    task_->select(static_cast<int>(GaussTask::Gauss));
+    rows_->select(n - 1);
+    cols_->select(n - 1);
+    reshape();
+    for (int i = 1; i <= n; ++i) {
+        for (int j = 1; j <= n; ++j)
+            a_->setCell(j, i, system->cell(j, i));
+        b_->setCell(1, i, system->cell(n + 1, i));
+    }
+}
+
 nlohmann::json GaussTab::answer() const {
     return last_ ? GaussAnswer(*last_) : nlohmann::json(nullptr);
 }
 
-void GaussTab::applyLanguage(const LanguageTable& /*file*/, const MessageTable& messages) {
+void GaussTab::applyLanguage(const MessageTable& messages) {
     const auto caption = [this, &messages](const char* name, Line line, const char* fallback) {
         if (Widget* w = tree_.find(name)) w->caption = messages.text(line, fallback);
     };
     for (int i = 0; i < kGaussTaskCount; ++i) {
         const std::string name = GaussTaskName(messages, static_cast<GaussTask>(i));
-        task_->items[static_cast<std::size_t>(i)] = messages.has(Line::gs_task_gauss) ? name : kTaskCaptions[i];
-        if (Widget* item = tree_.find(kTaskItems[i])) item->caption = task_->items[static_cast<std::size_t>(i)];
+        task_->items[static_cast<std::size_t>(i)] = messages.has(Line::gs_task_gauss) ? name : kGaussTaskCaptions[i];
+        if (Widget* item = tree_.find(kGaussTaskItems[i])) item->caption = task_->items[static_cast<std::size_t>(i)];
     }
     if (task_->index >= 0) task_->text = task_->items[static_cast<std::size_t>(task_->index)];
     caption(names::NGs, Line::gs_menu, "Метод Гаусса");
+    caption(names::NGsSlae, Line::gs_from_slae, "Розв'язати систему з вкладки СЛАР методом Гаусса");
     caption("Gs_TaskBox", Line::gs_task_group, "Завдання");
     caption("Gs_SizeBox", Line::gs_size_group, "Розмір");
     caption("Gs_RowsL", Line::gs_rows, "Рядків A");
@@ -258,14 +238,6 @@ void GaussTab::applyLanguage(const LanguageTable& /*file*/, const MessageTable& 
     caption(names::Gs_Close, Line::gs_close, "Закрити");
     tree_.get("Gs_BColsL").caption = task() == GaussTask::LeftSide ? messages.text(Line::gs_b_rows, "Рядків B")
                                                                    : messages.text(Line::gs_b_cols, "Стовпців B");
-}
-
-void GaussTab::fillPage(SolutionPage& page) const {
-    page.title = task_->text;
-    const MessageTable& m = env_.messages;
-    page.inputs.push_back(GridTable(m.text(Line::gs_matrix_a, "Matrix A"), *a_));
-    if (b_->visible) page.inputs.push_back(GridTable(m.text(Line::gs_matrix_b, "Matrix B"), *b_));
-    if (last_) page.results.push_back(GridTable(m.text(Line::gs_result_group, "Result"), *r_));
 }
 
 } // namespace tc

@@ -19,18 +19,25 @@
 
 namespace tc {
 
+// The menu items of the tasks, in the selector's order, and their built-in
+// captions until a language file words them.
+extern const char* const kGaussTaskItems[kGaussTaskCount];
+extern const char* const kGaussTaskCaptions[kGaussTaskCount];
+
 class GaussTab : public Tab {
 public:
     GaussTab(WidgetTree& tree, Env& env);
 
-    static std::vector<TabMenuRow> MenuRows();
-
-    const TabParts& parts() const override;
     Memo& memo() override { return frame_.memo; }
     void formCreate() override;
-    void applyLanguage(const LanguageTable& file, const MessageTable& messages) override;
-    void fillPage(SolutionPage& page) const override;
+    // Every text of the tab comes from the optional lines.
+    void applyLanguage(const MessageTable& messages) override;
     nlohmann::json answer() const override;
+
+    // The tab as the window knows it (its _parts file).
+    static std::vector<TabMenuRow> MenuRows();
+    const TabParts& parts() const override;
+    const PageLayout& pageLayout() const override;
 
     GaussTask task() const;
 
@@ -43,6 +50,8 @@ private:
     int bCount() const; // columns (A*X=B) or rows (X*A=B) of B
 
     void GsRunClick();
+    // The system of the linear-system tab, as typed there, becomes task 0 here.
+    void takeSlaeSystem();
     GaussInputs readInputs() const;
     void apply(const TabOutput& out);
 
