@@ -6,16 +6,21 @@
 namespace tc {
 
 std::vector<std::string> MatrixLines(const QMatrix& m, int bar) {
-    const std::size_t cols = m.empty() ? 0 : m.front().size();
     std::vector<std::vector<std::string>> texts;
-    std::vector<std::size_t> width(cols, 0);
     for (const auto& row : m) {
         texts.emplace_back();
-        for (std::size_t j = 0; j < cols; ++j) {
-            texts.back().push_back(FractionText(row[j]));
-            width[j] = std::max(width[j], texts.back().back().size());
-        }
+        for (const Rational& x : row)
+            texts.back().push_back(FractionText(x));
     }
+    return TableLines(texts, bar);
+}
+
+std::vector<std::string> TableLines(const std::vector<std::vector<std::string>>& texts, int bar) {
+    const std::size_t cols = texts.empty() ? 0 : texts.front().size();
+    std::vector<std::size_t> width(cols, 0);
+    for (const auto& row : texts)
+        for (std::size_t j = 0; j < cols; ++j)
+            width[j] = std::max(width[j], row[j].size());
     std::vector<std::string> lines;
     for (const auto& row : texts) {
         std::string line = "(";

@@ -16,6 +16,8 @@ namespace tc {
 // widest entry so that the rows of a 10 x 11 matrix stand one under another;
 // a bar before column `bar` (none when `bar` is the column count).
 std::vector<std::string> MatrixLines(const QMatrix& m, int bar);
+// The same for texts already written: texts[row][col].
+std::vector<std::string> TableLines(const std::vector<std::vector<std::string>>& texts, int bar);
 
 // "(t1; t2; ...)" of the column `col` of `m`.
 std::string ColumnTuple(const QMatrix& m, int col);

@@ -115,12 +115,13 @@ void WriteMatrixAnswer(MemoLines& out, const std::string& caption, const QMatrix
     Append(out, MatrixLines(m, static_cast<int>(m.front().size())));
     if (g.exactOnly || AllWhole(m)) return;
     out.push_back(g.text(Line::gs_approx, "In decimals:"));
+    std::vector<std::vector<std::string>> decimals;
     for (const auto& row : m) {
-        std::string line = "(";
+        decimals.emplace_back();
         for (const Rational& x : row)
-            line += "  " + g.w.nums.general(NearestOrInfinite(x), 5);
-        out.push_back(line + " )");
+            decimals.back().push_back(g.w.nums.general(NearestOrInfinite(x), 5));
     }
+    Append(out, TableLines(decimals, static_cast<int>(m.front().size())));
 }
 
 void WriteSteps(MemoLines& out, const std::vector<EliminationStep>& steps, int bar, const std::string& caption,
