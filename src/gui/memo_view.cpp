@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "memo_view.h"
 
+#include <QFontDatabase>
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QTextBoundaryFinder>
@@ -41,6 +42,11 @@ MemoView::MemoView(QWidget* parent) : QPlainTextEdit(parent) {
     setWordWrapMode(QTextOption::WordWrap);
     setTabChangesFocus(true);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+}
+
+void MemoView::showAsTable() {
+    setLineWrapMode(QPlainTextEdit::NoWrap);
+    setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
 }
 
 std::vector<std::string> MemoView::lines() const {

@@ -25,6 +25,8 @@ QString WithoutJoiners(QString text);
 class MemoView : public QPlainTextEdit {
 public:
     explicit MemoView(QWidget* parent);
+    // Aligned columns: a fixed-pitch font and no wrapping.
+    void showAsTable();
 
     // The memo's lines as the model holds them.
     std::vector<std::string> lines() const;

@@ -352,6 +352,7 @@ void MainView::buildWidget(const Widget& w) {
     }
     case WidgetKind::Memo: {
         auto* m = new MemoView(container(w.parent()));
+        if (static_cast<const Memo&>(w).table) m->showAsTable();
         connect(m, &QPlainTextEdit::textChanged, this, [this, name, m] {
             if (!refreshing_) model_.setMemo(name, m->lines());
         });

@@ -19,9 +19,9 @@ using namespace tc::gui::test;
 
 namespace {
 
-const QStringList kEnglishTabs = {"Vectors",     "Matrices",       "Triangle",
-                                  "Tetrahedron", "Linear systems", "Equations"};
-const QStringList kUkrainianTabs = {"Вектори", "Матриці", "Трикутник", "Тетраедр", "СЛАР", "Рівняння"};
+const QStringList kEnglishTabs = {"Vectors",     "Matrices",       "Triangle", "Tetrahedron",
+                                  "Linear systems", "Equations", "Gauss"};
+const QStringList kUkrainianTabs = {"Вектори", "Матриці", "Трикутник", "Тетраедр", "СЛАР", "Рівняння", "Гаусс"};
 
 QStringList TabCaptions(QWidget* view) {
     QStringList captions;

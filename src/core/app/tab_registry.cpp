@@ -2,6 +2,7 @@
 #include "app/tab_registry.h"
 
 #include "calc/equation/equation_tab.h"
+#include "calc/gauss/gauss_tab.h"
 #include "calc/matrix/matrix_tab.h"
 #include "calc/slae/slae_tab.h"
 #include "calc/tetrahedron/tetrahedron_tab.h"
@@ -14,6 +15,7 @@ const std::vector<TabEntry>& RegisteredTabs() {
     static const std::vector<TabEntry> tabs = {
         RegisterTab<VectorTab>(),      RegisterTab<MatrixTab>(), RegisterTab<TriangleTab>(),
         RegisterTab<TetrahedronTab>(), RegisterTab<SlaeTab>(),   RegisterTab<EquationTab>(),
+        RegisterTab<GaussTab>(),
     };
     return tabs;
 }

@@ -335,6 +335,65 @@ namespace tc {
     X(export_copy_latex) \
     X(export_filter_latex) \
     X(mat_cofactor_matrix) \
+    X(gs_tab_caption) \
+    X(gs_menu) \
+    X(gs_task_gauss) \
+    X(gs_task_jordan) \
+    X(gs_task_rank) \
+    X(gs_task_inverse) \
+    X(gs_task_right) \
+    X(gs_task_left) \
+    X(gs_task_det) \
+    X(gs_task_group) \
+    X(gs_size_group) \
+    X(gs_rows) \
+    X(gs_cols) \
+    X(gs_b_cols) \
+    X(gs_b_rows) \
+    X(gs_matrix_a) \
+    X(gs_matrix_b) \
+    X(gs_result_group) \
+    X(gs_run) \
+    X(gs_save) \
+    X(gs_close) \
+    X(gs_from_slae) \
+    X(gs_given) \
+    X(gs_matrix) \
+    X(gs_with_identity) \
+    X(gs_augmented) \
+    X(gs_transposed) \
+    X(gs_forward) \
+    X(gs_backward) \
+    X(gs_triangular) \
+    X(gs_back_substitution) \
+    X(gs_step) \
+    X(gs_no_steps) \
+    X(gs_ranks) \
+    X(gs_unique_system) \
+    X(gs_infinite_system) \
+    X(gs_none_system) \
+    X(gs_unique_equation) \
+    X(gs_infinite_equation) \
+    X(gs_none_equation) \
+    X(gs_contradiction) \
+    X(gs_basic_free) \
+    X(gs_express) \
+    X(gs_solution) \
+    X(gs_general) \
+    X(gs_particular) \
+    X(gs_fundamental) \
+    X(gs_homogeneous_basis) \
+    X(gs_constants) \
+    X(gs_check) \
+    X(gs_check_equation) \
+    X(gs_rank_result) \
+    X(gs_singular) \
+    X(gs_inverse) \
+    X(gs_approx) \
+    X(gs_det_diagonal) \
+    X(gs_det_swaps) \
+    X(gs_det_factors) \
+    X(gs_det_value) \
     /* lines from 214 on: append new texts here and to every shipped file */
 
 enum class Line : int {

@@ -23,6 +23,9 @@ public:
     Memo(std::string name, std::string parent)
         : Widget(std::move(name), WidgetKind::Memo, std::move(parent)) {}
     std::vector<std::string> lines;
+    // Lines laid out as tables (matrices in aligned columns): a fixed-pitch
+    // font, and a long line scrolls sideways instead of wrapping.
+    bool table = false;
     void clear() { lines.clear(); }
     void add(std::string line) { lines.push_back(std::move(line)); }
 };

@@ -160,6 +160,30 @@ inline constexpr char le2[] = "le2";
 inline constexpr char le3[] = "le3";
 inline constexpr char le4[] = "le4";
 
+// Gauss tab: any linear system, rank, inverse, matrix equations and the
+// determinant by elimination.
+inline constexpr char Gs[] = "Gs";             // the tab sheet
+inline constexpr char Gs_Task[] = "Gs_Task";   // the task selector
+inline constexpr char Gs_Rows[] = "Gs_Rows";   // rows of A, position + 1
+inline constexpr char Gs_Cols[] = "Gs_Cols";   // columns of A, position + 1
+inline constexpr char Gs_BCols[] = "Gs_BCols"; // columns (A*X=B) or rows (X*A=B) of B
+inline constexpr char Gs_A[] = "Gs_A";
+inline constexpr char Gs_B[] = "Gs_B";
+inline constexpr char Gs_R[] = "Gs_R";         // the result grid
+inline constexpr char Gs_Run[] = "Gs_Run";
+inline constexpr char Gs_M[] = "Gs_M";         // the written solution
+inline constexpr char Gs_Save[] = "Gs_Save";
+inline constexpr char Gs_Close[] = "Gs_Close";
+inline constexpr char NGs[] = "NGs";           // Tasks > Higher mathematics > Gauss method
+inline constexpr char NGs0[] = "NGs0";         //   one item per task, in the selector's order
+inline constexpr char NGs1[] = "NGs1";
+inline constexpr char NGs2[] = "NGs2";
+inline constexpr char NGs3[] = "NGs3";
+inline constexpr char NGs4[] = "NGs4";
+inline constexpr char NGs5[] = "NGs5";
+inline constexpr char NGs6[] = "NGs6";
+inline constexpr char NGsSlae[] = "NGsSlae";   //   the system of the linear-system tab, solved here
+
 // clang-format on
 
 } // namespace tc::names

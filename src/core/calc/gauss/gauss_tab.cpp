@@ -1,0 +1,243 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "calc/gauss/gauss_tab.h"
+
+#include <algorithm>
+
+#include "calc/common/typed_input.h"
+#include "calc/gauss/gauss_answer.h"
+#include "calc/gauss/gauss_write.h"
+#include "context/view_options.h"
+#include "widgets/names.h"
+
+namespace tc {
+
+namespace {
+
+// The result grid is never larger than X0 beside ten basis columns.
+constexpr int kResultSpan = kGaussMaxSize + 3;
+
+Grid& AddMatrixGrid(WidgetTree& tree, const char* name, const char* group, Rect geometry, bool editable) {
+    Grid& g = tree.add<Grid>(name, group, 2, 2);
+    g.geometry = geometry;
+    g.defaultColWidth = 46;
+    g.defaultRowHeight = 22;
+    g.editable = editable;
+    g.setColWidth(0, 28);
+    return g;
+}
+
+Combo& AddSizeCombo(WidgetTree& tree, const char* label, const char* name, int x, const char* caption) {
+    tree.addPlain(WidgetKind::Label, label, "Gs_SizeBox", caption, {x, 24, 88, 20});
+    Combo& c = tree.add<Combo>(name, "Gs_SizeBox", false);
+    c.geometry = {x + 90, 22, 48, 24};
+    for (int i = 1; i <= kGaussMaxSize; ++i)
+        c.items.push_back(std::to_string(i));
+    return c;
+}
+
+int Position(const Combo& c) {
+    return std::clamp(c.index, 0, kGaussMaxSize - 1) + 1;
+}
+
+// The grid shows c x r entries under their column numbers, beside their row numbers.
+void Reshape(Grid& g, int c, int r) {
+    g.cols = 1 + c;
+    g.rows = 1 + r;
+    for (int j = 1; j <= c; ++j)
+        g.setCell(j, 0, std::to_string(j));
+    for (int i = 1; i <= r; ++i)
+        g.setCell(0, i, std::to_string(i));
+}
+
+Place EntryPlace(const char* matrix, int row, int col) {
+    return {Line::place_matrix_entry, "Matrix %1, row %2, column %3",
+            {matrix, std::to_string(row), std::to_string(col)}};
+}
+
+QMatrix ReadMatrix(const Env& env, const Grid& g, const char* name, int rows, int cols) {
+    QMatrix m(static_cast<std::size_t>(rows));
+    for (int i = 1; i <= rows; ++i)
+        for (int j = 1; j <= cols; ++j)
+            m[static_cast<std::size_t>(i - 1)].push_back(ReadCellFraction(env, g, j, i, EntryPlace(name, i, j)));
+    return m;
+}
+
+} // namespace
+
+GaussTab::GaussTab(WidgetTree& tree, Env& env)
+    : tree_(tree), env_(env),
+      frame_(AddTabFrame(tree, {names::Gs, "Gauss", names::Gs_M, names::Gs_Run, names::Gs_Save, "Зберегти",
+                                names::Gs_Close, false})) {
+    buildWidgets();
+    for (const char* selector : {names::Gs_Task, names::Gs_Rows, names::Gs_Cols, names::Gs_BCols})
+        tree_.onChange(selector, [this] { reshape(); });
+    tree_.onClick(names::Gs_Run, [this] { GsRunClick(); });
+    tree_.onClick(names::NGsSlae, [this] { takeSlaeSystem(); });
+}
+
+void GaussTab::buildWidgets() {
+    WidgetTree& t = tree_;
+    const std::string page = names::Gs;
+    t.addPlain(WidgetKind::GroupBox, "Gs_TaskBox", page, "Завдання", {8, 4, 300, 54});
+    task_ = &t.add<Combo>(names::Gs_Task, "Gs_TaskBox", false);
+    task_->geometry = {8, 22, 284, 24};
+    task_->items.assign(std::begin(kGaussTaskCaptions), std::end(kGaussTaskCaptions));
+
+    t.addPlain(WidgetKind::GroupBox, "Gs_SizeBox", page, "Розмір", {316, 4, 468, 54});
+    rows_ = &AddSizeCombo(t, "Gs_RowsL", names::Gs_Rows, 8, "Рядків A");
+    cols_ = &AddSizeCombo(t, "Gs_ColsL", names::Gs_Cols, 160, "Стовпців A");
+    bCols_ = &AddSizeCombo(t, "Gs_BColsL", names::Gs_BCols, 312, "Стовпців B");
+
+    t.addPlain(WidgetKind::GroupBox, "Gs_ABox", page, "Матриця A", {8, 62, 520, 252});
+    a_ = &AddMatrixGrid(t, names::Gs_A, "Gs_ABox", {8, 18, 504, 226}, true);
+    t.addPlain(WidgetKind::GroupBox, "Gs_BBox", page, "Матриця B", {536, 62, 248, 252});
+    b_ = &AddMatrixGrid(t, names::Gs_B, "Gs_BBox", {8, 18, 232, 226}, true);
+    t.addPlain(WidgetKind::GroupBox, "Gs_RBox", page, "Результат", {8, 320, 300, 222});
+    r_ = &AddMatrixGrid(t, names::Gs_R, "Gs_RBox", {8, 18, 284, 196}, false);
+
+    // The written solution: matrices in aligned columns, long rows scrolled sideways.
+    frame_.memo.geometry = {316, 320, 468, 264};
+    frame_.memo.table = true;
+    frame_.compute.geometry = {8, 552, 97, 25};
+    frame_.save.geometry = {112, 552, 81, 25};
+    frame_.exit.geometry = {198, 552, 59, 25};
+}
+
+void GaussTab::formCreate() {
+    task_->select(0);
+    rows_->select(2);
+    cols_->select(2);
+    bCols_->select(0);
+    reshape();
+    // 2x1+x2-x3=8, -3x1-x2+2x3=-11, -2x1+x2+2x3=-3: x = (2; 3; -1).
+    const char* example[3][4] = {{"2", "1", "-1", "8"}, {"-3", "-1", "2", "-11"}, {"-2", "1", "2", "-3"}};
+    for (int i = 0; i < 3; ++i) {
+        for (int j = 0; j < 3; ++j)
+            a_->setCell(j + 1, i + 1, example[i][j]);
+        b_->setCell(1, i + 1, example[i][3]);
+    }
+}
+
+GaussTask GaussTab::task() const {
+    return static_cast<GaussTask>(std::clamp(task_->index, 0, kGaussTaskCount - 1));
+}
+
+int GaussTab::rows() const {
+    return Position(*rows_);
+}
+
+int GaussTab::cols() const {
+    const GaussTask t = task();
+    return t == GaussTask::Inverse || t == GaussTask::Determinant ? rows() : Position(*cols_);
+}
+
+int GaussTab::bCount() const {
+    const GaussTask t = task();
+    return t == GaussTask::RightSide || t == GaussTask::LeftSide ? Position(*bCols_) : 1;
+}
+
+void GaussTab::reshape() {
+    const GaussTask t = task();
+    const bool square = t == GaussTask::Inverse || t == GaussTask::Determinant;
+    const bool matrixB = t == GaussTask::RightSide || t == GaussTask::LeftSide;
+    const bool hasB = matrixB || t == GaussTask::Gauss || t == GaussTask::Jordan;
+    cols_->visible = tree_.get("Gs_ColsL").visible = !square;
+    bCols_->visible = tree_.get("Gs_BColsL").visible = matrixB;
+    tree_.get("Gs_BColsL").caption = t == GaussTask::LeftSide
+                                         ? env_.messages.text(Line::gs_b_rows, "Rows of B")
+                                         : env_.messages.text(Line::gs_b_cols, "Columns of B");
+    tree_.get("Gs_BBox").visible = b_->visible = hasB;
+    Reshape(*a_, cols(), rows());
+    if (t == GaussTask::LeftSide)
+        Reshape(*b_, cols(), bCount());
+    else
+        Reshape(*b_, bCount(), rows());
+    if (!matrixB) b_->setCell(1, 0, "B");
+}
+
+GaussInputs GaussTab::readInputs() const {
+    GaussInputs in;
+    in.task = task();
+    in.a = ReadMatrix(env_, *a_, "A", rows(), cols());
+    if (!b_->visible) return in;
+    if (in.task == GaussTask::LeftSide)
+        in.b = ReadMatrix(env_, *b_, "B", bCount(), cols());
+    else
+        in.b = ReadMatrix(env_, *b_, "B", rows(), bCount());
+    return in;
+}
+
+void GaussTab::apply(const TabOutput& out) {
+    frame_.memo.lines = out.lines;
+    for (int i = 0; i < kResultSpan; ++i)
+        for (int j = 0; j < kResultSpan; ++j)
+            r_->setCell(j, i, "");
+    r_->cols = r_->rows = 1;
+    for (const GridOutput& g : out.grids) {
+        r_->cols = g.cols;
+        r_->rows = g.rows;
+        for (std::size_t i = 0; i < g.cells.size(); ++i)
+            for (std::size_t j = 0; j < g.cells[i].size(); ++j)
+                r_->setCell(static_cast<int>(j), static_cast<int>(i), g.cells[i][j]);
+    }
+}
+
+void GaussTab::GsRunClick() {
+    // Nothing of an earlier computation may stand beside a failure.
+    last_.reset();
+    apply({});
+    const GaussInputs in = readInputs();
+    const ViewOptions view = ReadViewOptions(tree_);
+    last_ = SolveGauss(in);
+    const Wording wording{env_.nums, env_.messages};
+    apply(WriteGauss(*last_, {wording, view.check, view.exact}));
+}
+
+void GaussTab::takeSlaeSystem() {
+    const auto* count = dynamic_cast<const Combo*>(tree_.find(names::Sl1));
+    const auto* system = dynamic_cast<const Grid*>(tree_.find(names::SLAE));
+    if (!count || !system) return;
+    // As the linear-system tab reads it: list position + 2 equations, 2 for typed text.
+    const int n = count->index < 0 ? 2 : count->index + 2;
+    task_->select(static_cast<int>(GaussTask::Gauss));
+    rows_->select(n - 1);
+    cols_->select(n - 1);
+    reshape();
+    for (int i = 1; i <= n; ++i) {
+        for (int j = 1; j <= n; ++j)
+            a_->setCell(j, i, system->cell(j, i));
+        b_->setCell(1, i, system->cell(n + 1, i));
+    }
+}
+
+nlohmann::json GaussTab::answer() const {
+    return last_ ? GaussAnswer(*last_) : nlohmann::json(nullptr);
+}
+
+void GaussTab::applyLanguage(const MessageTable& messages) {
+    const auto caption = [this, &messages](const char* name, Line line, const char* fallback) {
+        if (Widget* w = tree_.find(name)) w->caption = messages.text(line, fallback);
+    };
+    for (int i = 0; i < kGaussTaskCount; ++i) {
+        const std::string name = GaussTaskName(messages, static_cast<GaussTask>(i));
+        task_->items[static_cast<std::size_t>(i)] = messages.has(Line::gs_task_gauss) ? name : kGaussTaskCaptions[i];
+        if (Widget* item = tree_.find(kGaussTaskItems[i])) item->caption = task_->items[static_cast<std::size_t>(i)];
+    }
+    if (task_->index >= 0) task_->text = task_->items[static_cast<std::size_t>(task_->index)];
+    caption(names::NGs, Line::gs_menu, "Метод Гаусса");
+    caption(names::NGsSlae, Line::gs_from_slae, "Розв'язати систему з вкладки СЛАР методом Гаусса");
+    caption("Gs_TaskBox", Line::gs_task_group, "Завдання");
+    caption("Gs_SizeBox", Line::gs_size_group, "Розмір");
+    caption("Gs_RowsL", Line::gs_rows, "Рядків A");
+    caption("Gs_ColsL", Line::gs_cols, "Стовпців A");
+    caption("Gs_ABox", Line::gs_matrix_a, "Матриця A");
+    caption("Gs_BBox", Line::gs_matrix_b, "Матриця B");
+    caption("Gs_RBox", Line::gs_result_group, "Результат");
+    caption(names::Gs_Run, Line::gs_run, "Розв'язати");
+    caption(names::Gs_Save, Line::gs_save, "Зберегти");
+    caption(names::Gs_Close, Line::gs_close, "Закрити");
+    tree_.get("Gs_BColsL").caption = task() == GaussTask::LeftSide ? messages.text(Line::gs_b_rows, "Рядків B")
+                                                                   : messages.text(Line::gs_b_cols, "Стовпців B");
+}
+
+} // namespace tc

@@ -1,0 +1,48 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What the window knows of the Gauss tab: its menu, frame and page.
+
+#include "calc/gauss/gauss_tab.h"
+#include "widgets/names.h"
+
+namespace tc {
+
+const char* const kGaussTaskItems[kGaussTaskCount] = {names::NGs0, names::NGs1, names::NGs2, names::NGs3,
+                                                      names::NGs4, names::NGs5, names::NGs6};
+
+const char* const kGaussTaskCaptions[kGaussTaskCount] = {
+    "Система методом Гаусса",  "Система методом Гаусса-Жордана", "Ранг матриці", "Обернена матриця",
+    "Матричне рівняння A*X=B", "Матричне рівняння X*A=B",        "Визначник (трикутний вигляд)"};
+
+std::vector<TabMenuRow> GaussTab::MenuRows() {
+    std::vector<TabMenuRow> rows{{names::NGs, names::N9, "Метод Гаусса", MenuItemKind::Submenu}};
+    for (int i = 0; i < kGaussTaskCount; ++i)
+        rows.push_back({kGaussTaskItems[i], names::NGs, kGaussTaskCaptions[i], MenuItemKind::Command});
+    rows.push_back({names::NGsSlae, names::NGs, "Розв'язати систему з вкладки СЛАР методом Гаусса",
+                    MenuItemKind::Command});
+    return rows;
+}
+
+const TabParts& GaussTab::parts() const {
+    static const TabParts kParts{names::Gs,
+                                 Line::gs_tab_caption,
+                                 "Gauss",
+                                 names::NGs,
+                                 names::Gs_Run,
+                                 names::Gs_Save,
+                                 names::Gs_Close,
+                                 names::Gs_Task,
+                                 std::vector<const char*>(std::begin(kGaussTaskItems), std::end(kGaussTaskItems))};
+    return kParts;
+}
+
+const PageLayout& GaussTab::pageLayout() const {
+    static const PageLayout kLayout{names::NGs,
+                                    names::Gs_Task,
+                                    nullptr,
+                                    {{true, "Gs_ABox", names::Gs_A, {}, {}},
+                                     {true, "Gs_BBox", names::Gs_B, {}, {}},
+                                     {false, "Gs_RBox", names::Gs_R, {}, {}}}};
+    return kLayout;
+}
+
+} // namespace tc

@@ -1,0 +1,76 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The Gauss tab's written solution for one system of each verdict, read as a
+// teacher reads it, and the structured answer of each task.
+
+#include <gtest/gtest.h>
+
+#include "calc/gauss/gauss_answer.h"
+#include "calc/gauss/gauss_write.h"
+#include "gauss_support.h"
+
+namespace tc {
+namespace {
+
+using test::Q;
+using Lines = std::vector<std::string>;
+
+struct Written {
+    GaussResult result;
+    TabOutput out;
+};
+
+Written Write(GaussTask task, const QMatrix& a, const QMatrix& b, bool check = true, char decimal = '.') {
+    static const MessageTable kBuiltIn;
+    const Numbers nums(decimal);
+    const Wording w{nums, kBuiltIn};
+    GaussResult r = SolveGauss({task, a, b});
+    TabOutput out = WriteGauss(r, {w, check, false});
+    return {std::move(r), std::move(out)};
+}
+
+// The lines from the first one equal to `from`, `count` of them.
+Lines Part(const Lines& lines, const std::string& from, std::size_t count) {
+    const auto at = std::find(lines.begin(), lines.end(), from);
+    if (at == lines.end()) return {"no line " + from};
+    return Lines(at, at + static_cast<std::ptrdiff_t>(std::min<std::size_t>(count, lines.end() - at)));
+}
+
+TEST(GaussWriting, FractionsGetTheirDecimalsWithTheUsersSeparator) {
+    const Written w = Write(GaussTask::Gauss, Q({{"3", "2"}, {"1", "5"}}), Q({{"1/2"}, {"7/3"}}), false, ',');
+    // A fraction divided stands in brackets.
+    EXPECT_EQ(Part(w.out.lines, "Backward pass (back substitution):", 3),
+              (Lines{"Backward pass (back substitution):", "x2 = (-13/2)/(-13) = 1/2 = 0,5",
+                     "x1 = 7/3 - 5*(1/2) = -1/6 = -0,16667"}));
+    EXPECT_EQ(Part(w.out.lines, "Solution:", 3), (Lines{"Solution:", "x1 = -1/6 = -0,16667", "x2 = 1/2 = 0,5"}));
+}
+
+TEST(GaussWriting, ExactFractionsLeaveTheDecimalsOut) {
+    static const MessageTable kBuiltIn;
+    const Numbers nums('.');
+    const Wording w{nums, kBuiltIn};
+    const GaussResult r = SolveGauss({GaussTask::Inverse, Q({{"3", "1"}, {"1", "1"}}), {}});
+    const Lines lines = WriteGauss(r, {w, false, true}).lines;
+    EXPECT_EQ(Part(lines, "(E|A^-1) is reached: A^-1 =", 4),
+              (Lines{"(E|A^-1) is reached: A^-1 =", "(  1/2  -1/2 )", "( -1/2   3/2 )"}));
+    EXPECT_EQ(Part(lines, "In decimals:", 1), (Lines{"no line In decimals:"}));
+    EXPECT_EQ(Part(WriteGauss(r, {w, false, false}).lines, "In decimals:", 3),
+              (Lines{"In decimals:", "(  0.5  -0.5 )", "( -0.5   1.5 )"}));
+}
+
+TEST(GaussWriting, MatrixEquationsOnBothSides) {
+    const Written right = Write(GaussTask::RightSide, Q({{"1", "2"}, {"3", "4"}}), Q({{"5", "6"}, {"7", "8"}}));
+    EXPECT_EQ(GaussAnswer(right.result).dump(), R"({"X":[["-3","-4"],["4","5"]],"verdict":"unique"})");
+    const Written left = Write(GaussTask::LeftSide, Q({{"1", "2"}, {"3", "4"}}), Q({{"5", "6"}}));
+    EXPECT_EQ(GaussAnswer(left.result).dump(), R"({"X":[["-1","2"]],"verdict":"unique"})");
+    EXPECT_EQ(Part(left.out.lines, "X*A =", 3), (Lines{"X*A =", "( 5  6 )", "= B"}));
+    // x + y = 1 in two columns: X = X0 + C1*X1 + C2*X2 with 2 x 2 matrices.
+    const Written many = Write(GaussTask::RightSide, Q({{"1", "1"}}), Q({{"1", "2"}}));
+    EXPECT_EQ(GaussAnswer(many.result).dump(),
+              R"({"basis":[[["-1","0"],["1","0"]],[["0","-1"],["0","1"]]],"particular":[["1","2"],["0","0"]],)"
+              R"("verdict":"infinite"})");
+    const Written none = Write(GaussTask::LeftSide, Q({{"0"}, {"0"}}), Q({{"1"}}));
+    EXPECT_EQ(GaussAnswer(none.result).dump(), R"({"verdict":"none"})");
+}
+
+} // namespace
+} // namespace tc
