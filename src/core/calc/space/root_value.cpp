@@ -58,7 +58,7 @@ std::string RootText(const RootValue& v) {
     const std::string root = "sqrt(" + v.radicand.get_str() + ")";
     const mpz_class& p = v.factor.get_num();
     const mpz_class& q = v.factor.get_den();
-    if (v.rootBelow) return p.get_str() + "/" + (q == 1 ? root : q.get_str() + "*" + root);
+    if (v.rootBelow) return p.get_str() + "/" + (q == 1 ? root : "(" + q.get_str() + "*" + root + ")");
     const std::string above = p == 1 ? root : p.get_str() + "*" + root;
     return q == 1 ? above : above + "/" + q.get_str();
 }
