@@ -271,6 +271,7 @@ private:
     // --- points, their captions and the labels at them
     void points() {
         for (const FigurePoint& pt : f_.points) {
+            if (pt.role == PointRole::Corner) continue;
             const QPointF s = screen_[pt.label];
             written_.push_back(QRectF(s - QPointF(5, 5), QSizeF(10, 10)));
             p_.setPen(QPen(ink_, 1.4));
