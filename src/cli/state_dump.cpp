@@ -117,6 +117,8 @@ Json DumpState(const MainWindow& window, const RecordingHost& host) {
         {"boxes", std::move(boxes)},   {"memos", std::move(memos)},    {"fields", std::move(fields)},
         {"grids", std::move(grids)},   {"combos", std::move(combos)},  {"captions", std::move(captions)},
         {"hidden", std::move(hidden)}, {"figures", std::move(figures)}, {"checked", std::move(checked)}};
+    // Only on a tab that answers, after a computation that did not fail.
+    if (Json answer = window.answer(); !answer.is_null()) state["answer"] = std::move(answer);
     // Only after a copy, so that the state of every other run stays as it was.
     if (host.clipboard) state["clipboard"] = *host.clipboard;
     return state;

@@ -27,6 +27,7 @@
 #include <QVBoxLayout>
 
 #include "app/page_fit.h"
+#include "context/tab_frame.h"
 #include "cell_grid.h"
 #include "deferred_pages.h"
 #include "font_family.h"

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "app/main_window.h"
+#include "calc/equation/equation_tab.h"
 #include "context/recording_host.h"
 #include "core/numbers_test_support.h"
 

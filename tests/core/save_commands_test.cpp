@@ -16,8 +16,10 @@ using test::WorkFolder;
 using test::WriteBytes;
 namespace fs = std::filesystem;
 
-const char* const kMemos[MainWindow::kTabCount] = {"Vec_M", "MAT_M", "TM", "Tet_M", "SLA", "Eq_M"};
-const char* const kSaveButtons[MainWindow::kTabCount] = {"CV_Save", "M_Save",  "CRecord3",
+// The first six tabs, whose memos and buttons kept the form's names.
+constexpr int kTabCount = 6;
+const char* const kMemos[kTabCount] = {"Vec_M", "MAT_M", "TM", "Tet_M", "SLA", "Eq_M"};
+const char* const kSaveButtons[kTabCount] = {"CV_Save", "M_Save",  "CRecord3",
                                                          "CP_Save", "CS_Save", "Eq_Save"};
 
 class SaveCommandsTest : public ::testing::Test {
@@ -27,7 +29,7 @@ protected:
         // No language file is in reach here: start-up has reported it missing.
         host.boxes.clear();
         // Every memo holds a solution of its own, so a file shows which memo it came from.
-        for (int t = 0; t < MainWindow::kTabCount; ++t)
+        for (int t = 0; t < kTabCount; ++t)
             window.setMemo(kMemos[t], {std::string("Tab ") + kMemos[t], "", "|A|=5"});
     }
     std::string bytesOf(int tab) { return std::string("Tab ") + kMemos[tab] + "\r\n\r\n|A|=5\r\n"; }
@@ -47,9 +49,9 @@ protected:
 };
 
 TEST_F(SaveCommandsTest, every_save_button_writes_its_own_tabs_memo) {
-    for (int t = 0; t < MainWindow::kTabCount; ++t)
+    for (int t = 0; t < kTabCount; ++t)
         saveAs(kSaveButtons[t], std::string("button") + std::to_string(t));
-    for (int t = 0; t < MainWindow::kTabCount; ++t)
+    for (int t = 0; t < kTabCount; ++t)
         EXPECT_EQ(ReadBytes("button" + std::to_string(t) + ".txt"), bytesOf(t)) << kSaveButtons[t];
     EXPECT_TRUE(host.boxes.empty());
     // Saving is no tab change.
@@ -57,11 +59,11 @@ TEST_F(SaveCommandsTest, every_save_button_writes_its_own_tabs_memo) {
 }
 
 TEST_F(SaveCommandsTest, ctrl_s_writes_the_memo_of_the_active_tab) {
-    for (int t = MainWindow::kTabCount - 1; t >= 0; --t) {
+    for (int t = kTabCount - 1; t >= 0; --t) {
         window.setTab(t);
         ctrlS("ctrl" + std::to_string(t));
     }
-    for (int t = 0; t < MainWindow::kTabCount; ++t)
+    for (int t = 0; t < kTabCount; ++t)
         EXPECT_EQ(ReadBytes("ctrl" + std::to_string(t) + ".txt"), bytesOf(t)) << kMemos[t];
     // The same bytes as the tab's own button.
     saveAs("Eq_Save", "button5");

@@ -15,8 +15,7 @@ struct TabWithMessages {
     TabWithMessages() {
         for (int k = 1; k <= 80; ++k)
             env.messages.set(k, "<" + std::to_string(k) + ">");
-        tab.formCreateInputs();
-        tab.formCreateResults();
+        tab.formCreate();
     }
     void compute() { (*tree.clickHandler("CP_But"))(); }
 
@@ -53,8 +52,7 @@ TEST(TetrahedronMemo, empty_entries_leave_empty_lines_alone_and_nothing_where_jo
     WidgetTree tree;
     Env env{Numbers('.'), {}, host};
     TetrahedronTab tab(tree, env);
-    tab.formCreateInputs();
-    tab.formCreateResults();
+    tab.formCreate();
     (*tree.clickHandler("CP_But"))();
     const std::vector<std::string>& m = tab.memo().lines;
     ASSERT_EQ(m.size(), 173u);

@@ -2,6 +2,9 @@
 // The main menu of the window: items, nesting, shortcuts and built-in captions.
 
 #include "app/main_window.h"
+#include "app/tab_registry.h"
+
+#include <string_view>
 #include "widgets/names.h"
 
 namespace tc {
@@ -16,29 +19,12 @@ struct ItemRow {
     const char* shortcut;
 };
 
-// In menu order; the built-in captions are Ukrainian, and the language files
-// replace most of them.
+// In menu order, the tabs' own items going after Higher mathematics (see
+// kTabItemsAfter); the built-in captions are Ukrainian, and the language
+// files replace most of them.
 const ItemRow kItems[] = {
     {names::N1, "", "Завдання", MenuItemKind::Submenu, ""},
     {names::N9, names::N1, "Вища математика   ", MenuItemKind::Submenu, ""},
-    {names::N10, names::N9, "Вектори", MenuItemKind::Submenu, ""},
-    {names::N12, names::N10, "Додавання векторів", MenuItemKind::Command, ""},
-    {names::N13, names::N10, "Віднімання векторів", MenuItemKind::Command, ""},
-    {names::N15, names::N10, "Скалярний добуток", MenuItemKind::Command, ""},
-    {names::N14, names::N10, "Довжина", MenuItemKind::Command, ""},
-    {names::N16, names::N10, "Норма вектора", MenuItemKind::Command, ""},
-    {names::N17, names::N10, "Кут між векторами", MenuItemKind::Command, ""},
-    {names::N30, names::N10, "Проекція одного на інший", MenuItemKind::Command, ""},
-    {names::N11, names::N9, "Матриці", MenuItemKind::Submenu, ""},
-    {names::N18, names::N11, "Додавання матриць", MenuItemKind::Command, ""},
-    {names::N19, names::N11, "Віднімання матриць", MenuItemKind::Command, ""},
-    {names::N31, names::N11, "Множення матриць", MenuItemKind::Command, ""},
-    {names::N20, names::N11, "Визначник матриці", MenuItemKind::Command, ""},
-    {names::N21, names::N11, "Обернена матриця", MenuItemKind::Command, ""},
-    {names::N28, names::N9, "Трикутник", MenuItemKind::Command, ""},
-    {names::N29, names::N9, "Тетраедр", MenuItemKind::Command, ""},
-    {names::N32, names::N9, "СЛАР", MenuItemKind::Command, ""},
-    {names::N5, names::N9, "Квадратне рівняння", MenuItemKind::Command, ""},
     // The built-in caption of a later item is English until its language line is read.
     {names::NFigure, names::N1, "Figure window", MenuItemKind::Command, ""},
     {names::NCopy, names::N1, "Copy solution", MenuItemKind::Command, "Ctrl+Shift+C"},
@@ -59,6 +45,9 @@ const ItemRow kItems[] = {
     {names::N2, names::Info1, "Про програму", MenuItemKind::Command, ""},
 };
 
+// The tabs' items follow this one, in tab order.
+constexpr const char* kTabItemsAfter = names::N9;
+
 } // namespace
 
 void MainWindow::buildMenu() {
@@ -66,6 +55,10 @@ void MainWindow::buildMenu() {
         MenuItem& item = tree_.add<MenuItem>(row.name, row.parent, row.kind);
         item.caption = row.caption;
         item.shortcut = row.shortcut;
+        if (std::string_view(row.name) != kTabItemsAfter) continue;
+        for (const TabEntry& entry : RegisteredTabs())
+            for (const TabMenuRow& tabRow : entry.menu())
+                tree_.add<MenuItem>(tabRow.name, tabRow.parent, tabRow.kind).caption = tabRow.caption;
     }
     tree_.get<MenuItem>(names::N23).checked = true;
 }

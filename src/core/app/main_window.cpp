@@ -2,18 +2,28 @@
 #include "app/main_window.h"
 
 #include "app/error_box.h"
+#include "app/tab_registry.h"
 #include "i18n/language_file.h"
 #include "widgets/names.h"
 
 namespace tc {
 
-const char* const MainWindow::kPages[kTabCount] = {names::Vector, "Matrix",    "T4",
-                                                   "TabSheet4",   "TabSheet5", "Eq"};
+namespace {
+
+// The tabs made in tab order, each adding its page to `tree`.
+std::vector<std::unique_ptr<Tab>> MakeTabs(WidgetTree& tree, Env& env) {
+    std::vector<std::unique_ptr<Tab>> tabs;
+    for (const TabEntry& entry : RegisteredTabs())
+        tabs.push_back(entry.make(tree, env));
+    return tabs;
+}
+
+} // namespace
 
 MainWindow::MainWindow(Host& host, Settings settings)
     : settings_(std::move(settings)), env_{Numbers(settings_.decimal), {}, host},
-      vector_((buildFrame(), buildMenu(), tree_), env_), matrix_(tree_, env_), triangle_(tree_, env_),
-      tetrahedron_(tree_, env_), slae_(tree_, env_), equation_(tree_, env_), about_(tree_, env_) {
+      tabs_((buildFrame(), buildMenu(), MakeTabs(tree_, env_))), solutionLanguage_(tabs_.size()),
+      about_(tree_, env_) {
     connectCommands();
 }
 
@@ -26,26 +36,17 @@ void MainWindow::buildFrame() {
 }
 
 void MainWindow::connectCommands() {
-    // Submenus that bring their tab forward as they open.
-    tree_.onClick(names::N10, [this] { tab_ = 0; });
-    tree_.onClick(names::N11, [this] { tab_ = 1; });
-
-    const char* vectorTasks[] = {names::N12, names::N13, names::N15, names::N14,
-                                 names::N16, names::N17, names::N30};
-    for (int k = 0; k < 7; ++k)
-        tree_.onClick(vectorTasks[k], [this, k] { setTask(names::TVec, k); });
-    const char* matrixTasks[] = {names::N18, names::N19, names::N31, names::N20, names::N21};
-    for (int k = 0; k < 5; ++k)
-        tree_.onClick(matrixTasks[k], [this, k] { setTask("TMat_task", k); });
-
-    tree_.onClick(names::N28, [this] { tab_ = 2; });
-    tree_.onClick(names::N29, [this] { tab_ = 3; });
-    tree_.onClick(names::N32, [this] { tab_ = 4; });
-    tree_.onClick(names::N5, [this] { tab_ = 5; });
-
-    for (const char* exit :
-         {names::N26, names::CClose, "M_But", "CClose3", "CP_Close", "CS_Close", "Eq_close"})
-        tree_.onClick(exit, [this] { closeWindow(); });
+    for (int t = 0; t < tabCount(); ++t) {
+        const TabParts& parts = tabAt(t).parts();
+        // The item (or submenu, as it opens) brings its tab forward.
+        tree_.onClick(parts.menuItem, [this, t] { tab_ = t; });
+        for (size_t k = 0; k < parts.taskItems.size(); ++k)
+            tree_.onClick(parts.taskItems[k],
+                          [this, selector = parts.taskSelector, k] { setTask(selector, static_cast<int>(k)); });
+        tree_.onClick(parts.exit, [this] { closeWindow(); });
+        tree_.onClick(parts.save, [this, t] { saveMemo(t); });
+    }
+    tree_.onClick(names::N26, [this] { closeWindow(); });
 
     for (const char* lang : {names::N23, names::N24, names::N25})
         tree_.onClick(lang, [this, lang] { chooseLanguage(lang); });
@@ -53,10 +54,6 @@ void MainWindow::connectCommands() {
     tree_.onClick(names::N2, [this] { env_.host.showAbout(); });
     tree_.onClick(names::Button1, [] {}); // closes the About window; the view hides it
 
-    // Each tab's own save button, in tab order.
-    const char* saves[kTabCount] = {names::CV_Save, "M_Save", "CRecord3", "CP_Save", "CS_Save", "Eq_Save"};
-    for (int tab = 0; tab < kTabCount; ++tab)
-        tree_.onClick(saves[tab], [this, tab] { saveMemo(tab); });
     tree_.onClick(names::N4, [this] { N4Click(); });
     connectFigures();
     tree_.onClick(names::NCopy, [this] { copySolution(); });
@@ -81,18 +78,16 @@ void MainWindow::start() {
 }
 
 void MainWindow::FormCreate() {
-    tetrahedron_.formCreateInputs();
-    slae_.formCreate();
-    vector_.formCreate();
-    matrix_.formCreate();
-    tetrahedron_.formCreateResults();
-    for (const char* button : {"CRun", "Mat_But", "CTr_But", "CP_But", names::CBut1})
-        tree_.get(button).enabled = true;
+    for (const auto& tab : tabs_) {
+        tab->formCreate();
+        tree_.get(tab->parts().compute).enabled = true;
+    }
     loadLanguage();
 }
 
 void MainWindow::FormShow() {
-    triangle_.formShow();
+    for (const auto& tab : tabs_)
+        tab->formShow();
 }
 
 void MainWindow::run(const Handler& handler) {
@@ -100,16 +95,16 @@ void MainWindow::run(const Handler& handler) {
     // is a fault of the program and must not pass for an ordinary error box.
     // A solution is written in the language of the moment; a later language
     // change leaves it as it is, so the language goes with it.
-    std::vector<std::string> before[kTabCount];
-    for (int t = 0; t < kTabCount; ++t)
-        before[t] = memoOf(t).lines;
+    std::vector<std::vector<std::string>> before;
+    for (int t = 0; t < tabCount(); ++t)
+        before.push_back(memoOf(t).lines);
     try {
         handler();
     } catch (const Failure& f) {
         env_.host.showError(ErrorBoxText(FailureText(f, env_.messages)));
     }
-    for (int t = 0; t < kTabCount; ++t)
-        if (memoOf(t).lines != before[t]) solutionLanguage_[t] = language();
+    for (int t = 0; t < tabCount(); ++t)
+        if (memoOf(t).lines != before[static_cast<size_t>(t)]) solutionLanguage_[static_cast<size_t>(t)] = language();
 }
 
 void MainWindow::menu(const std::string& item) {
@@ -193,7 +188,7 @@ void MainWindow::moveColumn(const std::string& grid, int from, int to) {
 }
 
 void MainWindow::setTab(int index) {
-    if (index < 0 || index >= kTabCount) throw UsageError("there is no tab " + std::to_string(index));
+    if (index < 0 || index >= tabCount()) throw UsageError("there is no tab " + std::to_string(index));
     tab_ = index;
 }
 

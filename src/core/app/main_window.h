@@ -11,13 +11,8 @@
 
 #include "app/about_window.h"
 #include "context/env.h"
+#include "context/tab.h"
 #include "context/view_options.h"
-#include "calc/equation/equation_tab.h"
-#include "calc/matrix/matrix_tab.h"
-#include "calc/slae/slae_tab.h"
-#include "calc/tetrahedron/tetrahedron_tab.h"
-#include "calc/triangle/triangle_tab.h"
-#include "calc/vector/vector_tab.h"
 #include "export/solution_page.h"
 #include "i18n/language_table.h"
 #include "widgets/widget_tree.h"
@@ -88,9 +83,12 @@ public:
     const Env& env() const { return env_; }
     const Settings& settings() const { return settings_; }
 
-    static constexpr int kTabCount = 6;
-    // Page names in tab order.
-    static const char* const kPages[kTabCount];
+    // The tabs, in tab order.
+    int tabCount() const { return static_cast<int>(tabs_.size()); }
+    const Tab& tabAt(int index) const { return *tabs_.at(static_cast<size_t>(index)); }
+    // The structured result of the last computation on the tab in front, or
+    // null when it has none (see Tab::answer).
+    nlohmann::json answer() const { return tabs_.at(static_cast<size_t>(tab_))->answer(); }
 
 private:
     void buildFrame();
@@ -104,16 +102,16 @@ private:
     void FormCreate();
     void FormShow();
     void loadLanguage();
+    void applyRequiredCaptions();
     void chooseLanguage(const std::string& item);
     void saveMemo(int tab);
     void N4Click();
     void connectFigures();
 
-    // Each figure: its name, its tab and how it is drawn.
+    // Each figure: its tab, its name and how it is drawn.
     struct FigureSource {
-        std::string name;
         int tab;
-        std::function<Figure(const std::string& highlight)> draw;
+        TabFigure figure;
     };
     std::vector<FigureSource> figures_;
 
@@ -133,17 +131,11 @@ private:
     int tab_ = 0;
     bool closed_ = false;
     std::string lastSaveName_;
+    // The tabs, in tab order (app/tab_registry.cpp).
+    std::vector<std::unique_ptr<Tab>> tabs_;
     // The language item each tab's written solution was written in; empty
     // before the first one.
-    std::string solutionLanguage_[kTabCount];
-
-    // The tabs, in the order the window creates them.
-    VectorTab vector_;
-    MatrixTab matrix_;
-    TriangleTab triangle_;
-    TetrahedronTab tetrahedron_;
-    SlaeTab slae_;
-    EquationTab equation_;
+    std::vector<std::string> solutionLanguage_;
     AboutWindow about_;
 };
 

@@ -12,16 +12,14 @@
 namespace tc {
 
 Memo& MainWindow::memoOf(int tab) {
-    Memo* memos[kTabCount] = {&vector_.memo(),      &matrix_.memo(), &triangle_.memo(),
-                              &tetrahedron_.memo(), &slae_.memo(),   &equation_.memo()};
-    return *memos[tab];
+    return tabs_.at(static_cast<size_t>(tab))->memo();
 }
 
 // A page holds one language: that of the solution it hands in. When the
 // window has changed language since, the solution's language is put back for
 // the page's headings and labels, and the window's language restored after.
 SolutionPage MainWindow::solutionPage(int tab) {
-    const std::string current = language(), written = solutionLanguage_[tab];
+    const std::string current = language(), written = solutionLanguage_.at(static_cast<size_t>(tab));
     if (written.empty() || written == current) return pageInCurrentLanguage(tab);
     SolutionPage page;
     try {
@@ -50,17 +48,9 @@ SolutionPage MainWindow::pageInCurrentLanguage(int tab) {
     page.resultsHeading = result.empty() ? "Result" : result;
     page.figureHeading = m.text(Line::export_figure, "Figure");
     page.solutionHeading = m.text(Line::export_solution, "Solution");
-    FillTabContent(tree_, tab, page);
-    // The kind's caption is an adjective ("Cubic"): the title takes the
-    // equation's heading instead, where the file words the page's headings.
-    if (tab == kTabCount - 1 && m.has(Line::export_solution)) {
-        const std::pair<const char*, Line> kinds[] = {{names::eq1, Line::msg68_quadratic_equation},
-                                                      {names::eq2, Line::msg77_cubic_equation},
-                                                      {names::eq3, Line::msg78_biquadratic_equation}};
-        for (const auto& [radio, heading] : kinds)
-            if (tree_.get<RadioButton>(radio).checked)
-                page.title = m(heading) + " " + tree_.get(names::Eq_Variant).caption;
-    }
+    const Tab& source = tabAt(tab);
+    FillTabContent(tree_, source.pageLayout(), page);
+    source.finishPage(page, m);
     // The figure of the tab's last computation, as the figure window draws it.
     if (const std::string name = figureOfTab(tab); !name.empty()) {
         const Figure shown = figure(name);

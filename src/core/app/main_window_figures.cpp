@@ -9,29 +9,31 @@
 namespace tc {
 
 void MainWindow::connectFigures() {
-    figures_.push_back({"triangle", 2, [this](const std::string& h) { return triangle_.figure(h); }});
-    figures_.push_back({"tetrahedron", 3, [this](const std::string& h) { return tetrahedron_.figure(h); }});
-    figures_.push_back({"vector", 0, [this](const std::string& h) { return vector_.figure(h); }});
-    for (const char* opener : {names::NFigure, names::Tr_Figure, names::Tet_Figure, names::Vec_Figure})
-        tree_.onClick(opener, [this] { env_.host.showFigure(); });
+    tree_.onClick(names::NFigure, [this] { env_.host.showFigure(); });
+    for (int t = 0; t < tabCount(); ++t) {
+        for (TabFigure& f : tabs_[static_cast<size_t>(t)]->figures())
+            figures_.push_back({t, std::move(f)});
+        for (const char* opener : tabAt(t).parts().figureButtons)
+            tree_.onClick(opener, [this] { env_.host.showFigure(); });
+    }
 }
 
 std::vector<std::string> MainWindow::figureNames() const {
     std::vector<std::string> out;
     for (const FigureSource& f : figures_)
-        out.push_back(f.name);
+        out.push_back(f.figure.name);
     return out;
 }
 
 Figure MainWindow::figure(const std::string& name, const std::string& highlight) const {
     for (const FigureSource& f : figures_)
-        if (f.name == name) return f.draw(highlight);
+        if (f.figure.name == name) return f.figure.draw(highlight);
     throw UsageError("there is no figure \"" + name + "\"");
 }
 
 std::string MainWindow::figureOfTab(int index) const {
     for (const FigureSource& f : figures_)
-        if (f.tab == index) return f.name;
+        if (f.tab == index) return f.figure.name;
     return "";
 }
 

@@ -15,6 +15,7 @@
 
 #include "context/env.h"
 #include "export/solution_page.h"
+#include "export/tab_content.h"
 #include "figure/figure.h"
 #include "i18n/language_table.h"
 #include "i18n/lines.h"
@@ -49,6 +50,31 @@ struct TabParts {
     std::vector<const char*> figureButtons = {};
 };
 
+// Captions worded by the lines every language file has (0 to 213). The
+// window words them for all tabs together, stage by stage and within a stage
+// in the file's order: a file cut short then stops at its first missing line
+// with the same captions renamed, whatever the order of the tabs. The stages
+// are the order the window has always worded its parts in: the menu bar, the
+// quadratic equation's menu item (a line of the message entries), the rest
+// of the menu, the first tabs' pages, their frame buttons, the later pages.
+enum class CaptionStage { MenuBar, QuadraticItem, Menu, Pages, Frames, LaterPages };
+
+struct CaptionLine {
+    CaptionStage stage;
+    Line line;
+    const char* widget;
+};
+
+// A selector worded by its shown-text line and the lines of its `count`
+// items, which follow each other from `firstItem` on.
+struct SelectorLines {
+    CaptionStage stage;
+    const char* selector;
+    Line shown;
+    Line firstItem;
+    int count;
+};
+
 // A figure a tab draws from its last computation.
 struct TabFigure {
     std::string name; // as the runner and the figure window know it
@@ -67,16 +93,24 @@ public:
     virtual void formCreate() {}
     virtual void formShow() {}
 
-    // The language file just read (`file`) and the message table made from
-    // it: captions, selector items and anything else worded on the page.
-    // Texts the user typed, selections and results stay.
-    virtual void applyLanguage(const LanguageTable& file, const MessageTable& messages) = 0;
+    // Captions and selectors worded by the required lines (see CaptionStage);
+    // a tab whose texts all come from optional lines has none.
+    virtual std::vector<CaptionLine> captionLines() const { return {}; }
+    virtual std::vector<SelectorLines> selectorLines() const { return {}; }
+
+    // After the window has worded the captions above and made the message
+    // table of the file just read: everything else worded on the page, from
+    // the optional lines (214 on) with their fallbacks. Texts the user typed,
+    // selections and results stay.
+    virtual void applyLanguage(const MessageTable& /*messages*/) {}
 
     // The figures the tab draws (none for most tabs).
     virtual std::vector<TabFigure> figures() { return {}; }
 
-    // The task, inputs and results of a hand-in page (title, inputs, results).
-    virtual void fillPage(SolutionPage& page) const = 0;
+    // What of the tab goes on a hand-in page, read from its widgets.
+    virtual const PageLayout& pageLayout() const = 0;
+    // The page once filled from the layout: a tab may word its title its own way.
+    virtual void finishPage(SolutionPage& /*page*/, const MessageTable& /*messages*/) const {}
 
     // The structured result of the last computation, with exact texts; null
     // before the first one and after a failure.

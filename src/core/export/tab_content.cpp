@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "export/tab_content.h"
 
-#include <stdexcept>
+#include <optional>
 
 #include "widgets/controls.h"
 #include "widgets/grid.h"
@@ -10,128 +10,6 @@
 namespace tc {
 
 namespace {
-
-// A row of fields: its label (the caption of `labelWidget`, or `labelText`)
-// and the edit fields that follow it.
-struct FieldRow {
-    const char* labelWidget;
-    const char* labelText;
-    std::vector<const char*> fields;
-};
-
-// One table of the page: a grid, or rows of fields under an optional heading
-// row. `caption` names the widget (a group or a label) whose caption heads it.
-struct Part {
-    bool input;
-    const char* caption;
-    const char* grid;
-    std::vector<const char*> head;
-    std::vector<FieldRow> rows;
-};
-
-struct TabSpec {
-    const char* heading; // the menu item that names the tab in the current language, or null
-    // The task: a combo box (its shown text), a group of radio buttons (the
-    // checked one's caption) or a label; null for a tab with one task.
-    const char* task;
-    const char* detail; // a label shown after the task, or null
-    std::vector<Part> parts;
-};
-
-// Every tab's inputs and results, in the order the page shows them.
-const std::vector<TabSpec>& Specs() {
-    using namespace names;
-    static const std::vector<TabSpec> specs = {
-        {N10,
-         TVec,
-         nullptr,
-         {{true, CVec_data, Vec_Table, {}, {}},
-          {false, CVec_Rez, V_Rez, {}, {}},
-          {false, nullptr, nullptr, {}, {{Vec_lab, nullptr, {Vec_R}}, {phi_l, nullptr, {phi1}}}}}},
-        {N11,
-         "TMat_task",
-         nullptr,
-         {{true, nullptr, "Mat1", {}, {}},
-          {true, nullptr, "Mat2", {}, {}},
-          {false, nullptr, "Mat_R", {}, {}},
-          {false, nullptr, nullptr, {}, {{"M_D", nullptr, {"DET_A"}}}}}},
-        {N28,
-         nullptr,
-         nullptr,
-         {{true,
-           "CTV",
-           nullptr,
-           {"", "x", "y"},
-           {{nullptr, "A", {"ax", "ay"}}, {nullptr, "B", {"bx", "by"}}, {nullptr, "C", {"cx", "cy"}}}},
-          {false,
-           "CLength",
-           nullptr,
-           {"", "x", "y", "| |", ""},
-           {{nullptr, "AB", {"abx", "aby", "AB", "AB_l"}},
-            {nullptr, "BC", {"bcx", "bcy", "BC", "BC_l"}},
-            {nullptr, "AC", {"acx", "acy", "AC", "AC_l"}}}},
-          {false,
-           "CLine",
-           nullptr,
-           {},
-           {{"Tr_LM", nullptr, {"aMed", "Med"}},
-            {"Tr_LH", nullptr, {"Ha1", "H1"}},
-            {"Tr_LBis", nullptr, {"aBis", "Bis"}}}},
-          {false, "CCentre", nullptr, {"", "x", "y"}, {{nullptr, "I", {"Ix", "Iy"}}}},
-          {false, "CTri", "REZ5", {}, {}}}},
-        {N29,
-         nullptr,
-         nullptr,
-         {{true, "CVersh", "Piram", {}, {}},
-          {false, "CStor", "PLine", {}, {}},
-          {false, "CPl", "ABC", {}, {}},
-          {false, "TVecH", "TVec_H", {}, {}},
-          {false, "CKut", "Phi", {}, {}},
-          {false, "CT_Alpha", "THam", {}, {}},
-          {false, "CVol", nullptr, {}, {{"Label5", nullptr, {"Vol"}}}}}},
-        {N32,
-         nullptr,
-         nullptr,
-         {{true, "CSLA_Sys", "SLAE", {}, {}},
-          {false,
-           "CSLA_Det",
-           nullptr,
-           {},
-           {{"DDl", nullptr, {"DD"}},
-            {"Dx1l", nullptr, {"DDx1"}},
-            {"Dx2l", nullptr, {"DDx2"}},
-            {"Dx3l", nullptr, {"DDx3"}},
-            {"Dx4l", nullptr, {"DDx4"}}}},
-          {false,
-           "CRez_SLA",
-           nullptr,
-           {},
-           {{"x1l", nullptr, {"x1"}},
-            {"x2l", nullptr, {"x2"}},
-            {"x3l", nullptr, {"x3"}},
-            {"x4l", nullptr, {"x4"}}}}}},
-        {nullptr,
-         "eq_g",
-         "Eq_Variant",
-         {{true,
-           "Eq_i",
-           nullptr,
-           {},
-           {{"Eq_l1", nullptr, {"Eq_e1"}},
-            {"Eq_l2", nullptr, {"eq_e2"}},
-            {"Eq_l3", nullptr, {"Eq_e3"}},
-            {"Eq_l4", nullptr, {"Eq_e4"}}}},
-          {false,
-           "Eq_rez",
-           nullptr,
-           {},
-           {{"le1", nullptr, {"Eq_X1"}},
-            {"le2", nullptr, {"Eq_X2"}},
-            {"le3", nullptr, {"Eq_X3"}},
-            {"le4", nullptr, {"Eq_X4"}}}}}},
-    };
-    return specs;
-}
 
 // A label's caption as a row heading: "|AB|=" heads its row as "|AB|".
 std::string RowLabel(std::string caption) {
@@ -165,7 +43,7 @@ bool Shown(const WidgetTree& tree, const char* name) {
 
 // The grid as a table, or nothing when it is hidden or (for a result) holds
 // no value outside its headings.
-std::optional<PageTable> GridTable(const WidgetTree& tree, const Part& part) {
+std::optional<PageTable> GridTable(const WidgetTree& tree, const PagePart& part) {
     const Grid& grid = tree.get<Grid>(part.grid);
     if (!grid.visible) return std::nullopt;
     PageTable table;
@@ -184,7 +62,7 @@ std::optional<PageTable> GridTable(const WidgetTree& tree, const Part& part) {
     return table;
 }
 
-std::optional<PageTable> FieldTable(const WidgetTree& tree, const Part& part) {
+std::optional<PageTable> FieldTable(const WidgetTree& tree, const PagePart& part) {
     PageTable table;
     if (!part.head.empty()) {
         table.rows.emplace_back(part.head.begin(), part.head.end());
@@ -192,7 +70,7 @@ std::optional<PageTable> FieldTable(const WidgetTree& tree, const Part& part) {
     }
     table.headCols = 1;
     bool anyValue = false;
-    for (const FieldRow& fieldRow : part.rows) {
+    for (const PageFieldRow& fieldRow : part.rows) {
         // The fourth coefficient and root exist only where the window solves
         // cubic equations; a row of widgets the window lacks is left out.
         if (fieldRow.labelWidget && !tree.find(fieldRow.labelWidget)) continue;
@@ -215,11 +93,7 @@ std::optional<PageTable> FieldTable(const WidgetTree& tree, const Part& part) {
 
 } // namespace
 
-void FillTabContent(const WidgetTree& tree, int tab, SolutionPage& page) {
-    const std::vector<TabSpec>& specs = Specs();
-    if (tab < 0 || tab >= static_cast<int>(specs.size()))
-        throw std::logic_error("no tab " + std::to_string(tab));
-    const TabSpec& tabParts = specs[static_cast<size_t>(tab)];
+void FillTabContent(const WidgetTree& tree, const PageLayout& tabParts, SolutionPage& page) {
     // "Vectors: Addition", "Quadratic A*x^2+B*x+C=0".
     page.title = tabParts.heading ? Trimmed(tree.get(tabParts.heading).caption) : std::string();
     const auto add = [&page](const std::string& part, const char* separator) {
@@ -229,7 +103,7 @@ void FillTabContent(const WidgetTree& tree, int tab, SolutionPage& page) {
     };
     if (tabParts.task) add(Trimmed(TaskText(tree, tabParts.task)), ": ");
     if (tabParts.detail) add(Trimmed(tree.get(tabParts.detail).caption), " ");
-    for (const Part& part : tabParts.parts) {
+    for (const PagePart& part : tabParts.parts) {
         std::optional<PageTable> table = part.grid ? GridTable(tree, part) : FieldTable(tree, part);
         if (!table) continue;
         if (part.caption) table->caption = RowLabel(tree.get(part.caption).caption);

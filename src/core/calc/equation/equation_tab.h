@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "context/env.h"
+#include "context/tab.h"
 #include "context/tab_frame.h"
 #include "calc/equation/equation_inputs.h"
 #include "widgets/controls.h"
@@ -17,11 +18,20 @@ namespace tc {
 
 enum class EquationKind { Quadratic, Cubic, Biquadratic };
 
-class EquationTab {
+class EquationTab : public Tab {
 public:
     EquationTab(WidgetTree& tree, Env& env);
 
-    Memo& memo() { return frame_.memo; }
+    Memo& memo() override { return frame_.memo; }
+
+    // The tab as the window knows it (its _parts file).
+    static std::vector<TabMenuRow> MenuRows();
+    const TabParts& parts() const override;
+    std::vector<CaptionLine> captionLines() const override;
+    const PageLayout& pageLayout() const override;
+    void applyLanguage(const MessageTable& messages) override;
+    void finishPage(SolutionPage& page, const MessageTable& messages) const override;
+
 
 private:
     void addWidgets();

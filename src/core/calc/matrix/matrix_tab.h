@@ -5,21 +5,31 @@
 // solution in the memo MAT_M.
 
 #include "context/env.h"
+#include "context/tab.h"
 #include "context/tab_frame.h"
 #include "calc/common/partial.h"
 #include "calc/matrix/matrix_write.h"
 
 namespace tc {
 
-class MatrixTab {
+class MatrixTab : public Tab {
 public:
     MatrixTab(WidgetTree& tree, Env& env);
 
     // Start-up fill of the tab (a step of the main window's FormCreate): row and
     // column numbers, the example matrices and the heading column's width.
-    void formCreate();
+    void formCreate() override;
 
-    Memo& memo() { return frame_.memo; }
+    Memo& memo() override { return frame_.memo; }
+
+    // The tab as the window knows it (its _parts file).
+    static std::vector<TabMenuRow> MenuRows();
+    const TabParts& parts() const override;
+    std::vector<CaptionLine> captionLines() const override;
+    const PageLayout& pageLayout() const override;
+    std::vector<SelectorLines> selectorLines() const override;
+    void applyLanguage(const MessageTable& messages) override;
+
 
     // Writes the sizes of A's list with the current file's sign between rows
     // and columns; a file without that line keeps the built-in list. The

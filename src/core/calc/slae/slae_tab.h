@@ -11,21 +11,29 @@
 #include <vector>
 
 #include "context/env.h"
+#include "context/tab.h"
 #include "context/tab_frame.h"
 #include "calc/common/partial.h"
 #include "calc/slae/slae_write.h"
 
 namespace tc {
 
-class SlaeTab {
+class SlaeTab : public Tab {
 public:
     SlaeTab(WidgetTree& tree, Env& env);
 
     // Start-up fill of the tab (a step of the main window's FormCreate): row
     // numbers, headings and the example system 2x1+5x2=-1, 3x1+7x2=-2.
-    void formCreate();
+    void formCreate() override;
 
-    Memo& memo() { return frame_.memo; }
+    Memo& memo() override { return frame_.memo; }
+
+    // The tab as the window knows it (its _parts file).
+    static std::vector<TabMenuRow> MenuRows();
+    const TabParts& parts() const override;
+    std::vector<CaptionLine> captionLines() const override;
+    const PageLayout& pageLayout() const override;
+
 
 private:
     void buildWidgets();

@@ -122,7 +122,7 @@ void TetrahedronTab::buildLayout() {
     frame_.exit.geometry = {692, buttons, 96, 30};
 }
 
-void TetrahedronTab::formCreateInputs() {
+void TetrahedronTab::formCreate() {
     Grid& p = *piram_;
     const char* vertexNames[] = {"A", "B", "C", "D"};
     for (int c = 1; c <= 4; ++c)
@@ -157,14 +157,8 @@ void TetrahedronTab::formCreateInputs() {
                {"AB^AC", "BA^BC", "CA^CB", "AB^AD", "BA^BD", "DA^DB", "AC^AD", "CA^CD", "DA^DC", "DC^DB",
                 "CD^CB", "BC^BD"});
     phi_->setColWidth(0, 52);
-}
 
-void TetrahedronTab::applyHeadings() {
-    pline_->setCell(4, 0, env_.messages.text(Line::tet_length_heading, "Length"));
-    pline_->setCell(5, 0, env_.messages.text(Line::tet_line_heading, "Line"));
-}
-
-void TetrahedronTab::formCreateResults() {
+    // The height and edge-face-angle grids.
     Grid& h = *tvecH_;
     const char* heightNames[] = {"H(A)", "H(B)", "H(C)", "H(D)"};
     for (int r = 0; r < 4; ++r)
@@ -177,6 +171,11 @@ void TetrahedronTab::formCreateResults() {
     NameAngles(*tham_, "sin(alpha)", "alpha",
                {"AD^ABC", "BD^ABC", "CD^ABC", "AC^ABD", "BC^ABD", "DC^ABD", "BA^BCD", "CA^BCD", "DA^BCD",
                 "AB^ACD", "CB^ACD", "DB^ACD"});
+}
+
+void TetrahedronTab::applyHeadings() {
+    pline_->setCell(4, 0, env_.messages.text(Line::tet_length_heading, "Length"));
+    pline_->setCell(5, 0, env_.messages.text(Line::tet_line_heading, "Line"));
 }
 
 void TetrahedronTab::clearResults() {

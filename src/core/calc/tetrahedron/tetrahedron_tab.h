@@ -8,27 +8,34 @@
 #include <string_view>
 
 #include "context/env.h"
+#include "context/tab.h"
 #include "context/tab_frame.h"
 #include "calc/tetrahedron/tetra_figure.h"
 #include "calc/tetrahedron/tetra_write.h"
 
 namespace tc {
 
-class TetrahedronTab {
+class TetrahedronTab : public Tab {
 public:
     TetrahedronTab(WidgetTree& tree, Env& env);
 
-    // Start-up fill of the vertex, edge, face and edge-angle grids: headings,
-    // column widths and the example vertices (first step of FormCreate).
-    void formCreateInputs();
-    // Start-up headings of the height and edge-face-angle grids (fifth step of
-    // FormCreate).
-    void formCreateResults();
+    // Start-up fill of the grids: headings, column widths and the example
+    // vertices.
+    void formCreate() override;
     // Words the edge grid's column headings from the current file, which
     // older files lack: those keep the headings of before.
     void applyHeadings();
 
-    Memo& memo() { return frame_.memo; }
+    Memo& memo() override { return frame_.memo; }
+
+    // The tab as the window knows it (its _parts file).
+    static std::vector<TabMenuRow> MenuRows();
+    const TabParts& parts() const override;
+    std::vector<CaptionLine> captionLines() const override;
+    const PageLayout& pageLayout() const override;
+    std::vector<TabFigure> figures() override;
+    void applyLanguage(const MessageTable& messages) override;
+
 
     // The figure of the last computation, `highlight` highlighted.
     Figure figure(const std::string& highlight) const {

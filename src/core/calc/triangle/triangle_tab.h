@@ -8,20 +8,30 @@
 #include <map>
 
 #include "context/env.h"
+#include "context/tab.h"
 #include "context/tab_frame.h"
 #include "calc/triangle/triangle_figure.h"
 #include "calc/triangle/triangle_write.h"
 
 namespace tc {
 
-class TriangleTab {
+class TriangleTab : public Tab {
 public:
     TriangleTab(WidgetTree& tree, Env& env);
 
     // What the main window's FormShow writes into this tab.
-    void formShow();
+    void formShow() override;
 
-    Memo& memo() { return frame_.memo; }
+    Memo& memo() override { return frame_.memo; }
+
+    // The tab as the window knows it (its _parts file).
+    static std::vector<TabMenuRow> MenuRows();
+    const TabParts& parts() const override;
+    std::vector<CaptionLine> captionLines() const override;
+    const PageLayout& pageLayout() const override;
+    std::vector<TabFigure> figures() override;
+    void applyLanguage(const MessageTable& messages) override;
+
 
     // The figure of the last computation, `highlight` highlighted.
     Figure figure(const std::string& highlight) const {

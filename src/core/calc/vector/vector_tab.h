@@ -5,6 +5,7 @@
 // projection) and a written solution for each.
 
 #include "context/env.h"
+#include "context/tab.h"
 #include "context/tab_frame.h"
 #include "calc/common/partial.h"
 #include "calc/vector/vector_figure.h"
@@ -13,7 +14,7 @@
 
 namespace tc {
 
-class VectorTab {
+class VectorTab : public Tab {
 public:
     // Adds the tab's widgets in the layout of the addition task with two
     // components and registers its handlers on TVec, V_N and CBut1.
@@ -22,9 +23,19 @@ public:
     // Start-up fill of the tab (a step of the main window's FormCreate): grid
     // headings, the example vectors A = (2; 5), B = (3; 7) and column widths.
     // Grid sizes, selectors, results and the memo are left as they are.
-    void formCreate();
+    void formCreate() override;
 
-    Memo& memo() { return frame_.memo; }
+    Memo& memo() override { return frame_.memo; }
+
+    // The tab as the window knows it (its _parts file).
+    static std::vector<TabMenuRow> MenuRows();
+    const TabParts& parts() const override;
+    std::vector<CaptionLine> captionLines() const override;
+    const PageLayout& pageLayout() const override;
+    std::vector<SelectorLines> selectorLines() const override;
+    std::vector<TabFigure> figures() override;
+    void applyLanguage(const MessageTable& messages) override;
+
 
     // The figure of the last computation, `highlight` highlighted.
     Figure figure(const std::string& highlight) const {
