@@ -52,7 +52,10 @@ public:
         for (int i = kFirstExtendedLine; i < table.count(); ++i)
             extended.push_back(table.value(i));
         env.messages.setExtended(extended);
-        tab.applyLanguage(table, env.messages);
+        // The frame's captions, which the window words from the required lines.
+        for (const CaptionLine& c : tab.captionLines())
+            tree.get(c.widget).caption = table.value(c.line);
+        tab.applyLanguage(env.messages);
     }
     Grid& grid() { return tree.get<Grid>("Sp_In"); }
     const std::vector<std::string>& memo() { return tree.get<Memo>("Sp_M").lines; }

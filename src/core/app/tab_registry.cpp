@@ -4,6 +4,7 @@
 #include "calc/equation/equation_tab.h"
 #include "calc/matrix/matrix_tab.h"
 #include "calc/slae/slae_tab.h"
+#include "calc/space/space_tab.h"
 #include "calc/tetrahedron/tetrahedron_tab.h"
 #include "calc/triangle/triangle_tab.h"
 #include "calc/vector/vector_tab.h"
@@ -14,6 +15,7 @@ const std::vector<TabEntry>& RegisteredTabs() {
     static const std::vector<TabEntry> tabs = {
         RegisterTab<VectorTab>(),      RegisterTab<MatrixTab>(), RegisterTab<TriangleTab>(),
         RegisterTab<TetrahedronTab>(), RegisterTab<SlaeTab>(),   RegisterTab<EquationTab>(),
+        RegisterTab<SpaceTab>(),
     };
     return tabs;
 }

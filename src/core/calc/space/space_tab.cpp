@@ -146,10 +146,25 @@ std::string SpaceTab::heading(SpaceTask t, int row, int col) const {
     return col == 3 ? std::string("D") : std::string(coordinates[col]) + ", " + coefficients[col];
 }
 
+bool SpaceTab::holdsExample(SpaceTask t) const {
+    const std::vector<SpaceRow>& rows = TaskRows(t);
+    for (std::size_t r = 0; r < rows.size(); ++r)
+        for (int c = 1; c <= rows[r].columns(); ++c)
+            if (grid_->cell(c, static_cast<int>(r) + 1) != kExamples[static_cast<int>(t)][r][c - 1]) return false;
+    return true;
+}
+
 void SpaceTab::showTask() {
     const SpaceTask t = task();
     const std::vector<SpaceRow>& rows = TaskRows(t);
     Grid& g = *grid_;
+    // Going through the tasks shows each worked example; once the user has
+    // typed into the grid, the typed cells stay and only empty ones are filled.
+    if (holdsExample(shown_))
+        for (int r = 1; r <= kSpaceMaxRows; ++r)
+            for (int c = 1; c <= 4; ++c)
+                g.setCell(c, r, "");
+    shown_ = t;
     g.rows = static_cast<int>(rows.size()) + 1;
     g.cols = HasPlane(t) ? 5 : 4;
     g.geometry.w = kCaptionCol + (g.cols - 1) * kValueCol + 4;
@@ -175,29 +190,32 @@ void SpaceTab::formCreate() {
     showTask();
 }
 
-void SpaceTab::applyLanguage(const LanguageTable& file, const MessageTable& messages) {
-    (void)messages; // env_.messages is the same table, already filled
+std::vector<CaptionLine> SpaceTab::captionLines() const {
+    constexpr CaptionStage frame = CaptionStage::Frames;
+    return {{frame, L::compute_button, names::Sp_Run},
+            {frame, L::save_button, names::Sp_Save},
+            {frame, L::exit_button, names::Sp_Close}};
+}
+
+void SpaceTab::applyLanguage(const MessageTable& messages) {
     for (int t = 0; t < kSpaceTaskCount; ++t) {
         const SpaceText name = TaskName(static_cast<SpaceTask>(t));
-        task_->items[static_cast<std::size_t>(t)] = env_.messages.text(name.line, name.fallback);
+        task_->items[static_cast<std::size_t>(t)] = messages.text(name.line, name.fallback);
         tree_.get(kTaskItems[t]).caption = task_->items[static_cast<std::size_t>(t)];
     }
     if (task_->index >= 0) task_->text = task_->items[static_cast<std::size_t>(task_->index)];
-    tree_.get(names::NSp).caption = env_.messages.text(L::sp_tab, "Lines and planes");
-    tree_.get("Sp_TaskL").caption = env_.messages.text(L::sp_task_label, "Task");
-    tree_.get("Sp_Data").caption = env_.messages.text(L::sp_data_label, "Data");
-    tree_.get("Sp_Res").caption = env_.messages.text(L::sp_result_label, "Result");
-    tree_.get(names::Sp_Figure).caption = env_.messages.text(L::fig_button, "Figure");
-    frame_.compute.caption = file.value(L::compute_button);
-    frame_.save.caption = file.value(L::save_button);
-    frame_.exit.caption = file.value(L::exit_button);
+    tree_.get(names::NSp).caption = messages.text(L::sp_tab, "Lines and planes");
+    tree_.get("Sp_TaskL").caption = messages.text(L::sp_task_label, "Task");
+    tree_.get("Sp_Data").caption = messages.text(L::sp_data_label, "Data");
+    tree_.get("Sp_Res").caption = messages.text(L::sp_result_label, "Result");
+    tree_.get(names::Sp_Figure).caption = messages.text(L::fig_button, "Figure");
     // Captions follow the language; typed cells and results stay.
     const SpaceTask t = task();
     for (std::size_t r = 0; r < TaskRows(t).size(); ++r)
         grid_->setCell(0, static_cast<int>(r) + 1, rowCaption(t, static_cast<int>(r)));
     const auto captions = ResultCaptions(t);
     for (std::size_t k = 0; k < 3; ++k)
-        if (captions[k]) labels_[k]->caption = env_.messages.text(captions[k]->line, captions[k]->fallback);
+        if (captions[k]) labels_[k]->caption = messages.text(captions[k]->line, captions[k]->fallback);
 }
 
 void SpaceTab::Sp_RunClick() {
@@ -243,31 +261,18 @@ std::vector<TabFigure> SpaceTab::figures() {
              }}};
 }
 
-void SpaceTab::fillPage(SolutionPage& page) const {
-    const SpaceTask t = task();
-    const SpaceText name = TaskName(t);
-    page.title = env_.messages.text(name.line, name.fallback);
-    PageTable data;
-    data.caption = env_.messages.text(L::sp_data_label, "Data");
-    data.headRows = 1;
-    data.headCols = 1;
-    std::vector<std::string> head{""};
-    for (int c = 0; c < grid_->cols - 1; ++c)
-        head.push_back(heading(t, -1, c));
-    data.rows.push_back(head);
-    for (int r = 1; r < grid_->rows; ++r) {
-        std::vector<std::string> row;
-        for (int c = 0; c < grid_->cols; ++c)
-            row.push_back(grid_->cell(c, r));
-        data.rows.push_back(row);
-    }
-    page.inputs.push_back(data);
-    PageTable results;
-    results.caption = env_.messages.text(L::sp_result_label, "Result");
-    results.headCols = 1;
-    for (std::size_t k = 0; k < 3; ++k)
-        if (results_[k]->visible) results.rows.push_back({labels_[k]->caption, results_[k]->text});
-    page.results.push_back(results);
+const PageLayout& SpaceTab::pageLayout() const {
+    using namespace names;
+    static const PageLayout layout{NSp,
+                                   Sp_Task,
+                                   nullptr,
+                                   {{true, "Sp_Data", Sp_In, {}, {}},
+                                    {false,
+                                     "Sp_Res",
+                                     nullptr,
+                                     {},
+                                     {{Sp_L1, nullptr, {Sp_R1}}, {Sp_L2, nullptr, {Sp_R2}}, {Sp_L3, nullptr, {Sp_R3}}}}}};
+    return layout;
 }
 
 nlohmann::json SpaceTab::answer() const {

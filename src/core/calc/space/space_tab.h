@@ -22,9 +22,10 @@ public:
     const TabParts& parts() const override;
     Memo& memo() override { return frame_.memo; }
     void formCreate() override;
-    void applyLanguage(const LanguageTable& file, const MessageTable& messages) override;
+    std::vector<CaptionLine> captionLines() const override;
+    void applyLanguage(const MessageTable& messages) override;
     std::vector<TabFigure> figures() override;
-    void fillPage(SolutionPage& page) const override;
+    const PageLayout& pageLayout() const override;
     nlohmann::json answer() const override;
 
 private:
@@ -35,6 +36,8 @@ private:
     // The caption of row `row` of the task, in the current language.
     std::string rowCaption(SpaceTask task, int row) const;
     std::string heading(SpaceTask task, int row, int col) const;
+    // Whether the cells `task` reads hold its worked example, untouched.
+    bool holdsExample(SpaceTask task) const;
     void Sp_RunClick();
 
     WidgetTree& tree_;
@@ -44,6 +47,7 @@ private:
     Grid* grid_ = nullptr;
     std::array<Edit*, 3> results_{};
     std::array<Widget*, 3> labels_{};
+    SpaceTask shown_ = SpaceTask::PlaneThreePoints; // the task the grid was last laid out for
     // The data and the result of the last computation, as far as it got.
     std::optional<SpaceInput> lastIn_;
     std::optional<SpaceResult> last_;
