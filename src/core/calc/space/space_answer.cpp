@@ -34,35 +34,25 @@ const char* VerdictKey(Verdict v) {
 
 nlohmann::json SpaceAnswer(const SpaceResult& r) {
     nlohmann::json a = nlohmann::json::object();
-    switch (r.task) {
-    case SpaceTask::PlaneThreePoints:
-    case SpaceTask::PlanePointNormal:
-    case SpaceTask::PlanePointTwoVectors: {
+    switch (GroupOf(r.task)) {
+    case TaskGroup::Plane: {
         const SpacePlane& p = r.planeWhole;
         a["plane"] = {FractionText(p.n[0]), FractionText(p.n[1]), FractionText(p.n[2]), FractionText(p.d)};
         break;
     }
-    case SpaceTask::LineTwoPoints:
-    case SpaceTask::LineTwoPlanes:
-        a["line"] = {{"point", Vector(r.line.point)}, {"direction", Vector(r.line.dir)}};
-        break;
-    case SpaceTask::AngleLines:
-    case SpaceTask::AngleLinePlane:
-    case SpaceTask::AnglePlanes: {
-        // 0 and 90 degrees are exact; FloatToStr's 15 digits show them whole.
-        a["angle"] = FloatToStr(r.angle->degrees.value(), '.');
-        break;
-    }
-    case SpaceTask::ProjectionOnPlane:
-    case SpaceTask::ProjectionOnLine:
+    case TaskGroup::Line: a["line"] = {{"point", Vector(r.line.point)}, {"direction", Vector(r.line.dir)}}; break;
+    // 0 and 90 degrees are exact; FloatToStr's 15 digits show them whole.
+    case TaskGroup::Angle: a["angle"] = FloatToStr(r.angle->degrees.value(), '.'); break;
+    case TaskGroup::Projection:
         a["projection"] = Vector(*r.point);
         a["symmetric"] = Vector(*r.symmetric);
         break;
-    default:
+    case TaskGroup::Meeting:
+        a["verdict"] = VerdictKey(r.verdict);
+        if (r.point) a["point"] = Vector(*r.point);
+        break;
+    case TaskGroup::Distance:
         if (r.verdict != Verdict::None) a["verdict"] = VerdictKey(r.verdict);
-        if (r.point && r.task != SpaceTask::DistanceLines && r.task != SpaceTask::DistancePointPlane &&
-            r.task != SpaceTask::DistancePointLine)
-            a["point"] = Vector(*r.point);
         break;
     }
     if (r.distance) a["distance"] = Value(r.distance->exact, r.distance->decimal);

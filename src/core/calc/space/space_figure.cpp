@@ -39,8 +39,14 @@ class Drawing {
 public:
     Drawing(Figure& f, P centre, double reach) : f_(f), centre_(centre), reach_(reach) {}
 
-    void point(const std::string& label, const Vec3& v, PointRole role = PointRole::Vertex) {
+    // Adds the point, or finds one already drawn at the same place (a foot
+    // that is a data point), whose mark must not be covered; returns its label.
+    std::string point(const std::string& label, const Vec3& v, PointRole role = PointRole::Vertex) {
+        for (const auto& [known, at] : exact_)
+            if (at == v) return known;
+        exact_.emplace_back(label, v);
         f_.points.push_back({label, vec(Of(v)), role, label + space::VecText(v)});
+        return label;
     }
     void segment(const std::string& from, const std::string& to, SegmentRole role, const std::string& element) {
         f_.segments.push_back({from, to, role, "", element, false});
@@ -70,7 +76,7 @@ public:
         }
         // The patch's border, which a page without shading shows too.
         for (std::size_t k = 0; k < 4; ++k)
-            f_.segments.push_back({face.points[k], face.points[(k + 1) % 4], SegmentRole::Edge, "", element, false});
+            f_.segments.push_back({face.points[k], face.points[(k + 1) % 4], SegmentRole::Side, "", element, false});
         f_.faces.push_back(face);
         addElement(element);
     }
@@ -89,6 +95,7 @@ private:
             f_.elements.push_back(element);
     }
     Figure& f_;
+    std::vector<std::pair<std::string, Vec3>> exact_;
     P centre_;
     double reach_;
 };
@@ -147,11 +154,9 @@ void DrawResult(Drawing& d, const SpaceInput& in, const SpaceResult& r) {
         d.point("M", r.line.point);
         break;
     case T::DistanceLines:
-        if (r.point && r.point2 && r.verdict == Verdict::Skew) {
-            d.point("H1", *r.point, PointRole::Foot);
-            d.point("H2", *r.point2, PointRole::Foot);
-            d.segment("H1", "H2", SegmentRole::Height, "H1H2");
-        }
+        if (r.point && r.point2 && r.verdict == Verdict::Skew)
+            d.segment(d.point("H1", *r.point, PointRole::Foot), d.point("H2", *r.point2, PointRole::Foot),
+                      SegmentRole::Height, "H1H2");
         break;
     case T::LineMeetsPlane:
     case T::LinesMeet:
@@ -162,12 +167,11 @@ void DrawResult(Drawing& d, const SpaceInput& in, const SpaceResult& r) {
     case T::ProjectionOnPlane:
     case T::ProjectionOnLine:
         if (!r.point || *r.point == p) break;
-        d.point("H", *r.point, PointRole::Foot);
         if (r.symmetric) {
-            d.point("P'", *r.symmetric);
-            d.segment("P", "P'", SegmentRole::Height, "PH");
+            d.point("H", *r.point, PointRole::Foot);
+            d.segment("P", d.point("P'", *r.symmetric), SegmentRole::Height, "PH");
         } else {
-            d.segment("P", "H", SegmentRole::Height, "PH");
+            d.segment("P", d.point("H", *r.point, PointRole::Foot), SegmentRole::Height, "PH");
         }
         break;
     default: break;

@@ -67,6 +67,14 @@ enum class SpaceTask {
     ProjectionOnLine,
 };
 inline constexpr int kSpaceTaskCount = 15;
+
+// The tasks that the solver and the writer treat alike.
+enum class TaskGroup { Plane, Line, Distance, Angle, Meeting, Projection };
+inline TaskGroup GroupOf(SpaceTask task) {
+    const int t = static_cast<int>(task);
+    return t < 3 ? TaskGroup::Plane : t < 5 ? TaskGroup::Line : t < 8 ? TaskGroup::Distance
+         : t < 11 ? TaskGroup::Angle : t < 13 ? TaskGroup::Meeting : TaskGroup::Projection;
+}
 inline constexpr int kSpaceMaxRows = 4;
 
 // What a row of the input grid holds.

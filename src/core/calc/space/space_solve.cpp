@@ -154,22 +154,13 @@ SpaceResult SolveSpace(const SpaceInput& in) {
     SpaceResult r;
     r.task = in.task;
     RequireRows(in);
-    switch (in.task) {
-    case SpaceTask::PlaneThreePoints:
-    case SpaceTask::PlanePointNormal:
-    case SpaceTask::PlanePointTwoVectors: space::SolvePlane(in, r); break;
-    case SpaceTask::LineTwoPoints:
-    case SpaceTask::LineTwoPlanes: space::SolveLine(in, r); break;
-    case SpaceTask::DistancePointPlane:
-    case SpaceTask::DistancePointLine:
-    case SpaceTask::DistanceLines: space::SolveDistance(in, r); break;
-    case SpaceTask::AngleLines:
-    case SpaceTask::AngleLinePlane:
-    case SpaceTask::AnglePlanes: space::SolveAngle(in, r); break;
-    case SpaceTask::LineMeetsPlane:
-    case SpaceTask::LinesMeet: space::SolveMeeting(in, r); break;
-    case SpaceTask::ProjectionOnPlane:
-    case SpaceTask::ProjectionOnLine: space::SolveProjection(in, r); break;
+    switch (GroupOf(in.task)) {
+    case TaskGroup::Plane: space::SolvePlane(in, r); break;
+    case TaskGroup::Line: space::SolveLine(in, r); break;
+    case TaskGroup::Distance: space::SolveDistance(in, r); break;
+    case TaskGroup::Angle: space::SolveAngle(in, r); break;
+    case TaskGroup::Meeting: space::SolveMeeting(in, r); break;
+    case TaskGroup::Projection: space::SolveProjection(in, r); break;
     }
     return r;
 }

@@ -57,23 +57,15 @@ std::string RowText(const Wording& w, const SpaceInput& in, int row) {
 } // namespace
 
 std::array<std::optional<SpaceText>, 3> ResultCaptions(SpaceTask task) {
-    using T = SpaceTask;
-    switch (task) {
-    case T::PlaneThreePoints:
-    case T::PlanePointNormal:
-    case T::PlanePointTwoVectors: return {kPlane, std::nullopt, std::nullopt};
-    case T::LineTwoPoints:
-    case T::LineTwoPlanes: return {kCanonical, kParametric, std::nullopt};
-    case T::DistancePointPlane:
-    case T::DistancePointLine: return {kDistance, std::nullopt, std::nullopt};
-    case T::DistanceLines: return {kPosition, kDistance, std::nullopt};
-    case T::AngleLines:
-    case T::AngleLinePlane:
-    case T::AnglePlanes: return {kAngle, std::nullopt, std::nullopt};
-    case T::LineMeetsPlane:
-    case T::LinesMeet: return {kPosition, kPoint, std::nullopt};
-    case T::ProjectionOnPlane:
-    case T::ProjectionOnLine: return {kProjection, kSymmetric, kDistance};
+    switch (GroupOf(task)) {
+    case TaskGroup::Plane: return {kPlane, std::nullopt, std::nullopt};
+    case TaskGroup::Line: return {kCanonical, kParametric, std::nullopt};
+    case TaskGroup::Distance:
+        if (task == SpaceTask::DistanceLines) return {kPosition, kDistance, std::nullopt};
+        return {kDistance, std::nullopt, std::nullopt};
+    case TaskGroup::Angle: return {kAngle, std::nullopt, std::nullopt};
+    case TaskGroup::Meeting: return {kPosition, kPoint, std::nullopt};
+    case TaskGroup::Projection: return {kProjection, kSymmetric, kDistance};
     }
     return {};
 }
@@ -211,22 +203,13 @@ TabOutput WriteSpace(const SpaceInput& in, bool read, const SpaceResult* result,
     for (std::size_t i = 0; i < TaskRows(in.task).size(); ++i)
         wr.line(RowText(wording, in, static_cast<int>(i)));
     if (!result) return wr.out;
-    switch (in.task) {
-    case SpaceTask::PlaneThreePoints:
-    case SpaceTask::PlanePointNormal:
-    case SpaceTask::PlanePointTwoVectors: space::WritePlane(wr); break;
-    case SpaceTask::LineTwoPoints:
-    case SpaceTask::LineTwoPlanes: space::WriteLine(wr); break;
-    case SpaceTask::DistancePointPlane:
-    case SpaceTask::DistancePointLine:
-    case SpaceTask::DistanceLines: space::WriteDistance(wr); break;
-    case SpaceTask::AngleLines:
-    case SpaceTask::AngleLinePlane:
-    case SpaceTask::AnglePlanes: space::WriteAngle(wr); break;
-    case SpaceTask::LineMeetsPlane:
-    case SpaceTask::LinesMeet: space::WriteMeeting(wr); break;
-    case SpaceTask::ProjectionOnPlane:
-    case SpaceTask::ProjectionOnLine: space::WriteProjection(wr); break;
+    switch (GroupOf(in.task)) {
+    case TaskGroup::Plane: space::WritePlane(wr); break;
+    case TaskGroup::Line: space::WriteLine(wr); break;
+    case TaskGroup::Distance: space::WriteDistance(wr); break;
+    case TaskGroup::Angle: space::WriteAngle(wr); break;
+    case TaskGroup::Meeting: space::WriteMeeting(wr); break;
+    case TaskGroup::Projection: space::WriteProjection(wr); break;
     }
     return wr.out;
 }
