@@ -151,8 +151,13 @@ TEST(SpaceTab, the_figure_draws_the_tasks_objects) {
     h.select(7);
     ASSERT_EQ(h.run(), "<no failure>");
     const Figure skew = h.tab.figures()[0].draw("");
-    EXPECT_NE(skew.point("H1"), nullptr);
-    EXPECT_NE(std::find(skew.elements.begin(), skew.elements.end(), "H1H2"), skew.elements.end());
+    // The example's common perpendicular runs from M1 to M2, whose marks stay.
+    const auto perpendicular = std::find_if(skew.segments.begin(), skew.segments.end(),
+                                            [](const FigureSegment& s) { return s.element == "H1H2"; });
+    ASSERT_NE(perpendicular, skew.segments.end());
+    EXPECT_EQ(perpendicular->from, "M1");
+    EXPECT_EQ(perpendicular->to, "M2");
+    EXPECT_EQ(skew.point("H1"), nullptr);
 }
 
 TEST(SpaceTab, words_its_captions_in_the_chosen_language) {

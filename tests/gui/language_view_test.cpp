@@ -19,9 +19,10 @@ using namespace tc::gui::test;
 
 namespace {
 
-const QStringList kEnglishTabs = {"Vectors",     "Matrices",       "Triangle",
-                                  "Tetrahedron", "Linear systems", "Equations"};
-const QStringList kUkrainianTabs = {"Вектори", "Матриці", "Трикутник", "Тетраедр", "СЛАР", "Рівняння"};
+const QStringList kEnglishTabs = {"Vectors",        "Matrices",  "Triangle",        "Tetrahedron",
+                                  "Linear systems", "Equations", "Lines and planes"};
+const QStringList kUkrainianTabs = {"Вектори", "Матриці", "Трикутник", "Тетраедр", "СЛАР", "Рівняння",
+                                    "Прямі та площини"};
 
 QStringList TabCaptions(QWidget* view) {
     QStringList captions;

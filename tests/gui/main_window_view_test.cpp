@@ -25,14 +25,14 @@ class MainWindowViewTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void has_the_caption_the_six_tabs_and_opens_at_its_designed_size() {
+    void has_the_caption_the_seven_tabs_and_opens_at_its_designed_size() {
         BoxLog log;
         auto view = MakeWindow(log);
         QCOMPARE(view->windowTitle(), QString("TovrinCALC"));
         auto* tabs = Find<QTabWidget>(view.get(), "Matem");
-        QCOMPARE(tabs->count(), 6);
-        const QStringList captions = {"Vector", "Matrix", "Triangle", "Tetraedr", "SLAE", "Eq"};
-        for (int i = 0; i < 6; ++i)
+        QCOMPARE(tabs->count(), 7);
+        const QStringList captions = {"Vector", "Matrix", "Triangle", "Tetraedr", "SLAE", "Eq", "Lines and planes"};
+        for (int i = 0; i < 7; ++i)
             QCOMPARE(tabs->tabText(i), captions[i]);
         QCOMPARE(tabs->currentIndex(), 0);
         QCOMPARE(view->centralWidget()->size(), QSize(800, 623));
