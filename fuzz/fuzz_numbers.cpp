@@ -12,7 +12,7 @@
 #include <string_view>
 
 #include "numbers/convert.h"
-#include "numbers/failure.h"
+#include "base/failure.h"
 
 namespace {
 

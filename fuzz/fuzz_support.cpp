@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <random>
 
-#include "i18n/text_encoding.h"
+#include "encoding/text_encoding.h"
 
 namespace tc::fuzz {
 

@@ -7,7 +7,7 @@
 
 #include "handin/hand_in.h"
 #include "main_view.h"
-#include "numbers/failure.h"
+#include "base/failure.h"
 #include "qt_text.h"
 
 #include "app/file_name.h"

@@ -7,7 +7,7 @@
 #include <tuple>
 
 #include "numbers_test_support.h"
-#include "text/determinant_text.h"
+#include "calc/common/determinant_text.h"
 
 namespace tc {
 namespace {

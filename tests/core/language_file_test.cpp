@@ -7,8 +7,8 @@
 #include "i18n/language_dirs.h"
 #include "i18n/language_file.h"
 #include "i18n/line_value.h"
-#include "i18n/system_text.h"
-#include "i18n/text_encoding.h"
+#include "encoding/system_text.h"
+#include "encoding/text_encoding.h"
 #include "language_test_support.h"
 #include "numbers_test_support.h"
 

@@ -10,8 +10,8 @@
 #include <set>
 
 #include "i18n/language_table.h"
-#include "i18n/lines.h"
-#include "i18n/text_encoding.h"
+#include "base/lines.h"
+#include "encoding/text_encoding.h"
 
 namespace tc {
 namespace {

@@ -7,7 +7,7 @@
 #include <string>
 #include <tuple>
 
-#include "numbers/failure.h"
+#include "base/failure.h"
 
 namespace tc::test {
 

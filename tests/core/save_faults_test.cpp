@@ -15,7 +15,7 @@
 #include <unistd.h>
 
 #include "io/save_text.h"
-#include "numbers/failure.h"
+#include "base/failure.h"
 #include "save_test_support.h"
 
 namespace tc {

@@ -12,7 +12,7 @@
 #include "context/recording_host.h"
 #include "io/language_guard.h"
 #include "io/save_text.h"
-#include "numbers/failure.h"
+#include "base/failure.h"
 #include "save_test_support.h"
 
 namespace tc {

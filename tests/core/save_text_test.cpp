@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "io/save_text.h"
-#include "numbers/failure.h"
+#include "base/failure.h"
 #include "save_test_support.h"
 
 #if defined(__unix__)

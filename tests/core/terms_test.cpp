@@ -8,7 +8,7 @@
 #include <ostream>
 #include <string>
 
-#include "text/terms.h"
+#include "calc/common/terms.h"
 
 namespace tc {
 namespace {

@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include "numbers/failure.h"
-#include "text/triangle_text.h"
+#include "base/failure.h"
+#include "calc/triangle/triangle_text.h"
 
 namespace tc {
 namespace {

@@ -11,7 +11,7 @@
 #include <string>
 
 #include "handin/hand_in.h"
-#include "numbers/failure.h"
+#include "base/failure.h"
 
 class HandInTest : public QObject {
     Q_OBJECT

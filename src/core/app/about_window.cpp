@@ -3,7 +3,7 @@
 
 #include "app/version.h"
 #include "i18n/language_file.h"
-#include "i18n/lines.h"
+#include "base/lines.h"
 #include "widgets/names.h"
 
 namespace tc {

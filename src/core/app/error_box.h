@@ -5,7 +5,7 @@
 #include <string>
 
 #include "context/env.h"
-#include "numbers/failure.h"
+#include "base/failure.h"
 
 namespace tc {
 

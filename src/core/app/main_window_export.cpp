@@ -6,7 +6,7 @@
 #include "app/main_window.h"
 #include "export/latex_page.h"
 #include "export/tab_content.h"
-#include "numbers/failure.h"
+#include "base/failure.h"
 #include "widgets/names.h"
 
 namespace tc {

@@ -3,7 +3,6 @@
 // commands that open the figure window.
 
 #include "app/main_window.h"
-#include "figure/figure_text.h"
 #include "widgets/names.h"
 
 namespace tc {

@@ -8,7 +8,7 @@
 
 #include "app/main_window.h"
 #include "i18n/language_file.h"
-#include "i18n/lines.h"
+#include "base/lines.h"
 #include "widgets/names.h"
 
 namespace tc {

@@ -11,7 +11,7 @@
 
 #include "context/host.h"
 #include "i18n/fill_places.h"
-#include "i18n/lines.h"
+#include "base/lines.h"
 #include "numbers/convert.h"
 
 namespace tc {

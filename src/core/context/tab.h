@@ -18,7 +18,7 @@
 #include "export/tab_content.h"
 #include "figure/figure.h"
 #include "i18n/language_table.h"
-#include "i18n/lines.h"
+#include "base/lines.h"
 #include "widgets/widget_tree.h"
 
 namespace tc {

@@ -4,9 +4,9 @@
 #include <filesystem>
 #include <system_error>
 
-#include "i18n/system_text.h"
+#include "encoding/system_text.h"
 #include "io/read_regular.h"
-#include "numbers/failure.h"
+#include "base/failure.h"
 
 namespace tc {
 
@@ -17,12 +17,6 @@ namespace {
 constexpr std::size_t kLanguageFileLimit = 1 << 20;
 
 } // namespace
-
-std::string LanguageFileName(const std::string& item) {
-    if (item == "N24") return "Russian.txt";
-    if (item == "N25") return "English.txt";
-    return "Ukrainian.txt";
-}
 
 LanguageTable ReadLanguageFile(const std::string& fileName, const std::vector<std::string>& dirs) {
     std::error_code ec;

@@ -6,12 +6,9 @@
 #include <vector>
 
 #include "i18n/language_table.h"
+#include "io/language_guard.h"
 
 namespace tc {
-
-// "Ukrainian.txt", "Russian.txt" or "English.txt" for the language menu items
-// "N23", "N24" and "N25"; any other item counts as Ukrainian.
-std::string LanguageFileName(const std::string& item);
 
 // Reads the language file `fileName` from the current directory or, when it
 // cannot be read there, from the first of `dirs` that has it. When none has it,

@@ -2,8 +2,8 @@
 #include "i18n/language_table.h"
 
 #include "i18n/line_value.h"
-#include "i18n/text_encoding.h"
-#include "numbers/failure.h"
+#include "encoding/text_encoding.h"
+#include "base/failure.h"
 
 namespace tc {
 

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "i18n/lines.h"
+#include "base/lines.h"
 
 namespace tc {
 

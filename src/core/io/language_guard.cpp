@@ -4,8 +4,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "i18n/language_file.h"
-#include "numbers/failure.h"
+#include "base/failure.h"
 
 namespace tc {
 
@@ -87,6 +86,12 @@ void RefuseLanguageFile(const std::string& path, const std::vector<std::string>&
     if (ReplacesLanguageFile(path, languageDirs))
         throw Failure(Line::window_save_language_file,
                       "This is a language file of the program: it is not replaced. Choose another name.");
+}
+
+std::string LanguageFileName(const std::string& item) {
+    if (item == "N24") return "Russian.txt";
+    if (item == "N25") return "English.txt";
+    return "Ukrainian.txt";
 }
 
 } // namespace tc

@@ -8,6 +8,10 @@
 
 namespace tc {
 
+// "Ukrainian.txt", "Russian.txt" or "English.txt" for the language menu items
+// "N23", "N24" and "N25"; any other item counts as Ukrainian.
+std::string LanguageFileName(const std::string& item);
+
 // Whether saving to `path` would write one of the program's language files
 // ("Ukrainian.txt", "Russian.txt", "English.txt") as the program reads them:
 // from the current folder or from one of `languageDirs`. That is a file named

@@ -4,7 +4,7 @@
 #include <cerrno>
 #include <system_error>
 
-#include "i18n/system_text.h"
+#include "encoding/system_text.h"
 
 #if __has_include(<fcntl.h>) && __has_include(<unistd.h>)
 #include <fcntl.h>

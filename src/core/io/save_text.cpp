@@ -12,9 +12,9 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 
-#include "i18n/system_text.h"
+#include "encoding/system_text.h"
 #include "io/language_guard.h"
-#include "numbers/failure.h"
+#include "base/failure.h"
 
 namespace tc {
 

@@ -7,7 +7,7 @@
 
 #include <limits>
 
-#include "numbers/failure.h"
+#include "base/failure.h"
 
 namespace tc {
 

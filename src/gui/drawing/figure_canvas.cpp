@@ -11,7 +11,7 @@
 
 #include "drawing/figure_painter.h"
 #include "handin/hand_in.h"
-#include "numbers/failure.h"
+#include "base/failure.h"
 
 namespace tc::gui {
 

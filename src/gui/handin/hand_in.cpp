@@ -6,7 +6,7 @@
 #include <QLibrary>
 #include <QStringList>
 
-#include "numbers/failure.h"
+#include "base/failure.h"
 
 namespace tc::gui {
 

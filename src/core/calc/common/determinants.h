@@ -11,7 +11,7 @@
 
 #include "numbers/exact.h"
 #include "numbers/ext.h"
-#include "numbers/failure.h"
+#include "base/failure.h"
 
 namespace tc {
 

@@ -9,7 +9,7 @@
 #include <optional>
 #include <utility>
 
-#include "numbers/failure.h"
+#include "base/failure.h"
 
 namespace tc {
 

@@ -4,7 +4,7 @@
 #include <utility>
 
 #include "calc/equation/fallback_texts.h"
-#include "text/terms.h"
+#include "calc/common/terms.h"
 
 namespace tc {
 

@@ -2,7 +2,7 @@
 #include "calc/equation/cubic_text.h"
 
 #include "calc/equation/fallback_texts.h"
-#include "text/terms.h"
+#include "calc/common/terms.h"
 
 namespace tc {
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "calc/equation/quadratic_text.h"
 
-#include "text/terms.h"
+#include "calc/common/terms.h"
 
 namespace tc {
 

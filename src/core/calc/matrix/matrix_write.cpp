@@ -3,8 +3,8 @@
 
 #include <type_traits>
 
-#include "text/determinant_text.h"
-#include "text/terms.h"
+#include "calc/common/determinant_text.h"
+#include "calc/common/terms.h"
 
 namespace tc {
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "calc/slae/slae_text.h"
 
-#include "text/determinant_text.h"
+#include "calc/common/determinant_text.h"
 
 namespace tc {
 

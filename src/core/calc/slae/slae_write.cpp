@@ -4,8 +4,8 @@
 #include <type_traits>
 
 #include "calc/slae/slae_text.h"
-#include "text/determinant_text.h"
-#include "text/terms.h"
+#include "calc/common/determinant_text.h"
+#include "calc/common/terms.h"
 
 namespace tc {
 

@@ -3,7 +3,7 @@
 
 #include "calc/tetrahedron/tetra_text.h"
 
-#include "text/terms.h"
+#include "calc/common/terms.h"
 
 namespace tc {
 

@@ -2,7 +2,7 @@
 #include "calc/tetrahedron/tetra_figure.h"
 
 #include "calc/tetrahedron/tetra_tables.h"
-#include "figure/figure_text.h"
+#include "calc/common/figure_text.h"
 
 namespace tc {
 

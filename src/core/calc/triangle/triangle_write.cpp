@@ -3,8 +3,8 @@
 
 #include <initializer_list>
 
-#include "text/terms.h"
-#include "text/triangle_text.h"
+#include "calc/common/terms.h"
+#include "calc/triangle/triangle_text.h"
 #include "widgets/names.h"
 
 namespace tc {

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "calc/vector/vector_figure.h"
 
-#include "figure/figure_text.h"
+#include "calc/common/figure_text.h"
 
 namespace tc {
 

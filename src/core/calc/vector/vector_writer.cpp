@@ -3,7 +3,7 @@
 
 #include <type_traits>
 
-#include "text/terms.h"
+#include "calc/common/terms.h"
 
 namespace tc {
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "i18n/lines.h"
+#include "base/lines.h"
 
 #include <array>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "text/terms.h"
+#include "calc/common/terms.h"
 
 namespace tc {
 

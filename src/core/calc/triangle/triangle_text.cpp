@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "text/triangle_text.h"
+#include "calc/triangle/triangle_text.h"
 
-#include "text/terms.h"
+#include "calc/common/terms.h"
 
 namespace tc {
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "figure/figure_text.h"
+#include "calc/common/figure_text.h"
 
 namespace tc {
 

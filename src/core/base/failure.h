@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-#include "i18n/lines.h"
+#include "base/lines.h"
 
 namespace tc {
 

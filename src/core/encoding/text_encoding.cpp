@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "i18n/text_encoding.h"
+#include "encoding/text_encoding.h"
 
 #include <cstdint>
 

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "i18n/system_text.h"
+#include "encoding/system_text.h"
 
 #include <system_error>
 
-#include "i18n/text_encoding.h"
+#include "encoding/text_encoding.h"
 
 #if __has_include(<iconv.h>) && __has_include(<langinfo.h>)
 #include <cerrno>
