@@ -5,7 +5,7 @@
 #include <cmath>
 
 #include "calc/space/space_text.h"
-#include "figure/figure_text.h"
+#include "calc/common/figure_text.h"
 
 namespace tc {
 
