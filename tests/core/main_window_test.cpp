@@ -132,7 +132,7 @@ TEST_F(MainWindowTest, actions_naming_no_widget_or_the_wrong_kind_are_usage_erro
     EXPECT_THROW(window.menu("CBut1"), UsageError);
     EXPECT_THROW(window.menu("N3"), UsageError);
     EXPECT_THROW(window.setText("Vec_M", "x"), UsageError);
-    EXPECT_THROW(window.setTab(7), UsageError);
+    EXPECT_THROW(window.setTab(8), UsageError);
     EXPECT_EQ(host.boxes.size(), boxesAtStart);
 }
 

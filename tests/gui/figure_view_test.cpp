@@ -192,6 +192,42 @@ private slots:
         QCOMPARE(failed.size(), 2);
     }
 
+    // Lines and planes: the plane's patch is shaded, the points found are
+    // marked where the projection puts them, the line ends and corners not.
+    void the_space_figure_shades_planes_and_marks_the_points_found() {
+        BoxLog log;
+        auto view = MakeWindow(log);
+        ShowTab(view.get(), 7);
+        Click(view.get(), "Sp_Figure");
+        FigureCanvas* canvas = view->figureWindow()->canvas();
+        canvas->resize(420, 320);
+        const QColor ink = canvas->palette().color(QPalette::Text);
+        const QColor paper = canvas->palette().color(QPalette::Base);
+        for (const char* task : {"NSp7", "NSp11", "NSp13"}) {
+            Find<QAction>(view.get(), task)->trigger();
+            Click(view.get(), "Sp_Run");
+            const tc::Figure& f = canvas->figure();
+            QVERIFY2(f.drawable(), task);
+            const QImage image = canvas->grab().toImage();
+            const tc::gui::FigureProjection projection = canvas->projection();
+            for (const tc::FigurePoint& p : f.points) {
+                const QPoint at = projection.map(p.at).toPoint();
+                if (p.role != tc::PointRole::Vertex || !QRect(QPoint(), canvas->size()).contains(at)) continue;
+                QVERIFY2(Distance(image.pixelColor(at * image.devicePixelRatio()), ink) < 40, p.label.c_str());
+            }
+            for (const tc::FigureFace& face : f.faces) {
+                QPointF middle;
+                for (const std::string& corner : face.points)
+                    middle += projection.map(f.point(corner)->at) / static_cast<double>(face.points.size());
+                // Off the middle, where the points found may be drawn.
+                const QPointF inside = 0.6 * middle + 0.4 * projection.map(f.point(face.points[0])->at);
+                const QColor shaded = image.pixelColor(inside.toPoint() * image.devicePixelRatio());
+                QVERIFY2(Distance(shaded, paper) > 3, face.element.c_str());
+            }
+        }
+        QVERIFY(log.errors.isEmpty());
+    }
+
     void a_figure_is_never_saved_over_a_language_file() {
         QTemporaryDir programDir;
         const QString language = programDir.filePath("English.txt");

@@ -128,6 +128,7 @@ private slots:
                      {Qt::Key_PageDown, Qt::ControlModifier, 2, "ax"},
                      {Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier, 1, "Mat1"},
                      {Qt::Key_PageUp, Qt::ControlModifier, 0, "Vec_Table"},
+                     {Qt::Key_PageUp, Qt::ControlModifier, 7, "Sp_In"},
                      {Qt::Key_PageUp, Qt::ControlModifier, 6, "Gs_A"},
                      {Qt::Key_PageUp, Qt::ControlModifier, 5, "Eq_e1"}};
         for (const auto& turn : turns) {

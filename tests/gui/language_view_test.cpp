@@ -19,9 +19,10 @@ using namespace tc::gui::test;
 
 namespace {
 
-const QStringList kEnglishTabs = {"Vectors",     "Matrices",       "Triangle", "Tetrahedron",
-                                  "Linear systems", "Equations", "Gauss"};
-const QStringList kUkrainianTabs = {"Вектори", "Матриці", "Трикутник", "Тетраедр", "СЛАР", "Рівняння", "Гаусс"};
+const QStringList kEnglishTabs = {"Vectors",        "Matrices",  "Triangle", "Tetrahedron",
+                                  "Linear systems", "Equations", "Gauss",    "Lines and planes"};
+const QStringList kUkrainianTabs = {"Вектори",  "Матриці", "Трикутник", "Тетраедр",
+                                    "СЛАР",     "Рівняння", "Гаусс",    "Прямі та площини"};
 
 QStringList TabCaptions(QWidget* view) {
     QStringList captions;

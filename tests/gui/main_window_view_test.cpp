@@ -25,12 +25,12 @@ class MainWindowViewTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void has_the_caption_the_seven_tabs_and_opens_at_its_designed_size() {
+    void has_the_caption_the_eight_tabs_and_opens_at_its_designed_size() {
         BoxLog log;
         auto view = MakeWindow(log);
         QCOMPARE(view->windowTitle(), QString("TovrinCALC"));
         auto* tabs = Find<QTabWidget>(view.get(), "Matem");
-        QCOMPARE(tabs->count(), 7);
+        QCOMPARE(tabs->count(), 8);
         const QStringList captions = {"Vector", "Matrix", "Triangle", "Tetraedr", "SLAE", "Eq"};
         for (int i = 0; i < 6; ++i)
             QCOMPARE(tabs->tabText(i), captions[i]);

@@ -59,7 +59,8 @@ SolutionPage MainWindow::pageInCurrentLanguage(int tab) {
             drawn.dimensions = shown.dimensions;
             for (const FigurePoint& p : shown.points)
                 drawn.points.push_back({p.label, p.at.size() > 0 ? p.at[0] : 0.0L,
-                                        p.at.size() > 1 ? p.at[1] : 0.0L, p.at.size() > 2 ? p.at[2] : 0.0L});
+                                        p.at.size() > 1 ? p.at[1] : 0.0L, p.at.size() > 2 ? p.at[2] : 0.0L,
+                                        p.role != PointRole::Corner});
             for (const FigureSegment& s : shown.segments)
                 drawn.segments.emplace_back(s.from, s.to);
         }

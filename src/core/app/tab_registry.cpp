@@ -5,6 +5,7 @@
 #include "calc/gauss/gauss_tab.h"
 #include "calc/matrix/matrix_tab.h"
 #include "calc/slae/slae_tab.h"
+#include "calc/space/space_tab.h"
 #include "calc/tetrahedron/tetrahedron_tab.h"
 #include "calc/triangle/triangle_tab.h"
 #include "calc/vector/vector_tab.h"
@@ -16,6 +17,7 @@ const std::vector<TabEntry>& RegisteredTabs() {
         RegisterTab<VectorTab>(),      RegisterTab<MatrixTab>(), RegisterTab<TriangleTab>(),
         RegisterTab<TetrahedronTab>(), RegisterTab<SlaeTab>(),   RegisterTab<EquationTab>(),
         RegisterTab<GaussTab>(),
+        RegisterTab<SpaceTab>(),
     };
     return tabs;
 }

@@ -78,6 +78,7 @@ std::string Picture(const PageFigure& figure) {
         out += "\\qbezier" + xy(p.x, p.y) + xy((p.x + q.x) / 2, (p.y + q.y) / 2) + xy(q.x, q.y) + "\n";
     }
     for (const PlacedPoint& p : shown) {
+        if (!p.marked) continue;
         out += "\\put" + xy(p.x, p.y) + "{\\circle*{5}}\n";
         out += "\\put" + xy(p.x + 6, p.y - 6) + "{\\small " + EscapeLatex(p.label) + "}\n";
     }

@@ -188,7 +188,7 @@ std::vector<PlacedPoint> PlaceFigure(const PageFigure& figure) {
     for (const PageFigure::Point& p : figure.points) {
         const long double px = p.x + slant * p.y, py = solid ? p.z + slant * p.y : p.y;
         if (!std::isfinite(px) || !std::isfinite(py)) continue;
-        shown.push_back({p.label, px, py});
+        shown.push_back({p.label, px, py, p.marked});
     }
     if (shown.empty()) return {};
     long double minX = shown[0].x, maxX = minX, minY = shown[0].y, maxY = minY;
@@ -228,6 +228,7 @@ std::string FigureSvg(const PageFigure& figure) {
     // A label stands off its point, away from the figure's middle, so that it
     // lies on no line; its left or right end is at the point's side.
     for (const PlacedPoint& p : shown) {
+        if (!p.marked) continue;
         const long double dx = p.x - midX, dy = p.y - midY;
         const long double length = std::max(std::hypot(dx, dy), 1e-9L);
         const long double lx = p.x + 12 * dx / length, ly = p.y + 12 * dy / length + 5;

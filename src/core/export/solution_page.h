@@ -29,6 +29,7 @@ struct PageFigure {
     struct Point {
         std::string label;
         long double x = 0, y = 0, z = 0;
+        bool marked = true; // drawn with its dot and label; not the end of a drawn line
     };
     std::vector<Point> points;
     std::vector<std::pair<std::string, std::string>> segments; // labels of the two ends
@@ -52,6 +53,7 @@ struct SolutionPage {
 struct PlacedPoint {
     std::string label;
     long double x = 0, y = 0;
+    bool marked = true;
 };
 std::vector<PlacedPoint> PlaceFigure(const PageFigure& figure);
 long double FigureSide();

@@ -12,7 +12,9 @@
 namespace tc {
 
 // What a point stands for, so that a view can draw each kind in its own way.
-enum class PointRole { Vertex, Foot, Centre, Origin, Tip };
+// A Corner only ends a drawn line or corners a patch of a plane: it is not
+// marked or named.
+enum class PointRole { Vertex, Foot, Centre, Origin, Tip, Corner };
 // What a segment stands for. An Arrow runs from its first point to its second
 // and ends in an arrowhead.
 enum class SegmentRole { Side, Edge, Median, Height, Bisector, Arrow };

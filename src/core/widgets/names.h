@@ -183,6 +183,22 @@ inline constexpr char NGs4[] = "NGs4";
 inline constexpr char NGs5[] = "NGs5";
 inline constexpr char NGs6[] = "NGs6";
 inline constexpr char NGsSlae[] = "NGsSlae";   //   the system of the linear-system tab, solved here
+// Lines-and-planes tab.
+inline constexpr char Sp[] = "Sp";             // the page
+inline constexpr char Sp_Task[] = "Sp_Task";   // the task
+inline constexpr char Sp_In[] = "Sp_In";       // the data, one object a row
+inline constexpr char Sp_Run[] = "Sp_Run";
+inline constexpr char Sp_M[] = "Sp_M";
+inline constexpr char Sp_Save[] = "Sp_Save";
+inline constexpr char Sp_Close[] = "Sp_Close";
+inline constexpr char Sp_Figure[] = "Sp_Figure";
+inline constexpr char Sp_R1[] = "Sp_R1", Sp_R2[] = "Sp_R2", Sp_R3[] = "Sp_R3"; // the results
+inline constexpr char Sp_L1[] = "Sp_L1", Sp_L2[] = "Sp_L2", Sp_L3[] = "Sp_L3"; // their captions
+inline constexpr char NSp[] = "NSp"; //     Lines and planes (brings the tab forward)
+inline constexpr char NSp0[] = "NSp0", NSp1[] = "NSp1", NSp2[] = "NSp2", NSp3[] = "NSp3", NSp4[] = "NSp4";
+inline constexpr char NSp5[] = "NSp5", NSp6[] = "NSp6", NSp7[] = "NSp7", NSp8[] = "NSp8", NSp9[] = "NSp9";
+inline constexpr char NSp10[] = "NSp10", NSp11[] = "NSp11", NSp12[] = "NSp12", NSp13[] = "NSp13";
+inline constexpr char NSp14[] = "NSp14";
 
 // clang-format on
 

@@ -168,7 +168,10 @@ private:
 
     void faces() {
         for (const FigureFace& face : f_.faces) {
-            const bool seen = facesViewer(face);
+            // A patch of a plane (its corners mark nothing) is seen from both sides.
+            const FigurePoint* corner = face.points.empty() ? nullptr : f_.point(face.points[0]);
+            const bool patch = corner && corner->role == PointRole::Corner;
+            const bool seen = patch || facesViewer(face);
             if (!seen && !face.highlighted) continue;
             QPolygonF polygon;
             for (const std::string& label : face.points)
@@ -271,6 +274,7 @@ private:
     // --- points, their captions and the labels at them
     void points() {
         for (const FigurePoint& pt : f_.points) {
+            if (pt.role == PointRole::Corner) continue;
             const QPointF s = screen_[pt.label];
             written_.push_back(QRectF(s - QPointF(5, 5), QSizeF(10, 10)));
             p_.setPen(QPen(ink_, 1.4));
