@@ -59,8 +59,28 @@ TEST_P(PageFit, gives_the_memo_what_the_page_gains) {
     EXPECT_EQ(grown.h, memo.geometry.h + 200);
 }
 
+// The small screens a student's laptop has, at the scale its desktop sets:
+// the page's least size must leave room for the window's title bar, borders,
+// menu and tab bar (about 16 x 90 pixels of the window's own scale).
+class SmallScreenFit : public PageFit {};
+
+TEST_P(SmallScreenFit, needs_no_scrolling) {
+    const struct {
+        int w, h;
+        double scale;
+    } screens[] = {{1366, 768, 1.25}, {1600, 1000, 2.0}};
+    const PageSize least = SmallestPage(tree(), GetParam());
+    for (const auto& screen : screens) {
+        SCOPED_TRACE(std::to_string(screen.w) + "x" + std::to_string(screen.h));
+        EXPECT_LE(least.w, static_cast<int>(screen.w / screen.scale) - 16);
+        EXPECT_LE(least.h, static_cast<int>(screen.h / screen.scale) - 90);
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(EveryTab, PageFit,
                          ::testing::Values("Vector", "Matrix", "T4", "TabSheet4", "TabSheet5", "Eq"));
+// The tabs laid out for those screens so far.
+INSTANTIATE_TEST_SUITE_P(Laptop, SmallScreenFit, ::testing::Values("Vector", "TabSheet4", "Eq"));
 
 } // namespace
 } // namespace tc

@@ -16,6 +16,8 @@ constexpr int kMemoMinWidth = 300;
 constexpr int kMemoMinHeight = 96;
 // Between the memo and a row of buttons moved under it.
 constexpr int kGap = 6;
+// A widget this close to its group box's right edge fills the box.
+constexpr int kFillMargin = 8;
 
 int Right(const Rect& r) {
     return r.x + r.w;
@@ -36,6 +38,7 @@ enum class Role {
     Row,       // the buttons under the inputs (and a group box round them): under the memo when short
     UnderMemo, // buttons below the memo: they follow its bottom right corner
     Corner,    // buttons above the memo: they keep to the right edge
+    Band,      // a box of grids above the memo, in its column: it takes the memo's width
 };
 
 // One page's parts, read from its design.
@@ -56,6 +59,18 @@ struct Plan {
 Rect Union(const Rect& a, const Rect& b) {
     const int x = std::min(a.x, b.x), y = std::min(a.y, b.y);
     return {x, y, std::max(Right(a), Right(b)) - x, std::max(Bottom(a), Bottom(b)) - y};
+}
+
+// A group box that holds nothing but grids as wide as itself: a grid scrolls
+// what it cannot show, so the box may take any width.
+bool HoldsOnlyFillingGrids(const WidgetTree& tree, const Widget& box) {
+    bool any = false;
+    for (const Widget* w : tree.all()) {
+        if (w->parent() != box.name()) continue;
+        if (w->kind() != WidgetKind::Grid || box.geometry.w - Right(w->geometry) > kFillMargin) return false;
+        any = true;
+    }
+    return any;
 }
 
 std::optional<Plan> PlanOf(const WidgetTree& tree, const std::string& page) {
@@ -93,6 +108,9 @@ std::optional<Plan> PlanOf(const WidgetTree& tree, const std::string& page) {
         } else if (aroundButton && plan.hasRow) {
             plan.roles.emplace_back(w, Role::Row);
             plan.row = Union(plan.row, r);
+        } else if (!aroundButton && r.x >= memo.x && Right(r) <= Right(memo) && Bottom(r) <= memo.y &&
+                   HoldsOnlyFillingGrids(tree, *w)) {
+            plan.roles.emplace_back(w, Role::Band);
         }
     }
     return plan;
@@ -109,6 +127,7 @@ Rect Place(const Plan& plan, Role role, Rect r, int dw, int dh) {
     case Role::Frame: return {r.x, r.y, r.w + dw, r.h + dh};
     case Role::UnderMemo: return {r.x + dw, r.y + dh, r.w, r.h};
     case Role::Corner: return {r.x + dw, r.y, r.w, r.h};
+    case Role::Band: return {r.x, r.y, r.w + dw, r.h};
     case Role::Row: {
         if (!docked) return {r.x, r.y + dh, r.w, r.h};
         // Under the memo's column, as wide as the column allows.
@@ -154,16 +173,23 @@ PageSize SmallestPage(const WidgetTree& tree, const std::string& page) {
 }
 
 Rect PlacedOnPage(const WidgetTree& tree, const Widget& w, PageSize size) {
-    // Only the page's own children move; what lies inside a group box moves with it.
+    // Only the page's own children move; what lies inside a group box moves
+    // with it, and what fills a widening group box widens with it.
     if (size.w == kPageWidth && size.h == kPageHeight) return w.geometry;
-    const Widget* page = w.parent().empty() ? nullptr : tree.find(w.parent());
+    const Widget* parent = w.parent().empty() ? nullptr : tree.find(w.parent());
+    if (!parent) return w.geometry;
+    const bool onPage = parent->kind() == WidgetKind::Page;
+    const Widget* page = onPage ? parent : tree.find(parent->parent());
     if (!page || page->kind() != WidgetKind::Page) return w.geometry;
     const std::optional<Plan> plan = PlanOf(tree, page->name());
     if (!plan) return w.geometry;
     const PageSize least = SmallestPage(tree, page->name());
     const int dw = std::max(size.w, least.w) - kPageWidth;
     const int dh = std::max(size.h, least.h) - kPageHeight;
-    return Place(*plan, plan->roleOf(&w), w.geometry, dw, dh);
+    if (onPage) return Place(*plan, plan->roleOf(&w), w.geometry, dw, dh);
+    Rect r = w.geometry;
+    if (plan->roleOf(parent) == Role::Band && parent->geometry.w - Right(r) <= kFillMargin) r.w += dw;
+    return r;
 }
 
 } // namespace tc

@@ -79,9 +79,11 @@ void TriangleTab::buildSides(Widget& results) {
         .edit(names::bcy, kPartWidth)
         .label("Tr_LAC", "), AC(", 42)
         .edit(names::acx, kPartWidth)
-        .edit(names::acy, kPartWidth);
+        .edit(names::acy, kPartWidth)
+        .label("Tr_LACEnd", ")", 8);
+    // The lengths' row starts with a length, not with the bracket above it.
     Row(tree_, "CLength", 8, 52)
-        .label("Tr_LlenAB", "),|AB|=", 50)
+        .label("Tr_LlenAB", "|AB|=", 50)
         .edit(names::AB, kNumberWidth)
         .skip(8)
         .label("Tr_LlenBC", "|BC|=", 40)
