@@ -2,6 +2,8 @@
 // A tab at other sizes than designed: the memo takes what the page gains or
 // loses, and every other control stays whole, on the page and clear of the rest.
 
+#include <algorithm>
+
 #include <gtest/gtest.h>
 
 #include "app/page_fit.h"
@@ -62,6 +64,21 @@ TEST_P(PageFit, gives_the_memo_what_the_page_gains) {
 // The small screens a student's laptop has, at the scale its desktop sets:
 // the page's least size must leave room for the window's title bar, borders,
 // menu and tab bar (about 16 x 90 pixels of the window's own scale).
+// A closing bracket belongs to the line it closes: a row of labels and fields
+// never starts with one ("),|AB|=" under the side vectors once did).
+TEST_P(PageFit, no_row_starts_with_a_closing_bracket) {
+    for (const Widget* w : tree().all()) {
+        if (w->kind() != WidgetKind::Label || PageOf(tree(), *w) != tree().find(GetParam())) continue;
+        if (w->caption.empty() || w->caption[0] != ')') continue;
+        const Rect r = w->geometry;
+        const bool follows = std::any_of(tree().all().begin(), tree().all().end(), [&](const Widget* left) {
+            const Rect l = left->geometry;
+            return left != w && left->parent() == w->parent() && l.x < r.x && l.y < r.y + r.h && r.y < l.y + l.h;
+        });
+        EXPECT_TRUE(follows) << w->name() << " \"" << w->caption << "\"";
+    }
+}
+
 class SmallScreenFit : public PageFit {};
 
 TEST_P(SmallScreenFit, needs_no_scrolling) {

@@ -73,7 +73,7 @@ void EquationTab::addWidgets() {
     for (int k = 0; k < 4; ++k) {
         const int x = 16 + 178 * (k % 2), y = 68 + 38 * (k / 2);
         tree_.addPlain(WidgetKind::Label, coefficients[k][0], "Eq_i", coefficients[k][1], {x, y, 36, 28});
-        tree_.add<Edit>(coefficients[k][2], "Eq_i").geometry = {x + 40, y, 136, 28};
+        tree_.add<Edit>(coefficients[k][2], "Eq_i").geometry = {x + 40, y, 124, 28};
     }
 
     tree_.addPlain(WidgetKind::GroupBox, "Eq_rez", "eq_g", "Результат", {384, 74, 372, 146});
