@@ -16,7 +16,7 @@ namespace {
 // the left, the written solution on the right, the buttons below the results.
 constexpr int kLeft = 8;
 constexpr int kColumnWidth = 384;
-constexpr int kRowPitch = 26;    // result rows inside their group
+constexpr int kRowPitch = 24;    // result rows inside their group (a field and a gap of 2)
 constexpr int kFirstRowTop = 22; // below the group's caption
 constexpr int kGridDefaultCol = 55;
 
@@ -75,7 +75,7 @@ void SlaeTab::buildWidgets() {
     }
 
     tree_.addPlain(WidgetKind::GroupBox, "CRez_SLA", page, "Шукані значення",
-                   {kLeft, 400, kColumnWidth, kFirstRowTop + 4 * kRowPitch + 6});
+                   {kLeft, 236 + kFirstRowTop + 5 * kRowPitch + 6 + 4, kColumnWidth, kFirstRowTop + 4 * kRowPitch + 6});
     for (int i = 1; i <= 4; ++i) {
         const std::string x = "x" + std::to_string(i);
         addResultRow("CRez_SLA", x + "l", x, x, i - 1);
@@ -90,9 +90,9 @@ void SlaeTab::buildWidgets() {
 void SlaeTab::addResultRow(const char* group, const std::string& label, const std::string& caption,
                            const std::string& field, int row) {
     const int top = kFirstRowTop + row * kRowPitch;
-    tree_.addPlain(WidgetKind::Label, label, group, caption, {12, top + 3, 40, 20});
+    tree_.addPlain(WidgetKind::Label, label, group, caption, {12, top + 2, 40, 20});
     Edit& edit = tree_.add<Edit>(field, group);
-    edit.geometry = {56, top, 316, 24};
+    edit.geometry = {56, top, 316, kRowPitch - 2};
 }
 
 void SlaeTab::formCreate() {
