@@ -54,6 +54,20 @@ struct Plan {
             if (widget == w) return role;
         return Role::Fixed;
     }
+    // The frame round the page that holds `w` directly, or null.
+    const Widget* frameOf(const WidgetTree& tree, const Widget& w) const {
+        const Widget* parent = w.parent().empty() ? nullptr : tree.find(w.parent());
+        return parent && roleOf(parent) == Role::Frame ? parent : nullptr;
+    }
+    // `w`'s rect in the page's coordinates (a page's child, or a frame's).
+    Rect onPage(const WidgetTree& tree, const Widget& w) const {
+        Rect r = w.geometry;
+        if (const Widget* frame = frameOf(tree, w)) {
+            r.x += frame->geometry.x;
+            r.y += frame->geometry.y;
+        }
+        return r;
+    }
 };
 
 Rect Union(const Rect& a, const Rect& b) {
@@ -95,8 +109,11 @@ std::optional<Plan> PlanOf(const WidgetTree& tree, const std::string& page) {
         }
     }
     for (const Widget* w : tree.all()) {
-        if (w->parent() != page || w->kind() != WidgetKind::GroupBox) continue;
-        const Rect r = w->geometry;
+        // The page's group boxes, and those inside a frame round the whole
+        // page (in page coordinates).
+        const Widget* frame = plan.frameOf(tree, *w);
+        if ((w->parent() != page && !frame) || w->kind() != WidgetKind::GroupBox) continue;
+        const Rect r = plan.onPage(tree, *w);
         const bool aroundMemo = Contains(r, memo);
         const bool aroundButton = std::any_of(buttons.begin(), buttons.end(),
                                               [&r](const Widget* b) { return Contains(r, b->geometry); });
@@ -156,9 +173,10 @@ PageSize SmallestPage(const WidgetTree& tree, const std::string& page) {
     // Everything that keeps its place must stay whole.
     int right = 0, bottom = 0;
     for (const Widget* w : tree.all()) {
-        if (w->parent() != page || plan->roleOf(w) != Role::Fixed) continue;
-        right = std::max(right, Right(w->geometry));
-        bottom = std::max(bottom, Bottom(w->geometry));
+        if ((w->parent() != page && !plan->frameOf(tree, *w)) || plan->roleOf(w) != Role::Fixed) continue;
+        const Rect r = plan->onPage(tree, *w);
+        right = std::max(right, Right(r));
+        bottom = std::max(bottom, Bottom(r));
     }
     const Rect memo = plan->memo->geometry;
     const int rowCost = plan->hasRow ? Bottom(plan->column) - plan->row.y + kGap : 0;
@@ -187,6 +205,11 @@ Rect PlacedOnPage(const WidgetTree& tree, const Widget& w, PageSize size) {
     const int dw = std::max(size.w, least.w) - kPageWidth;
     const int dh = std::max(size.h, least.h) - kPageHeight;
     if (onPage) return Place(*plan, plan->roleOf(&w), w.geometry, dw, dh);
+    if (plan->frameOf(tree, w)) {
+        const Rect shown = plan->onPage(tree, w);
+        const Rect placed = Place(*plan, plan->roleOf(&w), shown, dw, dh);
+        return {placed.x - (shown.x - w.geometry.x), placed.y - (shown.y - w.geometry.y), placed.w, placed.h};
+    }
     Rect r = w.geometry;
     if (plan->roleOf(parent) == Role::Band && parent->geometry.w - Right(r) <= kFillMargin) r.w += dw;
     return r;
