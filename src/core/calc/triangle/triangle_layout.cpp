@@ -101,8 +101,13 @@ void TriangleTab::buildSides(Widget& results) {
 void TriangleTab::buildAngles(Widget& results) {
     // Cosines and angles; its headings are written by the first computation.
     Grid& grid = tree_.add<Grid>(names::REZ5, results.name(), 7, 2);
-    grid.defaultColWidth = 74;
-    grid.geometry = {8, 128, 7 * 74 + 4, 52};
+    // The row headings, the three cosines ("cos(gamma)" is the widest heading)
+    // and the three angles in degrees.
+    grid.defaultColWidth = 62;
+    grid.setColWidth(0, 70);
+    for (int c = 1; c <= 3; ++c)
+        grid.setColWidth(c, 86);
+    grid.geometry = {8, 128, 70 + 3 * 86 + 3 * 62 + 4, 52};
 }
 
 void TriangleTab::buildLines(Widget& results) {
