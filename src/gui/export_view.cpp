@@ -24,8 +24,8 @@ std::string MainView::renderPdf(const std::string& html, const std::string& titl
 
 void MainView::print(const std::string& html, const std::string& title) {
     // The print dialog offers the job's name as the name of a file printed to:
-    // it takes the task's name without its formula.
-    LoadHandIn().print(Q(html), Q(SafeFileName(title)), this, hooks.print);
+    // it takes the tab and the task without their formulas, as a figure does.
+    LoadHandIn().print(Q(html), Q(TaskFileName(title)), this, hooks.print);
 }
 
 void MainView::copyText(const std::string& text) {

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QScreen>
@@ -167,6 +168,7 @@ void MainView::refresh() {
 void MainView::showFigure() {
     if (!figure_) {
         figure_ = new FigureWindow(model_, this);
+        figure_->saveFolder = [this] { return saveFolder_.isEmpty() ? DocumentsFolder() : saveFolder_; };
         // Beside the main window, kept on its screen, and no larger than the
         // screen's free area (less a title bar and borders).
         if (QScreen* screen = this->screen()) {
@@ -224,7 +226,10 @@ std::optional<std::string> MainView::askSaveName(const std::string& lastName) {
         if (!answer || answer->isEmpty()) return std::nullopt;
         // A language file is never replaced by a solution: the user is told
         // and chooses again (the program would lose its texts otherwise).
-        if (!IsLanguageFile(SaveFileName(S(*answer)), model_.settings().languageDirs)) return S(*answer);
+        if (!IsLanguageFile(SaveFileName(S(*answer)), model_.settings().languageDirs)) {
+            saveFolder_ = QFileInfo(*answer).absolutePath();
+            return S(*answer);
+        }
         showError(model_.env().messages.text(
             Line::window_save_language_file,
             "This is a language file of the program: it is not replaced. Choose another name."));

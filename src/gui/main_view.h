@@ -119,6 +119,7 @@ private:
     QDialog* about_ = nullptr;
     DeferredPages* deferred_ = nullptr;
     FigureWindow* figure_ = nullptr;
+    QString saveFolder_; // where the last solution was saved; empty before the first save
     std::map<std::string, QWidget*> widgets_;
     std::map<std::string, QAction*> actions_;
     std::map<std::string, QMenu*> menus_;

@@ -5,6 +5,8 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
+#include "qt_missing_texts.h"
+
 namespace tc::gui {
 
 QtTranslations::QtTranslations(QString folder)
@@ -12,6 +14,7 @@ QtTranslations::QtTranslations(QString folder)
 
 QtTranslations::~QtTranslations() {
     if (translator_) QCoreApplication::removeTranslator(translator_.get());
+    if (missing_) QCoreApplication::removeTranslator(missing_.get());
 }
 
 void QtTranslations::follow(const std::string& item) {
@@ -21,11 +24,17 @@ void QtTranslations::follow(const std::string& item) {
     if (language == chosen_) return;
     chosen_ = language;
     if (translator_) QCoreApplication::removeTranslator(translator_.get());
+    if (missing_) QCoreApplication::removeTranslator(missing_.get());
     translator_.reset();
+    missing_.reset();
     shown_ = QStringLiteral("en");
     if (language == QLatin1String("en")) return;
     auto translator = std::make_unique<QTranslator>();
     if (!translator->load(QStringLiteral("qtbase_") + language, folder_)) return;
+    // The last translator installed is asked first: Qt's catalogue, then the
+    // texts it lacks.
+    missing_ = std::make_unique<MissingQtTexts>(language);
+    QCoreApplication::installTranslator(missing_.get());
     QCoreApplication::installTranslator(translator.get());
     translator_ = std::move(translator);
     shown_ = language;

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Qt's own texts (the buttons and titles of the file dialog and the message
-// boxes, the edit menus of the fields) in the language the user chose.
+// boxes, the edit menus of the fields) in the language the user chose, with
+// the few texts Qt's catalogue lacks supplied by the program (qt_missing_texts.h).
 
 #include <QString>
 #include <memory>
@@ -31,6 +32,8 @@ private:
     QString chosen_;
     QString shown_ = QStringLiteral("en");
     std::unique_ptr<QTranslator> translator_;
+    std::unique_ptr<QTranslator> missing_; // what Qt's catalogue lacks
+
 };
 
 } // namespace tc::gui

@@ -198,17 +198,18 @@ public:
 // their designed size.
 void MainView::place(const Widget& w, QWidget* q) {
     PageSize size{kPageWidth, kPageHeight};
-    if (auto page = widgets_.find(w.parent()); page != widgets_.end() && tabs_ && tabs_->isVisible() &&
-                                               tabs_->indexOf(page->second) >= 0)
-        size = {page->second->width(), page->second->height()};
+    if (const Widget* holder = PageOf(model_.widgets(), w))
+        if (auto page = widgets_.find(holder->name()); page != widgets_.end() && tabs_ && tabs_->isVisible() &&
+                                                       tabs_->indexOf(page->second) >= 0)
+            size = {page->second->width(), page->second->height()};
     const Rect r = PlacedOnPage(model_.widgets(), w, size);
     if (q->geometry() != QRect(r.x, r.y, r.w, r.h)) q->setGeometry(r.x, r.y, r.w, r.h);
 }
 
 void MainView::placePage(QWidget* page) {
-    const std::string name = S(page->objectName());
+    const Widget* shown = model_.widgets().find(S(page->objectName()));
     for (const Widget* w : model_.widgets().all())
-        if (w->parent() == name)
+        if (w != shown && PageOf(model_.widgets(), *w) == shown)
             if (auto it = widgets_.find(w->name()); it != widgets_.end()) place(*w, it->second);
 }
 

@@ -27,5 +27,21 @@ TEST(SafeFileName, drops_the_formula_and_keeps_the_tasks_name) {
         EXPECT_EQ(SafeFileName(row.title), row.name) << row.title;
 }
 
+TEST(TaskFileName, keeps_the_tab_and_the_task_without_their_formulas) {
+    const struct {
+        const char* title;
+        const char* name;
+    } rows[] = {
+        {"Вектори: Додавання векторів", "Вектори - Додавання векторів"},
+        {"Vectors: Addition A+B", "Vectors - Addition"},
+        {"Трикутник", "Трикутник"},
+        {"Tetrahedron: A*B: volume", "Tetrahedron - volume"},
+        {"A*B: C=0", "solution"},
+        {"", "solution"},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(TaskFileName(row.title), row.name) << row.title;
+}
+
 } // namespace
 } // namespace tc

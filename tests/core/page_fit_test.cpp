@@ -2,6 +2,8 @@
 // A tab at other sizes than designed: the memo takes what the page gains or
 // loses, and every other control stays whole, on the page and clear of the rest.
 
+#include <algorithm>
+
 #include <gtest/gtest.h>
 
 #include "app/page_fit.h"
@@ -59,8 +61,36 @@ TEST_P(PageFit, gives_the_memo_what_the_page_gains) {
     EXPECT_EQ(grown.h, memo.geometry.h + 200);
 }
 
+// The small screens a student's laptop has, at the scale its desktop sets:
+// the page's least size must leave room for the window's title bar, borders,
+// menu and tab bar (about 16 x 90 pixels of the window's own scale).
+struct Screen {
+    int w, h;
+    double scale;
+};
+
+void ExpectFits(const PageSize least, const Screen& screen) {
+    EXPECT_LE(least.w, static_cast<int>(screen.w / screen.scale) - 16);
+    EXPECT_LE(least.h, static_cast<int>(screen.h / screen.scale) - 90);
+}
+
+class LaptopAt125 : public PageFit {};
+TEST_P(LaptopAt125, needs_no_scrolling_on_1366x768) {
+    ExpectFits(SmallestPage(tree(), GetParam()), {1366, 768, 1.25});
+}
+
+class LaptopAt2 : public PageFit {};
+TEST_P(LaptopAt2, needs_no_scrolling_on_1600x1000) {
+    ExpectFits(SmallestPage(tree(), GetParam()), {1600, 1000, 2.0});
+}
+
 INSTANTIATE_TEST_SUITE_P(EveryTab, PageFit,
                          ::testing::Values("Vector", "Matrix", "T4", "TabSheet4", "TabSheet5", "Eq"));
+INSTANTIATE_TEST_SUITE_P(EveryTab, LaptopAt125,
+                         ::testing::Values("Vector", "Matrix", "T4", "TabSheet4", "TabSheet5", "Eq"));
+// The tabs laid out for a scale of 2 so far: the matrices are still taller
+// than 410 pixels there.
+INSTANTIATE_TEST_SUITE_P(Laid, LaptopAt2, ::testing::Values("Vector", "T4", "TabSheet4", "TabSheet5", "Eq"));
 
 } // namespace
 } // namespace tc

@@ -44,9 +44,9 @@ using Cells = std::vector<std::string>;
 
 TEST_F(TetrahedronTabTest, starts_with_the_column_widths_an_editable_vertex_grid_and_one_empty_line) {
     const std::pair<const char*, std::vector<int>> widths[] = {
-        {"PLine", {30, 55, 55, 55, 70, 195}},
-        {"ABC", {40, 169, 59}},
-        {"TVec_H", {40, 250, 55}},
+        {"PLine", {30, 55, 55, 55, 70, 175}},
+        {"ABC", {40, 145, 59}},
+        {"TVec_H", {40, 226, 55}},
         {"Phi", {52, 58, 58, 58, 58, 58, 58, 58, 58, 58, 58, 58, 58}},
         {"THam", std::vector<int>(13, 70)}};
     for (const auto& [name, expected] : widths) {

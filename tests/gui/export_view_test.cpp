@@ -228,6 +228,17 @@ private slots:
         QCOMPARE(printedTo, QString("printed.pdf"));
         QVERIFY(Bytes("printed.pdf").startsWith("%PDF"));
         QVERIFY(log.errors.isEmpty());
+
+        // The job (and a file printed to) is named for the tab and its task.
+        QString job;
+        view->hooks.print = [&job](QPrinter& printer) {
+            job = printer.docName();
+            return false;
+        };
+        view->model().setTab(0);
+        view->refresh();
+        QTest::keyClick(view.get(), Qt::Key_P, Qt::ControlModifier);
+        QVERIFY2(job.startsWith(QString::fromUtf8("Вектори - ")) && !job.contains(':'), qPrintable(job));
     }
 
     void ctrl_shift_c_copies_the_solution_and_ctrl_c_a_grids_selection() {

@@ -5,7 +5,10 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
 #include <QImage>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -15,6 +18,7 @@
 #include "drawing/figure_canvas.h"
 #include "drawing/figure_window.h"
 #include "gui_fixture.h"
+#include "save_dialog.h"
 
 using namespace tc::gui::test;
 using tc::gui::FigureCanvas;
@@ -172,13 +176,26 @@ private slots:
         QStringList failed;
         window->showError = [&failed](const QString& path) { failed << path; };
         QString answer = dir.filePath("triangle");
-        window->askFileName = [&answer](const QString&) { return std::optional<QString>(answer); };
+        QString offered;
+        window->askFileName = [&answer, &offered](const QString&, const QString& suggested) {
+            offered = suggested;
+            return std::optional<QString>(answer);
+        };
 
         QTest::mouseClick(Find<QPushButton>(window, "FigurePng"), Qt::LeftButton);
+        // Before any save the dialog offers the documents folder, with a name of the tab.
+        const QFileInfo first(offered);
+        QCOMPARE(first.absolutePath(), QFileInfo(tc::gui::DocumentsFolder()).absoluteFilePath());
+        QVERIFY2(first.fileName().endsWith(".png") && !first.completeBaseName().isEmpty(), qPrintable(offered));
+        QVERIFY(!first.fileName().contains(QRegularExpression("[*^:/]")));
         const QImage png(dir.filePath("triangle.png"));
         QVERIFY(!png.isNull());
         QVERIFY(png.width() >= 600);
         QTest::mouseClick(Find<QPushButton>(window, "FigureSvg"), Qt::LeftButton);
+        // The next picture goes where the last one went.
+        QCOMPARE(QFileInfo(offered).absoluteDir(), QDir(dir.path()));
+        QCOMPARE(QFileInfo(offered).completeBaseName(), first.completeBaseName());
+        QVERIFY(offered.endsWith(".svg"));
         QFile svg(dir.filePath("triangle.svg"));
         QVERIFY(svg.open(QIODevice::ReadOnly));
         const QByteArray text = svg.readAll();
@@ -226,6 +243,27 @@ private slots:
             }
         }
         QVERIFY(log.errors.isEmpty());
+    }
+
+    void a_picture_is_offered_beside_the_saved_solutions() {
+        BoxLog log;
+        auto view = MakeWindow(log);
+        ShowTab(view.get(), 3);
+        Click(view.get(), "CP_But");
+        QTemporaryDir dir;
+        log.saveAnswers.push_back(dir.filePath("tetra.txt"));
+        Click(view.get(), "CP_Save");
+        QVERIFY(QFile::exists(dir.filePath("tetra.txt")));
+        Click(view.get(), "Tet_Figure");
+        FigureWindow* window = view->figureWindow();
+        QString offered;
+        window->askFileName = [&offered](const QString&, const QString& suggested) {
+            offered = suggested;
+            return std::optional<QString>();
+        };
+        QTest::mouseClick(Find<QPushButton>(window, "FigureSvg"), Qt::LeftButton);
+        QCOMPARE(QFileInfo(offered).absoluteDir(), QDir(dir.path()));
+        QCOMPARE(QFileInfo(offered).fileName(), QString("Тетраедр.svg"));
     }
 
     void a_figure_is_never_saved_over_a_language_file() {

@@ -87,6 +87,31 @@ private slots:
             QRect(first->mapTo(scroll->viewport(), QPoint()), first->size())));
     }
 
+    // A 1366x768 laptop at scale 1.25 leaves 1092x614 for the window: it
+    // shrinks to fit, with no scroll bar, and every control of every tab
+    // lies whole on its page.
+    void on_a_laptop_at_scale_1_25_every_tab_fits_without_scrolling() {
+        BoxLog log;
+        auto view = MakeWindow(log);
+        const QRect laptop(0, 0, 1092, 614);
+        QVERIFY(!tc::gui::FitToScreen(*view, laptop));
+        view->resize(view->size().boundedTo(tc::gui::RoomOn(*view, laptop)));
+        QApplication::processEvents();
+        QVERIFY(!qobject_cast<QScrollArea*>(view->centralWidget()));
+        QVERIFY(view->height() <= tc::gui::RoomOn(*view, laptop).height());
+        auto* tabs = Find<QTabWidget>(view.get(), "Matem");
+        for (int tab = 0; tab < tabs->count(); ++tab) {
+            tabs->setCurrentIndex(tab);
+            QApplication::processEvents();
+            QWidget* page = tabs->currentWidget();
+            for (QWidget* w : page->findChildren<QWidget*>()) {
+                if (!w->isVisibleTo(page) || w->objectName().isEmpty()) continue;
+                const QRect placed(w->mapTo(page, QPoint()), w->size());
+                QVERIFY2(page->rect().contains(placed), qPrintable(w->objectName()));
+            }
+        }
+    }
+
     void results_and_cells_show_their_whole_numbers() {
         BoxLog log;
         auto view = MakeWindow(log, ',');

@@ -117,21 +117,37 @@ private slots:
             QVERIFY2(box->fontMetrics().horizontalAdvance(box->title()) + 16 < box->width(), name);
         }
 
-        // Every cell of every grid shows without scrolling, but for the edge-face
-        // angles whose thirteen columns of 70 are wider than the page.
-        for (const char* name : {"Piram", "PLine", "ABC", "Phi", "THam", "TVec_H"}) {
-            auto* grid = Find<QTableView>(page, name);
-            int width = 0, height = 0;
+        // Every cell of every grid shows without scrolling, but for the two
+        // angle grids beside the others, whose thirteen columns scroll sideways
+        // until the window is wide enough.
+        const auto wholeWidth = [](QTableView* grid) {
+            int width = 0;
             for (int c = 0; c < grid->model()->columnCount(); ++c)
                 width += grid->columnWidth(c);
+            return width;
+        };
+        for (const char* name : {"Piram", "PLine", "ABC", "Phi", "THam", "TVec_H"}) {
+            auto* grid = Find<QTableView>(page, name);
+            int height = 0;
             for (int r = 0; r < grid->model()->rowCount(); ++r)
                 height += grid->rowHeight(r);
             QVERIFY2(height <= grid->viewport()->height(), name);
-            if (QString(name) == "THam")
-                QVERIFY(grid->horizontalScrollBar()->isVisible());
+            if (QString(name) == "THam" || QString(name) == "Phi")
+                QVERIFY2(grid->horizontalScrollBar()->isVisible(), name);
             else
-                QVERIFY2(width <= grid->viewport()->width(), name);
+                QVERIFY2(wholeWidth(grid) <= grid->viewport()->width(), name);
         }
+        // A wider window widens them: 500 pixels more show every cosine.
+        auto* phi = Find<QTableView>(page, "Phi");
+        const int designed = phi->width();
+        view->resize(view->width() + 500, view->height());
+        QApplication::processEvents();
+        QCOMPARE(phi->width(), designed + 500);
+        QCOMPARE(Find<QTableView>(page, "THam")->width(), designed + 500);
+        QVERIFY(wholeWidth(phi) <= phi->viewport()->width());
+        QVERIFY(Find<QGroupBox>(page, "CKut")->rect().contains(phi->geometry()));
+        view->resize(view->width() - 500, view->height());
+        QApplication::processEvents();
         // The longest result texts fit their columns.
         auto* pline = Find<QTableView>(page, "PLine");
         QVERIFY(pline->fontMetrics().horizontalAdvance(Cell(page, "PLine", 5, 5)) < pline->columnWidth(5));

@@ -26,4 +26,19 @@ std::string SafeFileName(const std::string& title) {
     return kept.empty() ? "solution" : kept;
 }
 
+std::string TaskFileName(const std::string& title) {
+    std::string name;
+    size_t from = 0;
+    while (from <= title.size()) {
+        const size_t colon = title.find(": ", from);
+        const size_t end = colon == std::string::npos ? title.size() : colon;
+        // A part that is all formula adds nothing to the name.
+        if (const std::string safe = SafeFileName(title.substr(from, end - from)); safe != "solution")
+            name += (name.empty() ? "" : " - ") + safe;
+        if (colon == std::string::npos) break;
+        from = colon + 2;
+    }
+    return name.empty() ? "solution" : name;
+}
+
 } // namespace tc

@@ -12,4 +12,8 @@ namespace tc {
 // spaces and dots at its ends removed; "solution" when nothing is left.
 std::string SafeFileName(const std::string& title);
 
+// A name from a page's whole title, the tab and its task ("Vectors: Addition
+// A+B"): each part made safe as above, joined by " - " ("Vectors - Addition").
+std::string TaskFileName(const std::string& title);
+
 } // namespace tc

@@ -16,6 +16,8 @@ constexpr int kMemoMinWidth = 300;
 constexpr int kMemoMinHeight = 96;
 // Between the memo and a row of buttons moved under it.
 constexpr int kGap = 6;
+// A widget this close to its group box's right edge fills the box.
+constexpr int kFillMargin = 8;
 
 int Right(const Rect& r) {
     return r.x + r.w;
@@ -36,6 +38,7 @@ enum class Role {
     Row,       // the buttons under the inputs (and a group box round them): under the memo when short
     UnderMemo, // buttons below the memo: they follow its bottom right corner
     Corner,    // buttons above the memo: they keep to the right edge
+    Band,      // a box of grids above the memo, in its column: it takes the memo's width
 };
 
 // One page's parts, read from its design.
@@ -51,11 +54,37 @@ struct Plan {
             if (widget == w) return role;
         return Role::Fixed;
     }
+    // The frame round the page that holds `w` directly, or null.
+    const Widget* frameOf(const WidgetTree& tree, const Widget& w) const {
+        const Widget* parent = w.parent().empty() ? nullptr : tree.find(w.parent());
+        return parent && roleOf(parent) == Role::Frame ? parent : nullptr;
+    }
+    // `w`'s rect in the page's coordinates (a page's child, or a frame's).
+    Rect onPage(const WidgetTree& tree, const Widget& w) const {
+        Rect r = w.geometry;
+        if (const Widget* frame = frameOf(tree, w)) {
+            r.x += frame->geometry.x;
+            r.y += frame->geometry.y;
+        }
+        return r;
+    }
 };
 
 Rect Union(const Rect& a, const Rect& b) {
     const int x = std::min(a.x, b.x), y = std::min(a.y, b.y);
     return {x, y, std::max(Right(a), Right(b)) - x, std::max(Bottom(a), Bottom(b)) - y};
+}
+
+// A group box that holds nothing but grids as wide as itself: a grid scrolls
+// what it cannot show, so the box may take any width.
+bool HoldsOnlyFillingGrids(const WidgetTree& tree, const Widget& box) {
+    bool any = false;
+    for (const Widget* w : tree.all()) {
+        if (w->parent() != box.name()) continue;
+        if (w->kind() != WidgetKind::Grid || box.geometry.w - Right(w->geometry) > kFillMargin) return false;
+        any = true;
+    }
+    return any;
 }
 
 std::optional<Plan> PlanOf(const WidgetTree& tree, const std::string& page) {
@@ -80,8 +109,11 @@ std::optional<Plan> PlanOf(const WidgetTree& tree, const std::string& page) {
         }
     }
     for (const Widget* w : tree.all()) {
-        if (w->parent() != page || w->kind() != WidgetKind::GroupBox) continue;
-        const Rect r = w->geometry;
+        // The page's group boxes, and those inside a frame round the whole
+        // page (in page coordinates).
+        const Widget* frame = plan.frameOf(tree, *w);
+        if ((w->parent() != page && !frame) || w->kind() != WidgetKind::GroupBox) continue;
+        const Rect r = plan.onPage(tree, *w);
         const bool aroundMemo = Contains(r, memo);
         const bool aroundButton = std::any_of(buttons.begin(), buttons.end(),
                                               [&r](const Widget* b) { return Contains(r, b->geometry); });
@@ -93,6 +125,9 @@ std::optional<Plan> PlanOf(const WidgetTree& tree, const std::string& page) {
         } else if (aroundButton && plan.hasRow) {
             plan.roles.emplace_back(w, Role::Row);
             plan.row = Union(plan.row, r);
+        } else if (!aroundButton && r.x >= memo.x && Right(r) <= Right(memo) && Bottom(r) <= memo.y &&
+                   HoldsOnlyFillingGrids(tree, *w)) {
+            plan.roles.emplace_back(w, Role::Band);
         }
     }
     return plan;
@@ -109,6 +144,7 @@ Rect Place(const Plan& plan, Role role, Rect r, int dw, int dh) {
     case Role::Frame: return {r.x, r.y, r.w + dw, r.h + dh};
     case Role::UnderMemo: return {r.x + dw, r.y + dh, r.w, r.h};
     case Role::Corner: return {r.x + dw, r.y, r.w, r.h};
+    case Role::Band: return {r.x, r.y, r.w + dw, r.h};
     case Role::Row: {
         if (!docked) return {r.x, r.y + dh, r.w, r.h};
         // Under the memo's column, as wide as the column allows.
@@ -137,9 +173,10 @@ PageSize SmallestPage(const WidgetTree& tree, const std::string& page) {
     // Everything that keeps its place must stay whole.
     int right = 0, bottom = 0;
     for (const Widget* w : tree.all()) {
-        if (w->parent() != page || plan->roleOf(w) != Role::Fixed) continue;
-        right = std::max(right, Right(w->geometry));
-        bottom = std::max(bottom, Bottom(w->geometry));
+        if ((w->parent() != page && !plan->frameOf(tree, *w)) || plan->roleOf(w) != Role::Fixed) continue;
+        const Rect r = plan->onPage(tree, *w);
+        right = std::max(right, Right(r));
+        bottom = std::max(bottom, Bottom(r));
     }
     const Rect memo = plan->memo->geometry;
     const int rowCost = plan->hasRow ? Bottom(plan->column) - plan->row.y + kGap : 0;
@@ -154,16 +191,28 @@ PageSize SmallestPage(const WidgetTree& tree, const std::string& page) {
 }
 
 Rect PlacedOnPage(const WidgetTree& tree, const Widget& w, PageSize size) {
-    // Only the page's own children move; what lies inside a group box moves with it.
+    // Only the page's own children move; what lies inside a group box moves
+    // with it, and what fills a widening group box widens with it.
     if (size.w == kPageWidth && size.h == kPageHeight) return w.geometry;
-    const Widget* page = w.parent().empty() ? nullptr : tree.find(w.parent());
+    const Widget* parent = w.parent().empty() ? nullptr : tree.find(w.parent());
+    if (!parent) return w.geometry;
+    const bool onPage = parent->kind() == WidgetKind::Page;
+    const Widget* page = onPage ? parent : tree.find(parent->parent());
     if (!page || page->kind() != WidgetKind::Page) return w.geometry;
     const std::optional<Plan> plan = PlanOf(tree, page->name());
     if (!plan) return w.geometry;
     const PageSize least = SmallestPage(tree, page->name());
     const int dw = std::max(size.w, least.w) - kPageWidth;
     const int dh = std::max(size.h, least.h) - kPageHeight;
-    return Place(*plan, plan->roleOf(&w), w.geometry, dw, dh);
+    if (onPage) return Place(*plan, plan->roleOf(&w), w.geometry, dw, dh);
+    if (plan->frameOf(tree, w)) {
+        const Rect shown = plan->onPage(tree, w);
+        const Rect placed = Place(*plan, plan->roleOf(&w), shown, dw, dh);
+        return {placed.x - (shown.x - w.geometry.x), placed.y - (shown.y - w.geometry.y), placed.w, placed.h};
+    }
+    Rect r = w.geometry;
+    if (plan->roleOf(parent) == Role::Band && parent->geometry.w - Right(r) <= kFillMargin) r.w += dw;
+    return r;
 }
 
 } // namespace tc

@@ -2,8 +2,9 @@
 #pragma once
 // How a tab follows the window's size. Every page is drawn for a client area
 // of kPageWidth x kPageHeight; a larger window gives the extra room to the
-// memo (and to the group boxes round it), and the buttons below the memo go
-// with its bottom edge. A smaller one takes the room from the memo first: the
+// memo (and to the group boxes round it, and to those above it in its column,
+// with the grids that fill them), and the buttons below the memo go with its
+// bottom edge. A smaller one takes the room from the memo first: the
 // row of buttons under the inputs then moves under the memo, so that the
 // inputs, the results and the buttons stay whole.
 
@@ -17,8 +18,8 @@ struct PageSize {
     int w = 0, h = 0;
 };
 
-// The place of `w` (anything on a page, at any depth) on a page of `size`,
-// relative to its parent as Widget::geometry is. A page of the designed size,
+// The place of `w` (a page's own child, or a widget in a group box on a page)
+// on a page of `size`, relative to its parent as Widget::geometry is. A page of the designed size,
 // and a widget on no page, keep their own geometry. `size` is taken as at
 // least SmallestPage of the widget's page.
 Rect PlacedOnPage(const WidgetTree& tree, const Widget& w, PageSize size);

@@ -2,7 +2,9 @@
 #include "drawing/figure_window.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QImage>
 #include <QLabel>
@@ -10,9 +12,12 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/file_name.h"
 #include "drawing/figure_canvas.h"
+#include "export/tab_content.h"
 #include "io/language_guard.h"
 #include "qt_text.h"
+#include "save_dialog.h"
 
 namespace tc::gui {
 
@@ -128,16 +133,23 @@ bool FigureWindow::saveFailed(const QString& path) {
 
 void FigureWindow::saveAs(bool svg) {
     const QString filter = svg ? QStringLiteral("SVG (*.svg)") : QStringLiteral("PNG (*.png)");
+    const QString ending = svg ? QStringLiteral(".svg") : QStringLiteral(".png");
+    // Named for the tab and its task, beside the solutions (never in the
+    // program's folder, where the dialog would open by itself).
+    SolutionPage page;
+    FillTabContent(model_.widgets(), model_.tabAt(model_.tab()).pageLayout(), page);
+    const QString folder = !lastFolder_.isEmpty() ? lastFolder_ : saveFolder ? saveFolder() : DocumentsFolder();
+    const QString suggested = QDir(folder).filePath(Q(TaskFileName(page.title)) + ending);
     std::optional<QString> path;
     if (askFileName) {
-        path = askFileName(filter);
+        path = askFileName(filter, suggested);
     } else {
-        const QString chosen = QFileDialog::getSaveFileName(this, windowTitle(), QString(), filter);
+        const QString chosen = QFileDialog::getSaveFileName(this, windowTitle(), suggested, filter);
         if (!chosen.isEmpty()) path = chosen;
     }
-    if (!path) return;
+    if (!path || path->isEmpty()) return;
     QString file = *path;
-    const QString ending = svg ? QStringLiteral(".svg") : QStringLiteral(".png");
+    lastFolder_ = QFileInfo(file).absolutePath();
     if (!file.endsWith(ending, Qt::CaseInsensitive)) file += ending;
     if (svg)
         saveSvg(file);

@@ -36,8 +36,12 @@ public:
     bool savePng(const QString& path);
     bool saveSvg(const QString& path);
 
-    // The file name for a save, asked in a dialog; tests answer instead.
-    std::function<std::optional<QString>(const QString& filter)> askFileName;
+    // The file name for a save, asked in a dialog that offers `suggested`
+    // (a name from the tab and its task, in the folder of saves); tests
+    // answer instead.
+    std::function<std::optional<QString>(const QString& filter, const QString& suggested)> askFileName;
+    // The folder solutions are saved in: where the first picture goes too.
+    std::function<QString()> saveFolder;
     // The error box for a failed save; tests record it instead.
     std::function<void(const QString& text)> showError;
 
@@ -59,6 +63,7 @@ private:
     QPushButton* reset_;
     QPushButton* png_;
     QPushButton* svg_;
+    QString lastFolder_; // where the last picture went
 };
 
 } // namespace tc::gui

@@ -40,56 +40,57 @@ EquationTab::EquationTab(WidgetTree& tree, Env& env)
     tree_.onClick(names::Eq_Run, [this] { Eq_RunClick(); });
 }
 
-// Geometry in pixels, relative to the parent. The left column holds the kind,
-// the inputs and the results inside `eq_g`; the memo fills the right half and
-// the buttons sit below the column. `eq_g` stays clear of the memo and the
-// buttons so that it never lies over them. It has no caption, but Qt keeps
-// room for one at its top, so its first child starts below that.
+// Geometry in pixels, relative to the parent. Along the top, inside `eq_g`,
+// the kinds in a row, and under them the inputs beside the results; the memo
+// takes the page's width below, the buttons under its right end. `eq_g` stays
+// clear of the memo and the buttons so that it never lies over them. It has
+// no caption, but Qt keeps room for one at its top, so its first child starts
+// below that.
 void EquationTab::addWidgets() {
-    frame_.memo.geometry = {400, 8, 384, 576};
-
-    tree_.addPlain(WidgetKind::GroupBox, "eq_g", "Eq", "", {4, 2, 388, 542});
+    tree_.addPlain(WidgetKind::GroupBox, "eq_g", "Eq", "", {4, 2, 764, 228});
 
     // An empty frame drawn round the radio buttons, which belong to `eq_g` so
     // that they form one group.
-    tree_.addPlain(WidgetKind::RadioGroup, "EQG", "eq_g", "Виберіть рівняння", {8, 18, 372, 114});
+    tree_.addPlain(WidgetKind::RadioGroup, "EQG", "eq_g", "Виберіть рівняння", {8, 18, 748, 52});
     const char* kinds[][2] = {
         {names::eq1, "Квадратне"}, {names::eq2, "Кубічне"}, {names::eq3, "Біквадратне"}};
     for (int k = 0; k < 3; ++k) {
         auto& radio = tree_.add<RadioButton>(kinds[k][0], "eq_g");
         radio.caption = kinds[k][1];
-        radio.geometry = {24, 44 + 28 * k, 240, 26};
+        radio.geometry = {24 + 248 * k, 38, 232, 26};
     }
     tree_.get<RadioButton>(names::eq1).checked = true;
 
-    tree_.addPlain(WidgetKind::GroupBox, "Eq_i", "eq_g", "Введіть дані", {8, 136, 372, 228});
+    // The coefficients two to a row: A and B, then C and D.
+    tree_.addPlain(WidgetKind::GroupBox, "Eq_i", "eq_g", "Введіть дані", {8, 74, 372, 146});
     Widget& variant =
-        tree_.addPlain(WidgetKind::Label, names::Eq_Variant, "Eq_i", kForms[0], {16, 24, 340, 40});
+        tree_.addPlain(WidgetKind::Label, names::Eq_Variant, "Eq_i", kForms[0], {16, 22, 340, 40});
     variant.look = {true, 28, kNavy, 0};
     const char* coefficients[][3] = {{names::Eq_l1, "A=", names::Eq_e1},
                                      {names::Eq_l2, "B=", names::eq_e2},
                                      {names::Eq_l3, "C=", names::Eq_e3},
                                      {names::Eq_l4, "D=", names::Eq_e4}};
     for (int k = 0; k < 4; ++k) {
-        const int y = 68 + 38 * k;
-        tree_.addPlain(WidgetKind::Label, coefficients[k][0], "Eq_i", coefficients[k][1], {16, y, 36, 28});
-        tree_.add<Edit>(coefficients[k][2], "Eq_i").geometry = {56, y, 200, 28};
+        const int x = 16 + 178 * (k % 2), y = 68 + 38 * (k / 2);
+        tree_.addPlain(WidgetKind::Label, coefficients[k][0], "Eq_i", coefficients[k][1], {x, y, 36, 28});
+        tree_.add<Edit>(coefficients[k][2], "Eq_i").geometry = {x + 40, y, 124, 28};
     }
 
-    tree_.addPlain(WidgetKind::GroupBox, "Eq_rez", "eq_g", "Результат", {8, 368, 372, 170});
+    tree_.addPlain(WidgetKind::GroupBox, "Eq_rez", "eq_g", "Результат", {384, 74, 372, 146});
     const char* roots[][3] = {{names::le1, "X[1]=", names::Eq_X1},
                               {names::le2, "X[2]=", names::Eq_X2},
                               {names::le3, "X[3]=", names::Eq_X3},
                               {names::le4, "X[4]=", names::Eq_X4}};
     for (int k = 0; k < 4; ++k) {
-        const int y = 28 + 35 * k;
+        const int y = 22 + 30 * k;
         tree_.addPlain(WidgetKind::Label, roots[k][0], "Eq_rez", roots[k][1], {16, y, 56, 28});
-        tree_.add<Edit>(roots[k][2], "Eq_rez").geometry = {76, y, 280, 28};
+        tree_.add<Edit>(roots[k][2], "Eq_rez").geometry = {76, y, 284, 28};
     }
 
-    frame_.compute.geometry = {8, 552, 120, 32};
-    frame_.save.geometry = {140, 552, 120, 32};
-    frame_.exit.geometry = {272, 552, 120, 32};
+    frame_.memo.geometry = {4, 236, 784, 314};
+    frame_.compute.geometry = {412, 556, 120, 32};
+    frame_.save.geometry = {540, 556, 120, 32};
+    frame_.exit.geometry = {668, 556, 120, 32};
 }
 
 void EquationTab::showKind() {

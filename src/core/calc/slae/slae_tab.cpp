@@ -16,8 +16,10 @@ namespace {
 // Placement inside the page (792 x 592): the inputs and results in a column on
 // the left, the written solution on the right, the buttons below the results.
 constexpr int kLeft = 8;
-constexpr int kColumnWidth = 384;
-constexpr int kRowPitch = 26;    // result rows inside their group
+constexpr int kColumnWidth = 376;
+// The right column: the solution's values, the memo under them.
+constexpr int kRight = kLeft + kColumnWidth + 8;
+constexpr int kRowPitch = 24;    // result rows inside their group (a field and a gap of 2)
 constexpr int kFirstRowTop = 22; // below the group's caption
 constexpr int kGridDefaultCol = 55;
 
@@ -50,7 +52,10 @@ SlaeTab::SlaeTab(WidgetTree& tree, Env& env)
 
 void SlaeTab::buildWidgets() {
     const std::string page = "TabSheet5";
-    frame_.memo.geometry = {400, 10, 384, 574};
+    // Left: the number of equations, the coefficients and the determinants;
+    // right: the values sought and the memo under them. The page then needs
+    // little height (a laptop screen at a large scale), and the buttons go
+    // under the memo when it is short.
 
     tree_.addPlain(WidgetKind::GroupBox, "CSLA_N", page, "Кількість рівнянь", {kLeft, 4, 170, 54});
     sl1_ = &tree_.add<Combo>("Sl1", "CSLA_N", true);
@@ -68,15 +73,17 @@ void SlaeTab::buildWidgets() {
     grid_->defaultRowHeight = 24;
 
     tree_.addPlain(WidgetKind::GroupBox, "CSLA_Det", page, "Визначники",
-                   {kLeft, 236, kColumnWidth, kFirstRowTop + 5 * kRowPitch + 6});
+                   {kLeft, 234, kColumnWidth, kFirstRowTop + 5 * kRowPitch + 6});
     addResultRow("CSLA_Det", "DDl", "D", "DD", 0);
     for (int i = 1; i <= 4; ++i) {
         const std::string d = "Dx" + std::to_string(i);
         addResultRow("CSLA_Det", d + "l", d, "D" + d, i);
     }
 
-    tree_.addPlain(WidgetKind::GroupBox, "CRez_SLA", page, "Шукані значення",
-                   {kLeft, 400, kColumnWidth, kFirstRowTop + 4 * kRowPitch + 6});
+    Widget& values = tree_.addPlain(WidgetKind::GroupBox, "CRez_SLA", page, "Шукані значення",
+                                    {kRight, 4, kColumnWidth, kFirstRowTop + 4 * kRowPitch + 6});
+    const int memoTop = values.geometry.y + values.geometry.h + 4;
+    frame_.memo.geometry = {kRight, memoTop, kPageWidth - 8 - kRight, kPageHeight - 8 - memoTop};
     for (int i = 1; i <= 4; ++i) {
         const std::string x = "x" + std::to_string(i);
         addResultRow("CRez_SLA", x + "l", x, x, i - 1);
@@ -91,9 +98,9 @@ void SlaeTab::buildWidgets() {
 void SlaeTab::addResultRow(const char* group, const std::string& label, const std::string& caption,
                            const std::string& field, int row) {
     const int top = kFirstRowTop + row * kRowPitch;
-    tree_.addPlain(WidgetKind::Label, label, group, caption, {12, top + 3, 40, 20});
+    tree_.addPlain(WidgetKind::Label, label, group, caption, {12, top + 2, 40, 20});
     Edit& edit = tree_.add<Edit>(field, group);
-    edit.geometry = {56, top, 316, 24};
+    edit.geometry = {56, top, kColumnWidth - 68, kRowPitch - 2};
 }
 
 void SlaeTab::formCreate() {

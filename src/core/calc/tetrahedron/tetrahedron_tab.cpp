@@ -20,6 +20,8 @@ constexpr int kTitle = 18;
 constexpr int kMargin = 6;
 // A grid view's frame adds this much to the cells it shows.
 constexpr int kFrame = 4;
+// The left column of grids; the memo's column takes the rest of the page.
+constexpr int kLeftWidth = 456;
 
 Widget& AddGroup(WidgetTree& tree, const char* name, const char* caption, Rect geometry) {
     Widget& box = tree.addPlain(WidgetKind::GroupBox, name, "TabSheet4", caption, geometry);
@@ -67,9 +69,10 @@ TetrahedronTab::TetrahedronTab(WidgetTree& tree, Env& env)
 
 void TetrahedronTab::buildLayout() {
     // Left column: the grids of the edges, vertices, faces and heights with the
-    // volume; right column: the explanation and the buttons; along the bottom the
-    // two wide angle grids.
-    Widget& stor = AddGroup(tree_, "CStor", "Сторони тетраедра", {4, 2, 476, BoxHeight(7, kRowHeight)});
+    // volume; right column: the two wide angle grids (they scroll sideways and
+    // widen with the window), the explanation under them and the buttons. So
+    // the page needs little height: it fits a laptop screen at a large scale.
+    Widget& stor = AddGroup(tree_, "CStor", "Сторони тетраедра", {4, 2, kLeftWidth, BoxHeight(7, kRowHeight)});
     pline_ = &AddGrid(tree_, names::PLine, stor, 6, 7);
     pline_->defaultColWidth = 55;
 
@@ -81,17 +84,19 @@ void TetrahedronTab::buildLayout() {
     piram_->setColWidth(0, 24);
 
     Widget& pl = AddGroup(tree_, "CPl", "Рівняння площин тетраедра та їх площі ",
-                          {200, row2, 284, BoxHeight(4, kRowHeight)});
+                          {200, row2, kLeftWidth - 196, BoxHeight(4, kRowHeight)});
     abc_ = &AddGrid(tree_, names::ABC, pl, 3, 4);
     abc_->fixedRows = 0;
 
     const int row3 = versh.geometry.y + versh.geometry.h + 4;
-    Widget& heights =
-        AddGroup(tree_, "TVecH", "Рівняння висот, проведених з вершин", {4, row3, 361, BoxHeight(4, 23)});
+    constexpr int kVolumeWidth = 115;
+    Widget& heights = AddGroup(tree_, "TVecH", "Рівняння висот, проведених з вершин",
+                               {4, row3, kLeftWidth - kVolumeWidth - 4, BoxHeight(4, 23)});
     tvecH_ = &AddGrid(tree_, names::TVec_H, heights, 3, 4);
     tvecH_->fixedRows = 0;
 
-    AddGroup(tree_, "CVol", "Об'єм тетраедра", {369, row3, 115, 56});
+    const int volumeX = 4 + kLeftWidth - kVolumeWidth;
+    AddGroup(tree_, "CVol", "Об'єм тетраедра", {volumeX, row3, kVolumeWidth, 56});
     Widget& label = tree_.addPlain(WidgetKind::Label, "Label5", "CVol", "V=", {kMargin, 26, 20, 20});
     label.look.pixelSize = kSmallType;
     vol_ = &tree_.add<Edit>(names::Vol, "CVol");
@@ -99,27 +104,32 @@ void TetrahedronTab::buildLayout() {
     // Opens the figure window, in the free place below the volume; the caption
     // comes with the language.
     tree_.addPlain(WidgetKind::Button, names::Tet_Figure, names::TabSheet4, "Figure",
-                   {369, row3 + 64, 115, 30});
+                   {volumeX, row3 + 64, kVolumeWidth, 30});
 
-    const int row4 = heights.geometry.y + heights.geometry.h + 4;
+    // Thirteen columns are wider than the column: both angle grids scroll sideways.
+    constexpr int kRightX = kLeftWidth + 12;
+    constexpr int kRightWidth = kPageWidth - 4 - kRightX;
     Widget& kut = AddGroup(tree_, "CKut", "Кути між сторонами (косинуси, градуси)",
-                           {4, row4, 784, BoxHeight(3, kRowHeight)});
+                           {kRightX, 2, kRightWidth, BoxHeight(3, kRowHeight, 16)});
     phi_ = &AddGrid(tree_, names::Phi, kut, 13, 3);
     phi_->defaultColWidth = 58;
 
-    // Thirteen columns of 70 are wider than the page: this grid scrolls sideways.
     const int row5 = kut.geometry.y + kut.geometry.h + 4;
     Widget& alpha = AddGroup(tree_, "CT_Alpha", "Кути між сторонами і вершинами",
-                             {4, row5, 784, BoxHeight(3, kRowHeight, 16)});
+                             {kRightX, row5, kRightWidth, BoxHeight(3, kRowHeight, 16)});
     tham_ = &AddGrid(tree_, names::THam, alpha, 13, 3);
     tham_->defaultColWidth = 70;
 
-    frame_.memo.geometry = {492, 2, 296, row3 + 80};
+    // The explanation takes the rest of the column, the buttons below it.
+    const int memoY = alpha.geometry.y + alpha.geometry.h + 4;
+    const int buttons = kPageHeight - 4 - 30;
+    frame_.memo.geometry = {kRightX, memoY, kRightWidth, buttons - 6 - memoY};
     frame_.memo.look.pixelSize = kSmallType;
-    const int buttons = frame_.memo.geometry.y + frame_.memo.geometry.h + 6;
-    frame_.compute.geometry = {492, buttons, 96, 30};
-    frame_.save.geometry = {592, buttons, 96, 30};
-    frame_.exit.geometry = {692, buttons, 96, 30};
+    constexpr int kButtonWidth = 96, kButtonGap = 6;
+    const int firstButton = kPageWidth - 4 - 3 * kButtonWidth - 2 * kButtonGap;
+    frame_.compute.geometry = {firstButton, buttons, kButtonWidth, 30};
+    frame_.save.geometry = {firstButton + kButtonWidth + kButtonGap, buttons, kButtonWidth, 30};
+    frame_.exit.geometry = {firstButton + 2 * (kButtonWidth + kButtonGap), buttons, kButtonWidth, 30};
 }
 
 void TetrahedronTab::formCreate() {
@@ -144,13 +154,13 @@ void TetrahedronTab::formCreate() {
     applyHeadings();
     e.setColWidth(0, 30);
     e.setColWidth(4, 70);
-    e.setColWidth(5, 195);
+    e.setColWidth(5, 175);
 
     Grid& f = *abc_;
     for (int r = 0; r < 4; ++r)
         f.setCell(0, r, kFaceNames[r]);
     f.setColWidth(0, 40);
-    f.setColWidth(1, 169);
+    f.setColWidth(1, 145);
     f.setColWidth(2, 59);
 
     NameAngles(*phi_, "cos(phi)", "phi",
@@ -164,7 +174,7 @@ void TetrahedronTab::formCreate() {
     for (int r = 0; r < 4; ++r)
         h.setCell(0, r, heightNames[r]);
     h.setColWidth(0, 40);
-    h.setColWidth(1, 250);
+    h.setColWidth(1, 226);
     h.setColWidth(2, 55);
     h.defaultRowHeight = 23;
 

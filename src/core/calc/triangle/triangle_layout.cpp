@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The widgets of the Triangle tab and where they sit. Coordinates are pixels
 // relative to the parent page or group box; a group box's caption takes the
-// top 20 pixels. The result grid REZ5 needs almost the whole width, so the
-// results are stacked above a full-width memo, and the buttons sit beside the
-// vertex inputs.
+// top 20 pixels. The sides and the angles take the whole width under the
+// vertex inputs (the buttons sit beside those); the lines from A and the memo
+// share the rest, so that the page fits a small screen at a large scale.
 
 #include "calc/triangle/triangle_tab.h"
 #include "widgets/names.h"
@@ -48,7 +48,8 @@ private:
 constexpr int kCoordWidth = 50;   // a vertex coordinate as typed
 constexpr int kPartWidth = 58;    // a side vector's component
 constexpr int kNumberWidth = 136; // 15 significant digits and the separator
-constexpr int kLineWidth = 244;   // a line's equation with 4-decimal numbers
+constexpr int kLineWidth = 240;   // a line's equation with 4-decimal numbers
+constexpr int kSidePitch = 26;    // the rows of the sides' group
 
 } // namespace
 
@@ -69,8 +70,8 @@ void TriangleTab::buildInputs() {
 }
 
 void TriangleTab::buildSides(Widget& results) {
-    tree_.addPlain(WidgetKind::GroupBox, "CLength", results.name(), "Довжини сторін", {8, 20, 760, 112});
-    Row(tree_, "CLength", 8, 24)
+    tree_.addPlain(WidgetKind::GroupBox, "CLength", results.name(), "Довжини сторін", {8, 20, 744, 104});
+    Row(tree_, "CLength", 8, 22)
         .label("Tr_LAB", "AB(", 28)
         .edit(names::abx, kPartWidth)
         .edit(names::aby, kPartWidth)
@@ -79,9 +80,11 @@ void TriangleTab::buildSides(Widget& results) {
         .edit(names::bcy, kPartWidth)
         .label("Tr_LAC", "), AC(", 42)
         .edit(names::acx, kPartWidth)
-        .edit(names::acy, kPartWidth);
-    Row(tree_, "CLength", 8, 52)
-        .label("Tr_LlenAB", "),|AB|=", 50)
+        .edit(names::acy, kPartWidth)
+        .label("Tr_LACEnd", ")", 8);
+    // The lengths' row starts with a length, not with the bracket above it.
+    Row(tree_, "CLength", 8, 22 + kSidePitch)
+        .label("Tr_LlenAB", "|AB|=", 50)
         .edit(names::AB, kNumberWidth)
         .skip(8)
         .label("Tr_LlenBC", "|BC|=", 40)
@@ -89,7 +92,7 @@ void TriangleTab::buildSides(Widget& results) {
         .skip(8)
         .label("Tr_LlenAC", "|AC|=", 40)
         .edit(names::AC, kNumberWidth);
-    Row(tree_, "CLength", 8, 80)
+    Row(tree_, "CLength", 8, 22 + 2 * kSidePitch)
         .edit(names::AB_l, kLineWidth)
         .edit(names::BC_l, kLineWidth)
         .edit(names::AC_l, kLineWidth);
@@ -98,15 +101,20 @@ void TriangleTab::buildSides(Widget& results) {
 void TriangleTab::buildAngles(Widget& results) {
     // Cosines and angles; its headings are written by the first computation.
     Grid& grid = tree_.add<Grid>(names::REZ5, results.name(), 7, 2);
-    grid.defaultColWidth = 106;
-    grid.geometry = {8, 138, 746, 52};
+    // The row headings, the three cosines ("cos(gamma)" is the widest heading)
+    // and the three angles in degrees.
+    grid.defaultColWidth = 62;
+    grid.setColWidth(0, 70);
+    for (int c = 1; c <= 3; ++c)
+        grid.setColWidth(c, 86);
+    grid.geometry = {8, 128, 70 + 3 * 86 + 3 * 62 + 4, 52};
 }
 
 void TriangleTab::buildLines(Widget& results) {
     tree_.addPlain(WidgetKind::GroupBox, "CLine", results.name(),
-                   "Рівняння медіани, висоти, бісектриси з т. A", {8, 196, 520, 112});
+                   "Рівняння медіани, висоти, бісектриси з т. A", {8, 250, 452, 112});
     constexpr int kLengthWidth = 110;
-    constexpr int kEquationWidth = 360;
+    constexpr int kEquationWidth = 290;
     Row(tree_, "CLine", 8, 24)
         .label("Tr_LM", "M=", 24)
         .edit(names::aMed, kLengthWidth)
@@ -122,19 +130,19 @@ void TriangleTab::buildLines(Widget& results) {
 }
 
 void TriangleTab::buildCentroid(Widget& results) {
-    tree_.addPlain(WidgetKind::GroupBox, "CCentre", results.name(), "Центр ваги", {536, 196, 232, 56});
+    tree_.addPlain(WidgetKind::GroupBox, "CCentre", results.name(), "Центр ваги", {536, 124, 216, 56});
     Row(tree_, "CCentre", 8, 24)
         .label("Tr_LI", "I(", 12)
-        .edit(names::Ix, 96)
-        .edit(names::Iy, 96)
+        .edit(names::Ix, 88)
+        .edit(names::Iy, 88)
         .label("Tr_LIEnd", ")", 8);
 }
 
 void TriangleTab::placeFrame() {
-    frame_.compute.geometry = {442, 16, 110, 32};
-    frame_.save.geometry = {558, 16, 110, 32};
-    frame_.exit.geometry = {674, 16, 110, 32};
-    frame_.memo.geometry = {8, 382, 776, 204};
+    frame_.compute.geometry = {472, 16, 100, 32};
+    frame_.save.geometry = {578, 16, 100, 32};
+    frame_.exit.geometry = {684, 16, 100, 32};
+    frame_.memo.geometry = {468, 250, 316, 334};
 }
 
 } // namespace tc

@@ -20,14 +20,15 @@ TriangleTab::TriangleTab(WidgetTree& tree, Env& env)
                                                         "Записати", "CClose3", false})) {
     buildInputs();
     // The caption follows the Vector tab's result group.
-    Widget& results = tree_.addPlain(WidgetKind::GroupBox, "CTri", n::T4, "Результат", {8, 60, 776, 318});
+    Widget& results = tree_.addPlain(WidgetKind::GroupBox, "CTri", n::T4, "Результат", {8, 60, 760, 186});
     buildSides(results);
     buildAngles(results);
-    buildLines(results);
+    // The lines from A sit under the results, beside the memo.
+    buildLines(tree_.get(n::T4));
     buildCentroid(results);
     placeFrame();
     // Opens the figure window; the caption comes with the language.
-    tree_.addPlain(WidgetKind::Button, n::Tr_Figure, "CTri", "Figure", {536, 266, 232, 32});
+    tree_.addPlain(WidgetKind::Button, n::Tr_Figure, n::T4, "Figure", {8, 366, 232, 32});
 
     const char* vertices[] = {n::ax, n::ay, n::bx, n::by, n::cx, n::cy};
     for (std::size_t i = 0; i < vertexFields_.size(); ++i)

@@ -117,8 +117,11 @@ void VectorTab::formCreate() {
     table_.setColWidth(0, 30);
     table_.setCell(0, 1, "A");
     table_.setCell(0, 2, "B");
-    for (int i = 1; i <= kMaxComponents; ++i)
+    // The result's columns are the same components as the data's.
+    for (int i = 1; i <= kMaxComponents; ++i) {
         table_.setCell(i, 0, std::to_string(i));
+        result_.setCell(i, 0, std::to_string(i));
+    }
     table_.setCell(1, 1, "2");
     table_.setCell(2, 1, "5");
     table_.setCell(1, 2, "3");
