@@ -18,8 +18,7 @@ size_t Index(EquationKind kind) {
 } // namespace
 
 EquationTab::EquationTab(WidgetTree& tree, Env& env)
-    : tree_(tree), env_(env),
-      frame_(AddTabFrame(tree, {"Eq", "Eq", "Eq_M", "Eq_Run", "Eq_Save", "Зберегти", "Eq_close", true})),
+    : FramedTab(tree, env, {"Eq", "Eq", "Eq_M", "Eq_Run", "Eq_Save", "Зберегти", "Eq_close", true}),
       variant_((addWidgets(), tree.get(names::Eq_Variant))) {
     coefficients_ = {&tree_.get<Edit>(names::Eq_e1), &tree_.get<Edit>(names::eq_e2),
                      &tree_.get<Edit>(names::Eq_e3), &tree_.get<Edit>(names::Eq_e4)};

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "context/env.h"
-#include "context/tab.h"
+#include "context/framed_tab.h"
 #include "context/tab_frame.h"
 #include "calc/common/tab_output.h"
 #include "calc/equation/equation_solve.h"
@@ -17,11 +17,10 @@
 
 namespace tc {
 
-class EquationTab : public Tab {
+class EquationTab : public FramedTab {
 public:
     EquationTab(WidgetTree& tree, Env& env);
 
-    Memo& memo() override { return frame_.memo; }
 
     // The tab as the window knows it (its _parts file).
     static std::vector<TabMenuRow> MenuRows();
@@ -53,9 +52,6 @@ private:
     // The memo, the root fields and any message box of a written output.
     void apply(const TabOutput& out);
 
-    WidgetTree& tree_;
-    Env& env_;
-    TabFrame frame_;
     Widget& variant_;
     std::array<Edit*, 4> coefficients_{};
     std::array<Widget*, 4> coefficientLabels_{};

@@ -65,9 +65,8 @@ QMatrix ReadMatrix(const Env& env, const Grid& g, const char* name, int rows, in
 } // namespace
 
 GaussTab::GaussTab(WidgetTree& tree, Env& env)
-    : tree_(tree), env_(env),
-      frame_(AddTabFrame(tree, {names::Gs, "Gauss", names::Gs_M, names::Gs_Run, names::Gs_Save, "Зберегти",
-                                names::Gs_Close, false})) {
+    : FramedTab(tree, env, {names::Gs, "Gauss", names::Gs_M, names::Gs_Run, names::Gs_Save, "Зберегти",
+                                names::Gs_Close, false}) {
     buildWidgets();
     for (const char* selector : {names::Gs_Task, names::Gs_Rows, names::Gs_Cols, names::Gs_BCols})
         tree_.onChange(selector, [this] { reshape(); });

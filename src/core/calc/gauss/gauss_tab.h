@@ -14,7 +14,7 @@
 #include "calc/gauss/gauss_inputs.h"
 #include "calc/common/tab_output.h"
 #include "calc/gauss/gauss_solve.h"
-#include "context/tab.h"
+#include "context/framed_tab.h"
 #include "context/tab_frame.h"
 
 namespace tc {
@@ -24,11 +24,10 @@ namespace tc {
 extern const char* const kGaussTaskItems[kGaussTaskCount];
 extern const char* const kGaussTaskCaptions[kGaussTaskCount];
 
-class GaussTab : public Tab {
+class GaussTab : public FramedTab {
 public:
     GaussTab(WidgetTree& tree, Env& env);
 
-    Memo& memo() override { return frame_.memo; }
     void formCreate() override;
     // Every text of the tab comes from the optional lines.
     void applyLanguage(const MessageTable& messages) override;
@@ -55,9 +54,6 @@ private:
     GaussInputs readInputs() const;
     void apply(const TabOutput& out);
 
-    WidgetTree& tree_;
-    Env& env_;
-    TabFrame frame_;
     Combo* task_ = nullptr;
     Combo* rows_ = nullptr;
     Combo* cols_ = nullptr;

@@ -64,9 +64,7 @@ Place entryPlace(const char* name, int row, int col) {
 } // namespace
 
 MatrixTab::MatrixTab(WidgetTree& tree, Env& env)
-    : tree_(tree), env_(env),
-      frame_(
-          AddTabFrame(tree, {"Matrix", "Matrix", "MAT_M", "Mat_But", "M_Save", "Записати", "M_But", false})),
+    : FramedTab(tree, env, {"Matrix", "Matrix", "MAT_M", "Mat_But", "M_Save", "Записати", "M_But", false}),
       w_((buildWidgets(), LookUp(tree))) {
     tree_.onChange(names::TMat_task, [this] { TMat_taskChange(); });
     tree_.onChange(names::M_N, [this] { M_NChange(); });

@@ -5,14 +5,14 @@
 // solution in the memo MAT_M.
 
 #include "context/env.h"
-#include "context/tab.h"
+#include "context/framed_tab.h"
 #include "context/tab_frame.h"
 #include "calc/common/partial.h"
 #include "calc/matrix/matrix_write.h"
 
 namespace tc {
 
-class MatrixTab : public Tab {
+class MatrixTab : public FramedTab {
 public:
     MatrixTab(WidgetTree& tree, Env& env);
 
@@ -20,7 +20,6 @@ public:
     // column numbers, the example matrices and the heading column's width.
     void formCreate() override;
 
-    Memo& memo() override { return frame_.memo; }
 
     // The tab as the window knows it (its _parts file).
     static std::vector<TabMenuRow> MenuRows();
@@ -85,9 +84,6 @@ private:
     // Solves, words and applies the read task in extended values or exactly.
     template <class T> void finish(const Partial<MatrixInputs>& in, bool check);
 
-    WidgetTree& tree_;
-    Env& env_;
-    TabFrame frame_;
     Widgets w_;
     State state_;
 };

@@ -39,9 +39,7 @@ Place cellPlace(int col, int row, int n) {
 } // namespace
 
 SlaeTab::SlaeTab(WidgetTree& tree, Env& env)
-    : tree_(tree), env_(env),
-      frame_(
-          AddTabFrame(tree, {"TabSheet5", "SLAE", "SLA", "CRun", "CS_Save", "Зберегти", "CS_Close", false})) {
+    : FramedTab(tree, env, {"TabSheet5", "SLAE", "SLA", "CRun", "CS_Save", "Зберегти", "CS_Close", false}) {
     buildWidgets();
     using namespace names;
     for (const char* name : {DD, DDx1, DDx2, DDx3, DDx4, x1, x2, x3, x4})

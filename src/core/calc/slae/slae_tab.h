@@ -11,14 +11,14 @@
 #include <vector>
 
 #include "context/env.h"
-#include "context/tab.h"
+#include "context/framed_tab.h"
 #include "context/tab_frame.h"
 #include "calc/common/partial.h"
 #include "calc/slae/slae_write.h"
 
 namespace tc {
 
-class SlaeTab : public Tab {
+class SlaeTab : public FramedTab {
 public:
     SlaeTab(WidgetTree& tree, Env& env);
 
@@ -26,7 +26,6 @@ public:
     // numbers, headings and the example system 2x1+5x2=-1, 3x1+7x2=-2.
     void formCreate() override;
 
-    Memo& memo() override { return frame_.memo; }
 
     // The tab as the window knows it (its _parts file).
     static std::vector<TabMenuRow> MenuRows();
@@ -53,9 +52,6 @@ private:
     // Solves, words and applies the read system in extended values or exactly.
     template <class T> void finish(const Partial<SlaeInputs>& in, bool check);
 
-    WidgetTree& tree_;
-    Env& env_;
-    TabFrame frame_;
     Combo* sl1_ = nullptr;
     Grid* grid_ = nullptr;
     // The result fields DD, DDx1..DDx4, x1..x4, by name.

@@ -54,9 +54,8 @@ bool HasPoint(SpaceTask task) {
 } // namespace
 
 SpaceTab::SpaceTab(WidgetTree& tree, Env& env)
-    : tree_(tree), env_(env),
-      frame_(AddTabFrame(tree, {names::Sp, "Lines and planes", names::Sp_M, names::Sp_Run, names::Sp_Save, "Зберегти",
-                                names::Sp_Close, true})) {
+    : FramedTab(tree, env, {names::Sp, "Lines and planes", names::Sp_M, names::Sp_Run, names::Sp_Save, "Зберегти",
+                                names::Sp_Close, true}) {
     buildWidgets();
     tree_.onChange(names::Sp_Task, [this] { showTask(); });
     tree_.onClick(names::Sp_Run, [this] { Sp_RunClick(); });

@@ -8,19 +8,18 @@
 #include <optional>
 
 #include "calc/space/space_solve.h"
-#include "context/tab.h"
+#include "context/framed_tab.h"
 #include "context/tab_frame.h"
 
 namespace tc {
 
-class SpaceTab : public Tab {
+class SpaceTab : public FramedTab {
 public:
     SpaceTab(WidgetTree& tree, Env& env);
 
     static std::vector<TabMenuRow> MenuRows();
 
     const TabParts& parts() const override;
-    Memo& memo() override { return frame_.memo; }
     void formCreate() override;
     std::vector<CaptionLine> captionLines() const override;
     void applyLanguage(const MessageTable& messages) override;
@@ -40,9 +39,6 @@ private:
     bool holdsExample(SpaceTask task) const;
     void Sp_RunClick();
 
-    WidgetTree& tree_;
-    Env& env_;
-    TabFrame frame_;
     Combo* task_ = nullptr;
     Grid* grid_ = nullptr;
     std::array<Edit*, 3> results_{};

@@ -59,9 +59,8 @@ void NameAngles(Grid& g, const char* function, const char* angle, const std::arr
 } // namespace
 
 TetrahedronTab::TetrahedronTab(WidgetTree& tree, Env& env)
-    : tree_(tree), env_(env),
-      frame_(AddTabFrame(tree, {names::TabSheet4, "Tetraedr", names::Tet_M, names::CP_But, "CP_Save",
-                                "Записати", "CP_Close", false})) {
+    : FramedTab(tree, env, {names::TabSheet4, "Tetraedr", names::Tet_M, names::CP_But, "CP_Save",
+                                "Записати", "CP_Close", false}) {
     buildLayout();
     frame_.memo.lines = {""};
     tree_.onClick(names::CP_But, [this] { CP_ButClick(); });

@@ -8,14 +8,14 @@
 #include <string_view>
 
 #include "context/env.h"
-#include "context/tab.h"
+#include "context/framed_tab.h"
 #include "context/tab_frame.h"
 #include "calc/tetrahedron/tetra_figure.h"
 #include "calc/tetrahedron/tetra_write.h"
 
 namespace tc {
 
-class TetrahedronTab : public Tab {
+class TetrahedronTab : public FramedTab {
 public:
     TetrahedronTab(WidgetTree& tree, Env& env);
 
@@ -26,7 +26,6 @@ public:
     // older files lack: those keep the headings of before.
     void applyHeadings();
 
-    Memo& memo() override { return frame_.memo; }
 
     // The tab as the window knows it (its _parts file).
     static std::vector<TabMenuRow> MenuRows();
@@ -48,9 +47,6 @@ private:
     // Empties the result cells of every result grid and the volume.
     void clearResults();
 
-    WidgetTree& tree_;
-    Env& env_;
-    TabFrame frame_;
     Grid* piram_ = nullptr;
     Grid* pline_ = nullptr;
     Grid* abc_ = nullptr;

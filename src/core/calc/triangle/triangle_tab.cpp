@@ -16,8 +16,8 @@ const char* const kAxisNames[] = {"x", "y"};
 } // namespace
 
 TriangleTab::TriangleTab(WidgetTree& tree, Env& env)
-    : tree_(tree), env_(env), frame_(AddTabFrame(tree, {n::T4, "Triangle", n::TM, n::CTr_But, "CRecord3",
-                                                        "Записати", "CClose3", false})) {
+    : FramedTab(tree, env, {n::T4, "Triangle", n::TM, n::CTr_But, "CRecord3",
+                                                        "Записати", "CClose3", false}) {
     buildInputs();
     // The caption follows the Vector tab's result group.
     Widget& results = tree_.addPlain(WidgetKind::GroupBox, "CTri", n::T4, "Результат", {8, 60, 760, 186});

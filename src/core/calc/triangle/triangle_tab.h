@@ -8,21 +8,20 @@
 #include <map>
 
 #include "context/env.h"
-#include "context/tab.h"
+#include "context/framed_tab.h"
 #include "context/tab_frame.h"
 #include "calc/triangle/triangle_figure.h"
 #include "calc/triangle/triangle_write.h"
 
 namespace tc {
 
-class TriangleTab : public Tab {
+class TriangleTab : public FramedTab {
 public:
     TriangleTab(WidgetTree& tree, Env& env);
 
     // What the main window's FormShow writes into this tab.
     void formShow() override;
 
-    Memo& memo() override { return frame_.memo; }
 
     // The tab as the window knows it (its _parts file).
     static std::vector<TabMenuRow> MenuRows();
@@ -51,9 +50,6 @@ private:
     // Empties every result field and the values of the angle grid.
     void clearResults();
 
-    WidgetTree& tree_;
-    Env& env_;
-    TabFrame frame_;
     std::array<Edit*, 6> vertexFields_{};                    // Ax, Ay, Bx, By, Cx, Cy
     std::map<std::string, Edit*, std::less<>> resultFields_; // by widget name
     Grid* angleGrid_ = nullptr;

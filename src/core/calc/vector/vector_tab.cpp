@@ -102,8 +102,8 @@ Place ComponentPlace(const Grid& table, int component, int row) {
 } // namespace
 
 VectorTab::VectorTab(WidgetTree& tree, Env& env)
-    : tree_(tree), env_(env), frame_(AddTabFrame(tree, {names::Vector, "Vector", names::Vec_M, names::CBut1,
-                                                        names::CV_Save, "Зберегти", names::CClose, false})),
+    : FramedTab(tree, env, {names::Vector, "Vector", names::Vec_M, names::CBut1,
+                                                        names::CV_Save, "Зберегти", names::CClose, false}),
       task_((AddWidgets(tree), tree.get<Combo>(names::TVec))), size_(tree.get<Combo>(names::V_N)),
       table_(tree.get<Grid>(names::Vec_Table)), result_(tree.get<Grid>(names::V_Rez)),
       label_(tree.get(names::Vec_lab)), value_(tree.get<Edit>(names::Vec_R)),

@@ -5,7 +5,7 @@
 // projection) and a written solution for each.
 
 #include "context/env.h"
-#include "context/tab.h"
+#include "context/framed_tab.h"
 #include "context/tab_frame.h"
 #include "calc/common/partial.h"
 #include "calc/vector/vector_figure.h"
@@ -14,7 +14,7 @@
 
 namespace tc {
 
-class VectorTab : public Tab {
+class VectorTab : public FramedTab {
 public:
     // Adds the tab's widgets in the layout of the addition task with two
     // components and registers its handlers on TVec, V_N and CBut1.
@@ -25,7 +25,6 @@ public:
     // Grid sizes, selectors, results and the memo are left as they are.
     void formCreate() override;
 
-    Memo& memo() override { return frame_.memo; }
 
     // The tab as the window knows it (its _parts file).
     static std::vector<TabMenuRow> MenuRows();
@@ -67,9 +66,6 @@ private:
     // the computation that failed wrote, never a result of an earlier one.
     void clearResults();
 
-    WidgetTree& tree_; // the View menu; every widget of the tab is held by reference below
-    Env& env_;
-    TabFrame frame_;
     Combo& task_;      // TVec
     Combo& size_;      // V_N
     Grid& table_;      // Vec_Table
