@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scenario.h"
+#include "widgets/names.h"
 
 #include <cstdint>
 #include <limits>
@@ -59,15 +60,15 @@ void RequireOneVerb(const Json& action) {
     }
 }
 
-const std::set<std::string> kSaveCommands = {"CV_Save", "M_Save",  "CRecord3", "CP_Save",
-                                             "CS_Save", "Eq_Save", "N4"};
+const std::set<std::string> kSaveCommands = {names::CV_Save, names::M_Save,  names::CRecord3, names::CP_Save,
+                                             names::CS_Save, names::Eq_Save, names::N4};
 
 void RunAction(const Json& action, MainWindow& window, RecordingHost& host) {
     if (!action.is_object()) throw UsageError("an action must be an object: " + action.dump());
     RequireOneVerb(action);
     if (action.contains("menu")) {
         std::string item = Text(action, "menu");
-        if (item == "N4") host.saveAnswers = {SaveAnswer(action)};
+        if (item == names::N4) host.saveAnswers = {SaveAnswer(action)};
         window.menu(item);
     } else if (action.contains("select")) {
         window.select(Text(action, "select"), Number(action, "index"));
@@ -92,7 +93,7 @@ void RunAction(const Json& action, MainWindow& window, RecordingHost& host) {
         std::string command = Text(action, "save");
         if (!kSaveCommands.count(command)) throw UsageError("\"" + command + "\" is no save command");
         host.saveAnswers = {SaveAnswer(action)};
-        if (command == "N4")
+        if (command == names::N4)
             window.menu(command);
         else
             window.click(command);

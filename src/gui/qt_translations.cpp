@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "qt_translations.h"
+#include "widgets/names.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
@@ -18,8 +19,8 @@ QtTranslations::~QtTranslations() {
 }
 
 void QtTranslations::follow(const std::string& item) {
-    const QString language = item == "N24"   ? QStringLiteral("ru")
-                             : item == "N25" ? QStringLiteral("en")
+    const QString language = item == names::N24   ? QStringLiteral("ru")
+                             : item == names::N25 ? QStringLiteral("en")
                                              : QStringLiteral("uk");
     if (language == chosen_) return;
     chosen_ = language;

@@ -41,6 +41,7 @@
 #include "qt_text.h"
 #include "result_fields.h"
 #include "whole_text.h"
+#include "widgets/names.h"
 
 namespace tc::gui {
 
@@ -214,7 +215,7 @@ void MainView::placePage(QWidget* page) {
 }
 
 void MainView::build() {
-    const Widget& frame = model_.widgets().get("Mat");
+    const Widget& frame = model_.widgets().get(names::Mat);
     setWindowTitle(Q(frame.caption));
     setFont(WindowFont(kWindowFamily, kWindowHint, frame.look.pixelSize));
     QPalette pal = palette();
@@ -258,7 +259,7 @@ void MainView::buildLate(const std::vector<const Widget*>& widgets) {
 }
 
 QDialog* MainView::aboutWindow() {
-    deferred_->build("Form1");
+    deferred_->build(names::Form1);
     return about_;
 }
 
@@ -276,7 +277,7 @@ void MainView::buildWidget(const Widget& w) {
     QWidget* q = nullptr;
     switch (w.kind()) {
     case WidgetKind::Form: {
-        if (name == "Mat") return;
+        if (name == names::Mat) return;
         auto* dialog = new QDialog(this);
         dialog->setWindowTitle(Q(w.caption));
         dialog->setFixedSize(w.geometry.w, w.geometry.h);
@@ -323,9 +324,9 @@ void MainView::buildWidget(const Widget& w) {
     case WidgetKind::Label: q = new QLabel(container(w.parent())); break;
     case WidgetKind::Button: {
         auto* b = new QPushButton(container(w.parent()));
-        if (name == "Button1") {
+        if (name == names::Button1) {
             connect(b, &QPushButton::clicked, this, [this] {
-                act([this] { model_.click("Button1"); });
+                act([this] { model_.click(names::Button1); });
                 about_->accept();
             });
         } else {

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window_memory.h"
+#include "widgets/names.h"
 
 #include <QSettings>
 #include <QSize>
@@ -16,16 +17,16 @@ const char kSize[] = "window/size";
 const char kMaximized[] = "window/maximized";
 
 bool IsLanguageItem(const std::string& item) {
-    return item == "N23" || item == "N24" || item == "N25";
+    return item == names::N23 || item == names::N24 || item == names::N25;
 }
 
 } // namespace
 
 std::string SystemLanguageItem(const QLocale& locale) {
     switch (locale.language()) {
-    case QLocale::Russian: return "N24";
-    case QLocale::English: return "N25";
-    default: return "N23";
+    case QLocale::Russian: return names::N24;
+    case QLocale::English: return names::N25;
+    default: return names::N23;
     }
 }
 

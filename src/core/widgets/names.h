@@ -93,6 +93,17 @@ inline constexpr char N_N[] = "N_N";             // hidden: the columns of A
 inline constexpr char I0[] = "I0";               // hidden: the task number
 inline constexpr char MAT_M[] = "MAT_M";
 inline constexpr char Mat_But[] = "Mat_But";
+inline constexpr char CGM_Task[] = "CGM_Task";
+inline constexpr char CMat_A[] = "CMat_A";
+inline constexpr char CMat_B[] = "CMat_B";
+inline constexpr char CMat_Buttons[] = "CMat_Buttons";
+inline constexpr char CMat_C[] = "CMat_C";
+inline constexpr char CMat_Frame[] = "CMat_Frame";
+inline constexpr char CMat_Memo[] = "CMat_Memo";
+inline constexpr char CMat_Roz[] = "CMat_Roz";
+inline constexpr char M_But[] = "M_But";
+inline constexpr char M_Save[] = "M_Save";
+inline constexpr char Matrix[] = "Matrix";
 
 // Triangle tab.
 inline constexpr char T4[] = "T4";
@@ -108,6 +119,29 @@ inline constexpr char Ha1[] = "Ha1", H1[] = "H1";
 inline constexpr char aBis[] = "aBis", Bis[] = "Bis";
 inline constexpr char Ix[] = "Ix", Iy[] = "Iy";
 inline constexpr char Tr_Figure[] = "Tr_Figure";
+inline constexpr char CCentre[] = "CCentre";
+inline constexpr char CClose3[] = "CClose3";
+inline constexpr char CLength[] = "CLength";
+inline constexpr char CLine[] = "CLine";
+inline constexpr char CRecord3[] = "CRecord3";
+inline constexpr char CTV[] = "CTV";
+inline constexpr char CTri[] = "CTri";
+inline constexpr char Tr_LA[] = "Tr_LA";
+inline constexpr char Tr_LAB[] = "Tr_LAB";
+inline constexpr char Tr_LAC[] = "Tr_LAC";
+inline constexpr char Tr_LACEnd[] = "Tr_LACEnd";
+inline constexpr char Tr_LB[] = "Tr_LB";
+inline constexpr char Tr_LBC[] = "Tr_LBC";
+inline constexpr char Tr_LBis[] = "Tr_LBis";
+inline constexpr char Tr_LC[] = "Tr_LC";
+inline constexpr char Tr_LEnd[] = "Tr_LEnd";
+inline constexpr char Tr_LH[] = "Tr_LH";
+inline constexpr char Tr_LI[] = "Tr_LI";
+inline constexpr char Tr_LIEnd[] = "Tr_LIEnd";
+inline constexpr char Tr_LM[] = "Tr_LM";
+inline constexpr char Tr_LlenAB[] = "Tr_LlenAB";
+inline constexpr char Tr_LlenAC[] = "Tr_LlenAC";
+inline constexpr char Tr_LlenBC[] = "Tr_LlenBC";
 
 // Tetrahedron tab.
 inline constexpr char TabSheet4[] = "TabSheet4";
@@ -121,6 +155,16 @@ inline constexpr char THam[] = "THam";
 inline constexpr char TVec_H[] = "TVec_H";
 inline constexpr char Vol[] = "Vol";
 inline constexpr char Tet_Figure[] = "Tet_Figure";
+inline constexpr char CKut[] = "CKut";
+inline constexpr char CP_Close[] = "CP_Close";
+inline constexpr char CP_Save[] = "CP_Save";
+inline constexpr char CPl[] = "CPl";
+inline constexpr char CStor[] = "CStor";
+inline constexpr char CT_Alpha[] = "CT_Alpha";
+inline constexpr char CVersh[] = "CVersh";
+inline constexpr char CVol[] = "CVol";
+inline constexpr char Label5[] = "Label5";
+inline constexpr char TVecH[] = "TVecH";
 
 // Linear-system tab.
 inline constexpr char Sl1[] = "Sl1";   // the number of equations
@@ -136,6 +180,22 @@ inline constexpr char x1[] = "x1";
 inline constexpr char x2[] = "x2";
 inline constexpr char x3[] = "x3";
 inline constexpr char x4[] = "x4";
+inline constexpr char CRez_SLA[] = "CRez_SLA";
+inline constexpr char CSLA_Det[] = "CSLA_Det";
+inline constexpr char CSLA_N[] = "CSLA_N";
+inline constexpr char CSLA_Sys[] = "CSLA_Sys";
+inline constexpr char CS_Close[] = "CS_Close";
+inline constexpr char CS_Save[] = "CS_Save";
+inline constexpr char DDl[] = "DDl";
+inline constexpr char Dx1l[] = "Dx1l";
+inline constexpr char Dx2l[] = "Dx2l";
+inline constexpr char Dx3l[] = "Dx3l";
+inline constexpr char Dx4l[] = "Dx4l";
+inline constexpr char TabSheet5[] = "TabSheet5";
+inline constexpr char x1l[] = "x1l";
+inline constexpr char x2l[] = "x2l";
+inline constexpr char x3l[] = "x3l";
+inline constexpr char x4l[] = "x4l";
 
 // Equation tab.
 inline constexpr char eq1[] = "eq1"; // quadratic kind
@@ -159,6 +219,22 @@ inline constexpr char le1[] = "le1";
 inline constexpr char le2[] = "le2";
 inline constexpr char le3[] = "le3";
 inline constexpr char le4[] = "le4";
+inline constexpr char Gs_ABox[] = "Gs_ABox";
+inline constexpr char Gs_BBox[] = "Gs_BBox";
+inline constexpr char Gs_BColsL[] = "Gs_BColsL";
+inline constexpr char Gs_ColsL[] = "Gs_ColsL";
+inline constexpr char Gs_RBox[] = "Gs_RBox";
+inline constexpr char Gs_RowsL[] = "Gs_RowsL";
+inline constexpr char Gs_SizeBox[] = "Gs_SizeBox";
+inline constexpr char Gs_TaskBox[] = "Gs_TaskBox";
+inline constexpr char EQG[] = "EQG";
+inline constexpr char Eq[] = "Eq";
+inline constexpr char Eq_M[] = "Eq_M";
+inline constexpr char Eq_Save[] = "Eq_Save";
+inline constexpr char Eq_close[] = "Eq_close";
+inline constexpr char Eq_i[] = "Eq_i";
+inline constexpr char Eq_rez[] = "Eq_rez";
+inline constexpr char eq_g[] = "eq_g";
 
 // Gauss tab: any linear system, rank, inverse, matrix equations and the
 // determinant by elimination.
@@ -199,6 +275,9 @@ inline constexpr char NSp0[] = "NSp0", NSp1[] = "NSp1", NSp2[] = "NSp2", NSp3[] 
 inline constexpr char NSp5[] = "NSp5", NSp6[] = "NSp6", NSp7[] = "NSp7", NSp8[] = "NSp8", NSp9[] = "NSp9";
 inline constexpr char NSp10[] = "NSp10", NSp11[] = "NSp11", NSp12[] = "NSp12", NSp13[] = "NSp13";
 inline constexpr char NSp14[] = "NSp14";
+inline constexpr char Sp_Data[] = "Sp_Data";
+inline constexpr char Sp_Res[] = "Sp_Res";
+inline constexpr char Sp_TaskL[] = "Sp_TaskL";
 
 // clang-format on
 

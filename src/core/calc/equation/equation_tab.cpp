@@ -18,7 +18,7 @@ size_t Index(EquationKind kind) {
 } // namespace
 
 EquationTab::EquationTab(WidgetTree& tree, Env& env)
-    : FramedTab(tree, env, {"Eq", "Eq", "Eq_M", "Eq_Run", "Eq_Save", "Зберегти", "Eq_close", true}),
+    : FramedTab(tree, env, {names::Eq, "Eq", names::Eq_M, names::Eq_Run, names::Eq_Save, "Зберегти", names::Eq_close, true}),
       variant_((addWidgets(), tree.get(names::Eq_Variant))) {
     coefficients_ = {&tree_.get<Edit>(names::Eq_e1), &tree_.get<Edit>(names::eq_e2),
                      &tree_.get<Edit>(names::Eq_e3), &tree_.get<Edit>(names::Eq_e4)};
@@ -46,24 +46,24 @@ EquationTab::EquationTab(WidgetTree& tree, Env& env)
 // no caption, but Qt keeps room for one at its top, so its first child starts
 // below that.
 void EquationTab::addWidgets() {
-    tree_.addPlain(WidgetKind::GroupBox, "eq_g", "Eq", "", {4, 2, 764, 228});
+    tree_.addPlain(WidgetKind::GroupBox, names::eq_g, names::Eq, "", {4, 2, 764, 228});
 
     // An empty frame drawn round the radio buttons, which belong to `eq_g` so
     // that they form one group.
-    tree_.addPlain(WidgetKind::RadioGroup, "EQG", "eq_g", "Виберіть рівняння", {8, 18, 748, 52});
+    tree_.addPlain(WidgetKind::RadioGroup, names::EQG, names::eq_g, "Виберіть рівняння", {8, 18, 748, 52});
     const char* kinds[][2] = {
         {names::eq1, "Квадратне"}, {names::eq2, "Кубічне"}, {names::eq3, "Біквадратне"}};
     for (int k = 0; k < 3; ++k) {
-        auto& radio = tree_.add<RadioButton>(kinds[k][0], "eq_g");
+        auto& radio = tree_.add<RadioButton>(kinds[k][0], names::eq_g);
         radio.caption = kinds[k][1];
         radio.geometry = {24 + 248 * k, 38, 232, 26};
     }
     tree_.get<RadioButton>(names::eq1).checked = true;
 
     // The coefficients two to a row: A and B, then C and D.
-    tree_.addPlain(WidgetKind::GroupBox, "Eq_i", "eq_g", "Введіть дані", {8, 74, 372, 146});
+    tree_.addPlain(WidgetKind::GroupBox, names::Eq_i, names::eq_g, "Введіть дані", {8, 74, 372, 146});
     Widget& variant =
-        tree_.addPlain(WidgetKind::Label, names::Eq_Variant, "Eq_i", kForms[0], {16, 22, 340, 40});
+        tree_.addPlain(WidgetKind::Label, names::Eq_Variant, names::Eq_i, kForms[0], {16, 22, 340, 40});
     variant.look = {true, 28, kNavy, 0};
     const char* coefficients[][3] = {{names::Eq_l1, "A=", names::Eq_e1},
                                      {names::Eq_l2, "B=", names::eq_e2},
@@ -71,19 +71,19 @@ void EquationTab::addWidgets() {
                                      {names::Eq_l4, "D=", names::Eq_e4}};
     for (int k = 0; k < 4; ++k) {
         const int x = 16 + 178 * (k % 2), y = 68 + 38 * (k / 2);
-        tree_.addPlain(WidgetKind::Label, coefficients[k][0], "Eq_i", coefficients[k][1], {x, y, 36, 28});
-        tree_.add<Edit>(coefficients[k][2], "Eq_i").geometry = {x + 40, y, 124, 28};
+        tree_.addPlain(WidgetKind::Label, coefficients[k][0], names::Eq_i, coefficients[k][1], {x, y, 36, 28});
+        tree_.add<Edit>(coefficients[k][2], names::Eq_i).geometry = {x + 40, y, 124, 28};
     }
 
-    tree_.addPlain(WidgetKind::GroupBox, "Eq_rez", "eq_g", "Результат", {384, 74, 372, 146});
+    tree_.addPlain(WidgetKind::GroupBox, names::Eq_rez, names::eq_g, "Результат", {384, 74, 372, 146});
     const char* roots[][3] = {{names::le1, "X[1]=", names::Eq_X1},
                               {names::le2, "X[2]=", names::Eq_X2},
                               {names::le3, "X[3]=", names::Eq_X3},
                               {names::le4, "X[4]=", names::Eq_X4}};
     for (int k = 0; k < 4; ++k) {
         const int y = 22 + 30 * k;
-        tree_.addPlain(WidgetKind::Label, roots[k][0], "Eq_rez", roots[k][1], {16, y, 56, 28});
-        tree_.add<Edit>(roots[k][2], "Eq_rez").geometry = {76, y, 284, 28};
+        tree_.addPlain(WidgetKind::Label, roots[k][0], names::Eq_rez, roots[k][1], {16, y, 56, 28});
+        tree_.add<Edit>(roots[k][2], names::Eq_rez).geometry = {76, y, 284, 28};
     }
 
     frame_.memo.geometry = {4, 236, 784, 314};

@@ -15,7 +15,7 @@ std::vector<TabMenuRow> EquationTab::MenuRows() {
 }
 
 const TabParts& EquationTab::parts() const {
-    static const TabParts parts{"Eq", Line::tab_equation, "Eq", N5, Eq_Run, "Eq_Save", "Eq_close"};
+    static const TabParts parts{names::Eq, Line::tab_equation, "Eq", N5, Eq_Run, names::Eq_Save, names::Eq_close};
     return parts;
 }
 
@@ -25,15 +25,15 @@ std::vector<CaptionLine> EquationTab::captionLines() const {
     using L = Line;
     constexpr CaptionStage later = CaptionStage::LaterPages;
     return {{CaptionStage::QuadraticItem, L::msg68_quadratic_equation, N5},
-            {later, L::eq_kind_group, "EQG"},
+            {later, L::eq_kind_group, names::EQG},
             {later, L::eq_quadratic, eq1},
             {later, L::eq_cubic, eq2},
             {later, L::eq_biquadratic, eq3},
-            {later, L::data_group, "Eq_i"},
-            {later, L::result_group, "Eq_rez"},
+            {later, L::data_group, names::Eq_i},
+            {later, L::result_group, names::Eq_rez},
             {later, L::compute_button, Eq_Run},
-            {later, L::save_button, "Eq_Save"},
-            {later, L::exit_button, "Eq_close"}};
+            {later, L::save_button, names::Eq_Save},
+            {later, L::exit_button, names::Eq_close}};
 }
 
 // The menu item opens the tab of all three kinds: it takes the tab's name
@@ -44,10 +44,10 @@ void EquationTab::applyLanguage(const MessageTable& messages) {
 
 const PageLayout& EquationTab::pageLayout() const {
     static const PageLayout layout{nullptr,
-                                   "eq_g",
+                                   names::eq_g,
                                    Eq_Variant,
                                    {{true,
-                                     "Eq_i",
+                                     names::Eq_i,
                                      nullptr,
                                      {},
                                      {{Eq_l1, nullptr, {Eq_e1}},
@@ -55,7 +55,7 @@ const PageLayout& EquationTab::pageLayout() const {
                                       {Eq_l3, nullptr, {Eq_e3}},
                                       {Eq_l4, nullptr, {Eq_e4}}}},
                                     {false,
-                                     "Eq_rez",
+                                     names::Eq_rez,
                                      nullptr,
                                      {},
                                      {{le1, nullptr, {Eq_X1}},

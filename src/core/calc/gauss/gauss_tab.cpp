@@ -27,8 +27,8 @@ Grid& AddMatrixGrid(WidgetTree& tree, const char* name, const char* group, Rect 
 }
 
 Combo& AddSizeCombo(WidgetTree& tree, const char* label, const char* name, int x, const char* caption) {
-    tree.addPlain(WidgetKind::Label, label, "Gs_SizeBox", caption, {x, 24, 88, 20});
-    Combo& c = tree.add<Combo>(name, "Gs_SizeBox", false);
+    tree.addPlain(WidgetKind::Label, label, names::Gs_SizeBox, caption, {x, 24, 88, 20});
+    Combo& c = tree.add<Combo>(name, names::Gs_SizeBox, false);
     c.geometry = {x + 90, 22, 48, 24};
     for (int i = 1; i <= kGaussMaxSize; ++i)
         c.items.push_back(std::to_string(i));
@@ -77,22 +77,22 @@ GaussTab::GaussTab(WidgetTree& tree, Env& env)
 void GaussTab::buildWidgets() {
     WidgetTree& t = tree_;
     const std::string page = names::Gs;
-    t.addPlain(WidgetKind::GroupBox, "Gs_TaskBox", page, "Завдання", {8, 4, 300, 54});
-    task_ = &t.add<Combo>(names::Gs_Task, "Gs_TaskBox", false);
+    t.addPlain(WidgetKind::GroupBox, names::Gs_TaskBox, page, "Завдання", {8, 4, 300, 54});
+    task_ = &t.add<Combo>(names::Gs_Task, names::Gs_TaskBox, false);
     task_->geometry = {8, 22, 284, 24};
     task_->items.assign(std::begin(kGaussTaskCaptions), std::end(kGaussTaskCaptions));
 
-    t.addPlain(WidgetKind::GroupBox, "Gs_SizeBox", page, "Розмір", {316, 4, 468, 54});
-    rows_ = &AddSizeCombo(t, "Gs_RowsL", names::Gs_Rows, 8, "Рядків A");
-    cols_ = &AddSizeCombo(t, "Gs_ColsL", names::Gs_Cols, 160, "Стовпців A");
-    bCols_ = &AddSizeCombo(t, "Gs_BColsL", names::Gs_BCols, 312, "Стовпців B");
+    t.addPlain(WidgetKind::GroupBox, names::Gs_SizeBox, page, "Розмір", {316, 4, 468, 54});
+    rows_ = &AddSizeCombo(t, names::Gs_RowsL, names::Gs_Rows, 8, "Рядків A");
+    cols_ = &AddSizeCombo(t, names::Gs_ColsL, names::Gs_Cols, 160, "Стовпців A");
+    bCols_ = &AddSizeCombo(t, names::Gs_BColsL, names::Gs_BCols, 312, "Стовпців B");
 
-    t.addPlain(WidgetKind::GroupBox, "Gs_ABox", page, "Матриця A", {8, 62, 520, 252});
-    a_ = &AddMatrixGrid(t, names::Gs_A, "Gs_ABox", {8, 18, 504, 226}, true);
-    t.addPlain(WidgetKind::GroupBox, "Gs_BBox", page, "Матриця B", {536, 62, 248, 252});
-    b_ = &AddMatrixGrid(t, names::Gs_B, "Gs_BBox", {8, 18, 232, 226}, true);
-    t.addPlain(WidgetKind::GroupBox, "Gs_RBox", page, "Результат", {8, 320, 300, 222});
-    r_ = &AddMatrixGrid(t, names::Gs_R, "Gs_RBox", {8, 18, 284, 196}, false);
+    t.addPlain(WidgetKind::GroupBox, names::Gs_ABox, page, "Матриця A", {8, 62, 520, 252});
+    a_ = &AddMatrixGrid(t, names::Gs_A, names::Gs_ABox, {8, 18, 504, 226}, true);
+    t.addPlain(WidgetKind::GroupBox, names::Gs_BBox, page, "Матриця B", {536, 62, 248, 252});
+    b_ = &AddMatrixGrid(t, names::Gs_B, names::Gs_BBox, {8, 18, 232, 226}, true);
+    t.addPlain(WidgetKind::GroupBox, names::Gs_RBox, page, "Результат", {8, 320, 300, 222});
+    r_ = &AddMatrixGrid(t, names::Gs_R, names::Gs_RBox, {8, 18, 284, 196}, false);
 
     // The written solution: matrices in aligned columns, long rows scrolled sideways.
     frame_.memo.geometry = {316, 320, 468, 264};
@@ -140,12 +140,12 @@ void GaussTab::reshape() {
     const bool square = t == GaussTask::Inverse || t == GaussTask::Determinant;
     const bool matrixB = t == GaussTask::RightSide || t == GaussTask::LeftSide;
     const bool hasB = matrixB || t == GaussTask::Gauss || t == GaussTask::Jordan;
-    cols_->visible = tree_.get("Gs_ColsL").visible = !square;
-    bCols_->visible = tree_.get("Gs_BColsL").visible = matrixB;
-    tree_.get("Gs_BColsL").caption = t == GaussTask::LeftSide
+    cols_->visible = tree_.get(names::Gs_ColsL).visible = !square;
+    bCols_->visible = tree_.get(names::Gs_BColsL).visible = matrixB;
+    tree_.get(names::Gs_BColsL).caption = t == GaussTask::LeftSide
                                          ? env_.messages.text(Line::gs_b_rows, "Rows of B")
                                          : env_.messages.text(Line::gs_b_cols, "Columns of B");
-    tree_.get("Gs_BBox").visible = b_->visible = hasB;
+    tree_.get(names::Gs_BBox).visible = b_->visible = hasB;
     Reshape(*a_, cols(), rows());
     if (t == GaussTask::LeftSide)
         Reshape(*b_, cols(), bCount());
@@ -225,17 +225,17 @@ void GaussTab::applyLanguage(const MessageTable& messages) {
     if (task_->index >= 0) task_->text = task_->items[static_cast<std::size_t>(task_->index)];
     caption(names::NGs, Line::gs_menu, "Метод Гаусса");
     caption(names::NGsSlae, Line::gs_from_slae, "Розв'язати систему з вкладки СЛАР методом Гаусса");
-    caption("Gs_TaskBox", Line::gs_task_group, "Завдання");
-    caption("Gs_SizeBox", Line::gs_size_group, "Розмір");
-    caption("Gs_RowsL", Line::gs_rows, "Рядків A");
-    caption("Gs_ColsL", Line::gs_cols, "Стовпців A");
-    caption("Gs_ABox", Line::gs_matrix_a, "Матриця A");
-    caption("Gs_BBox", Line::gs_matrix_b, "Матриця B");
-    caption("Gs_RBox", Line::gs_result_group, "Результат");
+    caption(names::Gs_TaskBox, Line::gs_task_group, "Завдання");
+    caption(names::Gs_SizeBox, Line::gs_size_group, "Розмір");
+    caption(names::Gs_RowsL, Line::gs_rows, "Рядків A");
+    caption(names::Gs_ColsL, Line::gs_cols, "Стовпців A");
+    caption(names::Gs_ABox, Line::gs_matrix_a, "Матриця A");
+    caption(names::Gs_BBox, Line::gs_matrix_b, "Матриця B");
+    caption(names::Gs_RBox, Line::gs_result_group, "Результат");
     caption(names::Gs_Run, Line::gs_run, "Розв'язати");
     caption(names::Gs_Save, Line::gs_save, "Зберегти");
     caption(names::Gs_Close, Line::gs_close, "Закрити");
-    tree_.get("Gs_BColsL").caption = task() == GaussTask::LeftSide ? messages.text(Line::gs_b_rows, "Рядків B")
+    tree_.get(names::Gs_BColsL).caption = task() == GaussTask::LeftSide ? messages.text(Line::gs_b_rows, "Рядків B")
                                                                    : messages.text(Line::gs_b_cols, "Стовпців B");
 }
 

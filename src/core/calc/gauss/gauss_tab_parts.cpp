@@ -39,9 +39,9 @@ const PageLayout& GaussTab::pageLayout() const {
     static const PageLayout kLayout{names::NGs,
                                     names::Gs_Task,
                                     nullptr,
-                                    {{true, "Gs_ABox", names::Gs_A, {}, {}},
-                                     {true, "Gs_BBox", names::Gs_B, {}, {}},
-                                     {false, "Gs_RBox", names::Gs_R, {}, {}}}};
+                                    {{true, names::Gs_ABox, names::Gs_A, {}, {}},
+                                     {true, names::Gs_BBox, names::Gs_B, {}, {}},
+                                     {false, names::Gs_RBox, names::Gs_R, {}, {}}}};
     return kLayout;
 }
 

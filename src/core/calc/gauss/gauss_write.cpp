@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "calc/gauss/gauss_write.h"
+#include "widgets/names.h"
 
 namespace tc {
 
 namespace {
 
-constexpr const char* kResultGrid = "Gs_R";
+constexpr const char* kResultGrid = names::Gs_R;
 
 void Append(MemoLines& out, const std::vector<std::string>& lines) {
     out.insert(out.end(), lines.begin(), lines.end());

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The verdict, the solution and the check of a system or a matrix equation.
 #include "calc/gauss/gauss_write.h"
+#include "widgets/names.h"
 
 #include "i18n/fill_places.h"
 
@@ -208,7 +209,7 @@ void WriteEquationAnswer(MemoLines& out, const GaussResult& r, const GaussWordin
 }
 
 GridOutput EquationGrid(const GaussResult& r) {
-    GridOutput grid{"Gs_R", 1, 1, {{""}}};
+    GridOutput grid{names::Gs_R, 1, 1, {{""}}};
     if (r.verdict == GaussVerdict::None) return grid;
     const QMatrix& x = r.particular;
     const bool system = IsSystem(r);

@@ -45,7 +45,7 @@ Combo& AddCombo(WidgetTree& tree, const char* name, const char* group, Rect geom
 }
 
 Edit& AddHiddenCount(WidgetTree& tree, const char* name, int x) {
-    Edit& e = tree.add<Edit>(name, "Matrix");
+    Edit& e = tree.add<Edit>(name, names::Matrix);
     e.geometry = {x, 4, 40, 21};
     e.visible = false;
     e.text = "2";
@@ -64,7 +64,7 @@ Place entryPlace(const char* name, int row, int col) {
 } // namespace
 
 MatrixTab::MatrixTab(WidgetTree& tree, Env& env)
-    : FramedTab(tree, env, {"Matrix", "Matrix", "MAT_M", "Mat_But", "M_Save", "Записати", "M_But", false}),
+    : FramedTab(tree, env, {names::Matrix, "Matrix", names::MAT_M, names::Mat_But, names::M_Save, "Записати", names::M_But, false}),
       w_((buildWidgets(), LookUp(tree))) {
     tree_.onChange(names::TMat_task, [this] { TMat_taskChange(); });
     tree_.onChange(names::M_N, [this] { M_NChange(); });
@@ -121,50 +121,50 @@ void MatrixTab::buildWidgets() {
     WidgetTree& t = tree_;
     // One frame holds everything; the memo and the buttons belong to the tab
     // frame, so they sit on the page at the places their group boxes give them.
-    t.addPlain(WidgetKind::GroupBox, "CMat_Frame", "Matrix", "", {0, 0, 792, 585});
+    t.addPlain(WidgetKind::GroupBox, names::CMat_Frame, names::Matrix, "", {0, 0, 792, 585});
 
-    t.addPlain(WidgetKind::GroupBox, "CGM_Task", "CMat_Frame", "Завдання", {8, 15, 225, 57});
-    Combo& task = AddCombo(t, "TMat_task", "CGM_Task", {8, 22, 210, 24});
+    t.addPlain(WidgetKind::GroupBox, names::CGM_Task, names::CMat_Frame, "Завдання", {8, 15, 225, 57});
+    Combo& task = AddCombo(t, names::TMat_task, names::CGM_Task, {8, 22, 210, 24});
     task.items = {"Додавання", "Віднімання", "Множення", "Визначник", "Обернена матриця"};
     task.text = "Додавання";
 
-    t.addPlain(WidgetKind::GroupBox, "CMat_Roz", "CMat_Frame", "Розмір матриці", {260, 15, 209, 58});
-    t.addPlain(WidgetKind::Label, "M_A", "CMat_Roz", "A", {5, 24, 14, 20});
-    Combo& sizeA = AddCombo(t, "M_N", "CMat_Roz", {21, 22, 71, 24});
+    t.addPlain(WidgetKind::GroupBox, names::CMat_Roz, names::CMat_Frame, "Розмір матриці", {260, 15, 209, 58});
+    t.addPlain(WidgetKind::Label, names::M_A, names::CMat_Roz, "A", {5, 24, 14, 20});
+    Combo& sizeA = AddCombo(t, names::M_N, names::CMat_Roz, {21, 22, 71, 24});
     sizeA.items = BuiltInSizes();
     sizeA.text = kBuiltInSizeText;
-    t.addPlain(WidgetKind::Label, "M_B", "CMat_Roz", "B", {99, 24, 14, 20}).visible = false;
-    Combo& second = AddCombo(t, "M_N1", "CMat_Roz", {116, 22, 71, 24});
+    t.addPlain(WidgetKind::Label, names::M_B, names::CMat_Roz, "B", {99, 24, 14, 20}).visible = false;
+    Combo& second = AddCombo(t, names::M_N1, names::CMat_Roz, {116, 22, 71, 24});
     second.items = {"", "", ""};
     second.text = "2x2";
     second.visible = false;
 
-    t.addPlain(WidgetKind::GroupBox, "CMat_A", "CMat_Frame", "", {8, 88, 337, 193});
-    Grid& a = AddMatrixGrid(t, "Mat1", "CMat_A");
+    t.addPlain(WidgetKind::GroupBox, names::CMat_A, names::CMat_Frame, "", {8, 88, 337, 193});
+    Grid& a = AddMatrixGrid(t, names::Mat1, names::CMat_A);
     a.look.color = kBlue;
-    t.addPlain(WidgetKind::GroupBox, "CMat_B", "CMat_Frame", "", {368, 88, 369, 193});
-    AddMatrixGrid(t, "Mat2", "CMat_B");
-    t.addPlain(WidgetKind::GroupBox, "CMat_C", "CMat_Frame", "", {8, 287, 281, 226});
-    AddMatrixGrid(t, "Mat_R", "CMat_C");
-    t.addPlain(WidgetKind::Label, "M_D", "CMat_C", "Det(A)=", {8, 158, 56, 20}).visible = false;
-    Edit& det = t.add<Edit>("DET_A", "CMat_C");
+    t.addPlain(WidgetKind::GroupBox, names::CMat_B, names::CMat_Frame, "", {368, 88, 369, 193});
+    AddMatrixGrid(t, names::Mat2, names::CMat_B);
+    t.addPlain(WidgetKind::GroupBox, names::CMat_C, names::CMat_Frame, "", {8, 287, 281, 226});
+    AddMatrixGrid(t, names::Mat_R, names::CMat_C);
+    t.addPlain(WidgetKind::Label, names::M_D, names::CMat_C, "Det(A)=", {8, 158, 56, 20}).visible = false;
+    Edit& det = t.add<Edit>(names::DET_A, names::CMat_C);
     det.geometry = {64, 155, 121, 25};
     det.visible = false;
 
-    t.addPlain(WidgetKind::GroupBox, "CMat_Memo", "CMat_Frame", "", {296, 288, 480, 289});
+    t.addPlain(WidgetKind::GroupBox, names::CMat_Memo, names::CMat_Frame, "", {296, 288, 480, 289});
     frame_.memo.geometry = {296 + 8, 288 + 16, 465, 265};
     frame_.memo.look.color = kNavy;
     frame_.memo.lines = {""};
-    t.addPlain(WidgetKind::GroupBox, "CMat_Buttons", "CMat_Frame", "", {8, 528, 281, 49});
+    t.addPlain(WidgetKind::GroupBox, names::CMat_Buttons, names::CMat_Frame, "", {8, 528, 281, 49});
     frame_.compute.geometry = {8 + 8, 528 + 16, 97, 25};
     frame_.save.geometry = {8 + 112, 528 + 16, 81, 25};
     frame_.exit.geometry = {8 + 198, 528 + 16, 59, 25};
 
     // The hidden fields that show the tab's state: row count and column count
     // of A, and the task number (selector position + 2).
-    AddHiddenCount(t, "M_M", 700);
-    AddHiddenCount(t, "N_N", 720);
-    AddHiddenCount(t, "I0", 740);
+    AddHiddenCount(t, names::M_M, 700);
+    AddHiddenCount(t, names::N_N, 720);
+    AddHiddenCount(t, names::I0, 740);
 }
 
 MatrixTab::Widgets MatrixTab::LookUp(const WidgetTree& t) {
@@ -266,7 +266,7 @@ void MatrixTab::showComputedSizes(int t) {
         // Back from the determinant or the inverse the list offers orders:
         // offer B's columns again.
         const std::string rows = IntToStr(n);
-        if (w_.second.items != std::vector<std::string>{rows + "x2", rows + "x3", rows + "x4"})
+        if (w_.second.items != std::vector<std::string>{rows + names::x2, rows + names::x3, rows + names::x4})
             offerProductColumns(n);
         const int k = Position(w_.second) + 2;
         Reshape(w_.a, n, m);
@@ -288,8 +288,8 @@ void MatrixTab::offerProductColumns(int n) {
     // The column count of B is offered with the row count it must have; the list
     // is new, so nothing is selected and the product is computed with two columns.
     const std::string rows = IntToStr(n);
-    w_.second.text = rows + "x2";
-    w_.second.items = {rows + "x2", rows + "x3", rows + "x4"};
+    w_.second.text = rows + names::x2;
+    w_.second.items = {rows + names::x2, rows + names::x3, rows + names::x4};
     w_.second.index = -1;
 }
 

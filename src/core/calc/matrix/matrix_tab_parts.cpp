@@ -18,8 +18,8 @@ std::vector<TabMenuRow> MatrixTab::MenuRows() {
 }
 
 const TabParts& MatrixTab::parts() const {
-    static const TabParts parts{"Matrix",    Line::tab_matrix, "Matrix", N11, "Mat_But", "M_Save", "M_But",
-                                "TMat_task", {N18, N19, N31, N20, N21}};
+    static const TabParts parts{names::Matrix,    Line::tab_matrix, "Matrix", N11, names::Mat_But, names::M_Save, names::M_But,
+                                names::TMat_task, {N18, N19, N31, N20, N21}};
     return parts;
 }
 
@@ -29,14 +29,14 @@ std::vector<CaptionLine> MatrixTab::captionLines() const {
     return {{menu, L::menu_matrices, N11},         {menu, L::menu_mat_add, N18},
             {menu, L::menu_mat_sub, N19},          {menu, L::menu_mat_det, N20},
             {menu, L::menu_mat_inverse, N21},      {menu, L::menu_mat_mul, N31},
-            {CaptionStage::Pages, L::mat_size_group, "CMat_Roz"},
-            {frame, L::compute_button, "Mat_But"}, {frame, L::save_button, "M_Save"},
-            {frame, L::exit_button, "M_But"},      {frame, L::vec_task_group, "CGM_Task"}};
+            {CaptionStage::Pages, L::mat_size_group, names::CMat_Roz},
+            {frame, L::compute_button, names::Mat_But}, {frame, L::save_button, names::M_Save},
+            {frame, L::exit_button, names::M_But},      {frame, L::vec_task_group, names::CGM_Task}};
 }
 
 // The selector shows its first item's line until a task is chosen.
 std::vector<SelectorLines> MatrixTab::selectorLines() const {
-    return {{CaptionStage::Pages, "TMat_task", Line::mat_task_add, Line::mat_task_add, 5}};
+    return {{CaptionStage::Pages, names::TMat_task, Line::mat_task_add, Line::mat_task_add, 5}};
 }
 
 void MatrixTab::applyLanguage(const MessageTable& /*messages*/) {
@@ -45,12 +45,12 @@ void MatrixTab::applyLanguage(const MessageTable& /*messages*/) {
 
 const PageLayout& MatrixTab::pageLayout() const {
     static const PageLayout layout{N11,
-                                   "TMat_task",
+                                   names::TMat_task,
                                    nullptr,
-                                   {{true, nullptr, "Mat1", {}, {}},
-                                    {true, nullptr, "Mat2", {}, {}},
-                                    {false, nullptr, "Mat_R", {}, {}},
-                                    {false, nullptr, nullptr, {}, {{"M_D", nullptr, {"DET_A"}}}}}};
+                                   {{true, nullptr, names::Mat1, {}, {}},
+                                    {true, nullptr, names::Mat2, {}, {}},
+                                    {false, nullptr, names::Mat_R, {}, {}},
+                                    {false, nullptr, nullptr, {}, {{names::M_D, nullptr, {names::DET_A}}}}}};
     return layout;
 }
 

@@ -24,8 +24,8 @@ constexpr int kFirstRowTop = 22; // below the group's caption
 constexpr int kGridDefaultCol = 55;
 
 // Widgets whose visibility follows the number of equations.
-constexpr const char* kThirdUnknown[] = {"Dx3l", "DDx3", "x3l", "x3"};
-constexpr const char* kFourthUnknown[] = {"Dx4l", "DDx4", "x4l", "x4"};
+constexpr const char* kThirdUnknown[] = {names::Dx3l, names::DDx3, names::x3l, names::x3};
+constexpr const char* kFourthUnknown[] = {names::Dx4l, names::DDx4, names::x4l, names::x4};
 
 // Cell (`col`, `row`) of a system of `n` equations: a coefficient, or in
 // the last column the free term.
@@ -39,7 +39,7 @@ Place cellPlace(int col, int row, int n) {
 } // namespace
 
 SlaeTab::SlaeTab(WidgetTree& tree, Env& env)
-    : FramedTab(tree, env, {"TabSheet5", "SLAE", "SLA", "CRun", "CS_Save", "Зберегти", "CS_Close", false}) {
+    : FramedTab(tree, env, {names::TabSheet5, "SLAE", names::SLA, names::CRun, names::CS_Save, "Зберегти", names::CS_Close, false}) {
     buildWidgets();
     using namespace names;
     for (const char* name : {DD, DDx1, DDx2, DDx3, DDx4, x1, x2, x3, x4})
@@ -49,42 +49,42 @@ SlaeTab::SlaeTab(WidgetTree& tree, Env& env)
 }
 
 void SlaeTab::buildWidgets() {
-    const std::string page = "TabSheet5";
+    const std::string page = names::TabSheet5;
     // Left: the number of equations, the coefficients and the determinants;
     // right: the values sought and the memo under them. The page then needs
     // little height (a laptop screen at a large scale), and the buttons go
     // under the memo when it is short.
 
-    tree_.addPlain(WidgetKind::GroupBox, "CSLA_N", page, "Кількість рівнянь", {kLeft, 4, 170, 54});
-    sl1_ = &tree_.add<Combo>("Sl1", "CSLA_N", true);
+    tree_.addPlain(WidgetKind::GroupBox, names::CSLA_N, page, "Кількість рівнянь", {kLeft, 4, 170, 54});
+    sl1_ = &tree_.add<Combo>(names::Sl1, names::CSLA_N, true);
     sl1_->geometry = {12, 22, 80, 24};
     sl1_->items = {"2", "3", "4"};
     sl1_->text = "2";
 
     // Room for the largest grid, 4 equations: 308 x 128.
-    tree_.addPlain(WidgetKind::GroupBox, "CSLA_Sys", page, "Введіть коефіціенти при невідомих ",
+    tree_.addPlain(WidgetKind::GroupBox, names::CSLA_Sys, page, "Введіть коефіціенти при невідомих ",
                    {kLeft, 62, kColumnWidth, 168});
-    grid_ = &tree_.add<Grid>("SLAE", "CSLA_Sys", 4, 3);
+    grid_ = &tree_.add<Grid>(names::SLAE, names::CSLA_Sys, 4, 3);
     grid_->geometry = {12, 26, 194, 78};
     grid_->editable = true;
     grid_->defaultColWidth = kGridDefaultCol;
     grid_->defaultRowHeight = 24;
 
-    tree_.addPlain(WidgetKind::GroupBox, "CSLA_Det", page, "Визначники",
+    tree_.addPlain(WidgetKind::GroupBox, names::CSLA_Det, page, "Визначники",
                    {kLeft, 234, kColumnWidth, kFirstRowTop + 5 * kRowPitch + 6});
-    addResultRow("CSLA_Det", "DDl", "D", "DD", 0);
+    addResultRow(names::CSLA_Det, names::DDl, "D", names::DD, 0);
     for (int i = 1; i <= 4; ++i) {
         const std::string d = "Dx" + std::to_string(i);
-        addResultRow("CSLA_Det", d + "l", d, "D" + d, i);
+        addResultRow(names::CSLA_Det, d + "l", d, "D" + d, i);
     }
 
-    Widget& values = tree_.addPlain(WidgetKind::GroupBox, "CRez_SLA", page, "Шукані значення",
+    Widget& values = tree_.addPlain(WidgetKind::GroupBox, names::CRez_SLA, page, "Шукані значення",
                                     {kRight, 4, kColumnWidth, kFirstRowTop + 4 * kRowPitch + 6});
     const int memoTop = values.geometry.y + values.geometry.h + 4;
     frame_.memo.geometry = {kRight, memoTop, kPageWidth - 8 - kRight, kPageHeight - 8 - memoTop};
     for (int i = 1; i <= 4; ++i) {
         const std::string x = "x" + std::to_string(i);
-        addResultRow("CRez_SLA", x + "l", x, x, i - 1);
+        addResultRow(names::CRez_SLA, x + "l", x, x, i - 1);
     }
 
     for (const char* name : kThirdUnknown)
@@ -108,8 +108,8 @@ void SlaeTab::formCreate() {
     // Row numbers for the largest system; they stay when the grid grows.
     for (int i = 1; i <= 5; ++i)
         g.setCell(0, i, std::to_string(i));
-    g.setCell(1, 0, "x1");
-    g.setCell(2, 0, "x2");
+    g.setCell(1, 0, names::x1);
+    g.setCell(2, 0, names::x2);
     g.setCell(3, 0, "B");
     // 2x1+5x2=-1, 3x1+7x2=-2: D = -1, x1 = -3, x2 = 1.
     g.setCell(1, 1, "2");

@@ -11,41 +11,41 @@ std::vector<TabMenuRow> SlaeTab::MenuRows() {
 }
 
 const TabParts& SlaeTab::parts() const {
-    static const TabParts parts{"TabSheet5", Line::tab_slae, "SLAE", names::N32, "CRun", "CS_Save", "CS_Close"};
+    static const TabParts parts{names::TabSheet5, Line::tab_slae, "SLAE", names::N32, names::CRun, names::CS_Save, names::CS_Close};
     return parts;
 }
 
 std::vector<CaptionLine> SlaeTab::captionLines() const {
     using L = Line;
     constexpr CaptionStage frame = CaptionStage::Frames, later = CaptionStage::LaterPages;
-    return {{CaptionStage::Menu, L::menu_slae, names::N32}, {frame, L::compute_button, "CRun"},
-            {frame, L::save_button, "CS_Save"},            {frame, L::exit_button, "CS_Close"},
-            {later, L::slae_count_group, "CSLA_N"},        {later, L::slae_coef_group, "CSLA_Sys"},
-            {later, L::slae_det_group, "CSLA_Det"},        {later, L::slae_unknowns_group, "CRez_SLA"}};
+    return {{CaptionStage::Menu, L::menu_slae, names::N32}, {frame, L::compute_button, names::CRun},
+            {frame, L::save_button, names::CS_Save},            {frame, L::exit_button, names::CS_Close},
+            {later, L::slae_count_group, names::CSLA_N},        {later, L::slae_coef_group, names::CSLA_Sys},
+            {later, L::slae_det_group, names::CSLA_Det},        {later, L::slae_unknowns_group, names::CRez_SLA}};
 }
 
 const PageLayout& SlaeTab::pageLayout() const {
     static const PageLayout layout{names::N32,
                                    nullptr,
                                    nullptr,
-                                   {{true, "CSLA_Sys", "SLAE", {}, {}},
+                                   {{true, names::CSLA_Sys, names::SLAE, {}, {}},
                                     {false,
-                                     "CSLA_Det",
+                                     names::CSLA_Det,
                                      nullptr,
                                      {},
-                                     {{"DDl", nullptr, {"DD"}},
-                                      {"Dx1l", nullptr, {"DDx1"}},
-                                      {"Dx2l", nullptr, {"DDx2"}},
-                                      {"Dx3l", nullptr, {"DDx3"}},
-                                      {"Dx4l", nullptr, {"DDx4"}}}},
+                                     {{names::DDl, nullptr, {names::DD}},
+                                      {names::Dx1l, nullptr, {names::DDx1}},
+                                      {names::Dx2l, nullptr, {names::DDx2}},
+                                      {names::Dx3l, nullptr, {names::DDx3}},
+                                      {names::Dx4l, nullptr, {names::DDx4}}}},
                                     {false,
-                                     "CRez_SLA",
+                                     names::CRez_SLA,
                                      nullptr,
                                      {},
-                                     {{"x1l", nullptr, {"x1"}},
-                                      {"x2l", nullptr, {"x2"}},
-                                      {"x3l", nullptr, {"x3"}},
-                                      {"x4l", nullptr, {"x4"}}}}}};
+                                     {{names::x1l, nullptr, {names::x1}},
+                                      {names::x2l, nullptr, {names::x2}},
+                                      {names::x3l, nullptr, {names::x3}},
+                                      {names::x4l, nullptr, {names::x4}}}}}};
     return layout;
 }
 

@@ -63,25 +63,25 @@ SpaceTab::SpaceTab(WidgetTree& tree, Env& env)
 
 void SpaceTab::buildWidgets() {
     const std::string page = names::Sp;
-    tree_.addPlain(WidgetKind::Label, "Sp_TaskL", page, "Task", {kLeft, 12, 60, 20});
+    tree_.addPlain(WidgetKind::Label, names::Sp_TaskL, page, "Task", {kLeft, 12, 60, 20});
     task_ = &tree_.add<Combo>(names::Sp_Task, page, false);
     task_->geometry = {72, 8, kColumnWidth - 64, 26};
     for (int t = 0; t < kSpaceTaskCount; ++t)
         task_->items.push_back(TaskName(static_cast<SpaceTask>(t)).fallback);
     task_->select(0);
 
-    tree_.addPlain(WidgetKind::GroupBox, "Sp_Data", page, "Data", {kLeft, 42, kColumnWidth, 160});
-    grid_ = &tree_.add<Grid>(names::Sp_In, "Sp_Data", 5, 5);
+    tree_.addPlain(WidgetKind::GroupBox, names::Sp_Data, page, "Data", {kLeft, 42, kColumnWidth, 160});
+    grid_ = &tree_.add<Grid>(names::Sp_In, names::Sp_Data, 5, 5);
     grid_->geometry = {6, 22, kCaptionCol + 4 * kValueCol + 4, 5 * 24 + 4};
     grid_->editable = true;
     grid_->defaultColWidth = kValueCol;
     grid_->setColWidth(0, kCaptionCol);
 
-    tree_.addPlain(WidgetKind::GroupBox, "Sp_Res", page, "Result", {kLeft, 210, kColumnWidth, 196});
+    tree_.addPlain(WidgetKind::GroupBox, names::Sp_Res, page, "Result", {kLeft, 210, kColumnWidth, 196});
     for (std::size_t k = 0; k < 3; ++k) {
         const int top = 22 + static_cast<int>(k) * 56;
-        labels_[k] = &tree_.addPlain(WidgetKind::Label, kLabels[k], "Sp_Res", "", {12, top, 360, 20});
-        results_[k] = &tree_.add<Edit>(kResults[k], "Sp_Res");
+        labels_[k] = &tree_.addPlain(WidgetKind::Label, kLabels[k], names::Sp_Res, "", {12, top, 360, 20});
+        results_[k] = &tree_.add<Edit>(kResults[k], names::Sp_Res);
         results_[k]->geometry = {12, top + 20, 360, 24};
     }
     tree_.addPlain(WidgetKind::Button, names::Sp_Figure, page, "Figure", {kLeft, 414, 120, 30});

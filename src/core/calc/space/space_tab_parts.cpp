@@ -57,9 +57,9 @@ void SpaceTab::applyLanguage(const MessageTable& messages) {
     }
     if (task_->index >= 0) task_->text = task_->items[static_cast<std::size_t>(task_->index)];
     tree_.get(names::NSp).caption = messages.text(L::sp_tab, "Lines and planes");
-    tree_.get("Sp_TaskL").caption = messages.text(L::sp_task_label, "Task");
-    tree_.get("Sp_Data").caption = messages.text(L::sp_data_label, "Data");
-    tree_.get("Sp_Res").caption = messages.text(L::sp_result_label, "Result");
+    tree_.get(names::Sp_TaskL).caption = messages.text(L::sp_task_label, "Task");
+    tree_.get(names::Sp_Data).caption = messages.text(L::sp_data_label, "Data");
+    tree_.get(names::Sp_Res).caption = messages.text(L::sp_result_label, "Result");
     tree_.get(names::Sp_Figure).caption = messages.text(L::fig_button, "Figure");
     // Captions follow the language; typed cells and results stay.
     const SpaceTask t = task();
@@ -81,9 +81,9 @@ const PageLayout& SpaceTab::pageLayout() const {
     static const PageLayout layout{NSp,
                                    Sp_Task,
                                    nullptr,
-                                   {{true, "Sp_Data", Sp_In, {}, {}},
+                                   {{true, names::Sp_Data, Sp_In, {}, {}},
                                     {false,
-                                     "Sp_Res",
+                                     names::Sp_Res,
                                      nullptr,
                                      {},
                                      {{Sp_L1, nullptr, {Sp_R1}}, {Sp_L2, nullptr, {Sp_R2}}, {Sp_L3, nullptr, {Sp_R3}}}}}};

@@ -24,7 +24,7 @@ constexpr int kFrame = 4;
 constexpr int kLeftWidth = 456;
 
 Widget& AddGroup(WidgetTree& tree, const char* name, const char* caption, Rect geometry) {
-    Widget& box = tree.addPlain(WidgetKind::GroupBox, name, "TabSheet4", caption, geometry);
+    Widget& box = tree.addPlain(WidgetKind::GroupBox, name, names::TabSheet4, caption, geometry);
     box.look.pixelSize = kSmallType;
     return box;
 }
@@ -44,8 +44,8 @@ int BoxHeight(int rows, int rowHeight, int extra = 0) {
     return kTitle + rows * rowHeight + kFrame + extra + kMargin;
 }
 
-const char* const kEdgeNames[6] = {"AB", "AC", "AD", "BC", "CD", "BD"};
-const char* const kFaceNames[4] = {"ABC", "ABD", "ACD", "BCD"};
+const char* const kEdgeNames[6] = {names::AB, names::AC, "AD", names::BC, "CD", "BD"};
+const char* const kFaceNames[4] = {names::ABC, "ABD", "ACD", "BCD"};
 
 // An angle grid: the function and the angle down the first column, the twelve
 // angles across the first row.
@@ -59,8 +59,8 @@ void NameAngles(Grid& g, const char* function, const char* angle, const std::arr
 } // namespace
 
 TetrahedronTab::TetrahedronTab(WidgetTree& tree, Env& env)
-    : FramedTab(tree, env, {names::TabSheet4, "Tetraedr", names::Tet_M, names::CP_But, "CP_Save",
-                                "Записати", "CP_Close", false}) {
+    : FramedTab(tree, env, {names::TabSheet4, "Tetraedr", names::Tet_M, names::CP_But, names::CP_Save,
+                                "Записати", names::CP_Close, false}) {
     buildLayout();
     frame_.memo.lines = {""};
     tree_.onClick(names::CP_But, [this] { CP_ButClick(); });
@@ -71,34 +71,34 @@ void TetrahedronTab::buildLayout() {
     // volume; right column: the two wide angle grids (they scroll sideways and
     // widen with the window), the explanation under them and the buttons. So
     // the page needs little height: it fits a laptop screen at a large scale.
-    Widget& stor = AddGroup(tree_, "CStor", "Сторони тетраедра", {4, 2, kLeftWidth, BoxHeight(7, kRowHeight)});
+    Widget& stor = AddGroup(tree_, names::CStor, "Сторони тетраедра", {4, 2, kLeftWidth, BoxHeight(7, kRowHeight)});
     pline_ = &AddGrid(tree_, names::PLine, stor, 6, 7);
     pline_->defaultColWidth = 55;
 
     const int row2 = stor.geometry.y + stor.geometry.h + 4;
-    Widget& versh = AddGroup(tree_, "CVersh", "Вершини тетраедра", {4, row2, 192, BoxHeight(4, kRowHeight)});
+    Widget& versh = AddGroup(tree_, names::CVersh, "Вершини тетраедра", {4, row2, 192, BoxHeight(4, kRowHeight)});
     piram_ = &AddGrid(tree_, names::Piram, versh, 5, 4);
     piram_->editable = true;
     piram_->defaultColWidth = 38;
     piram_->setColWidth(0, 24);
 
-    Widget& pl = AddGroup(tree_, "CPl", "Рівняння площин тетраедра та їх площі ",
+    Widget& pl = AddGroup(tree_, names::CPl, "Рівняння площин тетраедра та їх площі ",
                           {200, row2, kLeftWidth - 196, BoxHeight(4, kRowHeight)});
     abc_ = &AddGrid(tree_, names::ABC, pl, 3, 4);
     abc_->fixedRows = 0;
 
     const int row3 = versh.geometry.y + versh.geometry.h + 4;
     constexpr int kVolumeWidth = 115;
-    Widget& heights = AddGroup(tree_, "TVecH", "Рівняння висот, проведених з вершин",
+    Widget& heights = AddGroup(tree_, names::TVecH, "Рівняння висот, проведених з вершин",
                                {4, row3, kLeftWidth - kVolumeWidth - 4, BoxHeight(4, 23)});
     tvecH_ = &AddGrid(tree_, names::TVec_H, heights, 3, 4);
     tvecH_->fixedRows = 0;
 
     const int volumeX = 4 + kLeftWidth - kVolumeWidth;
-    AddGroup(tree_, "CVol", "Об'єм тетраедра", {volumeX, row3, kVolumeWidth, 56});
-    Widget& label = tree_.addPlain(WidgetKind::Label, "Label5", "CVol", "V=", {kMargin, 26, 20, 20});
+    AddGroup(tree_, names::CVol, "Об'єм тетраедра", {volumeX, row3, kVolumeWidth, 56});
+    Widget& label = tree_.addPlain(WidgetKind::Label, names::Label5, names::CVol, "V=", {kMargin, 26, 20, 20});
     label.look.pixelSize = kSmallType;
-    vol_ = &tree_.add<Edit>(names::Vol, "CVol");
+    vol_ = &tree_.add<Edit>(names::Vol, names::CVol);
     vol_->geometry = {28, 22, 81, 26};
     // Opens the figure window, in the free place below the volume; the caption
     // comes with the language.
@@ -108,13 +108,13 @@ void TetrahedronTab::buildLayout() {
     // Thirteen columns are wider than the column: both angle grids scroll sideways.
     constexpr int kRightX = kLeftWidth + 12;
     constexpr int kRightWidth = kPageWidth - 4 - kRightX;
-    Widget& kut = AddGroup(tree_, "CKut", "Кути між сторонами (косинуси, градуси)",
+    Widget& kut = AddGroup(tree_, names::CKut, "Кути між сторонами (косинуси, градуси)",
                            {kRightX, 2, kRightWidth, BoxHeight(3, kRowHeight, 16)});
     phi_ = &AddGrid(tree_, names::Phi, kut, 13, 3);
     phi_->defaultColWidth = 58;
 
     const int row5 = kut.geometry.y + kut.geometry.h + 4;
-    Widget& alpha = AddGroup(tree_, "CT_Alpha", "Кути між сторонами і вершинами",
+    Widget& alpha = AddGroup(tree_, names::CT_Alpha, "Кути між сторонами і вершинами",
                              {kRightX, row5, kRightWidth, BoxHeight(3, kRowHeight, 16)});
     tham_ = &AddGrid(tree_, names::THam, alpha, 13, 3);
     tham_->defaultColWidth = 70;

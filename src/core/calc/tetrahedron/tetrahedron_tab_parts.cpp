@@ -13,20 +13,20 @@ std::vector<TabMenuRow> TetrahedronTab::MenuRows() {
 }
 
 const TabParts& TetrahedronTab::parts() const {
-    static const TabParts parts{TabSheet4, Line::tab_tetrahedron, "Tetraedr", N29, "CP_But", "CP_Save",
-                                "CP_Close", nullptr,  {},  {Tet_Figure}};
+    static const TabParts parts{TabSheet4, Line::tab_tetrahedron, "Tetraedr", N29, names::CP_But, names::CP_Save,
+                                names::CP_Close, nullptr,  {},  {Tet_Figure}};
     return parts;
 }
 
 std::vector<CaptionLine> TetrahedronTab::captionLines() const {
     using L = Line;
     constexpr CaptionStage frame = CaptionStage::Frames, later = CaptionStage::LaterPages;
-    return {{CaptionStage::Menu, L::menu_tetrahedron, N29}, {frame, L::compute_button, "CP_But"},
-            {frame, L::save_button, "CP_Save"},            {frame, L::exit_button, "CP_Close"},
-            {later, L::tet_vertices_group, "CVersh"},      {later, L::tet_edges_group, "CStor"},
-            {later, L::tet_planes_group, "CPl"},           {later, L::tet_edge_angles_group, "CKut"},
-            {later, L::tet_face_angles_group, "CT_Alpha"}, {later, L::tet_heights_group, "TVecH"},
-            {later, L::tet_volume_group, "CVol"}};
+    return {{CaptionStage::Menu, L::menu_tetrahedron, N29}, {frame, L::compute_button, names::CP_But},
+            {frame, L::save_button, names::CP_Save},            {frame, L::exit_button, names::CP_Close},
+            {later, L::tet_vertices_group, names::CVersh},      {later, L::tet_edges_group, names::CStor},
+            {later, L::tet_planes_group, names::CPl},           {later, L::tet_edge_angles_group, names::CKut},
+            {later, L::tet_face_angles_group, names::CT_Alpha}, {later, L::tet_heights_group, names::TVecH},
+            {later, L::tet_volume_group, names::CVol}};
 }
 
 void TetrahedronTab::applyLanguage(const MessageTable& messages) {
@@ -38,13 +38,13 @@ const PageLayout& TetrahedronTab::pageLayout() const {
     static const PageLayout layout{N29,
                                    nullptr,
                                    nullptr,
-                                   {{true, "CVersh", "Piram", {}, {}},
-                                    {false, "CStor", "PLine", {}, {}},
-                                    {false, "CPl", "ABC", {}, {}},
-                                    {false, "TVecH", "TVec_H", {}, {}},
-                                    {false, "CKut", "Phi", {}, {}},
-                                    {false, "CT_Alpha", "THam", {}, {}},
-                                    {false, "CVol", nullptr, {}, {{"Label5", nullptr, {"Vol"}}}}}};
+                                   {{true, names::CVersh, names::Piram, {}, {}},
+                                    {false, names::CStor, names::PLine, {}, {}},
+                                    {false, names::CPl, names::ABC, {}, {}},
+                                    {false, names::TVecH, names::TVec_H, {}, {}},
+                                    {false, names::CKut, names::Phi, {}, {}},
+                                    {false, names::CT_Alpha, names::THam, {}, {}},
+                                    {false, names::CVol, nullptr, {}, {{names::Label5, nullptr, {names::Vol}}}}}};
     return layout;
 }
 

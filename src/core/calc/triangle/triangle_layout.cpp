@@ -54,45 +54,45 @@ constexpr int kSidePitch = 26;    // the rows of the sides' group
 } // namespace
 
 void TriangleTab::buildInputs() {
-    tree_.addPlain(WidgetKind::GroupBox, "CTV", names::T4, "Вершини трикутника", {8, 2, 426, 56});
+    tree_.addPlain(WidgetKind::GroupBox, names::CTV, names::T4, "Вершини трикутника", {8, 2, 426, 56});
     // The example triangle A(1;1), B(2;1), C(1;2).
-    Row(tree_, "CTV", 8, 24)
-        .label("Tr_LA", "A(", 18)
+    Row(tree_, names::CTV, 8, 24)
+        .label(names::Tr_LA, "A(", 18)
         .edit(names::ax, kCoordWidth, "1")
         .edit(names::ay, kCoordWidth, "1")
-        .label("Tr_LB", "), B(", 32)
+        .label(names::Tr_LB, "), B(", 32)
         .edit(names::bx, kCoordWidth, "2")
         .edit(names::by, kCoordWidth, "1")
-        .label("Tr_LC", "), C(", 32)
+        .label(names::Tr_LC, "), C(", 32)
         .edit(names::cx, kCoordWidth, "1")
         .edit(names::cy, kCoordWidth, "2")
-        .label("Tr_LEnd", ")", 8);
+        .label(names::Tr_LEnd, ")", 8);
 }
 
 void TriangleTab::buildSides(Widget& results) {
-    tree_.addPlain(WidgetKind::GroupBox, "CLength", results.name(), "Довжини сторін", {8, 20, 744, 104});
-    Row(tree_, "CLength", 8, 22)
-        .label("Tr_LAB", "AB(", 28)
+    tree_.addPlain(WidgetKind::GroupBox, names::CLength, results.name(), "Довжини сторін", {8, 20, 744, 104});
+    Row(tree_, names::CLength, 8, 22)
+        .label(names::Tr_LAB, "AB(", 28)
         .edit(names::abx, kPartWidth)
         .edit(names::aby, kPartWidth)
-        .label("Tr_LBC", "),BC(", 38)
+        .label(names::Tr_LBC, "),BC(", 38)
         .edit(names::bcx, kPartWidth)
         .edit(names::bcy, kPartWidth)
-        .label("Tr_LAC", "), AC(", 42)
+        .label(names::Tr_LAC, "), AC(", 42)
         .edit(names::acx, kPartWidth)
         .edit(names::acy, kPartWidth)
-        .label("Tr_LACEnd", ")", 8);
+        .label(names::Tr_LACEnd, ")", 8);
     // The lengths' row starts with a length, not with the bracket above it.
-    Row(tree_, "CLength", 8, 22 + kSidePitch)
-        .label("Tr_LlenAB", "|AB|=", 50)
+    Row(tree_, names::CLength, 8, 22 + kSidePitch)
+        .label(names::Tr_LlenAB, "|AB|=", 50)
         .edit(names::AB, kNumberWidth)
         .skip(8)
-        .label("Tr_LlenBC", "|BC|=", 40)
+        .label(names::Tr_LlenBC, "|BC|=", 40)
         .edit(names::BC, kNumberWidth)
         .skip(8)
-        .label("Tr_LlenAC", "|AC|=", 40)
+        .label(names::Tr_LlenAC, "|AC|=", 40)
         .edit(names::AC, kNumberWidth);
-    Row(tree_, "CLength", 8, 22 + 2 * kSidePitch)
+    Row(tree_, names::CLength, 8, 22 + 2 * kSidePitch)
         .edit(names::AB_l, kLineWidth)
         .edit(names::BC_l, kLineWidth)
         .edit(names::AC_l, kLineWidth);
@@ -111,31 +111,31 @@ void TriangleTab::buildAngles(Widget& results) {
 }
 
 void TriangleTab::buildLines(Widget& results) {
-    tree_.addPlain(WidgetKind::GroupBox, "CLine", results.name(),
+    tree_.addPlain(WidgetKind::GroupBox, names::CLine, results.name(),
                    "Рівняння медіани, висоти, бісектриси з т. A", {8, 250, 452, 112});
     constexpr int kLengthWidth = 110;
     constexpr int kEquationWidth = 290;
-    Row(tree_, "CLine", 8, 24)
-        .label("Tr_LM", "M=", 24)
+    Row(tree_, names::CLine, 8, 24)
+        .label(names::Tr_LM, "M=", 24)
         .edit(names::aMed, kLengthWidth)
         .edit(names::Med, kEquationWidth);
-    Row(tree_, "CLine", 8, 52)
-        .label("Tr_LH", "H=", 24)
+    Row(tree_, names::CLine, 8, 52)
+        .label(names::Tr_LH, "H=", 24)
         .edit(names::Ha1, kLengthWidth)
         .edit(names::H1, kEquationWidth);
-    Row(tree_, "CLine", 8, 80)
-        .label("Tr_LBis", "B=", 24)
+    Row(tree_, names::CLine, 8, 80)
+        .label(names::Tr_LBis, "B=", 24)
         .edit(names::aBis, kLengthWidth)
         .edit(names::Bis, kEquationWidth);
 }
 
 void TriangleTab::buildCentroid(Widget& results) {
-    tree_.addPlain(WidgetKind::GroupBox, "CCentre", results.name(), "Центр ваги", {536, 124, 216, 56});
-    Row(tree_, "CCentre", 8, 24)
-        .label("Tr_LI", "I(", 12)
+    tree_.addPlain(WidgetKind::GroupBox, names::CCentre, results.name(), "Центр ваги", {536, 124, 216, 56});
+    Row(tree_, names::CCentre, 8, 24)
+        .label(names::Tr_LI, "I(", 12)
         .edit(names::Ix, 88)
         .edit(names::Iy, 88)
-        .label("Tr_LIEnd", ")", 8);
+        .label(names::Tr_LIEnd, ")", 8);
 }
 
 void TriangleTab::placeFrame() {

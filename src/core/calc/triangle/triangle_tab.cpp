@@ -16,11 +16,11 @@ const char* const kAxisNames[] = {"x", "y"};
 } // namespace
 
 TriangleTab::TriangleTab(WidgetTree& tree, Env& env)
-    : FramedTab(tree, env, {n::T4, "Triangle", n::TM, n::CTr_But, "CRecord3",
-                                                        "Записати", "CClose3", false}) {
+    : FramedTab(tree, env, {n::T4, "Triangle", n::TM, n::CTr_But, names::CRecord3,
+                                                        "Записати", names::CClose3, false}) {
     buildInputs();
     // The caption follows the Vector tab's result group.
-    Widget& results = tree_.addPlain(WidgetKind::GroupBox, "CTri", n::T4, "Результат", {8, 60, 760, 186});
+    Widget& results = tree_.addPlain(WidgetKind::GroupBox, names::CTri, n::T4, "Результат", {8, 60, 760, 186});
     buildSides(results);
     buildAngles(results);
     // The lines from A sit under the results, beside the memo.

@@ -13,7 +13,7 @@ std::vector<TabMenuRow> TriangleTab::MenuRows() {
 }
 
 const TabParts& TriangleTab::parts() const {
-    static const TabParts parts{T4, Line::tab_triangle, "Triangle", N28, "CTr_But", "CRecord3", "CClose3",
+    static const TabParts parts{T4, Line::tab_triangle, "Triangle", N28, names::CTr_But, names::CRecord3, names::CClose3,
                                 nullptr, {}, {Tr_Figure}};
     return parts;
 }
@@ -21,15 +21,15 @@ const TabParts& TriangleTab::parts() const {
 std::vector<CaptionLine> TriangleTab::captionLines() const {
     using L = Line;
     constexpr CaptionStage page = CaptionStage::Pages, frame = CaptionStage::Frames;
-    return {{CaptionStage::Menu, L::menu_triangle, N28}, {page, L::tri_vertices_group, "CTV"},
-            {page, L::tri_centroid_group, "CCentre"},   {page, L::tri_lengths_group, "CLength"},
-            {page, L::tri_lines_group, "CLine"},        {frame, L::result_group, "CTri"},
-            {frame, L::compute_button, "CTr_But"},      {frame, L::save_button, "CRecord3"},
-            {frame, L::exit_button, "CClose3"}};
+    return {{CaptionStage::Menu, L::menu_triangle, N28}, {page, L::tri_vertices_group, names::CTV},
+            {page, L::tri_centroid_group, names::CCentre},   {page, L::tri_lengths_group, names::CLength},
+            {page, L::tri_lines_group, names::CLine},        {frame, L::result_group, names::CTri},
+            {frame, L::compute_button, names::CTr_But},      {frame, L::save_button, names::CRecord3},
+            {frame, L::exit_button, names::CClose3}};
 }
 
 void TriangleTab::applyLanguage(const MessageTable& messages) {
-    tree_.get("Tr_LBis").caption = messages.text(Line::tri_bisector_label, "B=");
+    tree_.get(names::Tr_LBis).caption = messages.text(Line::tri_bisector_label, "B=");
     tree_.get(Tr_Figure).caption = messages.text(Line::fig_button, "Figure");
 }
 
@@ -39,26 +39,26 @@ const PageLayout& TriangleTab::pageLayout() const {
         nullptr,
         nullptr,
         {{true,
-          "CTV",
+          names::CTV,
           nullptr,
           {"", "x", "y"},
-          {{nullptr, "A", {"ax", "ay"}}, {nullptr, "B", {"bx", "by"}}, {nullptr, "C", {"cx", "cy"}}}},
+          {{nullptr, "A", {names::ax, names::ay}}, {nullptr, "B", {names::bx, names::by}}, {nullptr, "C", {names::cx, names::cy}}}},
          {false,
-          "CLength",
+          names::CLength,
           nullptr,
           {"", "x", "y", "| |", ""},
-          {{nullptr, "AB", {"abx", "aby", "AB", "AB_l"}},
-           {nullptr, "BC", {"bcx", "bcy", "BC", "BC_l"}},
-           {nullptr, "AC", {"acx", "acy", "AC", "AC_l"}}}},
+          {{nullptr, names::AB, {names::abx, names::aby, names::AB, names::AB_l}},
+           {nullptr, names::BC, {names::bcx, names::bcy, names::BC, names::BC_l}},
+           {nullptr, names::AC, {names::acx, names::acy, names::AC, names::AC_l}}}},
          {false,
-          "CLine",
+          names::CLine,
           nullptr,
           {},
-          {{"Tr_LM", nullptr, {"aMed", "Med"}},
-           {"Tr_LH", nullptr, {"Ha1", "H1"}},
-           {"Tr_LBis", nullptr, {"aBis", "Bis"}}}},
-         {false, "CCentre", nullptr, {"", "x", "y"}, {{nullptr, "I", {"Ix", "Iy"}}}},
-         {false, "CTri", "REZ5", {}, {}}}};
+          {{names::Tr_LM, nullptr, {names::aMed, names::Med}},
+           {names::Tr_LH, nullptr, {names::Ha1, names::H1}},
+           {names::Tr_LBis, nullptr, {names::aBis, names::Bis}}}},
+         {false, names::CCentre, nullptr, {"", "x", "y"}, {{nullptr, "I", {names::Ix, names::Iy}}}},
+         {false, names::CTri, names::REZ5, {}, {}}}};
     return layout;
 }
 

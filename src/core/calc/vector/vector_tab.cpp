@@ -183,7 +183,7 @@ void VectorTab::TVecChange() {
         label_.caption = "A*B";
         break;
     case vec::kLength:
-        result_.setCell(0, 1, "AB");
+        result_.setCell(0, 1, names::AB);
         label_.caption = "|AB|";
         break;
     case vec::kNorm:
@@ -193,7 +193,7 @@ void VectorTab::TVecChange() {
         result_.visible = false;
         table_.rows = 2;
         table_.geometry.h = 56;
-        table_.setCell(0, 1, "AB");
+        table_.setCell(0, 1, names::AB);
         label_.caption = "|AB|";
         break;
     case vec::kAngle:
