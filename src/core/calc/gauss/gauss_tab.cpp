@@ -83,20 +83,20 @@ void GaussTab::buildWidgets() {
     task_->geometry = {8, 22, 284, 24};
     task_->items.assign(std::begin(kGaussTaskCaptions), std::end(kGaussTaskCaptions));
 
-    t.addPlain(WidgetKind::GroupBox, "Gs_SizeBox", page, "Розмір", {316, 4, 468, 54});
+    t.addPlain(WidgetKind::GroupBox, "Gs_SizeBox", page, "Розмір", {316, 4, 460, 54});
     rows_ = &AddSizeCombo(t, "Gs_RowsL", names::Gs_Rows, 8, "Рядків A");
     cols_ = &AddSizeCombo(t, "Gs_ColsL", names::Gs_Cols, 160, "Стовпців A");
     bCols_ = &AddSizeCombo(t, "Gs_BColsL", names::Gs_BCols, 312, "Стовпців B");
 
-    t.addPlain(WidgetKind::GroupBox, "Gs_ABox", page, "Матриця A", {8, 62, 520, 252});
-    a_ = &AddMatrixGrid(t, names::Gs_A, "Gs_ABox", {8, 18, 504, 226}, true);
-    t.addPlain(WidgetKind::GroupBox, "Gs_BBox", page, "Матриця B", {536, 62, 248, 252});
-    b_ = &AddMatrixGrid(t, names::Gs_B, "Gs_BBox", {8, 18, 232, 226}, true);
-    t.addPlain(WidgetKind::GroupBox, "Gs_RBox", page, "Результат", {8, 320, 300, 222});
-    r_ = &AddMatrixGrid(t, names::Gs_R, "Gs_RBox", {8, 18, 284, 196}, false);
+    t.addPlain(WidgetKind::GroupBox, "Gs_ABox", page, "Матриця A", {8, 62, 520, 180});
+    a_ = &AddMatrixGrid(t, names::Gs_A, "Gs_ABox", {8, 18, 504, 154}, true);
+    t.addPlain(WidgetKind::GroupBox, "Gs_BBox", page, "Матриця B", {536, 62, 240, 180});
+    b_ = &AddMatrixGrid(t, names::Gs_B, "Gs_BBox", {8, 18, 224, 154}, true);
+    t.addPlain(WidgetKind::GroupBox, "Gs_RBox", page, "Результат", {8, 248, 300, 148});
+    r_ = &AddMatrixGrid(t, names::Gs_R, "Gs_RBox", {8, 18, 284, 122}, false);
 
     // The written solution: matrices in aligned columns, long rows scrolled sideways.
-    frame_.memo.geometry = {316, 320, 468, 264};
+    frame_.memo.geometry = {316, 248, 468, 336};
     frame_.memo.table = true;
     frame_.compute.geometry = {8, 552, 97, 25};
     frame_.save.geometry = {112, 552, 81, 25};
