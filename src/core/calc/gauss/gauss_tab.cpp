@@ -27,9 +27,9 @@ Grid& AddMatrixGrid(WidgetTree& tree, const char* name, const char* group, Rect 
 }
 
 Combo& AddSizeCombo(WidgetTree& tree, const char* label, const char* name, int x, const char* caption) {
-    tree.addPlain(WidgetKind::Label, label, "Gs_SizeBox", caption, {x, 24, 88, 20});
+    tree.addPlain(WidgetKind::Label, label, "Gs_SizeBox", caption, {x, 24, 98, 20});
     Combo& c = tree.add<Combo>(name, "Gs_SizeBox", false);
-    c.geometry = {x + 90, 22, 48, 24};
+    c.geometry = {x + 100, 22, 44, 24};
     for (int i = 1; i <= kGaussMaxSize; ++i)
         c.items.push_back(std::to_string(i));
     return c;
@@ -85,8 +85,8 @@ void GaussTab::buildWidgets() {
 
     t.addPlain(WidgetKind::GroupBox, "Gs_SizeBox", page, "Розмір", {316, 4, 460, 54});
     rows_ = &AddSizeCombo(t, "Gs_RowsL", names::Gs_Rows, 8, "Рядків A");
-    cols_ = &AddSizeCombo(t, "Gs_ColsL", names::Gs_Cols, 160, "Стовпців A");
-    bCols_ = &AddSizeCombo(t, "Gs_BColsL", names::Gs_BCols, 312, "Стовпців B");
+    cols_ = &AddSizeCombo(t, "Gs_ColsL", names::Gs_Cols, 156, "Стовпців A");
+    bCols_ = &AddSizeCombo(t, "Gs_BColsL", names::Gs_BCols, 304, "Стовпців B");
 
     t.addPlain(WidgetKind::GroupBox, "Gs_ABox", page, "Матриця A", {8, 62, 520, 180});
     a_ = &AddMatrixGrid(t, names::Gs_A, "Gs_ABox", {8, 18, 504, 154}, true);
@@ -99,8 +99,8 @@ void GaussTab::buildWidgets() {
     frame_.memo.geometry = {316, 248, 468, 336};
     frame_.memo.table = true;
     frame_.compute.geometry = {8, 552, 97, 25};
-    frame_.save.geometry = {112, 552, 81, 25};
-    frame_.exit.geometry = {198, 552, 59, 25};
+    frame_.save.geometry = {112, 552, 84, 25};
+    frame_.exit.geometry = {202, 552, 72, 25};
 }
 
 void GaussTab::formCreate() {

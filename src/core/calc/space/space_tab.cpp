@@ -78,14 +78,14 @@ void SpaceTab::buildWidgets() {
     grid_->defaultColWidth = kValueCol;
     grid_->setColWidth(0, kCaptionCol);
 
-    tree_.addPlain(WidgetKind::GroupBox, "Sp_Res", page, "Result", {kLeft, 198, kColumnWidth, 158});
+    tree_.addPlain(WidgetKind::GroupBox, "Sp_Res", page, "Result", {kLeft, 198, kColumnWidth, 162});
     for (std::size_t k = 0; k < 3; ++k) {
-        const int top = 20 + static_cast<int>(k) * 44;
+        const int top = 24 + static_cast<int>(k) * 44;
         labels_[k] = &tree_.addPlain(WidgetKind::Label, kLabels[k], "Sp_Res", "", {12, top, 360, 18});
         results_[k] = &tree_.add<Edit>(kResults[k], "Sp_Res");
         results_[k]->geometry = {12, top + 18, 360, 24};
     }
-    tree_.addPlain(WidgetKind::Button, names::Sp_Figure, page, "Figure", {kLeft, 362, 120, 28});
+    tree_.addPlain(WidgetKind::Button, names::Sp_Figure, page, "Figure", {kLeft, 366, 120, 28});
 }
 
 SpaceTask SpaceTab::task() const {
