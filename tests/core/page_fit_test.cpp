@@ -84,13 +84,10 @@ TEST_P(LaptopAt2, needs_no_scrolling_on_1600x1000) {
     ExpectFits(SmallestPage(tree(), GetParam()), {1600, 1000, 2.0});
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryTab, PageFit,
-                         ::testing::Values("Vector", "Matrix", "T4", "TabSheet4", "TabSheet5", "Eq"));
-INSTANTIATE_TEST_SUITE_P(EveryTab, LaptopAt125,
-                         ::testing::Values("Vector", "Matrix", "T4", "TabSheet4", "TabSheet5", "Eq"));
-// The tabs laid out for a scale of 2 so far: the matrices are still taller
-// than 410 pixels there.
-INSTANTIATE_TEST_SUITE_P(Laid, LaptopAt2, ::testing::Values("Vector", "T4", "TabSheet4", "TabSheet5", "Eq"));
+const char* const kEveryPage[] = {"Vector", "Matrix", "T4", "TabSheet4", "TabSheet5", "Eq", "Gs", "Sp"};
+INSTANTIATE_TEST_SUITE_P(EveryTab, PageFit, ::testing::ValuesIn(kEveryPage));
+INSTANTIATE_TEST_SUITE_P(EveryTab, LaptopAt125, ::testing::ValuesIn(kEveryPage));
+INSTANTIATE_TEST_SUITE_P(EveryTab, LaptopAt2, ::testing::ValuesIn(kEveryPage));
 
 } // namespace
 } // namespace tc

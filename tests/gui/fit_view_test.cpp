@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QComboBox>
 #include <QHelpEvent>
 #include <QScreen>
 #include <QScrollArea>
@@ -20,10 +21,55 @@ using namespace tc::gui::test;
 
 namespace {
 
-const char* const kFrameButtons[6][3] = {
+const char* const kFrameButtons[8][3] = {
     {"CBut1", "CV_Save", "CClose"},    {"Mat_But", "M_Save", "M_But"},  {"CTr_But", "CRecord3", "CClose3"},
     {"CP_But", "CP_Save", "CP_Close"}, {"CRun", "CS_Save", "CS_Close"}, {"Eq_Run", "Eq_Save", "Eq_close"},
+    {"Gs_Run", "Gs_Save", "Gs_Close"}, {"Sp_Run", "Sp_Save", "Sp_Close"},
 };
+
+// The choices that reshape a tab's page, made one after the other on tab
+// 0..7: each task, with the largest sizes (a 4x4 or Nx4 matrix, a 10x10 Gauss
+// system, the lines-and-planes tasks with four rows of data).
+const std::vector<std::pair<const char*, int>> kReshapes[8] = {
+    {{"V_N", 3}, {"TVec", 1}, {"TVec", 2}, {"TVec", 3}, {"TVec", 4}, {"TVec", 5}, {"TVec", 6}},
+    {{"M_N", 8}, {"TMat_task", 1}, {"TMat_task", 2}, {"M_N1", 2}, {"TMat_task", 3}, {"M_N1", 2},
+     {"TMat_task", 4}, {"M_N1", 2}},
+    {},
+    {},
+    {{"Sl1", 2}},
+    {},
+    {{"Gs_Rows", 9}, {"Gs_Cols", 9}, {"Gs_BCols", 9}, {"Gs_Task", 1}, {"Gs_Task", 2}, {"Gs_Task", 3},
+     {"Gs_Task", 4}, {"Gs_Task", 5}, {"Gs_Task", 6}},
+    {{"Sp_Task", 1},  {"Sp_Task", 2},  {"Sp_Task", 3},  {"Sp_Task", 4},  {"Sp_Task", 5},
+     {"Sp_Task", 6},  {"Sp_Task", 7},  {"Sp_Task", 8},  {"Sp_Task", 9},  {"Sp_Task", 10},
+     {"Sp_Task", 11}, {"Sp_Task", 12}, {"Sp_Task", 13}, {"Sp_Task", 14}},
+};
+
+// Every named control shown on `page` lies whole on it, and clear of its
+// neighbours; inside each group box the same holds (a group box drawn as a
+// frame round others lies behind them).
+void ExpectWholeOnPage(QWidget* page) {
+    for (QWidget* w : page->findChildren<QWidget*>()) {
+        if (!w->isVisibleTo(page) || w->objectName().isEmpty()) continue;
+        const QRect placed(w->mapTo(page, QPoint()), w->size());
+        QVERIFY2(page->rect().contains(placed), qPrintable(page->objectName() + ": " + w->objectName()));
+    }
+    QList<QWidget*> shown;
+    for (QWidget* w : page->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+        if (IsLaidOut(w) && w->isVisibleTo(page)) shown << w;
+    const auto frames = [](QWidget* box, QWidget* w) {
+        return qobject_cast<QGroupBox*>(box) && box->geometry().contains(w->geometry());
+    };
+    for (QWidget* w : shown) {
+        for (QWidget* other : shown) {
+            const bool framed = frames(w, other) || frames(other, w);
+            QVERIFY2(w == other || framed || !w->geometry().intersects(other->geometry()),
+                     qPrintable(w->objectName() + " covers " + other->objectName()));
+        }
+        if (qobject_cast<QGroupBox*>(w)) CheckPlacement(w);
+        if (QTest::currentTestFailed()) return;
+    }
+}
 
 // The tetrahedron of a student's exercise, with decimal commas.
 void ComputeDecimalTetrahedron(tc::gui::MainView& view) {
@@ -69,7 +115,7 @@ private slots:
         QVERIFY(scroll);
         QVERIFY(Activate(view.get()));
         auto* tabs = Find<QTabWidget>(view.get(), "Matem");
-        for (int tab = 0; tab < 6; ++tab) {
+        for (int tab = 0; tab < tabs->count(); ++tab) {
             tabs->setCurrentIndex(tab);
             for (const char* name : kFrameButtons[tab]) {
                 auto* button = Find<QPushButton>(view.get(), name);
@@ -87,27 +133,45 @@ private slots:
             QRect(first->mapTo(scroll->viewport(), QPoint()), first->size())));
     }
 
-    // A 1366x768 laptop at scale 1.25 leaves 1092x614 for the window: it
-    // shrinks to fit, with no scroll bar, and every control of every tab
-    // lies whole on its page.
-    void on_a_laptop_at_scale_1_25_every_tab_fits_without_scrolling() {
+    // A 1366x768 laptop at scale 1.25 leaves 1092x614 for the window, a
+    // 1600x1000 screen at scale 2 leaves 800x500: the window shrinks to fit,
+    // with no scroll bar, and every control of every tab lies whole on its
+    // page and clear of the others, in each language and in each task's
+    // layout (the largest grids included).
+    void on_the_small_screens_every_tab_fits_without_scrolling_data() {
+        QTest::addColumn<QRect>("screen");
+        QTest::newRow("1366x768 at 1.25") << QRect(0, 0, 1092, 614);
+        QTest::newRow("1600x1000 at 2") << QRect(0, 0, 800, 500);
+    }
+    void on_the_small_screens_every_tab_fits_without_scrolling() {
+        QFETCH(QRect, screen);
         BoxLog log;
-        auto view = MakeWindow(log);
-        const QRect laptop(0, 0, 1092, 614);
-        QVERIFY(!tc::gui::FitToScreen(*view, laptop));
-        view->resize(view->size().boundedTo(tc::gui::RoomOn(*view, laptop)));
+        auto view = MakeWindow(log, '.', {TOVRIN_LANG_SOURCE_DIR});
+        QVERIFY(!tc::gui::FitToScreen(*view, screen));
+        view->resize(view->size().boundedTo(tc::gui::RoomOn(*view, screen)));
         QApplication::processEvents();
         QVERIFY(!qobject_cast<QScrollArea*>(view->centralWidget()));
-        QVERIFY(view->height() <= tc::gui::RoomOn(*view, laptop).height());
+        QVERIFY(view->height() <= tc::gui::RoomOn(*view, screen).height());
+        QVERIFY(view->width() <= tc::gui::RoomOn(*view, screen).width());
         auto* tabs = Find<QTabWidget>(view.get(), "Matem");
-        for (int tab = 0; tab < tabs->count(); ++tab) {
-            tabs->setCurrentIndex(tab);
-            QApplication::processEvents();
-            QWidget* page = tabs->currentWidget();
-            for (QWidget* w : page->findChildren<QWidget*>()) {
-                if (!w->isVisibleTo(page) || w->objectName().isEmpty()) continue;
-                const QRect placed(w->mapTo(page, QPoint()), w->size());
-                QVERIFY2(page->rect().contains(placed), qPrintable(w->objectName()));
+        QCOMPARE(tabs->count(), 8);
+        for (const char* language : {"N23", "N24", "N25"}) {
+            Find<QAction>(view.get(), language)->trigger();
+            for (int tab = 0; tab < tabs->count(); ++tab) {
+                tabs->setCurrentIndex(tab);
+                QApplication::processEvents();
+                QWidget* page = tabs->currentWidget();
+                ExpectWholeOnPage(page);
+                if (QTest::currentTestFailed()) QFAIL(language);
+                for (const auto& [selector, item] : kReshapes[tab]) {
+                    auto* combo = Find<QComboBox>(page, selector);
+                    QVERIFY(item < combo->count());
+                    combo->setCurrentIndex(item);
+                    emit combo->activated(item);
+                    QApplication::processEvents();
+                    ExpectWholeOnPage(page);
+                    if (QTest::currentTestFailed()) QFAIL(qPrintable(QString("%1, %2 = %3").arg(language, selector).arg(item)));
+                }
             }
         }
     }

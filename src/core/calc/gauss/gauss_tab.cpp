@@ -27,9 +27,9 @@ Grid& AddMatrixGrid(WidgetTree& tree, const char* name, const char* group, Rect 
 }
 
 Combo& AddSizeCombo(WidgetTree& tree, const char* label, const char* name, int x, const char* caption) {
-    tree.addPlain(WidgetKind::Label, label, names::Gs_SizeBox, caption, {x, 24, 88, 20});
+    tree.addPlain(WidgetKind::Label, label, names::Gs_SizeBox, caption, {x, 24, 98, 20});
     Combo& c = tree.add<Combo>(name, names::Gs_SizeBox, false);
-    c.geometry = {x + 90, 22, 48, 24};
+    c.geometry = {x + 100, 22, 44, 24};
     for (int i = 1; i <= kGaussMaxSize; ++i)
         c.items.push_back(std::to_string(i));
     return c;
@@ -82,24 +82,24 @@ void GaussTab::buildWidgets() {
     task_->geometry = {8, 22, 284, 24};
     task_->items.assign(std::begin(kGaussTaskCaptions), std::end(kGaussTaskCaptions));
 
-    t.addPlain(WidgetKind::GroupBox, names::Gs_SizeBox, page, "Розмір", {316, 4, 468, 54});
+    t.addPlain(WidgetKind::GroupBox, names::Gs_SizeBox, page, "Розмір", {316, 4, 460, 54});
     rows_ = &AddSizeCombo(t, names::Gs_RowsL, names::Gs_Rows, 8, "Рядків A");
-    cols_ = &AddSizeCombo(t, names::Gs_ColsL, names::Gs_Cols, 160, "Стовпців A");
-    bCols_ = &AddSizeCombo(t, names::Gs_BColsL, names::Gs_BCols, 312, "Стовпців B");
+    cols_ = &AddSizeCombo(t, names::Gs_ColsL, names::Gs_Cols, 156, "Стовпців A");
+    bCols_ = &AddSizeCombo(t, names::Gs_BColsL, names::Gs_BCols, 304, "Стовпців B");
 
-    t.addPlain(WidgetKind::GroupBox, names::Gs_ABox, page, "Матриця A", {8, 62, 520, 252});
-    a_ = &AddMatrixGrid(t, names::Gs_A, names::Gs_ABox, {8, 18, 504, 226}, true);
-    t.addPlain(WidgetKind::GroupBox, names::Gs_BBox, page, "Матриця B", {536, 62, 248, 252});
-    b_ = &AddMatrixGrid(t, names::Gs_B, names::Gs_BBox, {8, 18, 232, 226}, true);
-    t.addPlain(WidgetKind::GroupBox, names::Gs_RBox, page, "Результат", {8, 320, 300, 222});
-    r_ = &AddMatrixGrid(t, names::Gs_R, names::Gs_RBox, {8, 18, 284, 196}, false);
+    t.addPlain(WidgetKind::GroupBox, names::Gs_ABox, page, "Матриця A", {8, 62, 520, 180});
+    a_ = &AddMatrixGrid(t, names::Gs_A, names::Gs_ABox, {8, 18, 504, 154}, true);
+    t.addPlain(WidgetKind::GroupBox, names::Gs_BBox, page, "Матриця B", {536, 62, 240, 180});
+    b_ = &AddMatrixGrid(t, names::Gs_B, names::Gs_BBox, {8, 18, 224, 154}, true);
+    t.addPlain(WidgetKind::GroupBox, names::Gs_RBox, page, "Результат", {8, 248, 300, 148});
+    r_ = &AddMatrixGrid(t, names::Gs_R, names::Gs_RBox, {8, 18, 284, 122}, false);
 
     // The written solution: matrices in aligned columns, long rows scrolled sideways.
-    frame_.memo.geometry = {316, 320, 468, 264};
+    frame_.memo.geometry = {316, 248, 468, 336};
     frame_.memo.table = true;
     frame_.compute.geometry = {8, 552, 97, 25};
-    frame_.save.geometry = {112, 552, 81, 25};
-    frame_.exit.geometry = {198, 552, 59, 25};
+    frame_.save.geometry = {112, 552, 84, 25};
+    frame_.exit.geometry = {202, 552, 72, 25};
 }
 
 void GaussTab::formCreate() {

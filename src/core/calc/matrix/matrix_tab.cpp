@@ -123,12 +123,12 @@ void MatrixTab::buildWidgets() {
     // frame, so they sit on the page at the places their group boxes give them.
     t.addPlain(WidgetKind::GroupBox, names::CMat_Frame, names::Matrix, "", {0, 0, 792, 585});
 
-    t.addPlain(WidgetKind::GroupBox, names::CGM_Task, names::CMat_Frame, "Завдання", {8, 15, 225, 57});
-    Combo& task = AddCombo(t, names::TMat_task, names::CGM_Task, {8, 22, 210, 24});
+    t.addPlain(WidgetKind::GroupBox, names::CGM_Task, names::CMat_Frame, "Завдання", {556, 4, 220, 57});
+    Combo& task = AddCombo(t, names::TMat_task, names::CGM_Task, {8, 22, 204, 24});
     task.items = {"Додавання", "Віднімання", "Множення", "Визначник", "Обернена матриця"};
     task.text = "Додавання";
 
-    t.addPlain(WidgetKind::GroupBox, names::CMat_Roz, names::CMat_Frame, "Розмір матриці", {260, 15, 209, 58});
+    t.addPlain(WidgetKind::GroupBox, names::CMat_Roz, names::CMat_Frame, "Розмір матриці", {556, 64, 220, 58});
     t.addPlain(WidgetKind::Label, names::M_A, names::CMat_Roz, "A", {5, 24, 14, 20});
     Combo& sizeA = AddCombo(t, names::M_N, names::CMat_Roz, {21, 22, 71, 24});
     sizeA.items = BuiltInSizes();
@@ -139,26 +139,26 @@ void MatrixTab::buildWidgets() {
     second.text = "2x2";
     second.visible = false;
 
-    t.addPlain(WidgetKind::GroupBox, names::CMat_A, names::CMat_Frame, "", {8, 88, 337, 193});
+    t.addPlain(WidgetKind::GroupBox, names::CMat_A, names::CMat_Frame, "", {6, 4, 269, 151});
     Grid& a = AddMatrixGrid(t, names::Mat1, names::CMat_A);
     a.look.color = kBlue;
-    t.addPlain(WidgetKind::GroupBox, names::CMat_B, names::CMat_Frame, "", {368, 88, 369, 193});
+    t.addPlain(WidgetKind::GroupBox, names::CMat_B, names::CMat_Frame, "", {281, 4, 269, 151});
     AddMatrixGrid(t, names::Mat2, names::CMat_B);
-    t.addPlain(WidgetKind::GroupBox, names::CMat_C, names::CMat_Frame, "", {8, 287, 281, 226});
+    t.addPlain(WidgetKind::GroupBox, names::CMat_C, names::CMat_Frame, "", {6, 159, 269, 180});
     AddMatrixGrid(t, names::Mat_R, names::CMat_C);
-    t.addPlain(WidgetKind::Label, names::M_D, names::CMat_C, "Det(A)=", {8, 158, 56, 20}).visible = false;
+    t.addPlain(WidgetKind::Label, names::M_D, names::CMat_C, "Det(A)=", {8, 150, 56, 20}).visible = false;
     Edit& det = t.add<Edit>(names::DET_A, names::CMat_C);
-    det.geometry = {64, 155, 121, 25};
+    det.geometry = {64, 147, 121, 25};
     det.visible = false;
 
-    t.addPlain(WidgetKind::GroupBox, names::CMat_Memo, names::CMat_Frame, "", {296, 288, 480, 289});
-    frame_.memo.geometry = {296 + 8, 288 + 16, 465, 265};
+    t.addPlain(WidgetKind::GroupBox, names::CMat_Memo, names::CMat_Frame, "", {281, 159, 503, 422});
+    frame_.memo.geometry = {281 + 8, 159 + 16, 487, 398};
     frame_.memo.look.color = kNavy;
     frame_.memo.lines = {""};
-    t.addPlain(WidgetKind::GroupBox, names::CMat_Buttons, names::CMat_Frame, "", {8, 528, 281, 49});
-    frame_.compute.geometry = {8 + 8, 528 + 16, 97, 25};
-    frame_.save.geometry = {8 + 112, 528 + 16, 81, 25};
-    frame_.exit.geometry = {8 + 198, 528 + 16, 59, 25};
+    t.addPlain(WidgetKind::GroupBox, names::CMat_Buttons, names::CMat_Frame, "", {6, 532, 269, 49});
+    frame_.compute.geometry = {6 + 8, 532 + 16, 97, 25};
+    frame_.save.geometry = {6 + 112, 532 + 16, 81, 25};
+    frame_.exit.geometry = {6 + 198, 532 + 16, 59, 25};
 
     // The hidden fields that show the tab's state: row count and column count
     // of A, and the task number (selector position + 2).

@@ -70,21 +70,21 @@ void SpaceTab::buildWidgets() {
         task_->items.push_back(TaskName(static_cast<SpaceTask>(t)).fallback);
     task_->select(0);
 
-    tree_.addPlain(WidgetKind::GroupBox, names::Sp_Data, page, "Data", {kLeft, 42, kColumnWidth, 160});
+    tree_.addPlain(WidgetKind::GroupBox, names::Sp_Data, page, "Data", {kLeft, 40, kColumnWidth, 154});
     grid_ = &tree_.add<Grid>(names::Sp_In, names::Sp_Data, 5, 5);
     grid_->geometry = {6, 22, kCaptionCol + 4 * kValueCol + 4, 5 * 24 + 4};
     grid_->editable = true;
     grid_->defaultColWidth = kValueCol;
     grid_->setColWidth(0, kCaptionCol);
 
-    tree_.addPlain(WidgetKind::GroupBox, names::Sp_Res, page, "Result", {kLeft, 210, kColumnWidth, 196});
+    tree_.addPlain(WidgetKind::GroupBox, names::Sp_Res, page, "Result", {kLeft, 198, kColumnWidth, 162});
     for (std::size_t k = 0; k < 3; ++k) {
-        const int top = 22 + static_cast<int>(k) * 56;
-        labels_[k] = &tree_.addPlain(WidgetKind::Label, kLabels[k], names::Sp_Res, "", {12, top, 360, 20});
+        const int top = 24 + static_cast<int>(k) * 44;
+        labels_[k] = &tree_.addPlain(WidgetKind::Label, kLabels[k], names::Sp_Res, "", {12, top, 360, 18});
         results_[k] = &tree_.add<Edit>(kResults[k], names::Sp_Res);
-        results_[k]->geometry = {12, top + 20, 360, 24};
+        results_[k]->geometry = {12, top + 18, 360, 24};
     }
-    tree_.addPlain(WidgetKind::Button, names::Sp_Figure, page, "Figure", {kLeft, 414, 120, 30});
+    tree_.addPlain(WidgetKind::Button, names::Sp_Figure, page, "Figure", {kLeft, 366, 120, 28});
 }
 
 SpaceTask SpaceTab::task() const {
