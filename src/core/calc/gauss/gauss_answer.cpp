@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "calc/gauss/gauss_answer.h"
 
+#include <string>
+
 namespace tc {
 
 namespace {
@@ -41,8 +43,8 @@ const char* VerdictText(GaussVerdict v) {
 nlohmann::json EquationJson(const GaussResult& r, bool system) {
     nlohmann::json a = nlohmann::json::object();
     if (system) {
-        a["rank"] = r.rank;
-        a["rank_augmented"] = r.rankAugmented;
+        a["rank"] = std::to_string(r.rank);
+        a["rank_augmented"] = std::to_string(r.rankAugmented);
     }
     a["verdict"] = VerdictText(r.verdict);
     const auto value = system ? ColumnJson : MatrixJson;
@@ -70,7 +72,7 @@ nlohmann::json GaussAnswer(const GaussResult& r) {
     case GaussTask::LeftSide:
         return EquationJson(r, false);
     case GaussTask::Rank:
-        return {{"rank", r.rank}};
+        return {{"rank", std::to_string(r.rank)}};
     case GaussTask::Inverse:
         if (r.verdict == GaussVerdict::Singular) return {{"verdict", "singular"}};
         return {{"verdict", "unique"}, {"inverse", MatrixJson(r.inverse)}};

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The structured answer of a solved task, for the runner's `answer`: exact
-// numbers as texts ("-7/3", "2"), counts and unknown numbers as integers.
+// numbers as texts ("-7/3", "2"), the ranks among them; the free unknowns'
+// numbers (from 1) as integers.
 //   systems (tasks 0, 1): {"rank", "rank_augmented", "verdict": "unique" |
 //     "infinite" | "none", "solution": [x1, ...] for one solution,
 //     "particular": [..], "basis": [[..], ..], "free": [numbers from 1] for
