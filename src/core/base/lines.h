@@ -504,6 +504,7 @@ namespace tc {
     X(eg_grid_algebraic) \
     X(eg_grid_geometric) \
     X(eg_fail_order) \
+    X(eg_expand_first) \
     /* lines from 214 on: append new texts here and to every shipped file */
 
 enum class Line : int {

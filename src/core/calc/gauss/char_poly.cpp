@@ -87,7 +87,7 @@ CharPoly CharacteristicPolynomial(const QMatrix& a) {
             zeros += i != j && a[Index(i)][Index(j)] == 0 ? 1 : 0;
         }
         if (zeros > best) {
-            best = zeros;
+            best = cp.zeros = zeros;
             cp.byRow = line < n;
             cp.line = line % n;
         }

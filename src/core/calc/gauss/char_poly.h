@@ -41,6 +41,7 @@ struct CharPoly {
     // terms with a nonzero entry.
     bool byRow = true;
     int line = 0;
+    int zeros = 0; // its zeros off the diagonal
     std::vector<ExpansionTerm> terms;
 };
 

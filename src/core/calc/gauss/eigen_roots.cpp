@@ -47,7 +47,7 @@ std::optional<Rational> RationalRootNear(const Poly& p, long double x) {
     long double rest = x;
     for (int step = 0; step < 64; ++step) {
         const long double whole = std::floor(rest);
-        if (std::fabs(whole) > 1e18L) break;
+        if (!std::isfinite(whole) || std::fabs(whole) > 1e18L) break;
         const mpz_class a(static_cast<long>(whole));
         const mpz_class h2 = a * h1 + h0, k2 = a * k1 + k0;
         if (k2 > lead) break;
@@ -167,6 +167,8 @@ std::vector<PolyRoot> NumericRoots(const Poly& p) {
             for (std::size_t j = 0; j < n; ++j)
                 if (j != k && z[j] != z[k]) sum += 1.0L / (z[k] - z[j]);
             const Complex step = ratio / (1.0L - ratio * sum);
+            // A derivative of exactly 0 (at a multiple root) leaves the guess where it is.
+            if (!std::isfinite(step.real()) || !std::isfinite(step.imag())) continue;
             z[k] -= step;
             largest = std::max(largest, std::abs(step) / (1.0L + std::abs(z[k])));
         }

@@ -44,7 +44,10 @@ std::string OrderThree(const EigenResult& r) {
 
 void WriteOrderFour(MemoLines& out, const EigenResult& r, const GaussWording& g) {
     const CharPoly& cp = r.poly;
-    out.push_back(cp.byRow ? g.format(Line::eg_expand_row, "Expanding along row %1, the one with the most zeros:",
+    if (cp.zeros == 0)
+        out.push_back(g.text(Line::eg_expand_first, "Expanding along row 1:"));
+    else
+        out.push_back(cp.byRow ? g.format(Line::eg_expand_row, "Expanding along row %1, the one with the most zeros:",
                                       {std::to_string(cp.line + 1)})
                            : g.format(Line::eg_expand_col,
                                       "Expanding along column %1, the one with the most zeros:",
@@ -52,10 +55,16 @@ void WriteOrderFour(MemoLines& out, const EigenResult& r, const GaussWording& g)
     std::string sum, expanded;
     for (const ExpansionTerm& t : cp.terms) {
         const std::string name = "M" + std::to_string(t.row + 1) + std::to_string(t.col + 1);
-        const bool negative = (t.row + t.col) % 2 == 1;
-        const std::string sign = negative ? " - " : sum.empty() ? "" : " + ";
-        sum += sign + Factored(t.entry) + "*" + name;
-        expanded += sign + Factored(t.entry) + "*(" + PolyText(t.minor, kLambda) + ")";
+        // A number's sign joins the term's: "+ 5/2*M12", never "- (-5/2)*M12".
+        bool negative = (t.row + t.col) % 2 == 1;
+        Poly entry = t.entry;
+        if (entry.size() == 1 && entry[0] < 0) {
+            negative = !negative;
+            entry[0] = -entry[0];
+        }
+        const std::string sign = negative ? (sum.empty() ? "-" : " - ") : sum.empty() ? "" : " + ";
+        sum += sign + Factored(entry) + "*" + name;
+        expanded += sign + Factored(entry) + "*(" + PolyText(t.minor, kLambda) + ")";
         std::vector<std::vector<std::string>> texts;
         for (int i = 0; i < 4; ++i) {
             if (i == t.row) continue;
@@ -134,7 +143,7 @@ void WriteCharPoly(MemoLines& out, const EigenResult& r, const GaussWording& g) 
     out.push_back(g.text(Line::eg_char_poly, "The characteristic polynomial:"));
     const std::string poly = PolyText(r.poly.coeffs, kLambda);
     if (r.upperTriangular || r.lowerTriangular) {
-        out.push_back(g.text(Line::eg_triangular, "A is triangular: the determinant is the product of the diagonal."));
+        out.push_back(g.text(Line::eg_triangular, "A is triangular: the determinant is the product of the diagonal entries."));
         std::string product;
         for (int i = 0; i < n; ++i)
             product += (i > 0 ? "*" : "") + FactorOf(r, i, i);
@@ -166,7 +175,7 @@ void WriteRoots(MemoLines& out, const EigenResult& r, const GaussWording& g) {
             out.push_back(line);
     } else {
         if (!roots.divisors.empty())
-            out.push_back(g.format(Line::eg_divisors, "Integer roots divide the free term %1: %2.",
+            out.push_back(g.format(Line::eg_divisors, "Integer roots are among the divisors of the free term %1: %2.",
                                    {FractionText(roots.equation.back()), DivisorList(roots.divisors)}));
         else
             out.push_back(g.format(Line::eg_rational_search,
