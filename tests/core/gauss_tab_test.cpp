@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 
@@ -117,6 +118,36 @@ TEST_F(GaussTabTest, TheLanguageWordsTheTaskListAndTheSolution) {
     EXPECT_EQ(tab.answer(), nlohmann::json({{"det", "-1"}}));
     // A task without B shows no grid for it.
     EXPECT_FALSE(tree.get("Gs_BBox").visible);
+}
+
+// Task 7: a square A of order 2 to 4, no B; another order fails and leaves
+// no answer; the identity is E in Ukrainian and I in English.
+TEST_F(GaussTabTest, EigenvaluesOfASquareMatrixOfOrderTwoToFour) {
+    choose(names::Gs_Task, static_cast<int>(GaussTask::Eigen));
+    EXPECT_FALSE(tree.get(names::Gs_Cols).visible);
+    EXPECT_FALSE(grid(names::Gs_B).visible);
+    choose(names::Gs_Rows, 4);
+    EXPECT_EQ(runFailing(), "Eigenvalues are found for a square matrix of order 2, 3 or 4 only; the matrix has 5 rows.");
+    EXPECT_TRUE(tab.answer().is_null());
+    useLanguage("Ukrainian");
+
+    choose(names::Gs_Rows, 1);
+    Grid& a = grid(names::Gs_A);
+    a.setCell(1, 1, "2");
+    a.setCell(2, 1, "1");
+    a.setCell(1, 2, "1");
+    a.setCell(2, 2, "2");
+    run();
+    EXPECT_EQ(memo().front(), "Власні значення і власні вектори");
+    EXPECT_NE(std::find(memo().begin(), memo().end(), "Матриця A-\xCE\xBB" "E:"), memo().end());
+    EXPECT_EQ(tab.answer(), nlohmann::json::parse(R"({"polynomial": ["1", "-4", "3"], "diagonalizable": true,
+        "eigenvalues": [{"value": "1", "algebraic": 1, "geometric": 1, "vectors": [["-1", "1"]]},
+                        {"value": "3", "algebraic": 1, "geometric": 1, "vectors": [["1", "1"]]}]})"));
+    EXPECT_EQ(grid(names::Gs_R).rows, 3);
+    EXPECT_EQ(grid(names::Gs_R).cell(1, 2), "3");
+    useLanguage("English");
+    run();
+    EXPECT_NE(std::find(memo().begin(), memo().end(), "The matrix A-\xCE\xBB" "I:"), memo().end());
 }
 
 class GaussTabCommaTest : public GaussTabTest {

@@ -471,6 +471,40 @@ namespace tc {
     X(sp_fail_collinear_vectors) \
     X(sp_fail_parallel_planes) \
     X(sp_fail_same_planes) \
+    X(eg_task) \
+    X(eg_identity_letter) \
+    X(eg_shifted) \
+    X(eg_char_poly) \
+    X(eg_triangular) \
+    X(eg_expand_row) \
+    X(eg_expand_col) \
+    X(eg_char_equation) \
+    X(eg_integer_form) \
+    X(eg_diagonal_roots) \
+    X(eg_divisors) \
+    X(eg_rational_search) \
+    X(eg_horner) \
+    X(eg_quotient) \
+    X(eg_no_rational) \
+    X(eg_numeric) \
+    X(eg_values) \
+    X(eg_value) \
+    X(eg_system) \
+    X(eg_approx_system) \
+    X(eg_free) \
+    X(eg_vectors) \
+    X(eg_geometric) \
+    X(eg_diagonalizable) \
+    X(eg_p) \
+    X(eg_d) \
+    X(eg_complex_verdict) \
+    X(eg_defective) \
+    X(eg_symmetric) \
+    X(eg_complex_vectors) \
+    X(eg_grid_algebraic) \
+    X(eg_grid_geometric) \
+    X(eg_fail_order) \
+    X(eg_expand_first) \
     /* lines from 214 on: append new texts here and to every shipped file */
 
 enum class Line : int {

@@ -258,6 +258,7 @@ inline constexpr char NGs3[] = "NGs3";
 inline constexpr char NGs4[] = "NGs4";
 inline constexpr char NGs5[] = "NGs5";
 inline constexpr char NGs6[] = "NGs6";
+inline constexpr char NGs7[] = "NGs7";
 inline constexpr char NGsSlae[] = "NGsSlae";   //   the system of the linear-system tab, solved here
 // Lines-and-planes tab.
 inline constexpr char Sp[] = "Sp";             // the page

@@ -77,6 +77,7 @@ nlohmann::json GaussAnswer(const GaussResult& r) {
         if (r.verdict == GaussVerdict::Singular) return {{"verdict", "singular"}};
         return {{"verdict", "unique"}, {"inverse", MatrixJson(r.inverse)}};
     case GaussTask::Determinant:
+    case GaussTask::Eigen: // EigenAnswer's task
         break;
     }
     return {{"det", FractionText(r.det)}};

@@ -20,9 +20,10 @@ enum class GaussTask : int {
     Inverse = 3,   // the inverse by (A|E) -> (E|A^-1)
     RightSide = 4, // the matrix equation A*X = B
     LeftSide = 5,  // the matrix equation X*A = B
-    Determinant = 6 // the determinant by reduction to a triangular form
+    Determinant = 6, // the determinant by reduction to a triangular form
+    Eigen = 7        // eigenvalues and eigenvectors of a square matrix of order 2 to 4
 };
-inline constexpr int kGaussTaskCount = 7;
+inline constexpr int kGaussTaskCount = 8;
 // The largest number of rows and columns a matrix of the tab may have.
 inline constexpr int kGaussMaxSize = 10;
 

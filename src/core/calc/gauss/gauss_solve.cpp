@@ -208,6 +208,7 @@ GaussResult SolveGauss(const GaussInputs& in) {
         SolveInverse(r, in);
         break;
     case GaussTask::Determinant:
+    case GaussTask::Eigen: // SolveEigen's task; here A's determinant, its free term
         r.start = in.a;
         r.leftCols = Cols(in.a);
         SolveDeterminant(r);

@@ -4,6 +4,8 @@
 #include <algorithm>
 
 #include "calc/common/typed_input.h"
+#include "calc/gauss/eigen_answer.h"
+#include "calc/gauss/eigen_write.h"
 #include "calc/gauss/gauss_answer.h"
 #include "calc/gauss/gauss_write.h"
 #include "context/view_options.h"
@@ -33,6 +35,10 @@ Combo& AddSizeCombo(WidgetTree& tree, const char* label, const char* name, int x
     for (int i = 1; i <= kGaussMaxSize; ++i)
         c.items.push_back(std::to_string(i));
     return c;
+}
+
+bool SquareTask(GaussTask t) {
+    return t == GaussTask::Inverse || t == GaussTask::Determinant || t == GaussTask::Eigen;
 }
 
 int Position(const Combo& c) {
@@ -127,7 +133,7 @@ int GaussTab::rows() const {
 
 int GaussTab::cols() const {
     const GaussTask t = task();
-    return t == GaussTask::Inverse || t == GaussTask::Determinant ? rows() : Position(*cols_);
+    return SquareTask(t) ? rows() : Position(*cols_);
 }
 
 int GaussTab::bCount() const {
@@ -137,7 +143,7 @@ int GaussTab::bCount() const {
 
 void GaussTab::reshape() {
     const GaussTask t = task();
-    const bool square = t == GaussTask::Inverse || t == GaussTask::Determinant;
+    const bool square = SquareTask(t);
     const bool matrixB = t == GaussTask::RightSide || t == GaussTask::LeftSide;
     const bool hasB = matrixB || t == GaussTask::Gauss || t == GaussTask::Jordan;
     cols_->visible = tree_.get(names::Gs_ColsL).visible = !square;
@@ -184,11 +190,24 @@ void GaussTab::apply(const TabOutput& out) {
 void GaussTab::GsRunClick() {
     // Nothing of an earlier computation may stand beside a failure.
     last_.reset();
+    lastEigen_.reset();
     apply({});
+    // The order is told before any cell is read: its cells do not matter.
+    const int n = rows();
+    if (task() == GaussTask::Eigen && (n < kEigenMinOrder || n > kEigenMaxOrder))
+        throw Failure(Line::eg_fail_order,
+                      "Eigenvalues are found for a square matrix of order 2, 3 or 4 only; the matrix has " +
+                          std::to_string(n) + " rows.",
+                      {std::to_string(n)});
     const GaussInputs in = readInputs();
     const ViewOptions view = ReadViewOptions(tree_);
-    last_ = SolveGauss(in);
     const Wording wording{env_.nums, env_.messages};
+    if (in.task == GaussTask::Eigen) {
+        lastEigen_ = SolveEigen(in.a);
+        apply(WriteEigen(*lastEigen_, {wording, view.check, view.exact}));
+        return;
+    }
+    last_ = SolveGauss(in);
     apply(WriteGauss(*last_, {wording, view.check, view.exact}));
 }
 
@@ -210,6 +229,7 @@ void GaussTab::takeSlaeSystem() {
 }
 
 nlohmann::json GaussTab::answer() const {
+    if (lastEigen_) return EigenAnswer(*lastEigen_, env_.nums);
     return last_ ? GaussAnswer(*last_) : nlohmann::json(nullptr);
 }
 

@@ -13,6 +13,7 @@
 
 #include "calc/gauss/gauss_inputs.h"
 #include "calc/common/tab_output.h"
+#include "calc/gauss/eigen_solve.h"
 #include "calc/gauss/gauss_solve.h"
 #include "context/framed_tab.h"
 #include "context/tab_frame.h"
@@ -61,7 +62,9 @@ private:
     Grid* a_ = nullptr;
     Grid* b_ = nullptr;
     Grid* r_ = nullptr;
-    std::optional<GaussResult> last_; // the last computation that succeeded
+    // The last computation that succeeded: one of the two.
+    std::optional<GaussResult> last_;
+    std::optional<EigenResult> lastEigen_;
 };
 
 } // namespace tc

@@ -7,11 +7,12 @@
 namespace tc {
 
 const char* const kGaussTaskItems[kGaussTaskCount] = {names::NGs0, names::NGs1, names::NGs2, names::NGs3,
-                                                      names::NGs4, names::NGs5, names::NGs6};
+                                                      names::NGs4, names::NGs5, names::NGs6, names::NGs7};
 
 const char* const kGaussTaskCaptions[kGaussTaskCount] = {
     "Система методом Гаусса",  "Система методом Гаусса-Жордана", "Ранг матриці", "Обернена матриця",
-    "Матричне рівняння A*X=B", "Матричне рівняння X*A=B",        "Визначник (трикутний вигляд)"};
+    "Матричне рівняння A*X=B", "Матричне рівняння X*A=B",        "Визначник (трикутний вигляд)",
+    "Власні значення і власні вектори"};
 
 std::vector<TabMenuRow> GaussTab::MenuRows() {
     std::vector<TabMenuRow> rows{{names::NGs, names::N9, "Метод Гаусса", MenuItemKind::Submenu}};

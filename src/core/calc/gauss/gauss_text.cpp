@@ -71,6 +71,8 @@ std::string GaussTaskName(const MessageTable& messages, GaussTask task) {
         return messages.text(Line::gs_task_right, "Matrix equation A*X=B");
     case GaussTask::LeftSide:
         return messages.text(Line::gs_task_left, "Matrix equation X*A=B");
+    case GaussTask::Eigen:
+        return messages.text(Line::eg_task, "Eigenvalues and eigenvectors");
     case GaussTask::Determinant:
         break;
     }
