@@ -75,7 +75,7 @@ std::string Name(const mpq_class& a, const std::vector<mpq_class>& roots) {
 // The shown digits and the value itself.
 void ExpectRounded(Ext got, const mpq_class& exact, const std::string& what) {
     const Ext want = NearestExt(exact);
-    EXPECT_EQ(Numbers().g(got), Numbers().g(want)) << what;
+    EXPECT_EQ(Numbers().text(got), Numbers().text(want)) << what;
     EXPECT_EQ(got.value(), want.value()) << what;
 }
 

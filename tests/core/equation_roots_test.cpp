@@ -47,7 +47,7 @@ CubicInputs Cubic(long double a, long double b, long double c, long double d) {
     CubicInputs in;
     const long double k[] = {a, b, c, d};
     for (size_t i = 0; i < 4; ++i) {
-        in.exact[i] = ExactDecimal(Numbers().g(k[i]), '.');
+        in.exact[i] = ExactDecimal(Numbers().text(k[i]), '.');
         in.kept[i] = k[i];
     }
     return in;

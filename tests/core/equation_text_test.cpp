@@ -170,13 +170,13 @@ TEST_P(ExactDiscriminantTest, decides_the_case_and_the_roots) {
     const Rational disc = ExactDiscriminant(ExactDecimal(t.a, '.'), ExactDecimal(t.b, '.'), ExactDecimal(t.c, '.'));
     const QuadraticSolution s = SolveQuadratic(a, b, c, disc);
     EXPECT_EQ(s.kind, t.kind);
-    EXPECT_EQ(n.g(s.d), t.d);
+    EXPECT_EQ(n.text(s.d), t.d);
     if (s.real) {
-        EXPECT_EQ(n.g(s.real->x1), t.x1);
-        EXPECT_EQ(n.g(s.real->x2), t.x2);
+        EXPECT_EQ(n.text(s.real->x1), t.x1);
+        EXPECT_EQ(n.text(s.real->x2), t.x2);
     } else {
-        EXPECT_EQ(n.g(s.complex->re), t.x1);
-        EXPECT_EQ(n.g(s.complex->im), t.x2);
+        EXPECT_EQ(n.text(s.complex->re), t.x1);
+        EXPECT_EQ(n.text(s.complex->im), t.x2);
     }
     // The biquadratic's equation in t follows the same rule.
     const BiquadraticSolution bi = SolveBiquadratic(a, b, c, disc);

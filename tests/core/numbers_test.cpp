@@ -16,7 +16,7 @@ namespace {
 TEST(Numbers, BindsTheSeparator) {
     const Numbers comma(',');
     EXPECT_EQ(comma.read(" 2,5 "), Ext(2.5L));
-    EXPECT_EQ(comma.g(Ext(1.0L) / Ext(3.0L)), "0,333333333333333");
+    EXPECT_EQ(comma.text(Ext(1.0L) / Ext(3.0L)), "0,333333333333333");
     EXPECT_EQ(comma.general(Ext(2.0L) / Ext(3.0L), 5), "0,66667");
     EXPECT_EQ(comma.fixed(Ext(7.914000000000009e22L), 4, 18), "7,914000000000009E22");
     EXPECT_EQ(Numbers().fixed(Ext(2.0L), 3), "2.000");

@@ -157,7 +157,7 @@ TEST(TetraVolume, is_a_sixth_of_the_determinant_whatever_the_vertex_order) {
     EXPECT_EQ(TetraVolume(C - A, B - A, D - A).value(), 60.0L);
     // Four points in one plane.
     EXPECT_EQ(TetraVolume({1, 0, 0}, {0, 1, 0}, {1, 1, 0}).value(), 0.0L);
-    EXPECT_EQ(dot.g(TetraVolume({1, 0, 0}, {0, 1, 0}, {0, 0, 1})), "0.166666666666667");
+    EXPECT_EQ(dot.text(TetraVolume({1, 0, 0}, {0, 1, 0}, {0, 0, 1})), "0.166666666666667");
 }
 
 } // namespace

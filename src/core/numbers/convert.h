@@ -48,7 +48,9 @@ public:
     explicit Numbers(char decimal = '.') : decimal_(decimal) {}
     char decimal() const { return decimal_; }
     Ext read(std::string_view text) const { return StrToFloat(text, decimal_); }
-    std::string g(Ext v) const { return FloatToStr(v.value(), decimal_); }
+    // The value in the general form with this separator, as results and
+    // written solutions show numbers by default.
+    std::string text(Ext v) const { return FloatToStr(v.value(), decimal_); }
     std::string general(Ext v, int digits) const { return FormatGeneral(v.value(), digits, decimal_); }
     std::string fixed(Ext v, int decimals, int precision = 15) const {
         return FormatFixed(v.value(), decimals, decimal_, precision);

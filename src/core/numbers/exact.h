@@ -56,7 +56,7 @@ std::string FractionText(const Rational& q);
 // form writes the reduced fraction, whatever digits a decimal form would show.
 class Fractions {
 public:
-    std::string g(const Rational& q) const { return FractionText(q); }
+    std::string text(const Rational& q) const { return FractionText(q); }
     std::string fixed(const Rational& q, int /*decimals*/, int /*precision*/ = 15) const {
         return FractionText(q);
     }

@@ -13,7 +13,7 @@ std::string RowText(const Form& form, const std::array<T, N>& row) {
     std::string s = "|";
     for (std::size_t i = 0; i < N; ++i) {
         if (i > 0) s += EntrySeparator(form);
-        s += form.g(row[i]);
+        s += form.text(row[i]);
     }
     return s + "|";
 }
@@ -22,8 +22,8 @@ std::string RowText(const Form& form, const std::array<T, N>& row) {
 
 template <class Form, class T>
 std::string Determinant2Line(const Form& form, const std::string& label, const Det2Of<T>& d) {
-    return label + "=" + form.g(d.p) + "*" + Bracketed(form, d.s) + "-" + Bracketed(form, d.r) + "*" +
-           Bracketed(form, d.q) + "=" + form.g(d.ps) + Signed(form, T(-d.rq)) + "=" + form.g(d.value);
+    return label + "=" + form.text(d.p) + "*" + Bracketed(form, d.s) + "-" + Bracketed(form, d.r) + "*" +
+           Bracketed(form, d.q) + "=" + form.text(d.ps) + Signed(form, T(-d.rq)) + "=" + form.text(d.value);
 }
 
 template <class Form, class T>
@@ -32,16 +32,16 @@ void WriteDeterminant2(DeterminantLines& lines, const Form& form, const Det2Of<T
     lines[2] = RowText<Form, T, 2>(form, {d.r, d.s});
 
     lines[3] =
-        form.g(d.p) + "*" + Bracketed(form, d.s) + "-" + Bracketed(form, d.q) + "*" + Bracketed(form, d.r);
+        form.text(d.p) + "*" + Bracketed(form, d.s) + "-" + Bracketed(form, d.q) + "*" + Bracketed(form, d.r);
 
-    std::string products = form.g(d.ps);
+    std::string products = form.text(d.ps);
     if (d.rq < 0)
-        products += "+" + form.g(T(-d.rq));
+        products += "+" + form.text(T(-d.rq));
     else if (d.rq > 0)
-        products += "-" + form.g(d.rq);
+        products += "-" + form.text(d.rq);
     lines[4] = products;
 
-    lines[5] = form.g(d.value);
+    lines[5] = form.text(d.value);
 }
 
 Ext Determinant2Text(DeterminantLines& lines, const Numbers& nums, Ext a11, Ext a12, Ext a21, Ext a22) {
@@ -63,7 +63,7 @@ void WriteDeterminant3(DeterminantLines& lines, const Form& form, const Det3Of<T
     const T &a11 = a[0], &a12 = a[1], &a13 = a[2], &a21 = a[3], &a22 = a[4], &a23 = a[5], &a31 = a[6],
             &a32 = a[7], &a33 = a[8];
     auto f = [&form](const T& x) { return Bracketed(form, x); };
-    std::string formula = form.g(a11) + "*" + f(a22) + "*" + f(a33);
+    std::string formula = form.text(a11) + "*" + f(a22) + "*" + f(a33);
     formula += "+" + f(a12) + "*" + f(a23) + "*" + f(a31);
     formula += "+" + f(a13) + "*" + f(a21) + "*" + f(a32);
     formula += "-(" + f(a13) + "*" + f(a22) + "*" + f(a31);
@@ -72,13 +72,13 @@ void WriteDeterminant3(DeterminantLines& lines, const Form& form, const Det3Of<T
     lines[6] = formula;
 
     // The last three products carry their minus sign in the first factor.
-    std::string products = form.g(d.t[0]);
+    std::string products = form.text(d.t[0]);
     for (std::size_t k = 1; k < 6; ++k)
         products += Signed(form, d.t[k]);
     lines[7] = products;
 
-    lines[4] = formula + "=" + products + "=" + form.g(d.value);
-    lines[5] = form.g(d.value);
+    lines[4] = formula + "=" + products + "=" + form.text(d.value);
+    lines[5] = form.text(d.value);
 }
 
 Ext Determinant3Text(DeterminantLines& lines, const Numbers& nums, Ext a11, Ext a12, Ext a13, Ext a21,
@@ -117,19 +117,19 @@ void WriteDeterminant4(DeterminantLines& lines, const Form& form, const Det4Of<T
         }
         return s + "=";
     };
-    lines[5] = expansion([&](std::size_t k) { return form.g(c[k]) + "*(" + minor[k][6] + ")"; });
-    lines[6] = expansion([&](std::size_t k) { return form.g(c[k]) + "*(" + minor[k][7] + ")"; });
+    lines[5] = expansion([&](std::size_t k) { return form.text(c[k]) + "*(" + minor[k][6] + ")"; });
+    lines[6] = expansion([&](std::size_t k) { return form.text(c[k]) + "*(" + minor[k][7] + ")"; });
     lines[7] = expansion([&](std::size_t k) {
-        return d.d[k] < 0 ? form.g(c[k]) + "*(" + minor[k][5] + ")" : form.g(c[k]) + "*" + minor[k][5];
+        return d.d[k] < 0 ? form.text(c[k]) + "*(" + minor[k][5] + ")" : form.text(c[k]) + "*" + minor[k][5];
     });
 
     // Term values are signed by their own value, not by the coefficient.
     std::string terms;
     for (std::size_t k = 0; k < 4; ++k) {
         if (c[k] == 0) continue;
-        terms += k == 0 ? form.g(d.term[k]) : Signed(form, d.term[k]);
+        terms += k == 0 ? form.text(d.term[k]) : Signed(form, d.term[k]);
     }
-    lines[8] = terms + "=" + form.g(d.value);
+    lines[8] = terms + "=" + form.text(d.value);
     lines[9] = form.fixed(d.value, 4, 18);
 }
 

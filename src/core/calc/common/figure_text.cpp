@@ -6,7 +6,7 @@ namespace tc {
 std::string PointText(const Numbers& nums, const std::vector<Ext>& coordinates) {
     std::string text = "(";
     for (std::size_t i = 0; i < coordinates.size(); ++i)
-        text += (i ? "; " : "") + nums.g(coordinates[i]);
+        text += (i ? "; " : "") + nums.text(coordinates[i]);
     return text + ")";
 }
 

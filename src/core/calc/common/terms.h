@@ -13,13 +13,13 @@ namespace tc {
 // A factor or operand inside a formula: a negative number in parentheses,
 // "(-2.5)"; anything else bare. A negative zero counts as zero and stays bare.
 inline std::string Bracketed(const Numbers& nums, Ext x) {
-    return x < 0.0L ? "(" + nums.g(x) + ")" : nums.g(x);
+    return x < 0.0L ? "(" + nums.text(x) + ")" : nums.text(x);
 }
 
 // A later term of a sum: "+" before a value that is not negative, the value's
 // own minus sign otherwise ("+0" for a zero of either sign).
 inline std::string Signed(const Numbers& nums, Ext x) {
-    return x < 0.0L ? nums.g(x) : "+" + nums.g(x);
+    return x < 0.0L ? nums.text(x) : "+" + nums.text(x);
 }
 
 // The same two rules for a number written as the user typed it: `text` is the
@@ -51,13 +51,13 @@ inline const char* EntrySeparator(const Fractions& /*form*/) {
     return ",";
 }
 
-// The same rules for other number forms (the exact fractions): `form.g(x)`
+// The same rules for other number forms (the exact fractions): `form.text(x)`
 // writes x.
 template <class Form, class T> std::string Bracketed(const Form& form, const T& x) {
-    return x < 0 ? "(" + form.g(x) + ")" : form.g(x);
+    return x < 0 ? "(" + form.text(x) + ")" : form.text(x);
 }
 template <class Form, class T> std::string Signed(const Form& form, const T& x) {
-    return x < 0 ? form.g(x) : "+" + form.g(x);
+    return x < 0 ? form.text(x) : "+" + form.text(x);
 }
 
 } // namespace tc

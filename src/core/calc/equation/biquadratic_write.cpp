@@ -27,10 +27,10 @@ EquationText WriteBiquadratic(const MessageTable& m, const Numbers& n, const Biq
     const QuadraticSolution& t = s.t;
     std::vector<std::string> out;
     out.push_back("***    " + m(Line::msg78_biquadratic_equation) + "   ***");
-    out.push_back(n.g(t.a) + "*x^4" + Signed(n, t.b) + "*x^2" + Signed(n, t.c) + "=0");
+    out.push_back(n.text(t.a) + "*x^4" + Signed(n, t.b) + "*x^2" + Signed(n, t.c) + "=0");
     out.push_back(kStepGap);
     out.push_back(m.text(Line::eq_biquadratic_substitution, eq_fallback::biquadratic_substitution));
-    out.push_back(n.g(t.a) + "*t^2" + Signed(n, t.b) + "*t" + Signed(n, t.c) + "=0");
+    out.push_back(n.text(t.a) + "*t^2" + Signed(n, t.b) + "*t" + Signed(n, t.c) + "=0");
     out.push_back(kStepGap);
     // The quadratic's case line speaks of "the equation": here it is the one
     // in t, which the file's own line for t says where it has one.

@@ -11,13 +11,13 @@ namespace {
 using Lines = std::vector<std::string>;
 
 void WriteOneReal(const MessageTable& m, const Numbers& n, const CubicSolution& s, Lines& out) {
-    const std::string u = n.g(s.u), v = n.g(s.v), shift = Bracketed(n, s.shift);
+    const std::string u = n.text(s.u), v = n.text(s.v), shift = Bracketed(n, s.shift);
     out.push_back(m.text(Line::eq_cubic_q_positive, eq_fallback::cubic_q_positive));
     out.push_back(m.text(Line::eq_cubic_one_real_root, eq_fallback::cubic_one_real_root));
     out.push_back(kStepGap);
     out.push_back("              u=cbrt(-q/2+sqrt(Q)),  v=cbrt(-q/2-sqrt(Q))");
-    out.push_back("u=cbrt(" + n.g(s.minusHalfQ) + "+" + n.g(s.sqrtDisc) + ")=" + u);
-    out.push_back("v=cbrt(" + n.g(s.minusHalfQ) + "-" + n.g(s.sqrtDisc) + ")=" + v);
+    out.push_back("u=cbrt(" + n.text(s.minusHalfQ) + "+" + n.text(s.sqrtDisc) + ")=" + u);
+    out.push_back("v=cbrt(" + n.text(s.minusHalfQ) + "-" + n.text(s.sqrtDisc) + ")=" + v);
     out.push_back(kStepGap);
     out.push_back("X[1]=u+v-B/(3*A)=" + u + Signed(n, s.v) + "-" + shift + "=" + RootText(n, s.x[0]));
     const std::string pairRe = "-(" + u + Signed(n, s.v) + ")/2-" + shift;
@@ -27,13 +27,13 @@ void WriteOneReal(const MessageTable& m, const Numbers& n, const CubicSolution& 
 }
 
 void WriteThreeReal(const MessageTable& m, const Numbers& n, const CubicSolution& s, Lines& out) {
-    const std::string r = n.g(s.r), phi = n.g(s.phi), shift = Bracketed(n, s.shift);
+    const std::string r = n.text(s.r), phi = n.text(s.phi), shift = Bracketed(n, s.shift);
     out.push_back(m.text(Line::eq_cubic_q_negative, eq_fallback::cubic_q_negative));
     out.push_back(m.text(Line::eq_cubic_three_real_roots, eq_fallback::cubic_three_real_roots));
     out.push_back(kStepGap);
     out.push_back("              r=sqrt(-p/3),  cos(phi)=-q/(2*r^3)");
     out.push_back("r=sqrt(-" + Bracketed(n, s.p) + "/3)=" + r);
-    out.push_back("cos(phi)=-" + Bracketed(n, s.q) + "/(2*" + r + "^3)=" + n.g(s.cosPhi) + ",  phi=" + phi);
+    out.push_back("cos(phi)=-" + Bracketed(n, s.q) + "/(2*" + r + "^3)=" + n.text(s.cosPhi) + ",  phi=" + phi);
     out.push_back(kStepGap);
     const char* const angles[][2] = {
         {"phi/3", "/3"}, {"(phi+2*pi)/3", "+2*pi)/3"}, {"(phi+4*pi)/3", "+4*pi)/3"}};
@@ -68,22 +68,22 @@ EquationText WriteCubic(const MessageTable& m, const Numbers& n, const CubicSolu
                       d = Bracketed(n, s.d);
     Lines out;
     out.push_back("***    " + m(Line::msg77_cubic_equation) + "   ***");
-    out.push_back(n.g(s.a) + "*x^3" + Signed(n, s.b) + "*x^2" + Signed(n, s.c) + "*x" + Signed(n, s.d) +
+    out.push_back(n.text(s.a) + "*x^3" + Signed(n, s.b) + "*x^2" + Signed(n, s.c) + "*x" + Signed(n, s.d) +
                   "=0");
     out.push_back(kStepGap);
     out.push_back(m.text(Line::eq_cubic_reduction, eq_fallback::cubic_reduction));
     out.push_back("              p=(3*A*C-B^2)/(3*A^2)");
     out.push_back("              q=(2*B^3-9*A*B*C+27*A^2*D)/(27*A^3)");
     out.push_back(kStepGap);
-    out.push_back("p=(3*" + a + "*" + c + "-" + b + "^2)/(3*" + a + "^2)=" + n.g(s.p));
+    out.push_back("p=(3*" + a + "*" + c + "-" + b + "^2)/(3*" + a + "^2)=" + n.text(s.p));
     out.push_back("q=(2*" + b + "^3-9*" + a + "*" + b + "*" + c + "+27*" + a + "^2*" + d + ")/(27*" + a +
-                  "^3)=" + n.g(s.q));
-    out.push_back("B/(3*A)=" + b + "/(3*" + a + ")=" + n.g(s.shift));
+                  "^3)=" + n.text(s.q));
+    out.push_back("B/(3*A)=" + b + "/(3*" + a + ")=" + n.text(s.shift));
     out.push_back(kStepGap);
     out.push_back(m.text(Line::eq_cubic_discriminant, eq_fallback::cubic_discriminant));
     out.push_back("              Q=(q/2)^2+(p/3)^3");
     out.push_back(kStepGap);
-    out.push_back("Q=(" + Bracketed(n, s.q) + "/2)^2+(" + Bracketed(n, s.p) + "/3)^3=" + n.g(s.disc));
+    out.push_back("Q=(" + Bracketed(n, s.q) + "/2)^2+(" + Bracketed(n, s.p) + "/3)^3=" + n.text(s.disc));
     out.push_back(kStepGap);
     switch (s.kind) {
     case CubicCase::OneReal: WriteOneReal(m, n, s, out); break;

@@ -15,7 +15,7 @@ std::string Divisor(const Numbers& n, Ext a) {
 // "(-b+root)/(2*a)=" (or with "-") with the numbers put in; `unit` follows the
 // root: "" for a real one, "*i" for an imaginary one.
 std::string RootFraction(const Numbers& n, char sign, Ext a, Ext b, Ext root, const char* unit) {
-    return "(" + n.g(-b) + sign + n.g(root) + unit + ")/" + Divisor(n, a);
+    return "(" + n.text(-b) + sign + n.text(root) + unit + ")/" + Divisor(n, a);
 }
 
 } // namespace
@@ -27,12 +27,12 @@ std::string DiscriminantText(const Numbers& n, Ext a, Ext b, Ext c, Ext d) {
     t += Bracketed(n, b) + "*" + Bracketed(n, b) + "-4*";
     t += Bracketed(n, a) + "*";
     t += Bracketed(n, c) + "=";
-    t += n.g(d);
+    t += n.text(d);
     return t;
 }
 
 std::string RealRootText(const Numbers& n, char sign, Ext a, Ext b, const RealRootPair& roots) {
-    return RootFraction(n, sign, a, b, roots.r, "") + n.g(sign == '+' ? roots.x1 : roots.x2);
+    return RootFraction(n, sign, a, b, roots.r, "") + n.text(sign == '+' ? roots.x1 : roots.x2);
 }
 
 // re+im*i as a solution writes it: one sign before the imaginary part
@@ -43,9 +43,9 @@ std::string ImaginaryText(const Numbers& n, Ext re, char sign, Ext im) {
         sign = sign == '+' ? '-' : '+';
         im = -im;
     }
-    const std::string imaginary = n.g(im) + "*i";
+    const std::string imaginary = n.text(im) + "*i";
     if (re == 0.0L) return sign == '-' ? "-" + imaginary : imaginary;
-    return n.g(re) + sign + imaginary;
+    return n.text(re) + sign + imaginary;
 }
 
 std::string ComplexRootText(const Numbers& n, char sign, Ext a, Ext b, const ComplexRootPair& roots) {
@@ -103,7 +103,7 @@ std::string ComplexField(const Numbers& n, Ext re, char sign, Ext im) {
 }
 
 std::string RootText(const Numbers& n, const Root& x) {
-    if (!x.complex) return n.g(x.re);
+    if (!x.complex) return n.text(x.re);
     return x.im < 0.0L ? ImaginaryText(n, x.re, '-', -x.im) : ImaginaryText(n, x.re, '+', x.im);
 }
 
@@ -129,22 +129,22 @@ std::vector<std::string> WriteVietaCheck(const MessageTable& m, const Numbers& n
     // as a later term of the sum or a factor of the product.
     std::string first, plusSecond, timesSecond;
     if (s.complex) {
-        first = "(" + n.g(s.complex->re) + Signed(n, s.complex->im) + "*i)";
-        const std::string second = "(" + n.g(s.complex->re) + Signed(n, -s.complex->im) + "*i)";
+        first = "(" + n.text(s.complex->re) + Signed(n, s.complex->im) + "*i)";
+        const std::string second = "(" + n.text(s.complex->re) + Signed(n, -s.complex->im) + "*i)";
         plusSecond = "+" + second;
         timesSecond = "*" + second;
     } else {
-        first = n.g(s.real->x1);
+        first = n.text(s.real->x1);
         plusSecond = Signed(n, s.real->x2);
         timesSecond = "*" + Bracketed(n, s.real->x2);
     }
     const std::string residual = ", " + m.text(Line::check_residual, "residual") + " ";
     return {m.text(Line::check_title, "Check:"),
             m.text(Line::eq_check_vieta, "The roots put into Vieta's formulas x1+x2=-B/A, x1*x2=C/A:"),
-            "X[1]+X[2]=" + first + plusSecond + "=" + n.g(v.sum) + ", -B/A=" + n.g(v.minusBOverA) + residual +
-                n.g(v.sumResidual),
-            "X[1]*X[2]=" + first + timesSecond + "=" + n.g(v.product) + ", C/A=" + n.g(v.cOverA) + residual +
-                n.g(v.productResidual)};
+            "X[1]+X[2]=" + first + plusSecond + "=" + n.text(v.sum) + ", -B/A=" + n.text(v.minusBOverA) + residual +
+                n.text(v.sumResidual),
+            "X[1]*X[2]=" + first + timesSecond + "=" + n.text(v.product) + ", C/A=" + n.text(v.cOverA) + residual +
+                n.text(v.productResidual)};
 }
 
 } // namespace tc

@@ -77,7 +77,7 @@ void WriteSumOrDifference(TabOutput& o, const MatrixInputs& in, const MatrixResu
 
     Lines row;
     for (const MatrixEntryOf<T>& e : r.c) {
-        const std::string c = form.g(e.value);
+        const std::string c = form.text(e.value);
         o.cells.push_back({names::Mat_R, e.col, e.row, c});
         row.push_back(c);
         if (e.col == in.n) {
@@ -110,9 +110,9 @@ void WriteProduct(TabOutput& o, const MatrixInputs& in, const MatrixResultOf<T>&
             if (l > 1) factors += "+";
             factors += Bracketed(ta, At(BlockA<T>(in), e.row, l)) + "*" + Bracketed(tb, At(BlockB<T>(in), l, e.col));
             const T& prod = e.products[static_cast<std::size_t>(l - 1)];
-            products += l > 1 ? Signed(nums, prod) : nums.g(prod);
+            products += l > 1 ? Signed(nums, prod) : nums.text(prod);
         }
-        const std::string sum = nums.g(e.value);
+        const std::string sum = nums.text(e.value);
         At(c, e.row, e.col) = sum;
         o.cells.push_back({names::Mat_R, e.col, e.row, sum});
         out.push_back("C[" + IntToStr(e.row) + "," + IntToStr(e.col) + "]=" + factors + "=" + products + "=" +
@@ -136,7 +136,7 @@ bool WriteDeterminantOf(TabOutput& o, const MatrixResultOf<T>& r, const Form& nu
     DeterminantLines lines;
     if (r.det2) {
         o.lines.push_back(Determinant2Line(nums, "Det(A)", *r.det2));
-        o.fields.emplace_back(names::DET_A, nums.g(r.det2->value));
+        o.fields.emplace_back(names::DET_A, nums.text(r.det2->value));
     } else if (r.det3) {
         WriteDeterminant3(lines, nums, *r.det3);
         o.fields.emplace_back(names::DET_A, lines[5]);
@@ -166,7 +166,7 @@ template <class Form, class T> std::string OneOverLine(const Form& nums, const T
     const T size = d < 0 ? T(-d) : d;
     const std::string sign = d < 0 ? "-" : "";
     if (size == T(1)) return "C=" + sign + "1*";
-    return "C=" + sign + "1/" + QuotientPart(size, nums.g(size)) + "*";
+    return "C=" + sign + "1/" + QuotientPart(size, nums.text(size)) + "*";
 }
 
 // One cofactor block of order 3 or 4: the minor's rows, then its expansion;
@@ -195,9 +195,9 @@ void WriteCofactor(Lines& out, const CofactorOf<T>& b, int k, const Form& nums) 
     for (std::size_t r = 1; r < rows.size(); ++r)
         out.push_back(indent + rows[r]);
     if (even)
-        out.push_back(label + formula + "=" + products + "=" + nums.g(b.value));
+        out.push_back(label + formula + "=" + products + "=" + nums.text(b.value));
     else
-        out.push_back(label + "-(" + formula + ")=-(" + products + ")=" + nums.g(b.value));
+        out.push_back(label + "-(" + formula + ")=-(" + products + ")=" + nums.text(b.value));
     out.push_back("");
 }
 
@@ -217,9 +217,9 @@ void WriteInverseCheck(Lines& out, const MatrixInputs& in, const MatrixResultOf<
         for (int l = 1; l <= in.k; ++l)
             line += (l > 1 ? "+" : "") + Bracketed(nums, At(BlockA<T>(in), e.row, l)) + "*" +
                     Bracketed(nums, At(c, l, e.col));
-        line += "=" + nums.g(e.value);
+        line += "=" + nums.text(e.value);
         if constexpr (std::is_same_v<T, Ext>)
-            line += ", " + w.messages.text(Line::check_residual, "residual") + " " + nums.g(e.residual);
+            line += ", " + w.messages.text(Line::check_residual, "residual") + " " + nums.text(e.residual);
         out.push_back(line);
     }
 }
@@ -241,7 +241,7 @@ void WriteInverseTask(TabOutput& o, const MatrixInputs& in, const MatrixResultOf
     Block<std::string> b = MakeBlock<std::string>(k, k);
     auto cofactorTexts = [&] {
         for (const CofactorOf<T>& c : r.cofactors) {
-            At(b, c.i, c.j) = nums.g(c.value);
+            At(b, c.i, c.j) = nums.text(c.value);
             o.cells.push_back({names::Mat2, c.j, c.i, At(b, c.i, c.j)});
         }
     };

@@ -16,7 +16,7 @@ std::string EquationLineOf(const Form& form, const std::vector<T>& coefficients,
         const std::string unknown = "x" + std::to_string(k + 1);
         // A fraction before its unknown stands in brackets: "(1/2)x1", "-(1/2)x2".
         const T size = a < 0 ? T(-a) : a;
-        const std::string term = QuotientPart(size, form.g(size)) + unknown;
+        const std::string term = QuotientPart(size, form.text(size)) + unknown;
         if (k == 0) {
             if (a != 0) s = (a < 0 ? "-" : "") + term;
         } else if (a > 0) {
@@ -26,7 +26,7 @@ std::string EquationLineOf(const Form& form, const std::vector<T>& coefficients,
         }
     }
     if (s.empty()) s = "0";
-    return s + "=" + form.g(rhs);
+    return s + "=" + form.text(rhs);
 }
 
 template std::string EquationLineOf(const Numbers&, const std::vector<Ext>&, const Ext&);
@@ -51,7 +51,7 @@ std::string Label(std::size_t k) {
 
 // A divisor: a negative one in brackets, and a fraction too.
 template <class Form, class T> std::string Divisor(const Form& nums, const T& d) {
-    return d < 0 ? Bracketed(nums, d) : QuotientPart(d, nums.g(d));
+    return d < 0 ? Bracketed(nums, d) : QuotientPart(d, nums.text(d));
 }
 
 // Every equation with the unknowns put in: "2*(-3)+5*1=-1"; in decimals with
@@ -68,10 +68,10 @@ void WriteCheck(Lines& out, const SlaeInputs& in, const SlaeResultOf<T>& r, cons
         std::string line;
         for (std::size_t c = 1; c <= r.x.size(); ++c)
             line += (c > 1 ? "+" : "") + Bracketed(nums, a[row][c]) + "*" + Bracketed(nums, r.x[c - 1]);
-        line += "=" + nums.g(r.check[row - 1].left);
+        line += "=" + nums.text(r.check[row - 1].left);
         if constexpr (std::is_same_v<T, Ext>)
             line += ", " + messages.text(Line::check_residual, "residual") + " " +
-                    nums.g(r.check[row - 1].residual);
+                    nums.text(r.check[row - 1].residual);
         out.push_back(line);
     }
 }
@@ -103,21 +103,21 @@ void WriteTwo(TabOutput& o, const SlaeInputs& in, const SlaeResultOf<T>& r, bool
         const std::vector<T> a = CramerMatrix(SystemIn<T>(in), in.n, static_cast<int>(k));
         const std::string label = Label(k);
         const std::string apart = EntrySeparator(nums);
-        m.push_back(label + "=|" + nums.g(a[0]) + apart + nums.g(a[1]) + "|");
-        m.push_back(pads[k] + ("|" + nums.g(a[2]) + apart + nums.g(a[3]) + "|"));
+        m.push_back(label + "=|" + nums.text(a[0]) + apart + nums.text(a[1]) + "|");
+        m.push_back(pads[k] + ("|" + nums.text(a[2]) + apart + nums.text(a[3]) + "|"));
         m.push_back("");
         if (k == r.det2.size()) return;
         m.push_back(Determinant2Line(nums, label, r.det2[k]));
-        o.fields.emplace_back("D" + label, nums.g(r.det2[k].value));
+        o.fields.emplace_back("D" + label, nums.text(r.det2[k].value));
         m.push_back("");
     }
     if (r.x.size() < 2) return;
     const T& d = r.det2[0].value;
     for (std::size_t k = 1; k <= 2; ++k)
-        o.fields.emplace_back(Unknown(k), nums.g(r.x[k - 1]));
+        o.fields.emplace_back(Unknown(k), nums.text(r.x[k - 1]));
     for (std::size_t k = 1; k <= 2; ++k)
         m.push_back(Unknown(k) + "=D" + Unknown(k) +
-                    "/D=" + QuotientPart(r.det2[k].value, nums.g(r.det2[k].value)) + "/" + Divisor(nums, d) +
+                    "/D=" + QuotientPart(r.det2[k].value, nums.text(r.det2[k].value)) + "/" + Divisor(nums, d) +
                     "=" + nums.fixed(r.x[k - 1], 4));
 }
 
@@ -144,7 +144,7 @@ template <class Form, class T> void WriteThree(TabOutput& o, const SlaeResultOf<
     for (std::size_t k = 1; k <= r.x.size(); ++k) {
         o.fields.emplace_back(Unknown(k), nums.fixed(r.x[k - 1], 4));
         m.push_back(Unknown(k) + "=D" + Unknown(k) + "/D=" + QuotientPart(r.det3[k].value, texts[k]) + "/" +
-                    divisor + "=" + nums.g(r.x[k - 1]));
+                    divisor + "=" + nums.text(r.x[k - 1]));
     }
     if (r.x.size() == 3) m.push_back("");
 }

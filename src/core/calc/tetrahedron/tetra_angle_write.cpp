@@ -36,16 +36,16 @@ EdgeFaceTexts EdgeFaceText(const Numbers& nums, const Point3& n, const Point3& e
     const Ext dot = value.dot, nsq = value.nsq, normal = value.normal, sin = value.sin;
     EdgeFaceTexts t;
     // Nx is written bare even when negative: it opens the sum.
-    t.dot = nums.g(n.x) + "*" + Bracketed(nums, e.x) + Signed(nums, n.y) + "*" + Bracketed(nums, e.y) +
-            Signed(nums, n.z) + "*" + Bracketed(nums, e.z) + "=" + nums.g(dot);
+    t.dot = nums.text(n.x) + "*" + Bracketed(nums, e.x) + Signed(nums, n.y) + "*" + Bracketed(nums, e.y) +
+            Signed(nums, n.z) + "*" + Bracketed(nums, e.z) + "=" + nums.text(dot);
 
-    t.normalLength = n.x < 0.0L ? "((" + nums.g(n.x) + ")^2+" : "(" + nums.g(n.x) + "^2+";
+    t.normalLength = n.x < 0.0L ? "((" + nums.text(n.x) + ")^2+" : "(" + nums.text(n.x) + "^2+";
     t.normalLength += Bracketed(nums, n.y) + "^2+";
     t.normalLength += Bracketed(nums, n.z) + "^2)^(1/2)=";
-    t.normalLength += "(" + nums.g(nsq) + ")^(1/2)=" + nums.fixed(normal, 4);
+    t.normalLength += "(" + nums.text(nsq) + ")^(1/2)=" + nums.fixed(normal, 4);
 
     t.sineValue = nums.fixed(sin, 4);
-    t.sine = nums.g(Abs(dot)) + "/(" + nums.fixed(normal, 4) + "*" + nums.fixed(lengthE, 4) + ")=" + t.sineValue;
+    t.sine = nums.text(Abs(dot)) + "/(" + nums.fixed(normal, 4) + "*" + nums.fixed(lengthE, 4) + ")=" + t.sineValue;
     t.degrees = nums.fixed(value.degrees, 4);
     return t;
 }

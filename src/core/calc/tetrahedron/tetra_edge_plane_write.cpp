@@ -12,22 +12,22 @@ namespace {
 // The sign part of "x2 - x1" with x1 folded in: "+3" for -3, "-3" for 3,
 // nothing for 0.
 std::string Minus(const Numbers& nums, Ext s) {
-    if (s < 0.0L) return "+" + nums.g(-s);
-    if (s > 0.0L) return "-" + nums.g(s);
+    if (s < 0.0L) return "+" + nums.text(-s);
+    if (s > 0.0L) return "-" + nums.text(s);
     return "";
 }
 
 // "(x-7)/", "(x+2)/" or, for a zero start, `zeroOpening`.
 std::string Opening(const Numbers& nums, const char* axis, Ext start, const std::string& zeroOpening) {
-    if (start < 0.0L) return "(" + std::string(axis) + "+" + nums.g(-start) + ")/";
-    if (start > 0.0L) return "(" + std::string(axis) + "-" + nums.g(start) + ")/";
+    if (start < 0.0L) return "(" + std::string(axis) + "+" + nums.text(-start) + ")/";
+    if (start > 0.0L) return "(" + std::string(axis) + "-" + nums.text(start) + ")/";
     return zeroOpening;
 }
 
 // A term of a plane equation: "+79y", "-46z", nothing for a zero coefficient.
 std::string Term(const Numbers& nums, Ext k, const char* variable) {
-    if (k < 0.0L) return nums.g(k) + variable;
-    if (k > 0.0L) return "+" + nums.g(k) + variable;
+    if (k < 0.0L) return nums.text(k) + variable;
+    if (k > 0.0L) return "+" + nums.text(k) + variable;
     return "";
 }
 
@@ -56,20 +56,20 @@ EdgeTexts EdgeText(const Numbers& nums, const Point3& start, const Point3& end, 
     const Point3& d = e.v;
     EdgeTexts t;
 
-    t.vector = "(" + nums.g(end.x) + Minus(nums, start.x) + ";" + nums.g(end.y) + Minus(nums, start.y) + ";" +
-               nums.g(end.z) + Minus(nums, start.z) + ")=" + "(" + nums.g(d.x) + ";" + nums.g(d.y) + ";" +
-               nums.g(d.z) + ")";
+    t.vector = "(" + nums.text(end.x) + Minus(nums, start.x) + ";" + nums.text(end.y) + Minus(nums, start.y) + ";" +
+               nums.text(end.z) + Minus(nums, start.z) + ")=" + "(" + nums.text(d.x) + ";" + nums.text(d.y) + ";" +
+               nums.text(d.z) + ")";
 
     // A zero start reads "x/" for x but "(y)/" and "(z)/" for the others.
     t.line = Opening(nums, "x", start.x, "x/") + Bracketed(nums, d.x) + "=";
     t.line += Opening(nums, "y", start.y, "(y)/") + Bracketed(nums, d.y) + "=";
     t.line += Opening(nums, "z", start.z, "(z)/") + Bracketed(nums, d.z);
 
-    t.length = d.x < 0.0L ? "((" + nums.g(d.x) + ")^2+" : "(" + nums.g(d.x) + "^2+";
+    t.length = d.x < 0.0L ? "((" + nums.text(d.x) + ")^2+" : "(" + nums.text(d.x) + "^2+";
     t.length += Bracketed(nums, d.y) + "^2+";
     t.length += Bracketed(nums, d.z) + "^2)^(1/2)=";
-    t.length += "(" + nums.g(e.xx) + "+" + nums.g(e.yy) + "+" + nums.g(e.zz) + ")^(1/2)=";
-    t.length += "(" + nums.g(e.sum) + ")^(1/2)=";
+    t.length += "(" + nums.text(e.xx) + "+" + nums.text(e.yy) + "+" + nums.text(e.zz) + ")^(1/2)=";
+    t.length += "(" + nums.text(e.sum) + ")^(1/2)=";
     t.length += nums.fixed(e.length, 4);
     return t;
 }
@@ -78,13 +78,13 @@ PlaneTexts PlaneText(const Numbers& nums, const Plane& plane) {
     const Ext a = plane.a, b = plane.b, c = plane.c, d = plane.d;
     PlaneTexts t;
     // The first term has no "+": with A = 0 the equation may begin with one.
-    t.equation = a != 0.0L ? nums.g(a) + "x" : "";
+    t.equation = a != 0.0L ? nums.text(a) + "x" : "";
     t.equation += Term(nums, b, "y");
     t.equation += Term(nums, c, "z");
     t.equation += Term(nums, d, "") + "=0";
-    t.a = nums.g(a);
-    t.b = nums.g(b);
-    t.c = nums.g(c);
+    t.a = nums.text(a);
+    t.b = nums.text(b);
+    t.c = nums.text(c);
     return t;
 }
 

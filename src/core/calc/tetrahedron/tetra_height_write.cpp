@@ -11,8 +11,8 @@ namespace {
 
 // "(x-3)/", "(x+4)/" or, for a zero coordinate, "x/".
 std::string Opening(const Numbers& nums, const std::string& axis, Ext v) {
-    if (v > 0.0L) return "(" + axis + "-" + nums.g(v) + ")/";
-    if (v < 0.0L) return "(" + axis + "+" + nums.g(-v) + ")/";
+    if (v > 0.0L) return "(" + axis + "-" + nums.text(v) + ")/";
+    if (v < 0.0L) return "(" + axis + "+" + nums.text(-v) + ")/";
     return axis + "/";
 }
 

@@ -73,9 +73,9 @@ bool Writer::edgesAndPlanes(const TetraResult& r) {
     for (std::size_t i = 0; i < r.edges.size(); ++i) {
         const Edge& e = r.edges[i];
         const int row = static_cast<int>(i) + 1;
-        cell(n::PLine, 1, row, nums_.g(e.v.x));
-        cell(n::PLine, 2, row, nums_.g(e.v.y));
-        cell(n::PLine, 3, row, nums_.g(e.v.z));
+        cell(n::PLine, 1, row, nums_.text(e.v.x));
+        cell(n::PLine, 2, row, nums_.text(e.v.y));
+        cell(n::PLine, 3, row, nums_.text(e.v.z));
         cell(n::PLine, 4, row, nums_.fixed(e.length, 4));
     }
     for (std::size_t i = 0; i < r.edges.size(); ++i) {
@@ -199,7 +199,7 @@ void Writer::heightsAndVolume(const TetraResult& r) {
     add("              |ACx  ACy ACz|");
     add("              |ADx  ADy ADz|");
     if (!r.volume) return;
-    const std::string volume = nums_.g(*r.volume);
+    const std::string volume = nums_.text(*r.volume);
     out_.fields.emplace_back(n::Vol, volume);
     add("");
     add("              V=" + volume);

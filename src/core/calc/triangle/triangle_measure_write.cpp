@@ -13,9 +13,9 @@ std::string CanonicalPart(const Numbers& nums, const char* var, Ext start, Ext d
     if (start == 0.0L)
         head = var;
     else if (start < 0.0L)
-        head = std::string("(") + var + "+" + nums.g(-start) + ")";
+        head = std::string("(") + var + "+" + nums.text(-start) + ")";
     else
-        head = std::string("(") + var + "-" + nums.g(start) + ")";
+        head = std::string("(") + var + "-" + nums.text(start) + ")";
     return head + "/" + Bracketed(nums, delta);
 }
 
@@ -35,14 +35,14 @@ std::string SlopeForm(const Numbers& nums, Slope line) {
 
 SegmentTexts SegmentText(const Numbers& nums, const Segment2& s) {
     SegmentTexts t;
-    t.lengthFormula = "(" + nums.g(s.dxx) + "+" + nums.g(s.dyy) + ")^(1/2)=" + nums.g(s.length);
+    t.lengthFormula = "(" + nums.text(s.dxx) + "+" + nums.text(s.dyy) + ")^(1/2)=" + nums.text(s.length);
     t.length = nums.fixed(s.length, 4);
-    t.dx = nums.g(s.d.x);
-    t.dy = nums.g(s.d.y);
-    t.vector = "(" + nums.g(s.to.x) + "-" + Bracketed(nums, s.from.x) + ";" + nums.g(s.to.y) + "-" +
+    t.dx = nums.text(s.d.x);
+    t.dy = nums.text(s.d.y);
+    t.vector = "(" + nums.text(s.to.x) + "-" + Bracketed(nums, s.from.x) + ";" + nums.text(s.to.y) + "-" +
                Bracketed(nums, s.from.y) + ")=(" + t.dx + ";" + t.dy + ")";
-    if (s.d.x == 0.0L) t.line = "x=" + nums.g(s.from.x);
-    if (s.d.y == 0.0L) t.line = "y=" + nums.g(s.from.y);
+    if (s.d.x == 0.0L) t.line = "x=" + nums.text(s.from.x);
+    if (s.d.y == 0.0L) t.line = "y=" + nums.text(s.from.y);
     if (s.slope) {
         t.line = CanonicalPart(nums, "x", s.from.x, s.d.x) + "=" + CanonicalPart(nums, "y", s.from.y, s.d.y);
         t.slopeForm = SlopeForm(nums, *s.slope);
@@ -57,13 +57,13 @@ AngleTexts AngleText(const Numbers& nums, const Angle2& a) {
     const auto f = [&nums](Ext v, int decimals) { return nums.fixed(v, decimals, kPrecision); };
 
     AngleTexts t;
-    t.product = nums.g(a.u.x) + "*" + Bracketed(nums, a.v.x) + "+" + Bracketed(nums, a.u.y) + "*" +
-                Bracketed(nums, a.v.y) + "=" + nums.g(a.p) + Signed(nums, a.q) + "=" + nums.g(a.s);
-    t.lengthU = "(" + nums.g(a.uxx) + "+" + nums.g(a.uyy) + ")^(1/2)=(" + nums.g(a.sumU) +
-                ")^(1/2)=" + nums.g(a.lengthU);
-    t.lengthV = "(" + nums.g(a.vxx) + "+" + nums.g(a.vyy) + ")^(1/2)=(" + nums.g(a.sumV) +
-                ")^(1/2)=" + nums.g(a.lengthV);
-    t.cosine = nums.g(a.s) + "/(" + f(a.lengthU, 4) + "*" + f(a.lengthV, 4) + ")=" + f(a.cos, 6);
+    t.product = nums.text(a.u.x) + "*" + Bracketed(nums, a.v.x) + "+" + Bracketed(nums, a.u.y) + "*" +
+                Bracketed(nums, a.v.y) + "=" + nums.text(a.p) + Signed(nums, a.q) + "=" + nums.text(a.s);
+    t.lengthU = "(" + nums.text(a.uxx) + "+" + nums.text(a.uyy) + ")^(1/2)=(" + nums.text(a.sumU) +
+                ")^(1/2)=" + nums.text(a.lengthU);
+    t.lengthV = "(" + nums.text(a.vxx) + "+" + nums.text(a.vyy) + ")^(1/2)=(" + nums.text(a.sumV) +
+                ")^(1/2)=" + nums.text(a.lengthV);
+    t.cosine = nums.text(a.s) + "/(" + f(a.lengthU, 4) + "*" + f(a.lengthV, 4) + ")=" + f(a.cos, 6);
     t.degrees = "arccos(" + f(a.cos, 4) + ")/Pi*180=" + f(a.degrees, 4);
     return t;
 }

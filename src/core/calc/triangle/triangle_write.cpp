@@ -51,15 +51,15 @@ private:
 };
 
 std::string Writer::minus(Ext v) const {
-    if (v > 0.0L) return "-" + nums_.g(v);
-    if (v < 0.0L) return "+" + nums_.g(-v);
+    if (v > 0.0L) return "-" + nums_.text(v);
+    if (v < 0.0L) return "+" + nums_.text(-v);
     return "";
 }
 
 std::string Writer::lineFromA(const TriangleResult& r, const LineFromA& l) const {
     switch (l.kind) {
-    case LineFromA::Kind::Vertical: return "x=" + nums_.g(r.a.x);
-    case LineFromA::Kind::Horizontal: return "y=" + nums_.g(r.a.y);
+    case LineFromA::Kind::Vertical: return "x=" + nums_.text(r.a.x);
+    case LineFromA::Kind::Horizontal: return "y=" + nums_.text(r.a.y);
     case LineFromA::Kind::Slope: break;
     }
     return SlopeForm(nums_, l.slope);
@@ -106,15 +106,15 @@ bool Writer::sides(const TriangleResult& r) {
     side("AC", *r.ac, false, {sideEquation("AC")}, n::AC_l);
 
     const auto& [ab, bc, ac] = *r.vectors;
-    field(n::abx, nums_.g(ab.x));
-    field(n::aby, nums_.g(ab.y));
-    field(n::bcx, nums_.g(bc.x));
-    field(n::bcy, nums_.g(bc.y));
-    field(n::acx, nums_.g(ac.x));
-    field(n::acy, nums_.g(ac.y));
-    field(n::AB, nums_.g(r.ab->length));
-    field(n::BC, nums_.g(r.bc->length));
-    field(n::AC, nums_.g(r.ac->length));
+    field(n::abx, nums_.text(ab.x));
+    field(n::aby, nums_.text(ab.y));
+    field(n::bcx, nums_.text(bc.x));
+    field(n::bcy, nums_.text(bc.y));
+    field(n::acx, nums_.text(ac.x));
+    field(n::acy, nums_.text(ac.y));
+    field(n::AB, nums_.text(r.ab->length));
+    field(n::BC, nums_.text(r.bc->length));
+    field(n::AC, nums_.text(r.ac->length));
     return true;
 }
 
@@ -165,8 +165,8 @@ bool Writer::median(const TriangleResult& r) {
     line(msg(Line::msg27_midpoint));
     if (!r.median) return false;
     const TriangleResult::Median& m = *r.median;
-    line("Mx=(" + nums_.g(r.b.x) + Signed(nums_, r.c.x) + ")/2=" + nums_.g(m.foot.x) + "      " + "My=(" +
-         nums_.g(r.b.y) + Signed(nums_, r.c.y) + ")/2=" + nums_.g(m.foot.y));
+    line("Mx=(" + nums_.text(r.b.x) + Signed(nums_, r.c.x) + ")/2=" + nums_.text(m.foot.x) + "      " + "My=(" +
+         nums_.text(r.b.y) + Signed(nums_, r.c.y) + ")/2=" + nums_.text(m.foot.y));
     if (!m.segment) return false;
     const SegmentTexts t = SegmentText(nums_, *m.segment);
     line("AM" + t.vector);
@@ -197,17 +197,17 @@ bool Writer::height(const TriangleResult& r) {
     const Height& h = *r.height;
     if (h.kind != Height::Kind::Slope) {
         const std::string equation =
-            h.kind == Height::Kind::ToVertical ? "y=" + nums_.g(r.a.y) : "x=" + nums_.g(r.a.x);
+            h.kind == Height::Kind::ToVertical ? "y=" + nums_.text(r.a.y) : "x=" + nums_.text(r.a.x);
         field(n::H1, equation);
         if (!h.length) return false;
-        field(n::Ha1, nums_.g(*h.length));
+        field(n::Ha1, nums_.text(*h.length));
         line(equation);
         return true;
     }
 
     const Point2 bc = (*r.vectors)[1];
     const std::string blanks(14, ' ');
-    line(blanks + "k=" + nums_.g(bc.y) + "/" + Bracketed(nums_, bc.x) + "=" + nums_.fixed(h.k, 4));
+    line(blanks + "k=" + nums_.text(bc.y) + "/" + Bracketed(nums_, bc.x) + "=" + nums_.fixed(h.k, 4));
     // Older files name the point with a Cyrillic A.
     line(msg(Line::msg34_altitude_through) + " " + text(Line::tri_altitude_point, "А(Ax;Ay)") + " " +
          msg(Line::msg35_altitude_slope) + " k1=-1/k.");
@@ -242,9 +242,9 @@ bool Writer::bisector(const TriangleResult& r) {
     line("");
     if (!bis.foot) return false;
     const Point2 k = *bis.foot;
-    line("     Kx=(" + nums_.g(r.b.x) + Signed(nums_, r.c.x) + "*" + fp + ")/(1+" + fp +
+    line("     Kx=(" + nums_.text(r.b.x) + Signed(nums_, r.c.x) + "*" + fp + ")/(1+" + fp +
          ")=" + nums_.fixed(k.x, 4));
-    line("     Ky=(" + nums_.g(r.b.y) + Signed(nums_, r.c.y) + "*" + fp + ")/(1+" + fp +
+    line("     Ky=(" + nums_.text(r.b.y) + Signed(nums_, r.c.y) + "*" + fp + ")/(1+" + fp +
          ")=" + nums_.fixed(k.y, 4));
     if (!bis.segment) return false;
     const Segment2& s = *bis.segment;
@@ -275,8 +275,8 @@ void Writer::centroid(const TriangleResult& r) {
     if (!r.centroidY) return;
     const std::string y = nums_.fixed(*r.centroidY, 4);
     field(n::Iy, y);
-    line("      Ix=(" + nums_.g(r.a.x) + Signed(nums_, r.b.x) + Signed(nums_, r.c.x) + ")/3=" + x);
-    line("      Iy=(" + nums_.g(r.a.y) + Signed(nums_, r.b.y) + Signed(nums_, r.c.y) + ")/3=" + y);
+    line("      Ix=(" + nums_.text(r.a.x) + Signed(nums_, r.b.x) + Signed(nums_, r.c.x) + ")/3=" + x);
+    line("      Iy=(" + nums_.text(r.a.y) + Signed(nums_, r.b.y) + Signed(nums_, r.c.y) + ")/3=" + y);
 }
 
 } // namespace

@@ -94,7 +94,7 @@ std::string Writer<Num, Form>::joined(const Values& values, const char* separato
     std::string joined;
     for (size_t i = 0; i < values.size(); ++i) {
         if (i > 0) joined += separator;
-        joined += form_.g(values[i]);
+        joined += form_.text(values[i]);
     }
     return joined;
 }
@@ -161,7 +161,7 @@ template <class Num, class Form> void Writer<Num, Form>::scalarProduct() {
     line += "=";
     line += joined(r_.c, "+");
     line += "=";
-    line += form_.g(*r_.product);
+    line += form_.text(*r_.product);
     add(line);
 }
 
@@ -172,7 +172,7 @@ template <class Num, class Form> void Writer<Num, Form>::modulus(const char* hea
     line += "=(";
     line += joined(m.squares, "+");
     line += ")^(1/2)=(";
-    line += form_.g(m.sum);
+    line += form_.text(m.sum);
     line += ")^(1/2)=";
     line += nums_.fixed(m.root, 6);
     add(line);
@@ -219,7 +219,7 @@ template <class Num, class Form> void Writer<Num, Form>::angle() {
     const std::string cosine = nums_.fixed(*r_.cosine, 4);
     out_.value = cosine;
     message(Line::msg07_cos_and_angle);
-    add("cos(phi)=" + nums_.g(*r_.product) + "/(" + nums_.fixed(r_.lengthA->root, 3) + "*" +
+    add("cos(phi)=" + nums_.text(*r_.product) + "/(" + nums_.fixed(r_.lengthA->root, 3) + "*" +
         nums_.fixed(r_.lengthB->root, 3) + ")=" + cosine);
     if (!r_.phi) return;
     add("phi=arccos(" + cosine + ")/Pi*180=" + nums_.fixed(*r_.phi, 6));
@@ -242,7 +242,7 @@ template <class Num, class Form> void Writer<Num, Form>::projection() {
     if (!r_.projection) return;
     message(Line::msg10_projection);
     // Older files keep the doubled "=" of before.
-    add(messages_.text(Line::vec_projection_value, "Pr[A/B]==") + nums_.g(*r_.product) + "/" +
+    add(messages_.text(Line::vec_projection_value, "Pr[A/B]==") + nums_.text(*r_.product) + "/" +
         nums_.fixed(r_.lengthB->root, 3) + "=" + nums_.fixed(*r_.projection, 6));
     out_.value = nums_.fixed(*r_.projection, 3);
 }
@@ -255,7 +255,7 @@ template <class Num, class Form> VectorOutput Writer<Num, Form>::write() {
     message(Line::msg02_given);
     data();
     for (const Num& c : r_.c)
-        out_.cells.push_back(form_.g(c));
+        out_.cells.push_back(form_.text(c));
 
     // The result vector's line needs all its components.
     const bool whole = static_cast<int>(r_.c.size()) == in_.n;
@@ -272,7 +272,7 @@ template <class Num, class Form> VectorOutput Writer<Num, Form>::write() {
     case vec::kScalarProduct:
         if (r_.product) {
             scalarProduct();
-            out_.value = form_.g(*r_.product);
+            out_.value = form_.text(*r_.product);
         }
         break;
     case vec::kNorm:
