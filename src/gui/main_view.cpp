@@ -156,6 +156,7 @@ void MainView::reportFault(const std::string& what) {
 
 void MainView::refresh() {
     refreshing_ = true;
+    fits_.clear();
     qtTexts_.follow(model_.language());
     for (const Widget* w : model_.widgets().all())
         refreshWidget(*w);

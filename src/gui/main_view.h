@@ -11,6 +11,7 @@
 #include <string>
 
 #include "app/main_window.h"
+#include "app/page_fit.h"
 #include "qt_translations.h"
 
 class QAction;
@@ -100,6 +101,9 @@ private:
     void place(const Widget& w, QWidget* q);
     // Places the widgets of a page of the tabs after it changed its size.
     void placePage(QWidget* page);
+    // The plan of `page`'s fit, worked out once per pass over the widgets
+    // (refresh, placePage, buildLate), which clears fits_ as it starts.
+    const PageFitter& fitOf(const Widget& page);
     QWidget* container(const std::string& name) const;
     // Runs a user's action on the model and shows the outcome.
     void act(const std::function<void()>& action);
@@ -121,6 +125,7 @@ private:
     FigureWindow* figure_ = nullptr;
     QString saveFolder_; // where the last solution was saved; empty before the first save
     std::map<std::string, QWidget*> widgets_;
+    std::map<const Widget*, PageFitter> fits_;
     std::map<std::string, QAction*> actions_;
     std::map<std::string, QMenu*> menus_;
     std::map<std::string, GridModel*> grids_;

@@ -198,16 +198,24 @@ public:
 // A widget lies where its page's size puts it; pages not laid out yet take
 // their designed size.
 void MainView::place(const Widget& w, QWidget* q) {
-    PageSize size{kPageWidth, kPageHeight};
+    Rect r = w.geometry;
     if (const Widget* holder = PageOf(model_.widgets(), w))
         if (auto page = widgets_.find(holder->name()); page != widgets_.end() && tabs_ && tabs_->isVisible() &&
-                                                       tabs_->indexOf(page->second) >= 0)
-            size = {page->second->width(), page->second->height()};
-    const Rect r = PlacedOnPage(model_.widgets(), w, size);
+                                                       tabs_->indexOf(page->second) >= 0) {
+            const PageSize size{page->second->width(), page->second->height()};
+            if (size.w != kPageWidth || size.h != kPageHeight) r = fitOf(*holder).placed(w, size);
+        }
     if (q->geometry() != QRect(r.x, r.y, r.w, r.h)) q->setGeometry(r.x, r.y, r.w, r.h);
 }
 
+const PageFitter& MainView::fitOf(const Widget& page) {
+    auto it = fits_.find(&page);
+    if (it == fits_.end()) it = fits_.emplace(&page, PageFitter(model_.widgets(), page.name())).first;
+    return it->second;
+}
+
 void MainView::placePage(QWidget* page) {
+    fits_.clear();
     const Widget* shown = model_.widgets().find(S(page->objectName()));
     for (const Widget* w : model_.widgets().all())
         if (w != shown && PageOf(model_.widgets(), *w) == shown)
@@ -249,6 +257,7 @@ void MainView::build() {
 // page is showing for the first time: each new widget takes its state, and on
 // a page that shows already it shows at once.
 void MainView::buildLate(const std::vector<const Widget*>& widgets) {
+    fits_.clear();
     for (const Widget* w : widgets)
         buildWidget(*w);
     const bool wasRefreshing = refreshing_;

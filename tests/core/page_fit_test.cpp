@@ -3,6 +3,7 @@
 // loses, and every other control stays whole, on the page and clear of the rest.
 
 #include <algorithm>
+#include <tuple>
 
 #include <gtest/gtest.h>
 
@@ -59,6 +60,26 @@ TEST_P(PageFit, gives_the_memo_what_the_page_gains) {
     const Rect grown = PlacedOnPage(tree(), memo, {kPageWidth + 300, kPageHeight + 200});
     EXPECT_EQ(grown.w, memo.geometry.w + 300);
     EXPECT_EQ(grown.h, memo.geometry.h + 200);
+}
+
+// The view keeps one fitter per page for a whole pass over its widgets: it
+// places every widget of the page, however deep, as a fresh reckoning does,
+// at any size, and leaves the widgets of other pages alone.
+TEST_P(PageFit, one_fitter_places_every_widget_as_a_fresh_reckoning_does) {
+    const PageFitter fitter(tree(), GetParam());
+    EXPECT_EQ(fitter.smallest().w, SmallestPage(tree(), GetParam()).w);
+    EXPECT_EQ(fitter.smallest().h, SmallestPage(tree(), GetParam()).h);
+    for (const PageSize size : {fitter.smallest(), PageSize{1500, 900}, PageSize{kPageWidth, 400}}) {
+        for (const Widget* w : tree().all()) {
+            const Widget* page = PageOf(tree(), *w);
+            if (!page || page == w) continue;
+            const bool ours = page->name() == GetParam();
+            const Rect fresh = ours ? PlacedOnPage(tree(), *w, size) : w->geometry;
+            const Rect kept = fitter.placed(*w, size);
+            SCOPED_TRACE(w->name() + " at " + std::to_string(size.w) + "x" + std::to_string(size.h));
+            EXPECT_EQ(std::tie(kept.x, kept.y, kept.w, kept.h), std::tie(fresh.x, fresh.y, fresh.w, fresh.h));
+        }
+    }
 }
 
 // The small screens a student's laptop has, at the scale its desktop sets:

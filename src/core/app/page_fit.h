@@ -8,6 +8,7 @@
 // row of buttons under the inputs then moves under the memo, so that the
 // inputs, the results and the buttons stay whole.
 
+#include <memory>
 #include <string>
 
 #include "widgets/widget_tree.h"
@@ -16,6 +17,28 @@ namespace tc {
 
 struct PageSize {
     int w = 0, h = 0;
+};
+
+// One page's plan for following its size, read from its design once: the
+// view places every widget of a page through one PageFitter rather than working
+// the plan out again for each widget. It reads the tree's geometry when it is
+// made; make a new one after the design changes.
+class PageFitter {
+public:
+    PageFitter(const WidgetTree& tree, const std::string& page);
+    // As SmallestPage(tree, page).
+    PageSize smallest() const { return least_; }
+    // As PlacedOnPage(tree, w, size) for a widget of this page; any other
+    // widget keeps its own geometry.
+    Rect placed(const Widget& w, PageSize size) const;
+
+    struct Plan;
+
+private:
+    const WidgetTree* tree_;
+    std::string page_;
+    std::shared_ptr<const Plan> plan_; // null for a page without a memo and its buttons
+    PageSize least_;
 };
 
 // The place of `w` (a page's own child, or a widget in a group box on a page)
