@@ -471,6 +471,10 @@ namespace tc {
     X(sp_fail_collinear_vectors) \
     X(sp_fail_parallel_planes) \
     X(sp_fail_same_planes) \
+    X(gs_fundamental_system) \
+    X(gs_basis_equation) \
+    X(gs_constant_one) \
+    X(gs_constants_some) \
     /* lines from 214 on: append new texts here and to every shipped file */
 
 enum class Line : int {
