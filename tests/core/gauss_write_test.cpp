@@ -72,5 +72,25 @@ TEST(GaussWriting, MatrixEquationsOnBothSides) {
     EXPECT_EQ(GaussAnswer(none.result).dump(), R"({"verdict":"none"})");
 }
 
+TEST(GaussWriting, TheConstantsNamedAreTheOnesTheGeneralSolutionHolds) {
+    // x1 + x2 + ... = 1 has one free unknown fewer than its unknowns.
+    const std::pair<int, const char*> rows[] = {{2, "C1 is an arbitrary constant."},
+                                                {3, "C1, C2 are arbitrary constants."},
+                                                {4, "C1, C2, C3 are arbitrary constants."},
+                                                {6, "C1, ..., C5 are arbitrary constants."}};
+    for (const auto& [unknowns, text] : rows) {
+        const Written w = Write(GaussTask::Gauss, QMatrix(1, std::vector<Rational>(std::size_t(unknowns), 1)),
+                                Q({{"1"}}), false);
+        EXPECT_EQ(Part(w.out.lines, text, 1), Lines{text}) << unknowns;
+    }
+    // A homogeneous system names its own fundamental system; a matrix equation its homogeneous equation.
+    const Written homogeneous = Write(GaussTask::Jordan, Q({{"1", "1"}}), Q({{"0"}}), false);
+    const std::string fundamental = "the fundamental system of solutions:";
+    EXPECT_EQ(Part(homogeneous.out.lines, fundamental, 1), Lines{fundamental});
+    const Written equation = Write(GaussTask::RightSide, Q({{"1", "1"}}), Q({{"1", "2"}}), false);
+    const std::string basis = "a basis of the solutions of the corresponding homogeneous equation:";
+    EXPECT_EQ(Part(equation.out.lines, basis, 1), Lines{basis});
+}
+
 } // namespace
 } // namespace tc

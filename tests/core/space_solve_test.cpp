@@ -157,5 +157,15 @@ TEST(SpaceRoot, takes_the_squares_out_from_under_the_root) {
         EXPECT_EQ(RootText(MakeRoot(ReadExact(square, '.', true))), text) << square;
 }
 
+TEST(SpaceRoot, a_quotient_of_roots_writes_rational_parts_without_the_root) {
+    const std::tuple<const char*, const char*, const char*> rows[] = {
+        {"49", "26", "7/sqrt(26)"},      {"6", "3", "sqrt(6)/sqrt(3)"}, {"1", "1", "1"},
+        {"4", "9", "2/3"},               {"2", "1", "sqrt(2)"},         {"49/4", "26", "(7/2)/sqrt(26)"},
+        {"8", "1/4", "sqrt(8)/(1/2)"},  {"9/4", "1", "3/2"},
+    };
+    for (const auto& [top, bottom, text] : rows)
+        EXPECT_EQ(QuotientOfRoots(ReadExact(top, '.', true), ReadExact(bottom, '.', true)), text) << top << "/" << bottom;
+}
+
 } // namespace
 } // namespace tc::test

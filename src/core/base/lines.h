@@ -505,6 +505,10 @@ namespace tc {
     X(eg_grid_geometric) \
     X(eg_fail_order) \
     X(eg_expand_first) \
+    X(gs_fundamental_system) \
+    X(gs_basis_equation) \
+    X(gs_constant_one) \
+    X(gs_constants_some) \
     /* lines from 214 on: append new texts here and to every shipped file */
 
 enum class Line : int {

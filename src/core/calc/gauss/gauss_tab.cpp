@@ -244,7 +244,7 @@ void GaussTab::applyLanguage(const MessageTable& messages) {
     }
     if (task_->index >= 0) task_->text = task_->items[static_cast<std::size_t>(task_->index)];
     caption(names::NGs, Line::gs_menu, "Метод Гаусса");
-    caption(names::NGsSlae, Line::gs_from_slae, "Розв'язати систему з вкладки СЛАР методом Гаусса");
+    caption(names::NGsSlae, Line::gs_from_slae, "Система з вкладки СЛАР методом Гаусса");
     caption(names::Gs_TaskBox, Line::gs_task_group, "Завдання");
     caption(names::Gs_SizeBox, Line::gs_size_group, "Розмір");
     caption(names::Gs_RowsL, Line::gs_rows, "Рядків A");

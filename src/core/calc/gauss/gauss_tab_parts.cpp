@@ -10,15 +10,20 @@ const char* const kGaussTaskItems[kGaussTaskCount] = {names::NGs0, names::NGs1, 
                                                       names::NGs4, names::NGs5, names::NGs6, names::NGs7};
 
 const char* const kGaussTaskCaptions[kGaussTaskCount] = {
-    "Система методом Гаусса",  "Система методом Гаусса-Жордана", "Ранг матриці", "Обернена матриця",
-    "Матричне рівняння A*X=B", "Матричне рівняння X*A=B",        "Визначник (трикутний вигляд)",
+    "Система лінійних рівнянь методом Гаусса",
+    "Система лінійних рівнянь методом Гаусса–Жордана",
+    "Ранг матриці",
+    "Обернена матриця методом Гаусса–Жордана",
+    "Матричне рівняння A*X=B",
+    "Матричне рівняння X*A=B",
+    "Визначник зведенням до трикутного вигляду",
     "Власні значення і власні вектори"};
 
 std::vector<TabMenuRow> GaussTab::MenuRows() {
     std::vector<TabMenuRow> rows{{names::NGs, names::N9, "Метод Гаусса", MenuItemKind::Submenu}};
     for (int i = 0; i < kGaussTaskCount; ++i)
         rows.push_back({kGaussTaskItems[i], names::NGs, kGaussTaskCaptions[i], MenuItemKind::Command});
-    rows.push_back({names::NGsSlae, names::NGs, "Розв'язати систему з вкладки СЛАР методом Гаусса",
+    rows.push_back({names::NGsSlae, names::NGs, "Система з вкладки СЛАР методом Гаусса",
                     MenuItemKind::Command});
     return rows;
 }

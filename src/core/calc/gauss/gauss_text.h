@@ -41,6 +41,11 @@ struct GaussWording {
     std::string format(Line line, const char* fallback, const std::vector<std::string>& args) const {
         return w.messages.format(line, fallback, args);
     }
+    // A line added later in place of `older`: a language file written before
+    // it keeps its own older wording, and a file with neither gets `fallback`.
+    std::string textOr(Line line, Line older, const char* fallback) const {
+        return w.messages.has(line) || !w.messages.has(older) ? text(line, fallback) : text(older, fallback);
+    }
 };
 
 // The name of task `task` as the selector shows it.

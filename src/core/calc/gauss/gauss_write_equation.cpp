@@ -126,6 +126,21 @@ std::string Named(const std::string& name, const QMatrix& column) {
     return name + " = " + ColumnTuple(column, 0);
 }
 
+// "C1 is an arbitrary constant.", "C1, C2 are ...", "C1, ..., C5 are ...":
+// the constants the general solution holds, not a list that may run past them.
+void WriteConstants(MemoLines& out, std::size_t count, const GaussWording& g) {
+    const bool one = count == 1;
+    const Line line = one ? Line::gs_constant_one : Line::gs_constants_some;
+    if (!g.w.messages.has(line) && g.w.messages.has(Line::gs_constants))
+        return out.push_back(g.text(Line::gs_constants, ""));
+    std::string names = "C1";
+    if (count > 3) names += ", ..., C" + std::to_string(count);
+    for (std::size_t i = 2; count <= 3 && i <= count; ++i)
+        names += ", C" + std::to_string(i);
+    out.push_back(one ? g.format(line, "%1 is an arbitrary constant.", {names})
+                      : g.format(line, "%1 are arbitrary constants.", {names}));
+}
+
 void WriteGeneralSolution(MemoLines& out, const GaussResult& r, const GaussWording& g) {
     const bool system = IsSystem(r);
     std::string general = r.homogeneous ? "X = " : "X = X0";
@@ -139,9 +154,14 @@ void WriteGeneralSolution(MemoLines& out, const GaussResult& r, const GaussWordi
         else
             WriteMatrixAnswer(out, "X0 =", r.particular, g);
     }
-    out.push_back(r.homogeneous
-                      ? g.text(Line::gs_fundamental, "the fundamental system of solutions:")
-                      : g.text(Line::gs_homogeneous_basis, "a basis of the solutions of the homogeneous equation:"));
+    if (!system)
+        out.push_back(g.textOr(Line::gs_basis_equation, Line::gs_homogeneous_basis,
+                               "a basis of the solutions of the corresponding homogeneous equation:"));
+    else if (r.homogeneous)
+        out.push_back(g.text(Line::gs_fundamental, "the fundamental system of solutions:"));
+    else
+        out.push_back(g.textOr(Line::gs_fundamental_system, Line::gs_homogeneous_basis,
+                               "the fundamental system of solutions of the corresponding homogeneous system:"));
     for (std::size_t i = 0; i < r.basis.size(); ++i) {
         const std::string name = "X" + std::to_string(i + 1);
         if (system)
@@ -149,7 +169,7 @@ void WriteGeneralSolution(MemoLines& out, const GaussResult& r, const GaussWordi
         else
             WriteMatrixAnswer(out, name + " =", r.basis[i], g);
     }
-    out.push_back(g.text(Line::gs_constants, "C1, C2, ... are any numbers."));
+    WriteConstants(out, r.basis.size(), g);
 }
 
 // Each equation with the solution put in: 2*(-3) + 5*1 = -1.
@@ -216,7 +236,9 @@ GridOutput EquationGrid(const GaussResult& r) {
     // A system shows X (or X0 and the basis) in columns; a matrix equation its X (or X0).
     std::vector<std::pair<std::string, const QMatrix*>> columns;
     if (system) {
-        columns.emplace_back(r.verdict == GaussVerdict::Unique ? "X" : "X0", &x);
+        // A homogeneous system's general solution has no X0: its zeros are not shown either.
+        if (r.verdict == GaussVerdict::Unique || !r.homogeneous)
+            columns.emplace_back(r.verdict == GaussVerdict::Unique ? "X" : "X0", &x);
         for (std::size_t i = 0; i < r.basis.size(); ++i)
             columns.emplace_back("X" + std::to_string(i + 1), &r.basis[i]);
     }

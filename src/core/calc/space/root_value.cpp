@@ -63,6 +63,23 @@ std::string RootText(const RootValue& v) {
     return q == 1 ? above : above + "/" + q.get_str();
 }
 
+namespace {
+
+// One side of a quotient: "7", "(7/2)" or "sqrt(26)".
+std::string RootPart(const Rational& square) {
+    const RootValue v = MakeRoot(square);
+    if (v.radicand != 1) return "sqrt(" + FractionText(square) + ")";
+    return v.factor.get_den() == 1 ? FractionText(v.factor) : "(" + FractionText(v.factor) + ")";
+}
+
+} // namespace
+
+std::string QuotientOfRoots(const Rational& top, const Rational& bottom) {
+    const std::string above = RootPart(top);
+    if (bottom == 1) return above.front() == '(' ? above.substr(1, above.size() - 2) : above;
+    return above + "/" + RootPart(bottom);
+}
+
 Ext RootDecimal(const RootValue& v) {
     return Sqrt(NearestExt(v.square));
 }

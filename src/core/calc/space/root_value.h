@@ -26,6 +26,11 @@ RootValue MakeRoot(const Rational& square);
 // "7/sqrt(26)", "sqrt(6)/3", "2*sqrt(2)", "sqrt(5)", "3/4", "0".
 std::string RootText(const RootValue& v);
 
+// sqrt(top)/sqrt(bottom) as a teacher writes it: a part whose root is
+// rational is written without the root ("7/sqrt(26)", "sqrt(6)/sqrt(3)",
+// "2/3"), and a denominator of 1 is left out ("sqrt(2)", "1").
+std::string QuotientOfRoots(const Rational& top, const Rational& bottom);
+
 // The decimal value; Failure "Floating point overflow" beyond the extended range.
 Ext RootDecimal(const RootValue& v);
 

@@ -84,8 +84,11 @@ std::string Writer::valueText(const RootValue& v, Ext decimal) const {
 }
 
 void Writer::distance(const std::string& formula, const DistanceValue& d, const char* fieldName) {
-    line(formula + "=sqrt(" + FractionText(d.top) + ")/sqrt(" + FractionText(d.bottom) +
-         ")=" + valueText(d.exact, d.decimal));
+    // The quotient of the roots is written only where it still has a root to
+    // take out: "|7|/sqrt(26)" goes straight on as "7/sqrt(26)".
+    const std::string quotient = QuotientOfRoots(d.top, d.bottom);
+    const std::string value = valueText(d.exact, d.decimal);
+    line(formula + "=" + (quotient == RootText(d.exact) ? value : quotient + "=" + value));
     field(fieldName, valueText(d.exact, d.decimal));
 }
 
