@@ -4,7 +4,6 @@
 
 #include <cstdint>
 #include <limits>
-#include <set>
 
 namespace tc::cli {
 
@@ -60,8 +59,13 @@ void RequireOneVerb(const Json& action) {
     }
 }
 
-const std::set<std::string> kSaveCommands = {names::CV_Save, names::M_Save,  names::CRecord3, names::CP_Save,
-                                             names::CS_Save, names::Eq_Save, names::N4};
+// The save buttons of the registered tabs, and the File menu's Save.
+bool IsSaveCommand(const MainWindow& window, const std::string& command) {
+    if (command == names::N4) return true;
+    for (int t = 0; t < window.tabCount(); ++t)
+        if (command == window.tabAt(t).parts().save) return true;
+    return false;
+}
 
 void RunAction(const Json& action, MainWindow& window, RecordingHost& host) {
     if (!action.is_object()) throw UsageError("an action must be an object: " + action.dump());
@@ -91,7 +95,7 @@ void RunAction(const Json& action, MainWindow& window, RecordingHost& host) {
         window.setTab(Number(action, "tab"));
     } else if (action.contains("save")) {
         std::string command = Text(action, "save");
-        if (!kSaveCommands.count(command)) throw UsageError("\"" + command + "\" is no save command");
+        if (!IsSaveCommand(window, command)) throw UsageError("\"" + command + "\" is no save command");
         host.saveAnswers = {SaveAnswer(action)};
         if (command == names::N4)
             window.menu(command);
