@@ -21,7 +21,6 @@ class EquationTab : public FramedTab {
 public:
     EquationTab(WidgetTree& tree, Env& env);
 
-
     // The tab as the window knows it (its _parts file).
     static std::vector<TabMenuRow> MenuRows();
     const TabParts& parts() const override;
@@ -29,7 +28,6 @@ public:
     const PageLayout& pageLayout() const override;
     void applyLanguage(const MessageTable& messages) override;
     void finishPage(SolutionPage& page, const MessageTable& messages) const override;
-
 
 private:
     void addWidgets();

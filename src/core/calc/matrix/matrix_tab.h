@@ -20,7 +20,6 @@ public:
     // column numbers, the example matrices and the heading column's width.
     void formCreate() override;
 
-
     // The tab as the window knows it (its _parts file).
     static std::vector<TabMenuRow> MenuRows();
     const TabParts& parts() const override;
@@ -28,7 +27,6 @@ public:
     const PageLayout& pageLayout() const override;
     std::vector<SelectorLines> selectorLines() const override;
     void applyLanguage(const MessageTable& messages) override;
-
 
     // Writes the sizes of A's list with the current file's sign between rows
     // and columns; a file without that line keeps the built-in list. The

@@ -26,13 +26,11 @@ public:
     // numbers, headings and the example system 2x1+5x2=-1, 3x1+7x2=-2.
     void formCreate() override;
 
-
     // The tab as the window knows it (its _parts file).
     static std::vector<TabMenuRow> MenuRows();
     const TabParts& parts() const override;
     std::vector<CaptionLine> captionLines() const override;
     const PageLayout& pageLayout() const override;
-
 
 private:
     void buildWidgets();

@@ -26,7 +26,6 @@ public:
     // older files lack: those keep the headings of before.
     void applyHeadings();
 
-
     // The tab as the window knows it (its _parts file).
     static std::vector<TabMenuRow> MenuRows();
     const TabParts& parts() const override;
@@ -34,7 +33,6 @@ public:
     const PageLayout& pageLayout() const override;
     std::vector<TabFigure> figures() override;
     void applyLanguage(const MessageTable& messages) override;
-
 
     // The figure of the last computation, `highlight` highlighted.
     Figure figure(const std::string& highlight) const {

@@ -22,7 +22,6 @@ public:
     // What the main window's FormShow writes into this tab.
     void formShow() override;
 
-
     // The tab as the window knows it (its _parts file).
     static std::vector<TabMenuRow> MenuRows();
     const TabParts& parts() const override;
@@ -30,7 +29,6 @@ public:
     const PageLayout& pageLayout() const override;
     std::vector<TabFigure> figures() override;
     void applyLanguage(const MessageTable& messages) override;
-
 
     // The figure of the last computation, `highlight` highlighted.
     Figure figure(const std::string& highlight) const {

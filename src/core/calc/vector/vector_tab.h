@@ -25,7 +25,6 @@ public:
     // Grid sizes, selectors, results and the memo are left as they are.
     void formCreate() override;
 
-
     // The tab as the window knows it (its _parts file).
     static std::vector<TabMenuRow> MenuRows();
     const TabParts& parts() const override;
@@ -34,7 +33,6 @@ public:
     std::vector<SelectorLines> selectorLines() const override;
     std::vector<TabFigure> figures() override;
     void applyLanguage(const MessageTable& messages) override;
-
 
     // The figure of the last computation, `highlight` highlighted.
     Figure figure(const std::string& highlight) const {
