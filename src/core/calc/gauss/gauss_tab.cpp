@@ -234,27 +234,33 @@ nlohmann::json GaussTab::answer() const {
 }
 
 void GaussTab::applyLanguage(const MessageTable& messages) {
-    const auto caption = [this, &messages](const char* name, Line line, const char* fallback) {
-        if (Widget* w = tree_.find(name)) w->caption = messages.text(line, fallback);
-    };
     for (int i = 0; i < kGaussTaskCount; ++i) {
         const std::string name = GaussTaskName(messages, static_cast<GaussTask>(i));
         task_->items[static_cast<std::size_t>(i)] = messages.has(Line::gs_task_gauss) ? name : kGaussTaskCaptions[i];
         if (Widget* item = tree_.find(kGaussTaskItems[i])) item->caption = task_->items[static_cast<std::size_t>(i)];
     }
     if (task_->index >= 0) task_->text = task_->items[static_cast<std::size_t>(task_->index)];
-    caption(names::NGs, Line::gs_menu, "Метод Гаусса");
-    caption(names::NGsSlae, Line::gs_from_slae, "Система з вкладки СЛАР методом Гаусса");
-    caption(names::Gs_TaskBox, Line::gs_task_group, "Завдання");
-    caption(names::Gs_SizeBox, Line::gs_size_group, "Розмір");
-    caption(names::Gs_RowsL, Line::gs_rows, "Рядків A");
-    caption(names::Gs_ColsL, Line::gs_cols, "Стовпців A");
-    caption(names::Gs_ABox, Line::gs_matrix_a, "Матриця A");
-    caption(names::Gs_BBox, Line::gs_matrix_b, "Матриця B");
-    caption(names::Gs_RBox, Line::gs_result_group, "Результат");
-    caption(names::Gs_Run, Line::gs_run, "Розв'язати");
-    caption(names::Gs_Save, Line::gs_save, "Зберегти");
-    caption(names::Gs_Close, Line::gs_close, "Закрити");
+    // The captions of the page and the menu, each from its optional line.
+    static const struct {
+        const char* widget;
+        Line line;
+        const char* fallback;
+    } kCaptions[] = {
+        {names::NGs, Line::gs_menu, "Метод Гаусса"},
+        {names::NGsSlae, Line::gs_from_slae, "Система з вкладки СЛАР методом Гаусса"},
+        {names::Gs_TaskBox, Line::gs_task_group, "Завдання"},
+        {names::Gs_SizeBox, Line::gs_size_group, "Розмір"},
+        {names::Gs_RowsL, Line::gs_rows, "Рядків A"},
+        {names::Gs_ColsL, Line::gs_cols, "Стовпців A"},
+        {names::Gs_ABox, Line::gs_matrix_a, "Матриця A"},
+        {names::Gs_BBox, Line::gs_matrix_b, "Матриця B"},
+        {names::Gs_RBox, Line::gs_result_group, "Результат"},
+        {names::Gs_Run, Line::gs_run, "Розв'язати"},
+        {names::Gs_Save, Line::gs_save, "Зберегти"},
+        {names::Gs_Close, Line::gs_close, "Закрити"},
+    };
+    for (const auto& c : kCaptions)
+        if (Widget* w = tree_.find(c.widget)) w->caption = messages.text(c.line, c.fallback);
     tree_.get(names::Gs_BColsL).caption = task() == GaussTask::LeftSide ? messages.text(Line::gs_b_rows, "Рядків B")
                                                                    : messages.text(Line::gs_b_cols, "Стовпців B");
 }
