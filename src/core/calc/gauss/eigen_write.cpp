@@ -74,7 +74,7 @@ void WriteEigenspace(MemoLines& out, const Eigenvalue& e, const GaussWording& g,
 void WriteVerdict(MemoLines& out, const EigenResult& r, const GaussWording& g) {
     if (r.diagonalizable) {
         out.push_back(g.format(Line::eg_diagonalizable,
-                               "The eigenvectors number %1 = n: A is diagonalizable, A = P*D*P^-1, where",
+                               "There are %1 = n linearly independent eigenvectors: A is diagonalizable, A = P*D*P^-1, where",
                                {std::to_string(r.a.size())}));
         out.push_back(g.text(Line::eg_p, "P (the eigenvectors as columns) ="));
         Append(out, r.exact ? MatrixLines(r.p, static_cast<int>(r.a.size())) : DecimalLines(r.pApprox, g.w.nums));

@@ -179,8 +179,8 @@ void WriteRoots(MemoLines& out, const EigenResult& r, const GaussWording& g) {
                                    {FractionText(roots.equation.back()), DivisorList(roots.divisors)}));
         else
             out.push_back(g.format(Line::eg_rational_search,
-                                   "A rational root p/q has p dividing the free term %1 and q dividing the leading "
-                                   "coefficient %2.",
+                                   "A rational root p/q in lowest terms has p dividing the free term %1 and q dividing the "
+                                   "leading coefficient %2.",
                                    {FractionText(roots.equation.back()), FractionText(roots.equation.front())}));
         for (const HornerStep& h : roots.horner)
             WriteHorner(out, h, g);
