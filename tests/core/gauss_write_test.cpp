@@ -63,6 +63,9 @@ TEST(GaussWriting, MatrixEquationsOnBothSides) {
     const Written left = Write(GaussTask::LeftSide, Q({{"1", "2"}, {"3", "4"}}), Q({{"5", "6"}}));
     EXPECT_EQ(GaussAnswer(left.result).dump(), R"({"X":[["-1","2"]],"verdict":"unique"})");
     EXPECT_EQ(Part(left.out.lines, "X*A =", 3), (Lines{"X*A =", "( 5  6 )", "= B"}));
+    // The data as typed, before the transposes the elimination works on.
+    EXPECT_EQ(Part(left.out.lines, "Matrix A:", 5),
+              (Lines{"Matrix A:", "( 1  2 )", "( 3  4 )", "Matrix B:", "( 5  6 )"}));
     // x + y = 1 in two columns: X = X0 + C1*X1 + C2*X2 with 2 x 2 matrices.
     const Written many = Write(GaussTask::RightSide, Q({{"1", "1"}}), Q({{"1", "2"}}));
     EXPECT_EQ(GaussAnswer(many.result).dump(),

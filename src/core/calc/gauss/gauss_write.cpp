@@ -32,9 +32,20 @@ void WriteStart(MemoLines& out, const GaussResult& r, const GaussWording& g) {
     case GaussTask::Inverse:
         out.push_back(g.text(Line::gs_with_identity, "The matrix (A|E):"));
         break;
-    case GaussTask::LeftSide:
+    case GaussTask::LeftSide: {
+        // The student typed A and B; the elimination runs on their transposes.
+        QMatrix at, bt;
+        for (const auto& row : r.start) {
+            at.emplace_back(row.begin(), row.begin() + r.leftCols);
+            bt.emplace_back(row.begin() + r.leftCols, row.end());
+        }
+        out.push_back(g.text(Line::gs_matrix_a, "Matrix A") + ":");
+        Append(out, MatrixLines(Transpose(at), -1));
+        out.push_back(g.text(Line::gs_matrix_b, "Matrix B") + ":");
+        Append(out, MatrixLines(Transpose(bt), -1));
         out.push_back(g.text(Line::gs_transposed, "X*A=B is A^T*X^T=B^T: the augmented matrix (A^T|B^T):"));
         break;
+    }
     default:
         out.push_back(g.text(Line::gs_augmented, "The augmented matrix (A|B):"));
     }
