@@ -66,6 +66,11 @@ TEST(GaussWriting, MatrixEquationsOnBothSides) {
     // The data as typed, before the transposes the elimination works on.
     EXPECT_EQ(Part(left.out.lines, "Matrix A:", 5),
               (Lines{"Matrix A:", "( 1  2 )", "( 3  4 )", "Matrix B:", "( 5  6 )"}));
+    // ... and ranks named for the transposes it reduced.
+    EXPECT_EQ(Part(left.out.lines, "rank A^T = 2, rank (A^T|B^T) = 2.", 2),
+              (Lines{"rank A^T = 2, rank (A^T|B^T) = 2.",
+                     "rank A^T = rank (A^T|B^T) = n = 2: by the Kronecker-Capelli theorem the equation has one "
+                     "solution."}));
     // x + y = 1 in two columns: X = X0 + C1*X1 + C2*X2 with 2 x 2 matrices.
     const Written many = Write(GaussTask::RightSide, Q({{"1", "1"}}), Q({{"1", "2"}}));
     EXPECT_EQ(GaussAnswer(many.result).dump(),

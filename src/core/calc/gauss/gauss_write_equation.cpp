@@ -203,10 +203,23 @@ void WriteCheck(MemoLines& out, const GaussResult& r, const GaussWording& g) {
         shown("X" + std::to_string(i + 1), r.basisCheck[i], zero);
 }
 
+std::string ReplacedAll(std::string text, const std::string& from, const std::string& to) {
+    for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
+        text.replace(at, from.size(), to);
+    return text;
+}
+
 } // namespace
 
 void WriteEquationAnswer(MemoLines& out, const GaussResult& r, const GaussWording& g) {
+    const std::size_t first = out.size();
     WriteVerdict(out, r, g);
+    // X*A=B was reduced as A^T*X^T=B^T: the ranks are those of its matrices.
+    if (r.task == GaussTask::LeftSide)
+        for (std::size_t i = first; i < out.size(); ++i) {
+            out[i] = ReplacedAll(out[i], "(A|B)", "(A^T|B^T)");
+            out[i] = ReplacedAll(out[i], "rank A ", "rank A^T ");
+        }
     if (r.verdict == GaussVerdict::None) return;
     out.push_back("");
     if (!r.backSubstitution.empty())
