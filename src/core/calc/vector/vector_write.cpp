@@ -61,6 +61,9 @@ private:
                    int decimals);
     void angle();
     void projection();
+    // The task's formula, the note on A*B and the product worked out; false
+    // when the solver stopped before the product.
+    bool formulaAndProduct(Line formula, const char* shown);
     std::string joined(const Values& values, const char* separator) const;
 
     const VectorInput& in_;
@@ -197,15 +200,21 @@ void Writer<Num, Form>::rowLength(const char* head, const Texts& texts, const Va
     add(line);
 }
 
-template <class Num, class Form> void Writer<Num, Form>::angle() {
-    message(Line::msg03_angle_formula);
-    add("    cos(phi)=A*B/(|A|*|B|) ");
+template <class Num, class Form>
+bool Writer<Num, Form>::formulaAndProduct(Line formula, const char* shown) {
+    message(formula);
+    add(shown);
     message(Line::msg04_where_scalar);
     add("");
     message(Line::msg05_solution);
-    if (!r_.product) return;
+    if (!r_.product) return false;
     scalarProduct();
     add("");
+    return true;
+}
+
+template <class Num, class Form> void Writer<Num, Form>::angle() {
+    if (!formulaAndProduct(Line::msg03_angle_formula, "    cos(phi)=A*B/(|A|*|B|) ")) return;
     add("");
     message(Line::msg06_vec_lengths);
     if (!r_.lengthA) return;
@@ -227,14 +236,7 @@ template <class Num, class Form> void Writer<Num, Form>::angle() {
 }
 
 template <class Num, class Form> void Writer<Num, Form>::projection() {
-    message(Line::msg08_projection_formula);
-    add("    Pr[A/B]=A*B/|B| ");
-    message(Line::msg04_where_scalar);
-    add("");
-    message(Line::msg05_solution);
-    if (!r_.product) return;
-    scalarProduct();
-    add("");
+    if (!formulaAndProduct(Line::msg08_projection_formula, "    Pr[A/B]=A*B/|B| ")) return;
     message(Line::msg09_length_of_b);
     if (!r_.lengthB) return;
     rowLength("|B|", in_.textB, r_.b, *r_.lengthB, 4);
